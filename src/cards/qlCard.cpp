@@ -1,0 +1,57 @@
+#include "cards/qlCard.h"
+
+#include <utility>
+
+#include "core/ProgramFolder.h"
+
+qlCard::qlCard(Integer cost, Integer victoryPoints, std::string buildingName,
+               std::string description, Long buildingType)
+    : mBuildingType(buildingType),
+      mDescription(std::move(description)),
+      mBuildingName(std::move(buildingName)),
+      mVictoryPoints(victoryPoints),
+      mCost(cost),
+      mSmallFolder(ProgramFolder() / "Images" / "Small"),
+      mLargeFolder(ProgramFolder() / "Images" / "Large") {}
+
+double qlCard::AvgTradeWorth() const {
+    if (mBuildingType == 1) {
+        return 0;
+    }
+    if (mBuildingName == "Indigo Plant") {
+        return 1.0;
+    }
+    if (mBuildingName == "Sugar Mill") {
+        return 1.4;
+    }
+    if (mBuildingName == "Tobacco Storage") {
+        return 1.8;
+    }
+    if (mBuildingName == "Coffee Roaster") {
+        return 2.2;
+    }
+    if (mBuildingName == "Silver Smelter") {
+        return 2.6;
+    }
+    return 0;
+}
+
+void qlCard::SetGoodPresent(CardRef good) {
+    mGoodPresent = good;
+    GoodChanged.Raise(good);
+}
+
+std::filesystem::path qlCard::Picture() const {
+    return PicturePath(mSmallFolder);
+}
+
+std::filesystem::path qlCard::BigPict() const {
+    return PicturePath(mLargeFolder);
+}
+
+std::filesystem::path qlCard::PicturePath(const std::filesystem::path& folder) const {
+    if (mBuildingName.find_first_not_of(' ') == std::string::npos) {
+        return {};
+    }
+    return folder / (mBuildingName + ".BMP");
+}

@@ -1,0 +1,219 @@
+#include "cards/qlCards.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <utility>
+
+#include "cards/Catalogue.h"
+#include "core/Random.h"
+
+DeckRef NewDeck() {
+    return std::make_shared<qlCards>();
+}
+
+DeckRef qlCards::Deal(int numberOfCards) {
+    DeckRef result = NewDeck();
+    for (int i = 0; i < numberOfCards; ++i) {
+        if (mCol.empty()) {
+            ReshuffleDiscards();
+            if (mCol.empty()) {
+                break;
+            }
+        }
+        result->Append(mCol.front());
+        RemoveAt(0);
+    }
+    RaiseSizeChanged();
+    return result;
+}
+
+void qlCards::ReshuffleDiscards() {
+    if (!mDiscardDeck || mDiscardDeck.get() == this) {
+        return;
+    }
+    for (const CardRef& card : *mDiscardDeck) {
+        Append(card);
+    }
+    Shuffle();
+    mDiscardDeck->ClearDeck();
+    RaiseSizeChanged();
+}
+
+void qlCards::ClearDeck() {
+    Clear();
+    RaiseSizeChanged();
+}
+
+void qlCards::Shuffle() {
+    Random::Reseed();
+    for (int pass = 0; pass < 3; ++pass) {
+        std::vector<CardRef> shuffled;
+        shuffled.reserve(mCol.size());
+        while (!mCol.empty()) {
+            const auto index = static_cast<std::size_t>(Random::NextIndex(Count()));
+            shuffled.push_back(std::move(mCol[index]));
+            mCol.erase(mCol.begin() + static_cast<std::ptrdiff_t>(index));
+        }
+        mCol = std::move(shuffled);
+    }
+    mKeys.assign(mCol.size(), {});
+}
+
+void qlCards::Reset() {
+    LoadCatalogue(CatalogueFile());
+}
+
+void qlCards::LoadCatalogue(const std::filesystem::path& file) {
+    const std::vector<CatalogueRecord> records = ReadCatalogueFile(file);
+    Clear();
+    for (const CatalogueRecord& r : records) {
+        for (int copy = 0; copy < r.number; ++copy) {
+            Append(
+                std::make_shared<qlCard>(r.cost, r.victoryPoints, r.name, r.description, r.type));
+        }
+    }
+    Shuffle();
+    RaiseSizeChanged();
+}
+
+void qlCards::Append(CardRef card, std::string key) {
+    mCol.push_back(std::move(card));
+    mKeys.push_back(std::move(key));
+}
+
+CardRef qlCards::AddCard(CardRef card) {
+    Append(card);
+    RaiseSizeChanged();
+    return card;
+}
+
+DeckRef qlCards::AddCards(DeckRef cards) {
+    if (!cards) {
+        return cards;
+    }
+    // A copy first: the collection may be this very one.
+    const std::vector<CardRef> added = cards->mCol;
+    for (const CardRef& card : added) {
+        Append(card);
+    }
+    RaiseSizeChanged();
+    return cards;
+}
+
+CardRef qlCards::Add(Integer cost, Integer victoryPoints, std::string buildingName,
+                     std::string description, Long buildingType, std::string key) {
+    if (!key.empty() && std::find(mKeys.begin(), mKeys.end(), key) != mKeys.end()) {
+        throw std::invalid_argument("the key \"" + key + "\" is already in use");
+    }
+    auto card = std::make_shared<qlCard>(cost, victoryPoints, std::move(buildingName),
+                                         std::move(description), buildingType);
+    Append(card, std::move(key));
+    RaiseSizeChanged();
+    return card;
+}
+
+CardRef qlCards::Item(Long position) const {
+    if (position < 1 || position > Count()) {
+        return nullptr;
+    }
+    return mCol[static_cast<std::size_t>(position - 1)];
+}
+
+CardRef qlCards::Item(const std::string& key) const {
+    if (key.empty()) {
+        return nullptr;
+    }
+    const auto it = std::find(mKeys.begin(), mKeys.end(), key);
+    return it == mKeys.end() ? nullptr : mCol[static_cast<std::size_t>(it - mKeys.begin())];
+}
+
+void qlCards::RemoveAt(std::size_t index) {
+    mCol.erase(mCol.begin() + static_cast<std::ptrdiff_t>(index));
+    mKeys.erase(mKeys.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void qlCards::Remove(Long position) {
+    if (position < 1 || position > Count()) {
+        return;
+    }
+    RemoveAt(static_cast<std::size_t>(position - 1));
+    RaiseSizeChanged();
+}
+
+void qlCards::Remove(const std::string& key) {
+    if (key.empty()) {
+        return;
+    }
+    const auto it = std::find(mKeys.begin(), mKeys.end(), key);
+    if (it == mKeys.end()) {
+        return;
+    }
+    RemoveAt(static_cast<std::size_t>(it - mKeys.begin()));
+    RaiseSizeChanged();
+}
+
+void qlCards::RemoveCard(const CardRef& card) {
+    const auto it = std::find(mCol.begin(), mCol.end(), card);
+    if (it == mCol.end()) {
+        return;
+    }
+    RemoveAt(static_cast<std::size_t>(it - mCol.begin()));
+    RaiseSizeChanged();
+}
+
+void qlCards::RemoveCards(const DeckRef& cards) {
+    if (!cards) {
+        return;
+    }
+    const std::vector<CardRef> removed = cards->mCol;
+    for (const CardRef& card : removed) {
+        RemoveCard(card);
+    }
+}
+
+void qlCards::Clear() {
+    mCol.clear();
+    mKeys.clear();
+}
+
+bool qlCards::Contains(const CardRef& card) const {
+    return std::find(mCol.begin(), mCol.end(), card) != mCol.end();
+}
+
+bool qlCards::ContainsName(const std::string& name) const {
+    return std::any_of(mCol.begin(), mCol.end(),
+                       [&name](const CardRef& card) { return card->BuildingName() == name; });
+}
+
+CardRef qlCards::DealCardByName(const std::string& name) {
+    for (const CardRef& card : mCol) {
+        if (card->BuildingName() == name) {
+            CardRef found = card;
+            RemoveCard(found);
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+DeckRef qlCards::GetCardsByName(const std::string& name) const {
+    DeckRef result = NewDeck();
+    for (const CardRef& card : mCol) {
+        if (card->BuildingName() == name) {
+            result->Append(card);
+        }
+    }
+    return result;
+}
+
+void qlCards::OrderByGoodValue() {
+    DeckRef ordered = NewDeck();
+    for (const char* name :
+         {"Silver Smelter", "Coffee Roaster", "Tobacco Storage", "Sugar Mill", "Indigo Plant"}) {
+        for (const CardRef& card : *GetCardsByName(name)) {
+            ordered->Append(card);
+        }
+    }
+    Clear();
+    AddCards(ordered);
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cards/CardRefs.h"
+#include "cards/qlCard.h"
+#include "core/Event.h"
+#include "core/Types.h"
+
+// An ordered collection of shared cards: the draw and discard piles, hands, cities and every
+// temporary selection. Positions are 1-based; position 1 is the top of a pile.
+class qlCards {
+  public:
+    using const_iterator = std::vector<CardRef>::const_iterator;
+
+    qlCards() = default;
+    qlCards(const qlCards&) = delete;
+    qlCards& operator=(const qlCards&) = delete;
+
+    // Takes cards from the top, refilling from the discard pile when this deck runs empty. When
+    // both piles are empty the cards dealt so far are returned.
+    DeckRef Deal(int numberOfCards);
+    void ClearDeck();
+    void Shuffle();
+
+    // Drops every card and loads the catalogue of the program folder, then shuffles. Throws
+    // CatalogueError, leaving the deck as it was, when the catalogue is missing or unusable.
+    void Reset();
+    // The same from any catalogue file.
+    void LoadCatalogue(const std::filesystem::path& file);
+
+    CardRef AddCard(CardRef card);
+    DeckRef AddCards(DeckRef cards);  // nothing in, nothing done
+    CardRef Add(Integer cost, Integer victoryPoints, std::string buildingName,
+                std::string description, Long buildingType, std::string key = {});
+
+    // The card at a position from 1 to Count, or under a key given to Add; nothing otherwise.
+    CardRef Item(Long position) const;
+    CardRef Item(const std::string& key) const;
+    Long Count() const { return static_cast<Long>(mCol.size()); }
+    bool Empty() const { return mCol.empty(); }
+    // Removes the entry at a position or key; a position or key that holds nothing is ignored.
+    void Remove(Long position);
+    void Remove(const std::string& key);
+    void RemoveCard(const CardRef& card);
+    void RemoveCards(const DeckRef& cards);
+    void Clear();
+
+    // True when this very card object is in the collection.
+    bool Contains(const CardRef& card) const;
+    // True when a card of exactly this building name is in the collection.
+    bool ContainsName(const std::string& name) const;
+
+    const_iterator begin() const { return mCol.begin(); }
+    const_iterator end() const { return mCol.end(); }
+
+    void SetDiscardDeck(DeckRef deck) { mDiscardDeck = std::move(deck); }
+
+    CardRef DealCardByName(const std::string& name);
+    DeckRef GetCardsByName(const std::string& name) const;
+    // Keeps only the production buildings, most valuable good first.
+    void OrderByGoodValue();
+
+    Event<Integer> DeckSizeChanged;
+
+  private:
+    void ReshuffleDiscards();
+    void Append(CardRef card, std::string key = {});
+    void RaiseSizeChanged() { DeckSizeChanged.Raise(static_cast<Integer>(mCol.size())); }
+    void RemoveAt(std::size_t index);
+
+    std::vector<CardRef> mCol;
+    std::vector<std::string> mKeys;  // parallel to mCol; empty where no key was given
+    DeckRef mDiscardDeck;
+};
+
+// A fresh, empty collection.
+DeckRef NewDeck();

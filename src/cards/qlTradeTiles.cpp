@@ -1,0 +1,33 @@
+#include "cards/qlTradeTiles.h"
+
+#include "core/Random.h"
+
+namespace {
+
+// The tiles in the order they are laid; prices by good index (Indigo Plant to Silver Smelter).
+constexpr std::array<qlTradeTiles::Tile, 5> kTiles{{
+    {1, 2, 2, 3, 3},
+    {1, 1, 2, 2, 3},
+    {1, 2, 2, 2, 3},
+    {1, 1, 1, 2, 2},
+    {1, 1, 2, 2, 2},
+}};
+
+}  // namespace
+
+qlTradeTiles::qlTradeTiles() {
+    Random::Reseed();
+    for (const Tile& tile : kTiles) {
+        int slot = Random::NextIndex(5);
+        while (mSlots[static_cast<std::size_t>(slot)][0] != 0) {
+            slot = Random::NextIndex(5);
+        }
+        mSlots[static_cast<std::size_t>(slot)] = tile;
+    }
+}
+
+qlTradeTiles::Tile qlTradeTiles::GetTile() {
+    const Tile tile = mSlots[static_cast<std::size_t>(mNextSlot)];
+    mNextSlot = static_cast<Integer>((mNextSlot + 1) % 5);
+    return tile;
+}

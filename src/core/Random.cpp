@@ -1,0 +1,63 @@
+#include "core/Random.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+#include <utility>
+
+namespace Random {
+namespace {
+
+std::uint64_t gState = 0;
+SeedSource gSeedSource = TimeOfDaySource();
+
+}  // namespace
+
+void SetSeedSource(SeedSource source) {
+    gSeedSource = std::move(source);
+}
+
+SeedSource TimeOfDaySource() {
+    return [] {
+        using namespace std::chrono;
+        const auto now = system_clock::now();
+        const std::time_t t = system_clock::to_time_t(now);
+        std::tm local{};
+        localtime_r(&t, &local);
+        const auto sinceEpoch = duration_cast<microseconds>(now.time_since_epoch()).count();
+        const std::uint64_t secondsToday =
+            static_cast<std::uint64_t>(local.tm_hour) * 3600 + local.tm_min * 60 + local.tm_sec;
+        return secondsToday * 1000000 + static_cast<std::uint64_t>(sinceEpoch % 1000000);
+    };
+}
+
+SeedSource SeededSource(std::uint64_t gameSeed) {
+    return [gameSeed, k = std::uint64_t{0}]() mutable { return gameSeed * 1000003 + k++; };
+}
+
+void Reseed() {
+    gState = gSeedSource();
+}
+
+double Next() {
+    gState += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t z = gState;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    z = z ^ (z >> 31);
+    return static_cast<double>(z >> 11) * 0x1.0p-53;
+}
+
+float NextSingle() {
+    const float r = static_cast<float>(Next());
+    return r < 1.0f ? r : std::nextafter(1.0f, 0.0f);
+}
+
+int NextIndex(int count) {
+    if (count <= 0) {
+        return 0;
+    }
+    return static_cast<int>(std::floor(Next() * count));
+}
+
+}  // namespace Random

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+// The program's one random generator (SplitMix64), so that a seed replays the same game on
+// every platform. Nothing else in the program draws random numbers.
+namespace Random {
+
+using SeedSource = std::function<std::uint64_t()>;
+
+// The seed source used by Reseed. The default is the time of day.
+void SetSeedSource(SeedSource source);
+
+// Microseconds since local midnight: the seed of an ordinary game.
+SeedSource TimeOfDaySource();
+
+// A repeatable source for game seed G: its k-th call returns G * 1000003 + k.
+SeedSource SeededSource(std::uint64_t gameSeed);
+
+// Sets the generator's state from the seed source.
+void Reseed();
+
+// A uniform number in [0, 1).
+double Next();
+
+// A uniform number in [0, 1) of single precision, never rounded up to 1.
+float NextSingle();
+
+// floor(Next() * count): a uniform index from 0 to count - 1 (0 when count is 0 or less).
+int NextIndex(int count);
+
+}  // namespace Random

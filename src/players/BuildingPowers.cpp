@@ -1,0 +1,105 @@
+#include "players/qlPlayer.h"
+
+#include <algorithm>
+
+namespace {
+
+DeckRef ProductionBuildingsWhere(const qlCards& city, bool (*keep)(const qlCard&)) {
+    DeckRef result = NewDeck();
+    for (const CardRef& card : city) {
+        if (card->BuildingType() == 0 && keep(*card)) {
+            result->AddCard(card);
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+DeckRef qlPlayer::ProductionBuildings() const {
+    return ProductionBuildingsWhere(*mBuiltCards, [](const qlCard&) { return true; });
+}
+
+DeckRef qlPlayer::OpenProductionBuildings() const {
+    return ProductionBuildingsWhere(*mBuiltCards,
+                                    [](const qlCard& c) { return c.GoodPresent() == nullptr; });
+}
+
+DeckRef qlPlayer::BuildingsWithGoods() const {
+    return ProductionBuildingsWhere(*mBuiltCards,
+                                    [](const qlCard& c) { return c.GoodPresent() != nullptr; });
+}
+
+Integer qlPlayer::BuildModifier(const char* costBuilding) const {
+    int modifier = HasBuiltCard(costBuilding) ? 1 : 0;
+    if (mGetsRoleBenefit) {
+        modifier += HasBuiltCard("Library") && mLibraryActive ? 2 : 1;
+    }
+    return static_cast<Integer>(modifier);
+}
+
+Integer qlPlayer::ProductionBuildModifier() const {
+    return BuildModifier("Smithy");
+}
+
+Integer qlPlayer::VioletBuildModifier() const {
+    return BuildModifier("Quarry");
+}
+
+Integer qlPlayer::ProductionBuildPower() const {
+    return static_cast<Integer>(mCardsInHand->Count() - 1 + ProductionBuildModifier());
+}
+
+Integer qlPlayer::VioletBuildPower() const {
+    return static_cast<Integer>(mCardsInHand->Count() - 1 + VioletBuildModifier());
+}
+
+Integer qlPlayer::GetBuildCost(const qlCard& card) const {
+    const int modifier =
+        card.BuildingType() == 0 ? ProductionBuildModifier() : VioletBuildModifier();
+    return static_cast<Integer>(std::max(0, card.Cost() - modifier));
+}
+
+DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) const {
+    const qlCards& choices = cardChoices ? *cardChoices : *mCardsInHand;
+    const int productionPower = lessCards + ProductionBuildPower();
+    const int violetPower = lessCards + VioletBuildPower();
+    DeckRef result = NewDeck();
+    for (const CardRef& card : choices) {
+        const Long type = card->BuildingType();
+        if (type != 0 && type != 1) {
+            continue;
+        }
+        if (card->Cost() <= (type == 0 ? productionPower : violetPower) &&
+            !HasBuiltCard(card->BuildingName())) {
+            result->AddCard(card);
+        }
+    }
+    return result;
+}
+
+DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {
+    const int productionPower = goodsUsed + ProductionBuildPower();
+    const int violetPower = goodsUsed + VioletBuildPower();
+    DeckRef result = NewDeck();
+    for (const CardRef& card : cardChoices) {
+        const bool violet = card->BuildingType() != 0;
+        if (violet && HasBuiltCard(card->BuildingName())) {
+            continue;
+        }
+        if (card->Cost() <= (violet ? violetPower : productionPower)) {
+            result->AddCard(card);
+        }
+    }
+    return result;
+}
+
+DeckRef qlPlayer::UniqueCardsInHand() const {
+    DeckRef result = NewDeck();
+    for (const CardRef& card : *mCardsInHand) {
+        if (!result->ContainsName(card->BuildingName())) {
+            result->AddCard(card);
+        }
+    }
+    return result;
+}

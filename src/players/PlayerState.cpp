@@ -1,0 +1,63 @@
+#include "players/qlPlayer.h"
+
+#include <utility>
+
+qlPlayer::qlPlayer() : mBuiltCards(NewDeck()) {
+    FollowHand(NewDeck());
+}
+
+qlPlayer::~qlPlayer() {
+    mHandSubscription.Reset();
+}
+
+void qlPlayer::FollowHand(DeckRef hand) {
+    mCardsInHand = hand ? std::move(hand) : NewDeck();
+    mHandSubscription = mCardsInHand->DeckSizeChanged.Subscribe(
+        [this](Integer) { PlayersCardsChanged.Raise(mCardsInHand); });
+}
+
+void qlPlayer::SetCardsInHand(DeckRef hand) {
+    FollowHand(std::move(hand));
+    PlayersCardsChanged.Raise(mCardsInHand);
+}
+
+void qlPlayer::OnBuilt(const qlCard& card) {
+    if (card.BuildingName() == "Tower") {
+        mCardsAllowed = 12;
+    } else if (card.BuildingName() == "Library") {
+        mLibraryActive = true;
+    }
+}
+
+void qlPlayer::BuildCard(const CardRef& cardBuilt) {
+    OnBuilt(*cardBuilt);
+    mBuiltCards->AddCard(cardBuilt);
+    BuiltNewCard.Raise(cardBuilt);
+}
+
+void qlPlayer::BuildOverCard(const CardRef& newCard, const CardRef& oldCard) {
+    OnBuilt(*newCard);
+    mBuiltCards->RemoveCard(oldCard);
+    CoverOldCard.Raise(oldCard);
+    mBuiltCards->AddCard(newCard);
+    BuiltNewCard.Raise(newCard);
+}
+
+void qlPlayer::BuryCard(const CardRef& card) {
+    ++mChapelCount;
+    mCardsInHand->RemoveCard(card);
+}
+
+DeckRef qlPlayer::CopyOfBuiltCards() const {
+    DeckRef copy = NewDeck();
+    copy->AddCards(mBuiltCards);
+    return copy;
+}
+
+bool qlPlayer::HasBuiltCard(const std::string& cardName) const {
+    return mBuiltCards->ContainsName(cardName);
+}
+
+bool qlPlayer::HoldsCard(const std::string& cardName) const {
+    return mCardsInHand->ContainsName(cardName);
+}

@@ -1,0 +1,81 @@
+#include "support/TableHelpers.h"
+
+#include <map>
+
+#include "cards/Catalogue.h"
+
+namespace testing_support {
+namespace {
+
+const std::map<std::string, CatalogueRecord>& CatalogueByName() {
+    static const std::map<std::string, CatalogueRecord> byName = [] {
+        std::map<std::string, CatalogueRecord> result;
+        for (const CatalogueRecord& record : ReadCatalogueFile(CatalogueFile())) {
+            result.emplace(record.name, record);
+        }
+        return result;
+    }();
+    return byName;
+}
+
+}  // namespace
+
+CardRef MakeCard(const std::string& name) {
+    const auto& catalogue = CatalogueByName();
+    const auto it = catalogue.find(name);
+    if (it == catalogue.end()) {
+        return std::make_shared<qlCard>(1, 0, name, "", 1);
+    }
+    const CatalogueRecord& r = it->second;
+    return std::make_shared<qlCard>(r.cost, r.victoryPoints, r.name, r.description, r.type);
+}
+
+DeckRef MakeDeck(const std::vector<std::string>& names) {
+    DeckRef deck = NewDeck();
+    for (const std::string& name : names) {
+        deck->AddCard(MakeCard(name));
+    }
+    return deck;
+}
+
+DeckRef MakeDeck(std::initializer_list<std::string> names) {
+    return MakeDeck(std::vector<std::string>(names));
+}
+
+std::vector<std::string> Names(const qlCards& cards) {
+    std::vector<std::string> names;
+    for (const CardRef& card : cards) {
+        names.push_back(card->BuildingName());
+    }
+    return names;
+}
+
+void PutGoods(qlPlayer& player, std::initializer_list<std::string> names) {
+    for (const std::string& name : names) {
+        for (const CardRef& building : *player.BuiltCards()) {
+            if (building->BuildingName() == name && !building->GoodPresent()) {
+                building->SetGoodPresent(MakeCard("Indigo Plant"));
+                break;
+            }
+        }
+    }
+}
+
+std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec) {
+    auto seat = std::make_unique<qlPlayer>();
+    for (const std::string& name : spec.city) {
+        seat->BuildCard(MakeCard(name));
+    }
+    seat->SetCardsInHand(MakeDeck(spec.hand));
+    seat->SetGetsRoleBenefit(spec.roleBenefit);
+    seat->SetLibraryActive(spec.libraryActive);
+    return seat;
+}
+
+void LinkRing(const std::vector<qlPlayer*>& seats) {
+    for (std::size_t i = 0; i < seats.size(); ++i) {
+        seats[i]->SetNextPlayer(seats[(i + 1) % seats.size()]);
+    }
+}
+
+}  // namespace testing_support
