@@ -210,7 +210,8 @@ void qlCards::OrderByGoodValue() {
     DeckRef ordered = NewDeck();
     for (const char* name :
          {"Silver Smelter", "Coffee Roaster", "Tobacco Storage", "Sugar Mill", "Indigo Plant"}) {
-        for (const CardRef& card : *GetCardsByName(name)) {
+        const DeckRef group = GetCardsByName(name);
+        for (const CardRef& card : *group) {
             ordered->Append(card);
         }
     }

@@ -31,8 +31,8 @@ void PutGoods(qlPlayer& player, std::initializer_list<std::string> names);
 
 // A seat with the given city (built through BuildCard) and hand.
 struct SeatSpec {
-    std::vector<std::string> city;
-    std::vector<std::string> hand;
+    std::vector<std::string> city{};
+    std::vector<std::string> hand{};
     bool roleBenefit = false;
     bool libraryActive = false;
 };
