@@ -120,11 +120,15 @@ CardRef qlCards::Item(Long position) const {
 }
 
 CardRef qlCards::Item(const std::string& key) const {
+    return Item(PositionOf(key));
+}
+
+Long qlCards::PositionOf(const std::string& key) const {
     if (key.empty()) {
-        return nullptr;
+        return 0;
     }
     const auto it = std::find(mKeys.begin(), mKeys.end(), key);
-    return it == mKeys.end() ? nullptr : mCol[static_cast<std::size_t>(it - mKeys.begin())];
+    return it == mKeys.end() ? 0 : static_cast<Long>(it - mKeys.begin()) + 1;
 }
 
 void qlCards::RemoveAt(std::size_t index) {
@@ -141,24 +145,14 @@ void qlCards::Remove(Long position) {
 }
 
 void qlCards::Remove(const std::string& key) {
-    if (key.empty()) {
-        return;
-    }
-    const auto it = std::find(mKeys.begin(), mKeys.end(), key);
-    if (it == mKeys.end()) {
-        return;
-    }
-    RemoveAt(static_cast<std::size_t>(it - mKeys.begin()));
-    RaiseSizeChanged();
+    Remove(PositionOf(key));
 }
 
 void qlCards::RemoveCard(const CardRef& card) {
     const auto it = std::find(mCol.begin(), mCol.end(), card);
-    if (it == mCol.end()) {
-        return;
+    if (it != mCol.end()) {
+        Remove(static_cast<Long>(it - mCol.begin()) + 1);
     }
-    RemoveAt(static_cast<std::size_t>(it - mCol.begin()));
-    RaiseSizeChanged();
 }
 
 void qlCards::RemoveCards(const DeckRef& cards) {

@@ -70,6 +70,7 @@ class qlCards {
     void Append(CardRef card, std::string key = {});
     void RaiseSizeChanged() { DeckSizeChanged.Raise(static_cast<Integer>(mCol.size())); }
     void RemoveAt(std::size_t index);
+    Long PositionOf(const std::string& key) const;  // 0 when no entry has the key
 
     std::vector<CardRef> mCol;
     std::vector<std::string> mKeys;  // parallel to mCol; empty where no key was given
