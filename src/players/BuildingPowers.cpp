@@ -83,11 +83,10 @@ DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUs
     const int violetPower = goodsUsed + VioletBuildPower();
     DeckRef result = NewDeck();
     for (const CardRef& card : cardChoices) {
-        const bool violet = card->BuildingType() != 0;
-        if (violet && HasBuiltCard(card->BuildingName())) {
+        if (card->BuildingType() == 1 && HasBuiltCard(card->BuildingName())) {
             continue;
         }
-        if (card->Cost() <= (violet ? violetPower : productionPower)) {
+        if (card->Cost() <= (card->BuildingType() == 0 ? productionPower : violetPower)) {
             result->AddCard(card);
         }
     }

@@ -6,10 +6,6 @@ qlPlayer::qlPlayer() : mBuiltCards(NewDeck()) {
     FollowHand(NewDeck());
 }
 
-qlPlayer::~qlPlayer() {
-    mHandSubscription.Reset();
-}
-
 void qlPlayer::FollowHand(DeckRef hand) {
     mCardsInHand = hand ? std::move(hand) : NewDeck();
     mHandSubscription = mCardsInHand->DeckSizeChanged.Subscribe(

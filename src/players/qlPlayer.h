@@ -14,7 +14,6 @@ class qlPlayer {
     qlPlayer();
     qlPlayer(const qlPlayer&) = delete;
     qlPlayer& operator=(const qlPlayer&) = delete;
-    ~qlPlayer();
 
     // City operations. The phases check the rules; these only move the cards and notify.
     void BuryCard(const CardRef& card);

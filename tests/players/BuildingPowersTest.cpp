@@ -69,11 +69,13 @@ TEST(BuildingPowers, TheHumanMayBuildASecondProductionBuildingButNoSecondViolet)
               (Strings{"Indigo Plant", "Coffee Roaster"}));
     EXPECT_EQ(Names(*seat->GetHumanBuildableCards(*hand, 2)),
               (Strings{"Indigo Plant", "Coffee Roaster", "Library"}));
-    hand->Item(4)->SetBuildingType(7);  // an unknown type is judged as violet
+    // Another type is charged at the violet power, and only a built violet name is barred.
+    hand->Item(2)->SetBuildingType(7);
+    hand->Item(4)->SetBuildingType(7);
     EXPECT_EQ(Names(*seat->GetHumanBuildableCards(*hand, 1)),
-              (Strings{"Indigo Plant", "Coffee Roaster"}));
+              (Strings{"Indigo Plant", "Well", "Coffee Roaster"}));
     EXPECT_EQ(Names(*seat->GetHumanBuildableCards(*hand, 2)),
-              (Strings{"Indigo Plant", "Coffee Roaster", "Library"}));
+              (Strings{"Indigo Plant", "Well", "Coffee Roaster", "Library"}));
 }
 
 TEST(BuildingPowers, BuildingListsSplitTheProductionBuildings) {
