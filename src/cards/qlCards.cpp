@@ -210,7 +210,10 @@ void qlCards::OrderByGoodValue() {
     DeckRef ordered = NewDeck();
     for (const char* name :
          {"Silver Smelter", "Coffee Roaster", "Tobacco Storage", "Sugar Mill", "Indigo Plant"}) {
-        for (const CardRef& card : *GetCardsByName(name)) {
+        // The group is held by name: a range-for over *GetCardsByName(...) would walk a
+        // collection already released.
+        const DeckRef group = GetCardsByName(name);
+        for (const CardRef& card : *group) {
             ordered->Append(card);
         }
     }
