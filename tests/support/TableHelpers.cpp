@@ -50,7 +50,19 @@ std::vector<std::string> Names(const qlCards& cards) {
     return names;
 }
 
+std::vector<const qlCard*> Ids(const qlCards& cards) {
+    std::vector<const qlCard*> ids;
+    for (const CardRef& card : cards) {
+        ids.push_back(card.get());
+    }
+    return ids;
+}
+
 void PutGoods(qlPlayer& player, std::initializer_list<std::string> names) {
+    PutGoods(player, std::vector<std::string>(names));
+}
+
+void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         for (const CardRef& building : *player.BuiltCards()) {
             if (building->BuildingName() == name && !building->GoodPresent()) {
