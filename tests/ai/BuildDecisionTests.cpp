@@ -112,15 +112,21 @@ TEST(AIGetCardToBuild, OpeningWaitsForLibraryOrCoffeeLaterBestByValue) {
         EXPECT_TRUE(seat->AIGetCardToBuild(0)->Empty());
         EXPECT_EQ(pauses.count, 0);
     }
+    {
+        TableGlobals g(4, 10);  // the opening rule holds only until some city grows
+        auto seat = MakeSeat({.city = {"Indigo Plant"}, .hand = {"Library", "Smithy", "Well"}});
+        EXPECT_EQ(Names(*seat->AIGetCardToBuild(0)), std::vector<std::string>{"Smithy"});
+        EXPECT_EQ(pauses.count, 1);
+    }
     TableGlobals g(4, 8);  // Chapel -2.25, Market Hall 3.15, Coffee Roaster -1.33, Hero -1.125
     auto seat = MakeSeat(
         {.city = {"Indigo Plant"}, .hand = {"Chapel", "Market Hall", "Hero", "Coffee Roaster"}});
     EXPECT_EQ(Names(*seat->AIGetCardToBuild(0)), std::vector<std::string>{"Chapel"});
     EXPECT_EQ(Names(*seat->AIGetCardToBuild(1)), std::vector<std::string>{"Market Hall"});
-    EXPECT_EQ(pauses.count, 2);
+    EXPECT_EQ(pauses.count, 3);
     seat->SetCardsInHand(MakeDeck({"Hero"}));
     EXPECT_TRUE(seat->AIGetCardToBuild(0)->Empty());
-    EXPECT_EQ(pauses.count, 2);
+    EXPECT_EQ(pauses.count, 3);
 }
 
 TEST(AIGetBuildPaymentCards, PaysUselessCardsThenTheLeastValuable) {

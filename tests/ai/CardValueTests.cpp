@@ -52,6 +52,7 @@ TEST(CardValue, FollowsTheStageOfTheGame) {
                              {"Palace", 2 + 3.75 - 6},
                              {"Triumphal Arch", 6 + 3.0 - 6},
                              {"Victory Column", 4 + 1 - 4},
+                             {"City Hall", 2 + 4.5 - 6},
                              {"Hero", -5}});  // a second violet building: only its cost
         const auto mixed =
             MakeSeat({.city = {"Indigo Plant", "Market Stand", "City Hall", "Quarry"}});
@@ -62,6 +63,9 @@ TEST(CardValue, FollowsTheStageOfTheGame) {
                               {"Guild Hall", 2 + 4.0 - 5},
                               {"Poor House", 1 + 1.25 - 1},
                               {"Well", 1 + 1 - 1}});
+        const auto library = MakeSeat({.city = {"Indigo Plant", "Library", "Market Stand"}});
+        ExpectValues(*library,
+                     {{"Trading Post", 1 + 1 - 2}, {"Aqueduct", 2 + 1 - 3}, {"Well", 1 + 4 - 2}});
     }
     {
         TableGlobals g(4, 3);  // cost no longer counts; F = 2.4

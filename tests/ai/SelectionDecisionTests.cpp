@@ -18,8 +18,14 @@ TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
     TableGlobals g(4, 8);
     PauseCounter pauses;
     // Without a production building a plant is worth 3/8 - 1 = -0.625; a smithy 2.375.
-    auto seat = MakeSeat({.city = {"Well"}, .hand = {"Smithy", "Well"}});
+    auto seat = MakeSeat({.city = {"Well"}, .hand = {"Smithy", "Well", "Well"}});
     EXPECT_TRUE(seat->AIPickChapelCard()->Empty());  // nothing buildable with 2 cards fewer
+    // With the privilege only one card fewer counts, and violet cards cost one less: the poor
+    // house stays buildable, and the second well (worth -1) goes.
+    seat->SetCardsInHand(MakeDeck({"Poor House", "Well", "Well"}));
+    seat->SetGetsRoleBenefit(true);
+    EXPECT_EQ(Names(*seat->AIPickChapelCard()), Strings{"Well"});
+    seat->SetGetsRoleBenefit(false);
     seat->SetCardsInHand(
         MakeDeck({"Indigo Plant", "Smithy", "Market Hall", "Prefecture", "Victory Column"}));
     EXPECT_EQ(Names(*seat->AIPickChapelCard()), Strings{"Indigo Plant"});
