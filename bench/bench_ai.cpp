@@ -32,7 +32,7 @@ DeckRef Deck(const std::vector<std::string>& names) {
     return deck;
 }
 
-struct SeatSpec {
+struct SeatPlan {
     std::vector<std::string> city, hand;
     int goods;  // the first this many production buildings carry a good
 };
@@ -40,11 +40,11 @@ struct SeatSpec {
 struct Table {
     std::array<qlPlayer, 4> seats;
 
-    explicit Table(const std::array<SeatSpec, 4>& specs) {
+    explicit Table(const std::array<SeatPlan, 4>& plans) {
         for (std::size_t i = 0; i < 4; ++i) {
             qlPlayer& seat = seats[i];
-            int goods = specs[i].goods;
-            for (const std::string& name : specs[i].city) {
+            int goods = plans[i].goods;
+            for (const std::string& name : plans[i].city) {
                 CardRef building = Card(name);
                 if (building->BuildingType() == 0 && goods > 0) {
                     building->SetGoodPresent(Card("Indigo Plant"));
@@ -52,7 +52,7 @@ struct Table {
                 }
                 seat.BuildCard(building);
             }
-            seat.SetCardsInHand(Deck(specs[i].hand));
+            seat.SetCardsInHand(Deck(plans[i].hand));
             seat.SetNextPlayer(&seats[(i + 1) % 4]);
         }
         seats[0].SetGetsRoleBenefit(true);
@@ -60,10 +60,10 @@ struct Table {
 };
 
 void PickRole(benchmark::State& state, Integer buildingsLeft,
-              const std::array<SeatSpec, 4>& specs) {
+              const std::array<SeatPlan, 4>& plans) {
     modGlobal::NumberOfPlayers = 4;
     modGlobal::BuildingsLeft = buildingsLeft;
-    Table table(specs);
+    Table table(plans);
     const std::array<bool, 5> free = {true, true, true, true, true};
     for (auto _ : state) {
         benchmark::DoNotOptimize(table.seats[0].AIPickRole(free));
