@@ -12,8 +12,9 @@
 
 namespace {
 
-// The privilege's worth for the roles whose privilege is counted in whole cards.
-double PrivilegeCards(const qlPlayer& seat, double withLibrary, double without) {
+// What the privilege of a role is worth to a seat: nothing without it, more when its Library
+// doubles it.
+double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) {
     if (!seat.GetsRoleBenefit()) {
         return 0;
     }
@@ -28,7 +29,7 @@ long LateShortfall(const qlPlayer& me, const DeckRef& cards) {
 }
 
 double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
-    double v = PrivilegeCards(seat, 0.3, 0.2);
+    double v = PrivilegeWorth(seat, 0.3, 0.2);
     if (seat.HasBuiltCard("Prefecture")) {
         v += 1;
     }
@@ -51,9 +52,13 @@ double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
 // The chance that an opponent cannot build, by its hand size and how many of the two
 // cost-reducing buildings it has.
 double ChanceCannotBuild(int handSize, int reducers) {
+    // Columns: both buildings, one of them, neither.
     static constexpr double kChance[5][3] = {
-        // both, one, neither
-        {1, 1, 1}, {0.76, 0.88, 1}, {0.52, 0.64, 0.76}, {0.04, 0.16, 0.28}, {0, 0.002, 0.04},
+        {1, 1, 1},           // no card
+        {0.76, 0.88, 1},     // one card
+        {0.52, 0.64, 0.76},  // two cards
+        {0.04, 0.16, 0.28},  // three cards
+        {0, 0.002, 0.04},    // four cards
     };
     if (handSize >= 5) {
         return 0;
@@ -62,7 +67,7 @@ double ChanceCannotBuild(int handSize, int reducers) {
 }
 
 double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
-    double v = PrivilegeCards(seat, 2, 1);
+    double v = PrivilegeWorth(seat, 2, 1);
     if (room < 0) {
         v += -room;
     }
@@ -99,7 +104,7 @@ double Trader(const qlPlayer& seat, int room) {
 }
 
 double Prospector(const qlPlayer& seat) {
-    double v = PrivilegeCards(seat, 2, 1);
+    double v = PrivilegeWorth(seat, 2, 1);
     if (seat.HasBuiltCard("Gold Mine")) {
         v += 0.2;
     }
