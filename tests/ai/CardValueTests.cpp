@@ -1,146 +1,116 @@
-// The card value, checked against values worked out by hand from the catalogue's costs and
-// points. F is the role scale: 3 players (or 2, weighed as 3) or 4, times BuildingsLeft, over 5.
+// The card value against values worked out by hand from the catalogue's costs and points. F,
+// the role scale, is the number of players (two weigh as three) times BuildingsLeft over 5.
 
 #include <gtest/gtest.h>
-
-#include <utility>
-#include <vector>
 
 #include "support/TableHelpers.h"
 
 using namespace testing_support;
 
-namespace {
-
-using Expected = std::vector<std::pair<const char*, double>>;
-
-void ExpectValues(const qlPlayer& seat, const Expected& expected) {
-    for (const auto& [name, value] : expected) {
-        EXPECT_NEAR(MakeCard(name)->AIValue(seat), value, 1e-9) << name;
+TEST(CardValue, StagesAndBuildingRules) {
+    struct Case {
+        Integer np, bl;
+        const char *city, *card;
+        double value;
+    };
+    const char* plant = "Indigo Plant";
+    const char* rich = "Indigo Plant,Hero,Statue";  // 9 points
+    const char* mixed = "Indigo Plant,Market Stand,City Hall,Quarry";
+    const char* library = "Indigo Plant,Library,Market Stand";
+    const Case cases[] = {
+        // Points count nothing yet; F = 8.8.
+        {4, 11, plant, "Tower", 1.1 - 3},
+        {4, 11, plant, "Smithy", 2 - 1},
+        {4, 11, plant, "Gold Mine", 2.2 - 1},
+        {4, 11, plant, "Market Stand", 0.35 * 8.8 - 2},
+        {4, 11, plant, "Library", 35.2 - 5},
+        {4, 11, plant, "Indigo Plant", -1},  // a second plant is not zeroed
+        {4, 11, plant, "Silver Smelter", 1.6 * 8.8 / 4 - 5},
+        // Points weigh 3/8; F = 6.4.
+        {4, 8, plant, "Hero", 15.0 / 8 + 2 - 5},
+        {4, 8, plant, "Chapel", 0.75 - 3},
+        {4, 8, plant, "Coffee Roaster", 0.75 + 1.2 * 6.4 / 4 - 4},
+        // Full points; F = 4.
+        {4, 5, rich, "Chapel", 2 + 3.0 - 3},
+        {4, 5, rich, "Palace", 2 + 3.75 - 6},
+        {4, 5, rich, "Triumphal Arch", 6 + 3.0 - 6},
+        {4, 5, rich, "City Hall", 2 + 4.5 - 6},
+        {4, 5, rich, "Victory Column", 4 + 1 - 4},
+        {4, 5, rich, "Hero", -5},  // a second violet building is worth only minus its cost
+        {4, 5, mixed, "Trading Post", 1 + 2 - 1},
+        {4, 5, mixed, "Aqueduct", 2 + 2 - 2},
+        {4, 5, mixed, "Carpenter", 2 + 5 + 0.5 - 2},
+        {4, 5, mixed, "Quarry", -3},
+        {4, 5, mixed, "Guild Hall", 2 + 4.0 - 5},
+        {4, 5, mixed, "Poor House", 1 + 1.25 - 1},
+        {4, 5, mixed, "Well", 1 + 1 - 1},
+        {4, 5, library, "Trading Post", 1 + 1 - 2},
+        {4, 5, library, "Aqueduct", 2 + 1 - 3},
+        {4, 5, library, "Well", 1 + 4 - 2},
+        {4, 5, "Triumphal Arch", "Statue", 3 + 4 - 3},
+        {4, 5, "Triumphal Arch,Hero", "Statue", 3 + 2 - 3},
+        {4, 5, "Hero", "Statue", 3 + 1 - 3},
+        // Cost no longer counts; F = 2.4.
+        {4, 3, plant, "Tower", 2.3},
+        {4, 3, plant, "Silver Smelter", 3 + 0.96},
+        {4, 3, "Hero", "Statue", 3},  // no arch built or in hand
+        {4, 3, "Hero", "Hero", 0},
+        // Two players: F = 3 as with three, but the Library and the Well count two.
+        {2, 5, plant, "Well", 1 + 1.5 - 2},
+        {2, 5, plant, "Library", 3 + 8 - 5},
+        {2, 5, plant, "Prefecture", 2 + 3 - 3},
+        {3, 5, plant, "Well", 1 + 1 - 2},
+        {3, 5, plant, "Library", 3 + 12 - 5},
+        // Production capacity, for a tobacco storage: (W - 1) * F = 3.2 at full rate.
+        {4, 5, "Indigo Plant,Aqueduct,Trading Post", "Tobacco Storage", 2 + 3.2 - 3},
+        {4, 5, "Indigo Plant,Aqueduct", "Tobacco Storage", 2 + 1.6 - 3},
+        {4, 5, "Indigo Plant,Trading Post", "Tobacco Storage", 2 + 1.6 - 3},
+        {4, 5, plant, "Tobacco Storage", 2 + 0.8 - 3},
+        {4, 5, "Indigo Plant,Sugar Mill,Aqueduct", "Tobacco Storage", 2 - 3},
+        {4, 5, "Indigo Plant,Sugar Mill", "Tobacco Storage", 2 + 5 * 4 * 0.4 - 3},
+        {4, 5, "Indigo Plant,Coffee Roaster", "Tobacco Storage", 2 - 3},
+        {4, 5, "Indigo Plant,Sugar Mill,Guild Hall", "Tobacco Storage", 2 + 2 + 8 - 3},
+    };
+    for (const Case& c : cases) {
+        TableGlobals g(c.np, c.bl);
+        EXPECT_NEAR(MakeCard(c.card)->AIValue(*Seat(c.city)), c.value, 1e-9)
+            << c.card << " for " << c.city << " at " << c.bl;
     }
-}
-
-}  // namespace
-
-TEST(CardValue, FollowsTheStageOfTheGame) {
-    const auto seat = MakeSeat({.city = {"Indigo Plant"}});
-    {
-        TableGlobals g(4, 11);  // points count nothing yet; F = 8.8
-        ExpectValues(*seat, {{"Tower", 1.1 - 3},
-                             {"Smithy", 2 - 1},
-                             {"Gold Mine", 2.2 - 1},
-                             {"Market Stand", 0.35 * 8.8 - 2},
-                             {"Prefecture", 8.8 - 3},
-                             {"Library", 35.2 - 5},
-                             {"Indigo Plant", -1},  // a second plant is not zeroed
-                             {"Silver Smelter", 1.6 * 8.8 / 4 - 5}});
-    }
-    {
-        TableGlobals g(4, 8);  // points weigh 3/8; F = 6.4
-        ExpectValues(*seat, {{"Hero", 15.0 / 8 + 2 - 5},
-                             {"Chapel", 0.75 - 3},
-                             {"Market Hall", 0.75 + 6.4 - 4},
-                             {"Coffee Roaster", 0.75 + 1.2 * 6.4 / 4 - 4}});
-        // A discount larger than the cost takes nothing off.
-        const auto smith = MakeSeat({.city = {"Indigo Plant", "Smithy"}, .roleBenefit = true});
-        ExpectValues(*smith, {{"Indigo Plant", 0.375}});
-    }
-    {
-        TableGlobals g(4, 5);  // full points; F = 4
-        const auto rich = MakeSeat({.city = {"Indigo Plant", "Hero", "Statue"}});  // 9 points
-        ExpectValues(*rich, {{"Chapel", 2 + 3.0 - 3},
-                             {"Palace", 2 + 3.75 - 6},
-                             {"Triumphal Arch", 6 + 3.0 - 6},
-                             {"Victory Column", 4 + 1 - 4},
-                             {"City Hall", 2 + 4.5 - 6},
-                             {"Hero", -5}});  // a second violet building: only its cost
-        const auto mixed =
-            MakeSeat({.city = {"Indigo Plant", "Market Stand", "City Hall", "Quarry"}});
-        ExpectValues(*mixed, {{"Trading Post", 1 + 2 - 1},
-                              {"Aqueduct", 2 + 2 - 2},
-                              {"Carpenter", 2 + 5 + 0.5 - 2},
-                              {"Quarry", -3},
-                              {"Guild Hall", 2 + 4.0 - 5},
-                              {"Poor House", 1 + 1.25 - 1},
-                              {"Well", 1 + 1 - 1}});
-        const auto library = MakeSeat({.city = {"Indigo Plant", "Library", "Market Stand"}});
-        ExpectValues(*library,
-                     {{"Trading Post", 1 + 1 - 2}, {"Aqueduct", 2 + 1 - 3}, {"Well", 1 + 4 - 2}});
-    }
-    {
-        TableGlobals g(4, 3);  // cost no longer counts; F = 2.4
-        ExpectValues(*seat, {{"Tower", 2.3}, {"Statue", 3}, {"Silver Smelter", 3 + 0.96}});
-        const auto hero = MakeSeat({.city = {"Hero"}, .hand = {"Triumphal Arch"}});
-        ExpectValues(*hero, {{"Hero", 0}, {"Statue", 3 + 1}});
-    }
+    TableGlobals g(4, 3);
+    EXPECT_DOUBLE_EQ(MakeCard("Statue")->AIValue(*Seat("Hero", "Triumphal Arch")), 3 + 1);
+    TableGlobals early(4, 8);  // a discount beyond the cost takes nothing off
+    EXPECT_DOUBLE_EQ(MakeCard("Indigo Plant")->AIValue(*Seat("Indigo Plant,Smithy", "", true)),
+                     0.375);
 }
 
 TEST(CardValue, CraneWeighsLeadAgainstPointsDeficit) {
-    TableGlobals g(3, 11);  // a crane is worth its bonus less its cost of 2
-    auto me = MakeSeat({.city = {"Indigo Plant", "Smithy", "Well"}});  // 3 points
-    auto small = MakeSeat({.city = {"Indigo Plant"}});
-    auto ahead = MakeSeat({.city = {"Indigo Plant", "Hero"}});  // 6 points
+    TableGlobals g(3, 11);                       // a crane is worth its bonus less its cost of 2
+    auto me = Seat("Indigo Plant,Smithy,Well");  // 3 points
+    auto small = Seat("Indigo Plant");
+    auto ahead = Seat("Indigo Plant,Hero");  // 6 points
     LinkRing({me.get(), small.get(), ahead.get()});
-    ExpectValues(*me, {{"Crane", 2 * 1 - 2}});  // lead 1, behind 3: 2 stands
-    ExpectValues(*small, {{"Crane", -4 - 2}});  // two buildings short of me
-    auto leader = MakeSeat({.city = {"Indigo Plant", "Smithy", "Well", "Hero"}});
-    auto other = MakeSeat({.city = {"Indigo Plant"}});
+    EXPECT_DOUBLE_EQ(MakeCard("Crane")->AIValue(*me), 2 * 1 - 2);  // lead 1, behind by 3
+    EXPECT_DOUBLE_EQ(MakeCard("Crane")->AIValue(*small), -4 - 2);  // two buildings short
+    auto leader = Seat("Indigo Plant,Smithy,Well,Hero");
+    auto other = Seat("Indigo Plant");
     LinkRing({leader.get(), other.get(), small.get()});
-    ExpectValues(*leader, {{"Crane", 1 - 2}});  // leads by 3 and trails nobody
-}
-
-TEST(CardValue, MonumentsCountTheArchAndTheirCompanions) {
-    TableGlobals g(4, 5);
-    ExpectValues(*MakeSeat({.city = {"Triumphal Arch"}}), {{"Statue", 3 + 4 - 3}});
-    ExpectValues(*MakeSeat({.city = {"Triumphal Arch", "Hero"}}),
-                 {{"Statue", 3 + 2 - 3}, {"Triumphal Arch", -6}});
-    ExpectValues(*MakeSeat({.city = {"Hero"}}), {{"Statue", 3 + 1 - 3}});
-    TableGlobals late(4, 3);
-    ExpectValues(*MakeSeat({.city = {"Hero"}}), {{"Statue", 3}});
-}
-
-TEST(CardValue, ProductionCapacityTable) {
-    TableGlobals g(4, 5);  // a tobacco storage: 2 points, cost 3, (W - 1) * F = 3.2
-    const std::vector<std::pair<std::vector<std::string>, double>> cases = {
-        {{"Indigo Plant", "Aqueduct", "Trading Post"}, 3.2},  // below both capacities
-        {{"Indigo Plant", "Aqueduct"}, 1.6},                  // at trading capacity - 1
-        {{"Indigo Plant", "Trading Post"}, 1.6},              // at production capacity - 1
-        {{"Indigo Plant"}, 0.8},                              // at both
-        {{"Indigo Plant", "Sugar Mill", "Aqueduct"}, 0},      // trading capacity reached
-        {{"Indigo Plant", "Sugar Mill"}, 5 * 4 * 0.4},        // full; better than sugar
-        {{"Indigo Plant", "Coffee Roaster"}, 0},              // full; no better than coffee
-        {{"Indigo Plant", "Sugar Mill", "Guild Hall"}, 2 + 8},
-    };
-    for (const auto& [city, bonus] : cases) {
-        EXPECT_NEAR(MakeCard("Tobacco Storage")->AIValue(*MakeSeat({.city = city})), 2 + bonus - 3,
-                    1e-9)
-            << "bonus " << bonus;
-    }
-}
-
-TEST(CardValue, TwoPlayersScaleRolesAsThreeButNotLibraryOrWell) {
-    const auto seat = MakeSeat({.city = {"Indigo Plant"}});
-    TableGlobals two(2, 5);  // F = 3 * 5 / 5 = 3 with two players as with three
-    ExpectValues(*seat, {{"Well", 1 + 1.5 - 2}, {"Library", 3 + 8 - 5}, {"Prefecture", 2}});
-    TableGlobals three(3, 5);
-    ExpectValues(*seat, {{"Well", 1 + 1 - 2}, {"Library", 3 + 12 - 5}, {"Prefecture", 2}});
+    EXPECT_DOUBLE_EQ(MakeCard("Crane")->AIValue(*leader), 1 - 2);  // leads by 3, trails nobody
 }
 
 TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
     TableGlobals g(4, 11);
-    const auto seat = MakeSeat({.city = {"Indigo Plant"}});
+    const auto seat = Seat("Indigo Plant");
     auto hand = MakeDeck({"Tower", "Smithy", "Market Stand", "Library", "Smithy"});
-    const auto before = Ids(*hand);
+    const auto h = Ids(*hand);
     int events = 0;
     const auto sub = hand->DeckSizeChanged.Subscribe([&](Integer) { ++events; });
     hand->OrderByAIValue(*seat, false);  // 30.2, 1.08, 1, 1, -1.9
-    EXPECT_EQ(Ids(*hand), (std::vector{before[3], before[2], before[1], before[4], before[0]}));
+    EXPECT_EQ(Ids(*hand), (std::vector{h[3], h[2], h[1], h[4], h[0]}));
     hand->OrderByAIValue(*seat, true);  // per card of cost: 6.04, 1, 1, 0.54, -0.63
-    EXPECT_EQ(Ids(*hand), (std::vector{before[3], before[1], before[4], before[2], before[0]}));
+    EXPECT_EQ(Ids(*hand), (std::vector{h[3], h[1], h[4], h[2], h[0]}));
     EXPECT_EQ(events, 0);
-
     auto gifts = MakeDeck({"Tower", "Smithy"});
     gifts->AddCard(std::make_shared<qlCard>(0, 0, "Gift", "", 1));  // worth 0, costs nothing
     gifts->OrderByAIValue(*seat, true);
-    EXPECT_EQ(Names(*gifts), (std::vector<std::string>{"Smithy", "Gift", "Tower"}));
+    EXPECT_EQ(Names(*gifts), Split("Smithy,Gift,Tower"));
 }

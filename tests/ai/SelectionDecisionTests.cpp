@@ -8,130 +8,101 @@
 
 using namespace testing_support;
 
-namespace {
-
-using Strings = std::vector<std::string>;
-
-}  // namespace
-
 TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
     TableGlobals g(4, 8);
     PauseCounter pauses;
-    // Without a production building a plant is worth 3/8 - 1 = -0.625; a smithy 2.375.
-    auto seat = MakeSeat({.city = {"Well"}, .hand = {"Smithy", "Well", "Well"}});
-    EXPECT_TRUE(seat->AIPickChapelCard()->Empty());  // nothing buildable with 2 cards fewer
-    // With the privilege only one card fewer counts, and violet cards cost one less: the poor
-    // house stays buildable, and the second well (worth -1) goes.
-    seat->SetCardsInHand(MakeDeck({"Poor House", "Well", "Well"}));
-    seat->SetGetsRoleBenefit(true);
-    EXPECT_EQ(Names(*seat->AIPickChapelCard()), Strings{"Well"});
-    seat->SetGetsRoleBenefit(false);
-    seat->SetCardsInHand(
-        MakeDeck({"Indigo Plant", "Smithy", "Market Hall", "Prefecture", "Victory Column"}));
-    EXPECT_EQ(Names(*seat->AIPickChapelCard()), Strings{"Indigo Plant"});
-    seat->SetCardsInHand(MakeDeck({"Indigo Plant", "Market Hall", "Victory Column", "Prefecture"}));
-    EXPECT_EQ(Names(*seat->AIPickChapelCard()), Strings{"Victory Column"});
-    EXPECT_EQ(seat->CardsInHand()->Count(), 4);
-    // With the privilege and an active Library a lone plant is buildable one card short, but
-    // there is no other card to bury in its place.
-    const auto lone = MakeSeat({.city = {"Smithy", "Library"},
-                                .hand = {"Indigo Plant"},
-                                .roleBenefit = true,
-                                .libraryActive = true});
-    EXPECT_TRUE(lone->AIPickChapelCard()->Empty());
+    // Without a production building a plant is worth 3/8 - 1; a smithy 3/8 + 3 - 1; a second
+    // well -1 (one less with the privilege). Hand, privilege, card buried:
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"Smithy,Well,Well", false, ""},         // nothing buildable with two cards fewer
+        {"Poor House,Well,Well", true, "Well"},  // one card fewer with the privilege
+        {"Indigo Plant,Smithy,Market Hall,Prefecture,Victory Column", false, "Indigo Plant"},
+        {"Indigo Plant,Market Hall,Victory Column,Prefecture", false, "Victory Column"},
+    };
+    for (const auto& [hand, privilege, buried] : cases) {
+        const auto seat = Seat("Well", hand, privilege);
+        EXPECT_EQ(Names(*seat->AIPickChapelCard()), Split(buried)) << hand;
+        EXPECT_EQ(Names(*seat->CardsInHand()), Split(hand));
+    }
+    // The privilege and an active Library make a lone plant buildable one card short, but no
+    // other card can be buried in its place.
+    EXPECT_TRUE(Seat("Smithy,Library", "Indigo Plant", true, true)->AIPickChapelCard()->Empty());
     EXPECT_EQ(pauses.count, 0);
 }
 
 TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
     PauseCounter pauses;
-    const Strings nine = {"Chapel",    "Tower",  "Hero",        "Victory Column", "Well",
-                          "Gold Mine", "Smithy", "Market Hall", "Prefecture"};
-    {
-        TableGlobals g(4, 8);
-        auto seat = MakeSeat({.city = {"Indigo Plant"}, .hand = nine});
-        int changes = 0;
-        const auto sub = seat->PlayersCardsChanged.Subscribe([&](const DeckRef&) { ++changes; });
-        const DeckRef oldHand = seat->CardsInHand();
-        const DeckRef given = seat->AIDiscardDownTo(7);
-        EXPECT_EQ(Names(*seat->CardsInHand()),
-                  (Strings{"Prefecture", "Market Hall", "Smithy", "Gold Mine", "Well",
-                           "Victory Column", "Hero"}));
-        EXPECT_EQ(Names(*given), (Strings{"Chapel", "Tower"}));
-        EXPECT_EQ(given, oldHand);  // the former hand collection holds what is given up
-        EXPECT_GT(changes, 0);
-    }
-    {
-        // Early on, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall
-        // 4.2/4 (by value alone Market Hall would come second).
-        TableGlobals g(4, 10);
-        auto seat = MakeSeat({.city = {"Indigo Plant"}, .hand = nine});
-        seat->AIDiscardDownTo(3);
-        EXPECT_EQ(Names(*seat->CardsInHand()), (Strings{"Prefecture", "Gold Mine", "Smithy"}));
-    }
+    const char* nine =
+        "Chapel,Tower,Hero,Victory Column,Well,Gold Mine,Smithy,Market Hall,Prefecture";
     TableGlobals g(4, 8);
-    auto seat = MakeSeat({.city = {"Indigo Plant"},
-                          .hand = {"Prefecture", "Chapel", "Chapel", "Tower", "Prefecture",
-                                   "Smithy", "Smithy", "Hero", "Tower", "Chapel"}});
-    const auto h = Ids(*seat->CardsInHand());
+    auto seat = Seat("Indigo Plant", nine);
+    int changes = 0;
+    const auto sub = seat->PlayersCardsChanged.Subscribe([&](const DeckRef&) { ++changes; });
+    const DeckRef oldHand = seat->CardsInHand();
     const DeckRef given = seat->AIDiscardDownTo(7);
-    using V = std::vector<const qlCard*>;
-    EXPECT_EQ(Ids(*seat->CardsInHand()), (V{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
-    EXPECT_EQ(Ids(*given), (V{h[8], h[2], h[9]}));
+    EXPECT_EQ(Names(*seat->CardsInHand()),
+              Split("Prefecture,Market Hall,Smithy,Gold Mine,Well,Victory Column,Hero"));
+    EXPECT_EQ(Names(*given), Split("Chapel,Tower"));
+    EXPECT_EQ(given, oldHand);  // the former hand collection holds what is given up
+    EXPECT_GT(changes, 0);
+    // Early, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall 4.2/4.
+    modGlobal::BuildingsLeft = 10;
+    seat = Seat("Indigo Plant", nine);
+    seat->AIDiscardDownTo(3);
+    EXPECT_EQ(Names(*seat->CardsInHand()), Split("Prefecture,Gold Mine,Smithy"));
+    modGlobal::BuildingsLeft = 8;
+    seat = Seat("Indigo Plant",
+                "Prefecture,Chapel,Chapel,Tower,Prefecture,Smithy,Smithy,Hero,Tower,Chapel");
+    const auto h = Ids(*seat->CardsInHand());
+    const DeckRef dropped = seat->AIDiscardDownTo(7);
+    EXPECT_EQ(Ids(*seat->CardsInHand()), (std::vector{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
+    EXPECT_EQ(Ids(*dropped), (std::vector{h[8], h[2], h[9]}));
     EXPECT_EQ(pauses.count, 0);
 }
 
-TEST(AIPickCouncillorCards, KeepsTheBestOrFirstSomethingBuildable) {
+TEST(AIPickCouncillorAndGoldMine, BestDrawnCardsOrFirstSomethingBuildable) {
     TableGlobals g(4, 8);
     PauseCounter pauses;
-    auto draw = MakeDeck({"Tower", "Market Hall", "Hero"});
-    const auto builder = MakeSeat({.city = {"Indigo Plant"}, .hand = {"Smithy", "Well"}});
-    EXPECT_EQ(Names(*builder->AIPickCouncillorCards(draw)), Strings{"Market Hall"});
-    EXPECT_EQ(Names(*draw), (Strings{"Hero", "Tower"}));
-
-    // Nothing in hand is affordable: the smithy is kept first, then the best card.
-    draw = MakeDeck({"Tower", "Market Hall", "Smithy", "Hero"});
-    const auto stuck = MakeSeat({.city = {"Indigo Plant", "Prefecture"}, .hand = {"Hero", "Hero"}});
-    EXPECT_EQ(Names(*stuck->AIPickCouncillorCards(draw)), (Strings{"Smithy", "Market Hall"}));
-    EXPECT_EQ(Names(*draw), (Strings{"Hero", "Tower"}));
-
-    // With an Archive the hand is chosen from too: hand size plus two cards are kept.
-    draw = MakeDeck({"Tower", "Market Hall", "Hero"});
-    const auto archive =
-        MakeSeat({.city = {"Indigo Plant", "Prefecture", "Archive"}, .hand = {"Smithy", "Well"}});
-    EXPECT_EQ(Names(*archive->AIPickCouncillorCards(draw)),
-              (Strings{"Market Hall", "Smithy", "Well", "Hero"}));
-    EXPECT_EQ(Names(*draw), Strings{"Tower"});
-    EXPECT_EQ(archive->CardsInHand()->Count(), 2);
-    EXPECT_EQ(pauses.count, 3);
-}
-
-TEST(AIPickGoldMineCard, TakesOneCardAndRemovesNone) {
-    TableGlobals g(4, 8);
-    PauseCounter pauses;
-    auto cards = MakeDeck({"Tower", "Market Hall", "Hero", "Chapel"});
-    const auto builder = MakeSeat({.city = {"Indigo Plant"}, .hand = {"Smithy", "Well"}});
-    EXPECT_EQ(Names(*builder->AIPickGoldMineCard(cards)), Strings{"Market Hall"});
-    EXPECT_EQ(Names(*cards), (Strings{"Market Hall", "Hero", "Tower", "Chapel"}));
-
-    const auto stuck = MakeSeat({.city = {"Indigo Plant"}, .hand = {"Hero", "Hero"}});
-    cards = MakeDeck({"Tower", "Market Hall", "Smithy", "Chapel"});
-    EXPECT_EQ(Names(*stuck->AIPickGoldMineCard(cards)), Strings{"Smithy"});
-    EXPECT_EQ(Names(*cards), (Strings{"Tower", "Market Hall", "Smithy", "Chapel"}));
-    cards = MakeDeck({"Tower", "Market Hall"});
-    EXPECT_EQ(Names(*stuck->AIPickGoldMineCard(cards)), Strings{"Market Hall"});
-    EXPECT_EQ(pauses.count, 3);
+    // City, hand, cards drawn, cards kept, cards left over. The smithy in hand is buildable;
+    // two heroes are not, so a seat holding them first takes a drawn card it can afford.
+    const std::array<const char*, 5> councillor[] = {
+        {"Indigo Plant", "Smithy,Well", "Tower,Market Hall,Hero", "Market Hall", "Hero,Tower"},
+        {"Indigo Plant,Prefecture", "Hero,Hero", "Tower,Market Hall,Smithy,Hero",
+         "Smithy,Market Hall", "Hero,Tower"},
+        {"Indigo Plant,Prefecture,Archive", "Smithy,Well", "Tower,Market Hall,Hero",
+         "Market Hall,Smithy,Well,Hero", "Tower"},
+    };
+    for (const auto& [city, hand, drawn, kept, left] : councillor) {
+        const auto seat = Seat(city, hand);
+        const DeckRef draw = MakeDeck(Split(drawn));
+        EXPECT_EQ(Names(*seat->AIPickCouncillorCards(draw)), Split(kept)) << city;
+        EXPECT_EQ(Names(*draw), Split(left)) << city;
+        EXPECT_EQ(Names(*seat->CardsInHand()), Split(hand));
+    }
+    const std::array<const char*, 4> goldMine[] = {
+        {"Smithy,Well", "Tower,Market Hall,Hero,Chapel", "Market Hall",
+         "Market Hall,Hero,Tower,Chapel"},
+        {"Hero,Hero", "Tower,Market Hall,Smithy,Chapel", "Smithy",
+         "Tower,Market Hall,Smithy,Chapel"},
+        {"Hero,Hero", "Tower,Market Hall", "Market Hall", "Market Hall,Tower"},
+    };
+    for (const auto& [hand, shown, taken, after] : goldMine) {
+        const DeckRef cards = MakeDeck(Split(shown));
+        EXPECT_EQ(Names(*Seat("Indigo Plant", hand)->AIPickGoldMineCard(cards)), Split(taken));
+        EXPECT_EQ(Names(*cards), Split(after));
+    }
+    EXPECT_EQ(pauses.count, 6);
 }
 
 TEST(AIChooseGoods, BestGoodsFirstUpToTheLimit) {
     PauseCounter pauses;
-    auto seat = MakeSeat({.city = {"Indigo Plant", "Silver Smelter", "Well", "Sugar Mill"}});
-    EXPECT_EQ(Names(*seat->AIChooseProductionGoods(2)), (Strings{"Silver Smelter", "Sugar Mill"}));
+    auto seat = Seat("Indigo Plant,Silver Smelter,Well,Sugar Mill");
+    EXPECT_EQ(Names(*seat->AIChooseProductionGoods(2)), Split("Silver Smelter,Sugar Mill"));
     EXPECT_TRUE(seat->AIChooseTradingGoods(2)->Empty());
     PutGoods(*seat, {"Indigo Plant", "Silver Smelter", "Sugar Mill"});
     EXPECT_TRUE(seat->AIChooseProductionGoods(2)->Empty());
-    const auto trader = MakeSeat({.city = {"Indigo Plant", "Coffee Roaster"}});
-    PutGoods(*trader, {"Indigo Plant", "Coffee Roaster"});
-    EXPECT_EQ(Names(*trader->AIChooseTradingGoods(1)), Strings{"Coffee Roaster"});
-    EXPECT_EQ(Names(*trader->AIChooseTradingGoods(3)), (Strings{"Coffee Roaster", "Indigo Plant"}));
+    EXPECT_EQ(Names(*seat->AIChooseTradingGoods(1)), Split("Silver Smelter"));
+    EXPECT_EQ(Names(*seat->AIChooseTradingGoods(4)),
+              Split("Silver Smelter,Sugar Mill,Indigo Plant"));
     EXPECT_EQ(pauses.count, 5);
 }

@@ -1,5 +1,6 @@
 #include "support/TableHelpers.h"
 
+#include <algorithm>
 #include <map>
 
 #include "cards/Catalogue.h"
@@ -82,6 +83,22 @@ std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec) {
     seat->SetGetsRoleBenefit(spec.roleBenefit);
     seat->SetLibraryActive(spec.libraryActive);
     return seat;
+}
+
+std::vector<std::string> Split(const std::string& names) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (start < names.size()) {
+        const std::size_t comma = std::min(names.find(',', start), names.size());
+        result.push_back(names.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return result;
+}
+
+std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand, bool roleBenefit,
+                               bool libraryActive) {
+    return MakeSeat({Split(city), Split(hand), roleBenefit, libraryActive});
 }
 
 void LinkRing(const std::vector<qlPlayer*>& seats) {

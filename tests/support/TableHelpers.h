@@ -44,6 +44,13 @@ struct SeatSpec {
 };
 std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec);
 
+// The same from comma-separated names: Seat("Indigo Plant,Well", "Smithy").
+std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand = "",
+                               bool roleBenefit = false, bool libraryActive = false);
+
+// Names separated by commas, in order; none for an empty text.
+std::vector<std::string> Split(const std::string& names);
+
 // Links seats into a ring in the order given.
 void LinkRing(const std::vector<qlPlayer*>& seats);
 
