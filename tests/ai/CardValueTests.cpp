@@ -51,16 +51,14 @@ TEST(CardValue, StagesAndBuildingRules) {
         {4, 5, "Triumphal Arch,Hero", "Statue", 3 + 2 - 3},
         {4, 5, "Hero", "Statue", 3 + 1 - 3},
         // Cost no longer counts; F = 2.4.
-        {4, 3, plant, "Tower", 2.3},
         {4, 3, plant, "Silver Smelter", 3 + 0.96},
         {4, 3, "Hero", "Statue", 3},  // no arch built or in hand
         {4, 3, "Hero", "Hero", 0},
-        // Two players: F = 3 as with three, but the Library and the Well count two.
+        // Two players: F = 3 as with three (the Prefecture shows it), but the Library and the Well
+        // count two players.
         {2, 5, plant, "Well", 1 + 1.5 - 2},
         {2, 5, plant, "Library", 3 + 8 - 5},
         {2, 5, plant, "Prefecture", 2 + 3 - 3},
-        {3, 5, plant, "Well", 1 + 1 - 2},
-        {3, 5, plant, "Library", 3 + 12 - 5},
         // Production capacity, for a tobacco storage: (W - 1) * F = 3.2 at full rate.
         {4, 5, "Indigo Plant,Aqueduct,Trading Post", "Tobacco Storage", 2 + 3.2 - 3},
         {4, 5, "Indigo Plant,Aqueduct", "Tobacco Storage", 2 + 1.6 - 3},
