@@ -31,7 +31,8 @@ CardRef BestBuildable(const qlPlayer& player) {
 }  // namespace
 
 DeckRef qlPlayer::AIUseCrane() const {
-    // A one-in-ten whim rather than a valuation: the crane is then used now and then.
+    // Building over is left to chance, not to the card value: one call in ten, then any
+    // building but the crane. Reseeding first keeps the draw apart from the shuffles before it.
     Random::Reseed();
     const float r = std::floor(Random::NextSingle() * 10.0f) + 1.0f;
     if (r != 1.0f) {
