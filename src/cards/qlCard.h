@@ -40,6 +40,10 @@ class qlCard {
 
     bool IsProduction() const { return mBuildingType == 0; }
 
+    // Worth of this card as a building to `player` at the present stage of the game; may be
+    // negative. Defined with the computer player.
+    double AIValue(const qlPlayer& player) const;
+
     Event<const CardRef&> GoodChanged;
 
   private:

@@ -62,6 +62,10 @@ class qlCards {
     DeckRef GetCardsByName(const std::string& name) const;
     // Keeps only the production buildings, most valuable good first.
     void OrderByGoodValue();
+    // Orders the cards best first by their worth to `player`, per card of cost when
+    // `divideByCost`; equal worths keep their order. Raises no event. Defined with the
+    // computer player.
+    void OrderByAIValue(const qlPlayer& player, bool divideByCost);
 
     Event<Integer> DeckSizeChanged;
 

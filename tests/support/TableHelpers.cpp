@@ -1,5 +1,6 @@
 #include "support/TableHelpers.h"
 
+#include <algorithm>
 #include <map>
 
 #include "cards/Catalogue.h"
@@ -50,7 +51,19 @@ std::vector<std::string> Names(const qlCards& cards) {
     return names;
 }
 
+std::vector<const qlCard*> Ids(const qlCards& cards) {
+    std::vector<const qlCard*> ids;
+    for (const CardRef& card : cards) {
+        ids.push_back(card.get());
+    }
+    return ids;
+}
+
 void PutGoods(qlPlayer& player, std::initializer_list<std::string> names) {
+    PutGoods(player, std::vector<std::string>(names));
+}
+
+void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         for (const CardRef& building : *player.BuiltCards()) {
             if (building->BuildingName() == name && !building->GoodPresent()) {
@@ -70,6 +83,22 @@ std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec) {
     seat->SetGetsRoleBenefit(spec.roleBenefit);
     seat->SetLibraryActive(spec.libraryActive);
     return seat;
+}
+
+std::vector<std::string> Split(const std::string& names) {
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (start < names.size()) {
+        const std::size_t comma = std::min(names.find(',', start), names.size());
+        result.push_back(names.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return result;
+}
+
+std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand, bool roleBenefit,
+                               bool libraryActive) {
+    return MakeSeat({Split(city), Split(hand), roleBenefit, libraryActive});
 }
 
 void LinkRing(const std::vector<qlPlayer*>& seats) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "cards/qlCards.h"
+#include "core/Globals.h"
+#include "core/Pause.h"
 #include "core/Random.h"
 #include "players/qlPlayer.h"
 
@@ -25,9 +27,13 @@ DeckRef MakeDeck(const std::vector<std::string>& names);
 // The building names of a collection, in order.
 std::vector<std::string> Names(const qlCards& cards);
 
+// The card objects of a collection, in order: for checks of identity rather than of name.
+std::vector<const qlCard*> Ids(const qlCards& cards);
+
 // Puts a good (a fresh "Indigo Plant" card) on every production building of the city whose
 // name is in `names`; each name takes one building, the first without a good.
 void PutGoods(qlPlayer& player, std::initializer_list<std::string> names);
+void PutGoods(qlPlayer& player, const std::vector<std::string>& names);
 
 // A seat with the given city (built through BuildCard) and hand.
 struct SeatSpec {
@@ -37,6 +43,13 @@ struct SeatSpec {
     bool libraryActive = false;
 };
 std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec);
+
+// The same from comma-separated names: Seat("Indigo Plant,Well", "Smithy").
+std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand = "",
+                               bool roleBenefit = false, bool libraryActive = false);
+
+// Names separated by commas, in order; none for an empty text.
+std::vector<std::string> Split(const std::string& names);
 
 // Links seats into a ring in the order given.
 void LinkRing(const std::vector<qlPlayer*>& seats);
@@ -48,6 +61,41 @@ class SeedGuard {
     SeedGuard(const SeedGuard&) = delete;
     SeedGuard& operator=(const SeedGuard&) = delete;
     ~SeedGuard() { Random::SetSeedSource(Random::TimeOfDaySource()); }
+};
+
+// Sets the game-wide values for one test, with no pause, and restores those of a test run
+// (four players, no city grown, no pause) afterwards, so that no test depends on another.
+class TableGlobals {
+  public:
+    TableGlobals(Integer players, Integer buildingsLeft) {
+        modGlobal::NumberOfPlayers = players;
+        modGlobal::BuildingsLeft = buildingsLeft;
+        modGlobal::PauseLength = 0;
+    }
+    TableGlobals(const TableGlobals&) = delete;
+    TableGlobals& operator=(const TableGlobals&) = delete;
+    ~TableGlobals() {
+        modGlobal::NumberOfPlayers = 4;
+        modGlobal::BuildingsLeft = 11;
+        modGlobal::PauseLength = 0;
+    }
+};
+
+// Counts the computer pauses made while it lives, and the length asked for by the last one.
+class PauseCounter {
+  public:
+    PauseCounter() {
+        SetPauseHandler([this](Long milliseconds) {
+            ++count;
+            lastLength = milliseconds;
+        });
+    }
+    PauseCounter(const PauseCounter&) = delete;
+    PauseCounter& operator=(const PauseCounter&) = delete;
+    ~PauseCounter() { SetPauseHandler(nullptr); }
+
+    int count = 0;
+    Long lastLength = -1;
 };
 
 }  // namespace testing_support

@@ -1,0 +1,169 @@
+// The computer seat's decisions in the builder phase: the crane, the black market, the card to
+// build and the cards to pay with.
+
+#include <algorithm>
+#include <cmath>
+
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "core/Globals.h"
+#include "core/Random.h"
+#include "players/qlPlayer.h"
+
+namespace {
+
+// A new collection holding `card`, or an empty one for nothing.
+DeckRef DeckOf(const CardRef& card) {
+    DeckRef deck = NewDeck();
+    if (card) {
+        deck->AddCard(card);
+    }
+    return deck;
+}
+
+// The seat's most valuable card among those it can build with its own power, if any.
+CardRef BestBuildable(const qlPlayer& player) {
+    DeckRef buildable = player.GetBuildableCards();
+    buildable->OrderByAIValue(player, false);
+    return buildable->Item(1);
+}
+
+}  // namespace
+
+DeckRef qlPlayer::AIUseCrane() const {
+    // Building over is left to chance, not to the card value: one call in ten, then any
+    // building but the crane. Reseeding first keeps the draw apart from the shuffles before it.
+    Random::Reseed();
+    const float r = std::floor(Random::NextSingle() * 10.0f) + 1.0f;
+    if (r != 1.0f) {
+        return NewDeck();
+    }
+    // Drawing until the building found is not the crane itself needs some other building.
+    const qlCards& city = *mBuiltCards;
+    bool other = false;
+    for (const CardRef& building : city) {
+        other = other || building->BuildingName() != "Crane";
+    }
+    if (!other) {
+        return NewDeck();
+    }
+    const auto n = static_cast<float>(city.Count());
+    for (;;) {
+        const auto k = static_cast<Long>(std::floor(n * Random::NextSingle())) + 1;
+        const CardRef building = city.Item(k);
+        if (building->BuildingName() != "Crane") {
+            return DeckOf(building);
+        }
+    }
+}
+
+DeckRef qlPlayer::AIBlackMarket() const {
+    DeckRef goods = BuildingsWithGoods();
+    const DeckRef indigo = goods->GetCardsByName("Indigo Plant");
+    goods->OrderByGoodValue();
+    const Long g = goods->Count();
+    const Long most = std::min<Long>(2, g);
+
+    DeckRef spent = NewDeck();
+    if (GetBuildableCards()->Empty()) {
+        // Spend the cheapest goods, and only when they make something buildable.
+        if (!GetBuildableCards(nullptr, 1)->Empty() && most >= 1) {
+            spent->AddCard(goods->Item(g));
+        } else if (!GetBuildableCards(nullptr, 2)->Empty() && most >= 2) {
+            spent->AddCard(goods->Item(g - 1));
+            spent->AddCard(goods->Item(g));
+        }
+        return spent;
+    }
+    // Something is buildable already: only indigo, which sells for least, is spent, and it is
+    // kept when it is one of two goods that a market stand would sell for an extra card.
+    const Long ind = indigo->Count();
+    if (g >= 4) {
+        if (ind >= 2) {
+            spent->AddCard(indigo->Item(1));
+            spent->AddCard(indigo->Item(2));
+        }
+    } else if (g == 3 || g == 1) {
+        if (ind >= 1) {
+            spent->AddCard(indigo->Item(1));
+        }
+    } else if (g == 2) {
+        if (ind >= 1 && !HasBuiltCard("Market Stand")) {
+            spent->AddCard(indigo->Item(1));
+        }
+    }
+    return spent;
+}
+
+DeckRef qlPlayer::AIGetCardToBuild(int savings) const {
+    // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
+    // seat builds nothing else while it holds one.
+    if (modGlobal::BuildingsLeft == 11) {
+        for (const char* opening : {"Library", "Coffee Roaster"}) {
+            if (HoldsCard(opening)) {
+                return GetBuildableCards(nullptr, savings)->GetCardsByName(opening);
+            }
+        }
+    }
+    DeckRef buildable = GetBuildableCards(nullptr, savings);
+    if (buildable->Empty()) {
+        return buildable;
+    }
+    buildable->OrderByAIValue(*this, false);
+    DeckRef chosen = DeckOf(buildable->Item(1));
+    Pause();
+    return chosen;
+}
+
+DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
+    const Long needed = std::max(numCards, 0);
+    DeckRef pay = GetUselessCards();
+    while (pay->Count() > needed) {
+        pay->Remove(1);
+    }
+    if (pay->Count() == needed) {
+        return pay;
+    }
+
+    DeckRef rest = NewDeck();
+    for (const CardRef& card : *mCardsInHand) {
+        if (!pay->Contains(card)) {
+            rest->AddCard(card);
+        }
+    }
+    if (rest->Count() == needed - pay->Count()) {
+        pay->AddCards(rest);
+        return pay;
+    }
+
+    rest->OrderByAIValue(*this, false);
+    const CardRef keep = BestBuildable(*this);
+    for (Long i = rest->Count(); i >= 1 && pay->Count() < needed; --i) {
+        const CardRef card = rest->Item(i);
+        if (card != keep) {
+            pay->AddCard(card);
+        }
+    }
+    // A hand too small for the price is paid whole, the kept card included.
+    if (pay->Count() < needed && keep) {
+        pay->AddCard(keep);
+    }
+    return pay;
+}
+
+DeckRef qlPlayer::GetUselessCards() const {
+    const DeckRef buildable = GetBuildableCards();
+    DeckRef useless = NewDeck();
+    for (const CardRef& card : *mCardsInHand) {
+        if (!buildable->Contains(card)) {
+            useless->AddCard(card);
+        }
+    }
+    DeckRef result = NewDeck();
+    for (const CardRef& card : *useless) {
+        if (useless->GetCardsByName(card->BuildingName())->Count() > 1) {
+            result->AddCard(card);
+        }
+    }
+    return result;
+}

@@ -1,0 +1,149 @@
+// The role valuation: what each role is worth to every seat at the table, and so what choosing
+// it gains the deciding seat over the others.
+
+#include "ai/RoleValuation.h"
+
+#include <algorithm>
+
+#include "ai/Stage.h"
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "core/Globals.h"
+
+namespace {
+
+// What the privilege of a role is worth to a seat: nothing without it, more when its Library
+// doubles it.
+double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) {
+    if (!seat.GetsRoleBenefit()) {
+        return 0;
+    }
+    return seat.LibraryActive() ? withLibrary : without;
+}
+
+// Late in the game a seat whose best card is poor wants cards more and building less: the
+// shortfall of that card's value below 5, in quarters, rounded.
+long LateShortfall(const qlPlayer& me, const DeckRef& cards) {
+    cards->OrderByAIValue(me, false);
+    return ai::RoundToEven((5 - cards->Item(1)->AIValue(me)) / 4);
+}
+
+double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
+    double v = PrivilegeWorth(seat, 0.3, 0.2);
+    if (seat.HasBuiltCard("Prefecture")) {
+        v += 1;
+    }
+    const bool isMe = &seat == &me;
+    if (!isMe || modGlobal::BuildingsLeft > 5) {
+        // Cards beyond the hand limit are lost again in the governor phase.
+        if (v > room) {
+            v = room;
+        }
+    } else if (seat.CardsInHand()->Count() >= 5) {
+        const DeckRef buildable = me.GetBuildableCards();
+        const long x = buildable->Empty() ? 5 : LateShortfall(me, buildable);
+        if (x > 0) {
+            v += static_cast<double>(x);
+        }
+    }
+    return v;
+}
+
+// The chance that an opponent cannot build, by its hand size and how many of the two
+// cost-reducing buildings it has.
+double ChanceCannotBuild(int handSize, int reducers) {
+    // Columns: both buildings, one of them, neither.
+    static constexpr double kChance[5][3] = {
+        {1, 1, 1},           // no card
+        {0.76, 0.88, 1},     // one card
+        {0.52, 0.64, 0.76},  // two cards
+        {0.04, 0.16, 0.28},  // three cards
+        {0, 0.002, 0.04},    // four cards
+    };
+    if (handSize >= 5) {
+        return 0;
+    }
+    return kChance[handSize][2 - reducers];
+}
+
+double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
+    double v = PrivilegeWorth(seat, 2, 1);
+    if (room < 0) {
+        v += -room;
+    }
+    if (&seat == &me) {
+        const DeckRef toBuild = me.AIGetCardToBuild(0);
+        if (toBuild->Empty()) {
+            v = me.HasBuiltCard("Crane") && me.BuiltCards()->Count() > 1 ? -1 : -999;
+        } else if (modGlobal::BuildingsLeft <= 5) {
+            const long x = LateShortfall(me, toBuild);
+            if (x > 0) {
+                v -= static_cast<double>(x);
+            }
+        }
+        return v;
+    }
+    const int reducers =
+        (seat.HasBuiltCard("Quarry") ? 1 : 0) + (seat.HasBuiltCard("Smithy") ? 1 : 0);
+    const double c = ChanceCannotBuild(seat.CardsInHand()->Count(), reducers);
+    v = v - (v + 2) * c;
+    return v;
+}
+
+double Producer(const qlPlayer& seat, int room) {
+    const double base = seat.CardsFromProducingAvg(false, false);
+    const double own = seat.CardsFromProducingAvg(seat.GetsRoleBenefit(), seat.LibraryActive());
+    const long gain = ai::RoundToEven(own - base);
+    return static_cast<double>(std::min<long>(gain, room));
+}
+
+double Trader(const qlPlayer& seat, int room) {
+    const long gain =
+        ai::RoundToEven(seat.CardsFromTradingAvg(seat.GetsRoleBenefit(), seat.LibraryActive()));
+    return static_cast<double>(std::min<long>(gain, room));
+}
+
+double Prospector(const qlPlayer& seat) {
+    double v = PrivilegeWorth(seat, 2, 1);
+    if (seat.HasBuiltCard("Gold Mine")) {
+        v += 0.2;
+    }
+    return v;
+}
+
+}  // namespace
+
+namespace ai {
+
+double RoleEstimate(const qlPlayer& me, const qlPlayer& seat, int role) {
+    const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand()->Count());
+    switch (role) {
+        case 0:
+            return Councillor(me, seat, room);
+        case 1:
+            return Builder(me, seat, room);
+        case 2:
+            return Producer(seat, room);
+        case 3:
+            return Trader(seat, room);
+        case 4:
+            return Prospector(seat);
+        default:
+            return 0;
+    }
+}
+
+double RoleAdvantage(const qlPlayer& me, int role) {
+    double total = (ai::Players() - 1) * RoleEstimate(me, me, role);
+    for (const qlPlayer* seat = me.NextPlayer(); seat != nullptr && seat != &me;
+         seat = seat->NextPlayer()) {
+        total -= RoleEstimate(me, *seat, role);
+    }
+    return total;
+}
+
+}  // namespace ai
+
+double qlPlayer::AIRoleValue(int role) const {
+    return ai::RoleAdvantage(*this, role);
+}
