@@ -8,11 +8,7 @@
 
 using testing_support::MakeCard;
 
-TEST(Card, TradeWorthFollowsTheGood) {
-    EXPECT_EQ(MakeCard("Indigo Plant")->AvgTradeWorth(), 1.0);
-    EXPECT_EQ(MakeCard("Sugar Mill")->AvgTradeWorth(), 1.4);
-    EXPECT_EQ(MakeCard("Tobacco Storage")->AvgTradeWorth(), 1.8);
-    EXPECT_EQ(MakeCard("Coffee Roaster")->AvgTradeWorth(), 2.2);
+TEST(Card, TradeWorthNeedsAProductionTypeAndAnExactName) {
     EXPECT_EQ(MakeCard("Silver Smelter")->AvgTradeWorth(), 2.6);
     EXPECT_EQ(MakeCard("Library")->AvgTradeWorth(), 0.0);
     const CardRef renamed = MakeCard("Silver Smelter");

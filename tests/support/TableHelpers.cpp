@@ -74,17 +74,6 @@ void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     }
 }
 
-std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec) {
-    auto seat = std::make_unique<qlPlayer>();
-    for (const std::string& name : spec.city) {
-        seat->BuildCard(MakeCard(name));
-    }
-    seat->SetCardsInHand(MakeDeck(spec.hand));
-    seat->SetGetsRoleBenefit(spec.roleBenefit);
-    seat->SetLibraryActive(spec.libraryActive);
-    return seat;
-}
-
 std::vector<std::string> Split(const std::string& names) {
     std::vector<std::string> result;
     std::size_t start = 0;
@@ -98,7 +87,14 @@ std::vector<std::string> Split(const std::string& names) {
 
 std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand, bool roleBenefit,
                                bool libraryActive) {
-    return MakeSeat({Split(city), Split(hand), roleBenefit, libraryActive});
+    auto seat = std::make_unique<qlPlayer>();
+    for (const std::string& name : Split(city)) {
+        seat->BuildCard(MakeCard(name));
+    }
+    seat->SetCardsInHand(MakeDeck(Split(hand)));
+    seat->SetGetsRoleBenefit(roleBenefit);
+    seat->SetLibraryActive(libraryActive);
+    return seat;
 }
 
 void LinkRing(const std::vector<qlPlayer*>& seats) {

@@ -35,16 +35,8 @@ std::vector<const qlCard*> Ids(const qlCards& cards);
 void PutGoods(qlPlayer& player, std::initializer_list<std::string> names);
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names);
 
-// A seat with the given city (built through BuildCard) and hand.
-struct SeatSpec {
-    std::vector<std::string> city{};
-    std::vector<std::string> hand{};
-    bool roleBenefit = false;
-    bool libraryActive = false;
-};
-std::unique_ptr<qlPlayer> MakeSeat(const SeatSpec& spec);
-
-// The same from comma-separated names: Seat("Indigo Plant,Well", "Smithy").
+// A seat with the given city (built through BuildCard) and hand, from comma-separated names:
+// Seat("Indigo Plant,Well", "Smithy").
 std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand = "",
                                bool roleBenefit = false, bool libraryActive = false);
 
