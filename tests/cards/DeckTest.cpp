@@ -8,6 +8,7 @@
 #include "cards/qlCards.h"
 #include "support/TableHelpers.h"
 
+using testing_support::Ids;
 using testing_support::MakeCard;
 using testing_support::MakeDeck;
 using testing_support::Names;
@@ -22,14 +23,6 @@ struct SizeLog {
     std::vector<Integer> sizes;
     Subscription subscription;
 };
-
-std::vector<const qlCard*> Identities(const qlCards& deck) {
-    std::vector<const qlCard*> ids;
-    for (const CardRef& card : deck) {
-        ids.push_back(card.get());
-    }
-    return ids;
-}
 
 }  // namespace
 
@@ -49,15 +42,15 @@ TEST(Deck, DealAcrossARefillUsesTheOldTopThenTheShuffledDiscards) {
     DeckRef discard = MakeDeck({"Well", "Well", "Crane", "Tower", "Smithy", "Quarry", "Chapel",
                                 "Palace", "Archive", "Library"});
     reserve->SetDiscardDeck(discard);
-    const auto before = Identities(*reserve);
-    const auto discards = Identities(*discard);
+    const auto before = Ids(*reserve);
+    const auto discards = Ids(*discard);
     SizeLog reserveLog(*reserve);
     SizeLog discardLog(*discard);
 
     const DeckRef dealt = reserve->Deal(5);
 
     ASSERT_EQ(dealt->Count(), 5);
-    const auto got = Identities(*dealt);
+    const auto got = Ids(*dealt);
     EXPECT_EQ(got[0], before[0]);
     EXPECT_EQ(got[1], before[1]);
     for (int i = 2; i < 5; ++i) {
@@ -69,7 +62,7 @@ TEST(Deck, DealAcrossARefillUsesTheOldTopThenTheShuffledDiscards) {
     EXPECT_EQ(reserveLog.sizes, (std::vector<Integer>{10, 7}));
     // Every one of the twelve cards is in exactly one place.
     std::set<const qlCard*> all(got.begin(), got.end());
-    for (const qlCard* id : Identities(*reserve)) {
+    for (const qlCard* id : Ids(*reserve)) {
         all.insert(id);
     }
     EXPECT_EQ(all.size(), 12u);
@@ -94,9 +87,9 @@ TEST(Deck, ShuffleKeepsEveryCardOnceAndAGivenSeedGivesAGivenDeal) {
               (std::vector<std::string>{"Market Hall", "Aqueduct", "Chapel", "Tobacco Storage",
                                         "Silver Smelter", "Indigo Plant", "Tobacco Storage"}));
 
-    const auto before = Identities(reserve);
+    const auto before = Ids(reserve);
     reserve.Shuffle();
-    auto after = Identities(reserve);
+    auto after = Ids(reserve);
     EXPECT_NE(after, before);
     std::sort(after.begin(), after.end());
     auto sortedBefore = before;
