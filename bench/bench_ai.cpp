@@ -5,32 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "cards/Catalogue.h"
 #include "cards/qlCards.h"
 #include "core/Globals.h"
 #include "players/qlPlayer.h"
+#include "support/TableHelpers.h"
 
 // Tables of four seats at three stages of a game, built from fixed lists of names so that every
 // run weighs the same decision. Costs, points and types come from the game's catalogue.
 namespace {
 
-CardRef Card(const std::string& name) {
-    static const std::vector<CatalogueRecord> catalogue = ReadCatalogueFile(CatalogueFile());
-    for (const CatalogueRecord& r : catalogue) {
-        if (r.name == name) {
-            return std::make_shared<qlCard>(r.cost, r.victoryPoints, r.name, r.description, r.type);
-        }
-    }
-    return std::make_shared<qlCard>(1, 0, name, "", 1);
-}
-
-DeckRef Deck(const std::vector<std::string>& names) {
-    DeckRef deck = NewDeck();
-    for (const std::string& name : names) {
-        deck->AddCard(Card(name));
-    }
-    return deck;
-}
+using testing_support::MakeCard;
+using testing_support::MakeDeck;
 
 struct SeatPlan {
     std::vector<std::string> city, hand;
@@ -45,14 +30,14 @@ struct Table {
             qlPlayer& seat = seats[i];
             int goods = plans[i].goods;
             for (const std::string& name : plans[i].city) {
-                CardRef building = Card(name);
+                CardRef building = MakeCard(name);
                 if (building->BuildingType() == 0 && goods > 0) {
-                    building->SetGoodPresent(Card("Indigo Plant"));
+                    building->SetGoodPresent(MakeCard("Indigo Plant"));
                     --goods;
                 }
                 seat.BuildCard(building);
             }
-            seat.SetCardsInHand(Deck(plans[i].hand));
+            seat.SetCardsInHand(MakeDeck(plans[i].hand));
             seat.SetNextPlayer(&seats[(i + 1) % 4]);
         }
         seats[0].SetGetsRoleBenefit(true);
@@ -134,22 +119,39 @@ static void BM_AIPickRole_End(benchmark::State& state) {
 }
 BENCHMARK(BM_AIPickRole_End);
 
-// Ordering a full hand of twelve cards by value, as the hand limit and payment do.
-static void BM_OrderByAIValue_Hand12(benchmark::State& state) {
+// Ordering a full hand of twelve cards by value, as the hand limit and payment do: the
+// program's ordering, which values each card once, against the plain selection sort, which
+// values the remaining cards again for every place it fills.
+template <typename Order>
+void OrderHand12(benchmark::State& state, Order order) {
     modGlobal::NumberOfPlayers = 4;
     modGlobal::BuildingsLeft = 6;
     Table table({{{{"Indigo Plant", "Smithy", "Sugar Mill", "Well"}, {}, 1},
                   {{"Indigo Plant"}, {}, 0},
                   {{"Indigo Plant", "Crane"}, {}, 0},
                   {{"Indigo Plant", "Hero"}, {}, 0}}});
-    DeckRef hand = Deck({"Hero", "Market Hall", "Tobacco Storage", "Chapel", "Guild Hall", "Quarry",
-                         "Crane", "Palace", "Silver Smelter", "Statue", "Library", "Prefecture"});
+    DeckRef hand =
+        MakeDeck({"Hero", "Market Hall", "Tobacco Storage", "Chapel", "Guild Hall", "Quarry",
+                  "Crane", "Palace", "Silver Smelter", "Statue", "Library", "Prefecture"});
     bool perCost = false;
     for (auto _ : state) {
-        hand->OrderByAIValue(table.seats[0], perCost);
+        order(*hand, table.seats[0], perCost);
         perCost = !perCost;  // alternate so that each pass has reordering to do
-        benchmark::DoNotOptimize(hand->Item(1));
     }
     modGlobal::BuildingsLeft = 11;
 }
+
+static void BM_OrderByAIValue_Hand12(benchmark::State& state) {
+    OrderHand12(state, [](qlCards& hand, const qlPlayer& seat, bool perCost) {
+        hand.OrderByAIValue(seat, perCost);
+        benchmark::DoNotOptimize(hand.Item(1));
+    });
+}
 BENCHMARK(BM_OrderByAIValue_Hand12);
+
+static void BM_OrderByAIValue_Hand12_PlainSelectionSort(benchmark::State& state) {
+    OrderHand12(state, [](qlCards& hand, const qlPlayer& seat, bool perCost) {
+        benchmark::DoNotOptimize(testing_support::ReferenceOrderByAIValue(hand, seat, perCost));
+    });
+}
+BENCHMARK(BM_OrderByAIValue_Hand12_PlainSelectionSort);

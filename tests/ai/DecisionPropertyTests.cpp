@@ -42,26 +42,6 @@ void ExpectPartOf(const DeckRef& part, const DeckRef& whole) {
     }
 }
 
-// The written ordering: a selection sort that works every quotient out afresh.
-V ReferenceOrder(const qlCards& cards, const qlPlayer& seat, bool divideByCost) {
-    std::vector<CardRef> rest(cards.begin(), cards.end());
-    V result;
-    while (!rest.empty()) {
-        double best = -9999;
-        std::size_t bestPosition = 0;
-        for (std::size_t i = 0; i < rest.size(); ++i) {
-            const double q = rest[i]->AIValue(seat) / (divideByCost ? rest[i]->Cost() : 1);
-            if (q > best) {
-                best = q;
-                bestPosition = i;
-            }
-        }
-        result.push_back(rest[bestPosition].get());
-        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(bestPosition));
-    }
-    return result;
-}
-
 void CheckSeat(qlPlayer& seat) {
     const DeckRef hand = seat.CardsInHand();
     const V handBefore = Ids(*hand), cityBefore = Ids(*seat.BuiltCards());
@@ -69,7 +49,7 @@ void CheckSeat(qlPlayer& seat) {
     for (const bool perCost : {false, true}) {
         DeckRef cards = RandomCards(8);
         cards->AddCards(hand);
-        const V expected = ReferenceOrder(*cards, seat, perCost);
+        const V expected = ReferenceOrderByAIValue(*cards, seat, perCost);
         cards->OrderByAIValue(seat, perCost);
         EXPECT_EQ(Ids(*cards), expected);
     }

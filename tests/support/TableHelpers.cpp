@@ -97,6 +97,26 @@ std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand,
     return seat;
 }
 
+std::vector<const qlCard*> ReferenceOrderByAIValue(const qlCards& cards, const qlPlayer& seat,
+                                                   bool divideByCost) {
+    std::vector<CardRef> rest(cards.begin(), cards.end());
+    std::vector<const qlCard*> result;
+    while (!rest.empty()) {
+        double best = -9999;
+        std::size_t bestPosition = 0;
+        for (std::size_t i = 0; i < rest.size(); ++i) {
+            const double q = rest[i]->AIValue(seat) / (divideByCost ? rest[i]->Cost() : 1);
+            if (q > best) {
+                best = q;
+                bestPosition = i;
+            }
+        }
+        result.push_back(rest[bestPosition].get());
+        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(bestPosition));
+    }
+    return result;
+}
+
 void LinkRing(const std::vector<qlPlayer*>& seats) {
     for (std::size_t i = 0; i < seats.size(); ++i) {
         seats[i]->SetNextPlayer(seats[(i + 1) % seats.size()]);

@@ -43,6 +43,11 @@ std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand 
 // Names separated by commas, in order; none for an empty text.
 std::vector<std::string> Split(const std::string& names);
 
+// Ordering by card value as a plain selection sort that works every card's quotient out afresh
+// at each comparison: the yardstick that qlCards::OrderByAIValue must match, and beat for speed.
+std::vector<const qlCard*> ReferenceOrderByAIValue(const qlCards& cards, const qlPlayer& seat,
+                                                   bool divideByCost);
+
 // Links seats into a ring in the order given.
 void LinkRing(const std::vector<qlPlayer*>& seats);
 
