@@ -38,8 +38,6 @@ class qlCard {
     Integer Cost() const { return mCost; }
     void SetCost(Integer cost) { mCost = cost; }
 
-    bool IsProduction() const { return mBuildingType == 0; }
-
     // Worth of this card as a building to `player` at the present stage of the game; may be
     // negative. Defined with the computer player.
     double AIValue(const qlPlayer& player) const;

@@ -69,8 +69,6 @@ class Event {
         }
     }
 
-    [[nodiscard]] std::size_t SubscriberCount() const { return mState->handlers.size(); }
-
   private:
     struct Entry {
         std::uint64_t id;

@@ -1,11 +1,8 @@
 #include "core/ProgramFolder.h"
 
 #include <system_error>
-#include <utility>
 
 namespace {
-
-std::filesystem::path gOverride;
 
 std::filesystem::path ExecutableFolder() {
     std::error_code error;
@@ -19,13 +16,6 @@ std::filesystem::path ExecutableFolder() {
 }  // namespace
 
 std::filesystem::path ProgramFolder() {
-    if (!gOverride.empty()) {
-        return gOverride;
-    }
     static const std::filesystem::path folder = ExecutableFolder();
     return folder;
-}
-
-void SetProgramFolder(std::filesystem::path folder) {
-    gOverride = std::move(folder);
 }

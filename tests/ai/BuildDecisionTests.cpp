@@ -72,7 +72,7 @@ TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
     for (const auto& [city, hand, spent] : cases) {
         const auto seat = Seat(city, hand);
         for (const CardRef& building : *seat->BuiltCards()) {
-            building->SetGoodPresent(building->IsProduction() ? MakeCard("Well") : nullptr);
+            building->SetGoodPresent(building->BuildingType() == 0 ? MakeCard("Well") : nullptr);
         }
         const DeckRef chosen = seat->AIBlackMarket();
         EXPECT_EQ(Names(*chosen), Split(spent)) << city << " / " << hand;

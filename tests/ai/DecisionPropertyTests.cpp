@@ -133,7 +133,7 @@ TEST(DecisionProperties, RandomTablesGiveWhatThePhasesRelyOn) {
             const DeckRef city = RandomCards(Random::NextIndex(11));
             for (const CardRef& building : *city) {
                 seats.back()->BuildCard(building);
-                if (building->IsProduction() && Random::NextIndex(2) == 1) {
+                if (building->BuildingType() == 0 && Random::NextIndex(2) == 1) {
                     building->SetGoodPresent(MakeCard("Well"));
                 }
             }

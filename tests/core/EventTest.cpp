@@ -14,7 +14,6 @@ TEST(Event, HandlersRunInOrderAndStopWhenTheirSubscriptionEnds) {
     second.reset();
     event.Raise(2);
     EXPECT_EQ(calls, (std::vector<int>{1, 10, 2}));
-    EXPECT_EQ(event.SubscriberCount(), 1u);
 }
 
 TEST(Event, AHandlerMayUnsubscribeAnotherWhileRaised) {
