@@ -10,14 +10,6 @@
 
 namespace {
 
-DeckRef CopyOf(const qlCards& cards) {
-    DeckRef copy = NewDeck();
-    for (const CardRef& card : cards) {
-        copy->AddCard(card);
-    }
-    return copy;
-}
-
 // The best card of `choices` that the seat could build with its hand as it is, when the hand
 // itself offers nothing to build; otherwise nothing.
 CardRef BuildableFromDraw(const qlPlayer& player, const DeckRef& choices) {
@@ -49,7 +41,8 @@ DeckRef qlPlayer::AIPickChapelCard() const {
     if (buildable->Empty()) {
         return result;
     }
-    DeckRef sorted = CopyOf(*mCardsInHand);
+    DeckRef sorted = NewDeck();
+    sorted->AddCards(mCardsInHand);
     sorted->OrderByAIValue(*this, false);
     const CardRef lowest = sorted->Item(sorted->Count());
     buildable->RemoveCard(lowest);
