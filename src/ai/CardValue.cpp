@@ -19,8 +19,14 @@ struct Context {
     double bl;  // BuildingsLeft
     double np;  // the plain number of players
     double f;   // the role scale
-    double productionCount;
     bool Built(const char* name) const { return player.HasBuiltCard(name); }
+    // n, the production buildings in the city; counted only by the rules that need it, since
+    // the card value is the computer player's hot path.
+    double ProductionCount() const {
+        const qlCards& city = *player.BuiltCards();
+        return static_cast<double>(std::count_if(
+            city.begin(), city.end(), [](const CardRef& b) { return b->BuildingType() == 0; }));
+    }
 };
 
 bool IsMonument(const std::string& name) {
@@ -77,7 +83,7 @@ void ProductionRule(const Context& c, double& v) {
     const bool lib = c.Built("Library");
     const double pc = 2 + (lib ? 1 : 0) + (c.Built("Aqueduct") ? 1 : 0);
     const double tc = 2 + (lib ? 1 : 0) + (c.Built("Trading Post") ? 1 : 0);
-    const double n = c.productionCount;
+    const double n = c.ProductionCount();
     const double w = c.card.AvgTradeWorth();
     if (n < pc - 1) {
         if (n < tc - 1) {
@@ -108,7 +114,6 @@ void BuildingRule(const Context& c, double& v) {
     const std::string& name = c.card.BuildingName();
     const double bl = c.bl;
     const double f = c.f;
-    const double n = c.productionCount;
     const bool lib = c.Built("Library");
     const bool aq = c.Built("Aqueduct");
     const bool tp = c.Built("Trading Post");
@@ -117,7 +122,7 @@ void BuildingRule(const Context& c, double& v) {
     if (name == "Smithy") {
         if (c.Built("Guild Hall")) {
             v += bl;
-        } else if (n < 3) {
+        } else if (const double n = c.ProductionCount(); n < 3) {
             v += 3 - n;
         }
     } else if (name == "Gold Mine") {
@@ -163,10 +168,10 @@ void BuildingRule(const Context& c, double& v) {
             v -= 0.35 * f;
         }
     } else if (name == "City Hall") {
-        v += static_cast<double>(c.player.BuiltCards()->Count()) - n;
+        v += static_cast<double>(c.player.BuiltCards()->Count()) - c.ProductionCount();
         v += 0.9 * bl;
     } else if (name == "Guild Hall") {
-        v += 2 * n;
+        v += 2 * c.ProductionCount();
         v += 0.8 * bl;
     } else if (name == "Palace") {
         v += std::floor(static_cast<double>(c.player.Points()) / 4);
@@ -189,9 +194,7 @@ void BuildingRule(const Context& c, double& v) {
 }  // namespace
 
 double qlCard::AIValue(const qlPlayer& player) const {
-    const Context c{*this,           player,
-                    ai::Stage(),     ai::Players(),
-                    ai::RoleScale(), static_cast<double>(player.ProductionBuildings()->Count())};
+    const Context c{*this, player, ai::Stage(), ai::Players(), ai::RoleScale()};
     const double vp = VictoryPoints();
     double v = c.bl < 8 ? vp : vp * (11 - c.bl) / c.bl;
     BuildingRule(c, v);
