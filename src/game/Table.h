@@ -1,0 +1,62 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "cards/CardRefs.h"
+#include "cards/qlTradeTiles.h"
+#include "core/Types.h"
+#include "game/CardChooser.h"
+
+// Everything the game driver needs from the table it is played at: the main window, a test's
+// scripted table, or the simulator's silent one. Game rules never live behind this seam; the
+// table only shows, asks and waits.
+class Table {
+  public:
+    virtual ~Table() = default;
+
+    // A fresh, empty card question.
+    virtual std::unique_ptr<CardChooser> NewChooser() = 0;
+    // Places the question for the seat area `seatIndex` (0 to 3) and shows it modally; returns
+    // once the human has confirmed it (or it confirmed itself).
+    virtual void ShowChooser(CardChooser& chooser, int seatIndex) = 0;
+    // Shows a message with a role picture; `informational` nonzero may close itself after the
+    // delay when "Status Messages" is checked, 0 is the final scores and waits for OK.
+    virtual void ShowMessage(int informational, int roleIndex, const std::string& text) = 0;
+
+    // The seats and piles are ready: mark the human's seat, show the seat areas in play, and
+    // follow the seats' and piles' events to redraw cities, hands, points and counts.
+    virtual void SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
+                            qlCards& discard) = 0;
+    // The game is over and released: empty the city rows and the hand row, stop following.
+    virtual void SeatsReleased() = 0;
+
+    // The status line.
+    virtual void ShowStatus(const std::string& text) = 0;
+    // The role label of a seat area (0 to 3); "" clears it.
+    virtual void ShowRole(int seatIndex, const std::string& role) = 0;
+    // The governor marker: shown on this seat area (0 to 3) only.
+    virtual void ShowGovernor(int seatIndex) = 0;
+    // The points label of a seat area.
+    virtual void ShowPoints(int seatIndex, Integer points) = 0;
+    // Enables or disables a role button (0 Councillor to 4 Prospector).
+    virtual void EnableRole(int roleIndex, bool enabled) = 0;
+    // Shows the five trading-house prices, by good index; or hides them.
+    virtual void ShowTradePrices(const qlTradeTiles::Tile& prices) = 0;
+    virtual void HideTradePrices() = 0;
+
+    // Lets pending window events run and returns at once.
+    virtual void ProcessEvents() = 0;
+    // Waits for window events and runs them: the human's role choice waits in this.
+    virtual void WaitForEvents() = 0;
+    // A computer seat's pause of so many milliseconds; the window stays responsive.
+    virtual void Pause(Long milliseconds) = 0;
+
+    // The settings: "Empty Selectors", "Gold Mine Views", and the delay in half-seconds.
+    virtual bool EmptySelectors() const = 0;
+    virtual bool GoldMineViews() const = 0;
+    virtual Integer Delay() const = 0;
+    // True once the player has asked to leave the game (the Exit button).
+    virtual bool ExitRequested() const = 0;
+};
