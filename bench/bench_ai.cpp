@@ -46,14 +46,14 @@ struct Table {
 
 void PickRole(benchmark::State& state, Integer buildingsLeft,
               const std::array<SeatPlan, 4>& plans) {
-    modGlobal::NumberOfPlayers = 4;
-    modGlobal::BuildingsLeft = buildingsLeft;
+    modGlobal::SetNumberOfPlayers(4);
+    modGlobal::SetBuildingsLeft(buildingsLeft);
     Table table(plans);
     const std::array<bool, 5> free = {true, true, true, true, true};
     for (auto _ : state) {
         benchmark::DoNotOptimize(table.seats[0].AIPickRole(free));
     }
-    modGlobal::BuildingsLeft = 11;
+    modGlobal::SetBuildingsLeft(11);
 }
 
 }  // namespace
@@ -124,8 +124,8 @@ BENCHMARK(BM_AIPickRole_End);
 // values the remaining cards again for every place it fills.
 template <typename Order>
 void OrderHand12(benchmark::State& state, Order order) {
-    modGlobal::NumberOfPlayers = 4;
-    modGlobal::BuildingsLeft = 6;
+    modGlobal::SetNumberOfPlayers(4);
+    modGlobal::SetBuildingsLeft(6);
     Table table({{{{"Indigo Plant", "Smithy", "Sugar Mill", "Well"}, {}, 1},
                   {{"Indigo Plant"}, {}, 0},
                   {{"Indigo Plant", "Crane"}, {}, 0},
@@ -138,7 +138,7 @@ void OrderHand12(benchmark::State& state, Order order) {
         order(*hand, table.seats[0], perCost);
         perCost = !perCost;  // alternate so that each pass has reordering to do
     }
-    modGlobal::BuildingsLeft = 11;
+    modGlobal::SetBuildingsLeft(11);
 }
 
 static void BM_OrderByAIValue_Hand12(benchmark::State& state) {

@@ -98,7 +98,7 @@ DeckRef qlPlayer::AIBlackMarket() const {
 DeckRef qlPlayer::AIGetCardToBuild(int savings) const {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
-    if (modGlobal::BuildingsLeft == 11) {
+    if (modGlobal::BuildingsLeft() == 11) {
         for (const char* opening : {"Library", "Coffee Roaster"}) {
             if (HoldsCard(opening)) {
                 return GetBuildableCards(nullptr, savings)->GetCardsByName(opening);

@@ -104,7 +104,7 @@ int qlPlayer::AIPickRole(const std::array<bool, 5>& rolesFree) const {
 }
 
 void qlPlayer::Pause() const {
-    RunPause(modGlobal::PauseLength);
+    RunPause(modGlobal::PauseLength());
 }
 
 Integer qlPlayer::TradingPower(bool roleChooser, bool library) const {

@@ -34,7 +34,7 @@ double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
         v += 1;
     }
     const bool isMe = &seat == &me;
-    if (!isMe || modGlobal::BuildingsLeft > 5) {
+    if (!isMe || modGlobal::BuildingsLeft() > 5) {
         // Cards beyond the hand limit are lost again in the governor phase.
         if (v > room) {
             v = room;
@@ -75,7 +75,7 @@ double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
         const DeckRef toBuild = me.AIGetCardToBuild(0);
         if (toBuild->Empty()) {
             v = me.HasBuiltCard("Crane") && me.BuiltCards()->Count() > 1 ? -1 : -999;
-        } else if (modGlobal::BuildingsLeft <= 5) {
+        } else if (modGlobal::BuildingsLeft() <= 5) {
             const long x = LateShortfall(me, toBuild);
             if (x > 0) {
                 v -= static_cast<double>(x);

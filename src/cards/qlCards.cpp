@@ -15,9 +15,11 @@ DeckRef qlCards::Deal(int numberOfCards) {
     DeckRef result = NewDeck();
     for (int i = 0; i < numberOfCards; ++i) {
         if (mCol.empty()) {
+            // Every card still owed refills afresh, and each refill reshuffles (and so
+            // reseeds) even when the discard pile has nothing to give.
             ReshuffleDiscards();
             if (mCol.empty()) {
-                break;
+                continue;
             }
         }
         result->Append(mCol.front());

@@ -19,8 +19,8 @@ class qlCards {
     qlCards(const qlCards&) = delete;
     qlCards& operator=(const qlCards&) = delete;
 
-    // Takes cards from the top, refilling from the discard pile when this deck runs empty. When
-    // both piles are empty the cards dealt so far are returned.
+    // Takes cards from the top, refilling from the discard pile whenever this deck is empty
+    // before a card. When both piles run dry it gives what there was.
     DeckRef Deal(int numberOfCards);
     void ClearDeck();
     void Shuffle();

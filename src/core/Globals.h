@@ -1,11 +1,33 @@
 #pragma once
 
+#include "core/GameContext.h"
 #include "core/Types.h"
 
-// Game-wide values that every layer reads: set by the start dialog and the game driver.
+// Game-wide values that every layer reads: set by the start dialog and the game driver. They
+// belong to the game being played on this thread (see GameContext).
 namespace modGlobal {
-inline Integer NumberOfPlayers = 4;  // seats in play, 2 to 4
-inline Integer HumanSeat = 1;        // seat number of the human, 1 to 4
-inline Integer BuildingsLeft = 11;   // 12 minus the largest city; 11 until a city grows
-inline Long PauseLength = 2000;      // milliseconds of a computer seat's pause
+inline Integer NumberOfPlayers() {
+    return CurrentGameContext().NumberOfPlayers;
+}
+inline void SetNumberOfPlayers(Integer value) {
+    CurrentGameContext().NumberOfPlayers = value;
+}
+inline Integer HumanSeat() {
+    return CurrentGameContext().HumanSeat;
+}
+inline void SetHumanSeat(Integer value) {
+    CurrentGameContext().HumanSeat = value;
+}
+inline Integer BuildingsLeft() {
+    return CurrentGameContext().BuildingsLeft;
+}
+inline void SetBuildingsLeft(Integer value) {
+    CurrentGameContext().BuildingsLeft = value;
+}
+inline Long PauseLength() {
+    return CurrentGameContext().PauseLength;
+}
+inline void SetPauseLength(Long value) {
+    CurrentGameContext().PauseLength = value;
+}
 }  // namespace modGlobal

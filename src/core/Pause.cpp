@@ -2,18 +2,14 @@
 
 #include <utility>
 
-namespace {
-
-PauseHandler gPauseHandler;
-
-}  // namespace
+#include "core/GameContext.h"
 
 void SetPauseHandler(PauseHandler handler) {
-    gPauseHandler = std::move(handler);
+    CurrentGameContext().Pause = std::move(handler);
 }
 
 void RunPause(Long milliseconds) {
-    if (gPauseHandler) {
-        gPauseHandler(milliseconds);
+    if (const PauseHandler& handler = CurrentGameContext().Pause) {
+        handler(milliseconds);
     }
 }

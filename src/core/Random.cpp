@@ -1,20 +1,16 @@
 #include "core/Random.h"
 
+#include "core/GameContext.h"
+
 #include <chrono>
 #include <cmath>
 #include <ctime>
 #include <utility>
 
 namespace Random {
-namespace {
-
-std::uint64_t gState = 0;
-SeedSource gSeedSource = TimeOfDaySource();
-
-}  // namespace
 
 void SetSeedSource(SeedSource source) {
-    gSeedSource = std::move(source);
+    CurrentGameContext().SeedSource = std::move(source);
 }
 
 SeedSource TimeOfDaySource() {
@@ -36,12 +32,14 @@ SeedSource SeededSource(std::uint64_t gameSeed) {
 }
 
 void Reseed() {
-    gState = gSeedSource();
+    GameContext& context = CurrentGameContext();
+    context.RandomState = context.SeedSource();
 }
 
 double Next() {
-    gState += 0x9E3779B97F4A7C15ULL;
-    std::uint64_t z = gState;
+    std::uint64_t& state = CurrentGameContext().RandomState;
+    state += 0x9E3779B97F4A7C15ULL;
+    std::uint64_t z = state;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
     z = z ^ (z >> 31);

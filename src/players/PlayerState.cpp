@@ -57,3 +57,23 @@ bool qlPlayer::HasBuiltCard(const std::string& cardName) const {
 bool qlPlayer::HoldsCard(const std::string& cardName) const {
     return mCardsInHand->ContainsName(cardName);
 }
+
+void qlPlayer::CopyStateFrom(const qlPlayer& other,
+                             const std::function<CardRef(const CardRef&)>& counterpart) {
+    mPlayerNumber = other.mPlayerNumber;
+    mCardsAllowed = other.mCardsAllowed;
+    mIsHuman = other.mIsHuman;
+    mSelectedRole = other.mSelectedRole;
+    mGetsRoleBenefit = other.mGetsRoleBenefit;
+    mLibraryActive = other.mLibraryActive;
+    mChapelCount = other.mChapelCount;
+    mBuiltCards = NewDeck();
+    for (const CardRef& card : *other.mBuiltCards) {
+        mBuiltCards->AddCard(counterpart(card));
+    }
+    DeckRef hand = NewDeck();
+    for (const CardRef& card : *other.mCardsInHand) {
+        hand->AddCard(counterpart(card));
+    }
+    FollowHand(std::move(hand));
+}

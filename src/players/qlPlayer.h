@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "cards/CardRefs.h"
@@ -15,6 +16,11 @@ class qlPlayer {
     qlPlayer();
     qlPlayer(const qlPlayer&) = delete;
     qlPlayer& operator=(const qlPlayer&) = delete;
+
+    // Takes on every piece of `other`'s state but its ring link and subscribers, with each
+    // card replaced by `counterpart(card)`: the seat of a copied game.
+    void CopyStateFrom(const qlPlayer& other,
+                       const std::function<CardRef(const CardRef&)>& counterpart);
 
     // City operations. The phases check the rules; these only move the cards and notify.
     void BuryCard(const CardRef& card);

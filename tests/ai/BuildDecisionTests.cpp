@@ -97,10 +97,10 @@ TEST(AIGetCardToBuild, OpeningWaitsForLibraryOrCoffeeLaterBestByValue) {
     seat->SetCardsInHand(MakeDeck({"Coffee Roaster", "Smithy"}));
     EXPECT_TRUE(seat->AIGetCardToBuild(0)->Empty());
     EXPECT_EQ(pauses.count, 0);
-    modGlobal::BuildingsLeft = 10;  // once a city has grown the opening rule is over
+    modGlobal::SetBuildingsLeft(10);  // once a city has grown the opening rule is over
     seat->SetCardsInHand(MakeDeck({"Library", "Smithy", "Well"}));
     EXPECT_EQ(Names(*seat->AIGetCardToBuild(0)), Split("Smithy"));
-    modGlobal::BuildingsLeft = 8;
+    modGlobal::SetBuildingsLeft(8);
     seat->SetCardsInHand(MakeDeck({"Chapel", "Market Hall", "Hero", "Coffee Roaster"}));
     EXPECT_EQ(Names(*seat->AIGetCardToBuild(0)), Split("Chapel"));
     EXPECT_EQ(Names(*seat->AIGetCardToBuild(1)), Split("Market Hall"));

@@ -70,7 +70,7 @@ void CheckSeat(qlPlayer& seat) {
     for (int savings = 0; savings <= 2; ++savings) {
         const DeckRef build = seat.AIGetCardToBuild(savings);
         ExpectPartOf(build, seat.GetBuildableCards(nullptr, savings));
-        EXPECT_TRUE(modGlobal::BuildingsLeft == 11 || build->Count() <= 1);
+        EXPECT_TRUE(modGlobal::BuildingsLeft() == 11 || build->Count() <= 1);
     }
     for (int cost = 0; cost <= h; ++cost) {
         EXPECT_EQ(seat.AIGetBuildPaymentCards(cost)->Count(), cost);
@@ -127,7 +127,7 @@ TEST(DecisionProperties, RandomTablesGiveWhatThePhasesRelyOn) {
                        static_cast<Integer>(1 + Random::NextIndex(11)));
         std::vector<std::unique_ptr<qlPlayer>> seats;
         std::vector<qlPlayer*> ring;
-        for (int i = 0; i < modGlobal::NumberOfPlayers; ++i) {
+        for (int i = 0; i < modGlobal::NumberOfPlayers(); ++i) {
             seats.push_back(std::make_unique<qlPlayer>());
             seats.back()->BuildCard(MakeCard("Indigo Plant"));
             const DeckRef city = RandomCards(Random::NextIndex(11));

@@ -41,7 +41,7 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
         EXPECT_EQ(me->AIPickRole(free), role);
     }
     EXPECT_EQ(pauses.count, 0);
-    modGlobal::PauseLength = 1234;
+    modGlobal::SetPauseLength(1234);
     EXPECT_EQ(me->AIPickRole(Free({})), 0);
     EXPECT_EQ(pauses.count, 1);
     EXPECT_EQ(pauses.lastLength, 1234);

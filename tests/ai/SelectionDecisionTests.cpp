@@ -46,11 +46,11 @@ TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
     EXPECT_EQ(given, oldHand);  // the former hand collection holds what is given up
     EXPECT_GT(changes, 0);
     // Early, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall 4.2/4.
-    modGlobal::BuildingsLeft = 10;
+    modGlobal::SetBuildingsLeft(10);
     seat = Seat("Indigo Plant", nine);
     seat->AIDiscardDownTo(3);
     EXPECT_EQ(Names(*seat->CardsInHand()), Split("Prefecture,Gold Mine,Smithy"));
-    modGlobal::BuildingsLeft = 8;
+    modGlobal::SetBuildingsLeft(8);
     seat = Seat("Indigo Plant",
                 "Prefecture,Chapel,Chapel,Tower,Prefecture,Smithy,Smithy,Hero,Tower,Chapel");
     const auto h = Ids(*seat->CardsInHand());

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <algorithm>
 #include <set>
 #include <stdexcept>
 #include <vector>
 
 #include "cards/qlCards.h"
+#include "core/Random.h"
 #include "support/TableHelpers.h"
 
 using testing_support::Ids;
@@ -68,12 +71,17 @@ TEST(Deck, DealAcrossARefillUsesTheOldTopThenTheShuffledDiscards) {
     EXPECT_EQ(all.size(), 12u);
 }
 
-TEST(Deck, DealingFromEmptyPilesReturnsWhatThereIs) {
+TEST(Deck, DealingFromEmptyPilesReturnsWhatThereIsAndRefillsForEveryCardOwed) {
     DeckRef reserve = MakeDeck({"Hero"});
     DeckRef discard = NewDeck();
     reserve->SetDiscardDeck(discard);
+    int reseeds = 0;
+    Random::SetSeedSource([&reseeds] { return static_cast<std::uint64_t>(++reseeds); });
     EXPECT_EQ(reserve->Deal(4)->Count(), 1);
+    EXPECT_EQ(reseeds, 3);  // one empty refill for each of the three cards still owed
     EXPECT_EQ(reserve->Deal(2)->Count(), 0);
+    EXPECT_EQ(reseeds, 5);
+    Random::SetSeedSource(Random::TimeOfDaySource());
     DeckRef alone = MakeDeck({"Well"});  // no discard pile at all
     EXPECT_EQ(alone->Deal(3)->Count(), 1);
 }

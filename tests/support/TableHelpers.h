@@ -65,16 +65,16 @@ class SeedGuard {
 class TableGlobals {
   public:
     TableGlobals(Integer players, Integer buildingsLeft) {
-        modGlobal::NumberOfPlayers = players;
-        modGlobal::BuildingsLeft = buildingsLeft;
-        modGlobal::PauseLength = 0;
+        modGlobal::SetNumberOfPlayers(players);
+        modGlobal::SetBuildingsLeft(buildingsLeft);
+        modGlobal::SetPauseLength(0);
     }
     TableGlobals(const TableGlobals&) = delete;
     TableGlobals& operator=(const TableGlobals&) = delete;
     ~TableGlobals() {
-        modGlobal::NumberOfPlayers = 4;
-        modGlobal::BuildingsLeft = 11;
-        modGlobal::PauseLength = 0;
+        modGlobal::SetNumberOfPlayers(4);
+        modGlobal::SetBuildingsLeft(11);
+        modGlobal::SetPauseLength(0);
     }
 };
 

@@ -1,0 +1,103 @@
+// The end of the game: the results log, the winner, the final scores; and the game log's lines.
+
+#include <string>
+
+#include "game/qlGame.h"
+
+namespace {
+
+void WriteLine(std::ostream* log, const std::string& line) {
+    if (log) {
+        *log << line << "\r\n";
+    }
+}
+
+}  // namespace
+
+void qlGame::EndGame() {
+    WriteResultsLog();
+    ShowFinalScores();
+    ReleaseGame();
+}
+
+void qlGame::WriteResultsLog() {
+    if (!mLogFile) {
+        return;
+    }
+    qlPlayer* seat = &Player(1);
+    do {
+        WriteLine(mLogFile, "Player " + std::to_string(seat->PlayerNumber()));
+        for (const CardRef& building : *seat->BuiltCards()) {
+            WriteLine(mLogFile, "    " + building->BuildingName() + ",");
+        }
+        for (Long i = seat->BuiltCards()->Count(); i < 12; ++i) {
+            WriteLine(mLogFile, "    ----,");
+        }
+        WriteLine(mLogFile, "  Points = " + std::to_string(seat->Points()) + ", " +
+                                (&GetWinner() == seat ? "W" : "L"));
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+    mLogFile->flush();
+}
+
+// The highest points win; equal points go to more cards in hand plus goods, then to the seat
+// first from seat 1. When no seat beats the empty start (no points, cards or goods anywhere)
+// seat 1 wins, so that the scores always name a winner.
+qlPlayer& qlGame::GetWinner() const {
+    qlPlayer* candidate = nullptr;
+    Integer points = 0;
+    Long tie = 0;
+    qlPlayer* seat = &Player(1);
+    do {
+        const Integer seatPoints = seat->Points();
+        const Long seatTie = seat->CardsInHand()->Count() + seat->BuildingsWithGoods()->Count();
+        if (seatPoints > points || (seatPoints == points && seatTie > tie)) {
+            candidate = seat;
+            points = seatPoints;
+            tie = seatTie;
+        }
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+    return candidate ? *candidate : Player(1);
+}
+
+void qlGame::ShowFinalScores() {
+    const qlPlayer& winner = GetWinner();
+    std::string text = "Player " + std::to_string(winner.PlayerNumber()) +
+                       " wins: " + std::to_string(winner.Points()) + " points!\r\n\r\n\r\n" +
+                       "Here are the final scores:\r\n\r\n";
+    qlPlayer* seat = &Player(1);
+    do {
+        text += "        Player " + std::to_string(seat->PlayerNumber()) + " = " +
+                std::to_string(seat->Points()) + "\r\n";
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+    mTable->ShowMessage(0, 0, text);
+}
+
+// The seats and piles stay readable for whoever holds the game; the table lets go of them and
+// the pile link is cut, as nothing is dealt any more.
+void qlGame::ReleaseGame() {
+    mTable->SeatsReleased();
+    mReserve->SetDiscardDeck(nullptr);
+    mDiscard->SetDiscardDeck(nullptr);
+}
+
+void qlGame::WriteGameLog(const std::string& line) {
+    WriteLine(mGameLogFile, line);
+}
+
+void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered) {
+    if (!mGameLogFile) {
+        return;
+    }
+    const std::string number = "Player " + std::to_string(player.PlayerNumber());
+    WriteLine(mGameLogFile, number + stage + (covered ? covered->BuildingName() : ""));
+    WriteLine(mGameLogFile,
+              "  Current Built Count = " + std::to_string(player.BuiltCards()->Count()));
+    if (covered) {
+        for (const CardRef& building : *player.BuiltCards()) {
+            WriteLine(mGameLogFile, "  " + building->BuildingName());
+        }
+    }
+}

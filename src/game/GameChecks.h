@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+class qlGame;
+
+// The invariants of a game in play. Each returns "" when it holds, or what is wrong.
+
+// Every card of the catalogue is in exactly one place: the draw or discard pile, a hand, a
+// city, on a building as its good, or counted under a chapel or a covered building; no hand or
+// city holds a card twice and no city holds more than twelve buildings.
+std::string CheckCardsConserved(const qlGame& game);
+
+// Every hand in play is within its limit (after the governor phases).
+std::string CheckHandLimits(const qlGame& game, bool firstRound);

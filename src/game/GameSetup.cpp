@@ -1,0 +1,206 @@
+// Setting up one game: the seats and their ring, the piles, the starting buildings and hands;
+// and copying a game whole.
+
+#include <string>
+#include <unordered_map>
+
+#include "cards/Catalogue.h"
+#include "core/Globals.h"
+#include "game/qlGame.h"
+
+qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
+               Random::SeedSource seedSource)
+    : mTable(&table) {
+    mContext.NumberOfPlayers = numberOfPlayers;
+    mContext.HumanSeat = humanSeat;
+    mContext.SeedSource = std::move(seedSource);
+    mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+}
+
+qlGame::~qlGame() = default;
+
+void qlGame::SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile) {
+    mLogFile = logFile;
+    mGameLogFile = gameLogFile;
+}
+
+qlGame::Outcome qlGame::PlayGame() {
+    GameContextScope scope(mContext);
+    modGlobal::SetPauseLength(2000);
+    SetUpGame();
+    DealStartingHands();
+    PlayRounds();
+    return FinishGame();
+}
+
+qlGame::Outcome qlGame::PlayOn() {
+    GameContextScope scope(mContext);
+    PlayRounds();
+    return FinishGame();
+}
+
+qlGame::Outcome qlGame::FinishGame() {
+    if (ExitRequested()) {
+        return Outcome::Exited;
+    }
+    EndGame();
+    return Outcome::Finished;
+}
+
+void qlGame::SetUpGame() {
+    ClearStatus();
+    modGlobal::SetBuildingsLeft(11);
+    mGameOver = false;
+    CreateSeats();
+    mReserve = NewDeck();
+    mDiscard = NewDeck();
+    FollowSeats();
+    mReserve->SetDiscardDeck(mDiscard);
+    if (mCatalogueFile) {
+        mReserve->LoadCatalogue(*mCatalogueFile);
+    } else {
+        mReserve->Reset();
+    }
+    mCatalogueSize = mReserve->Count();
+    GiveStartingBuildings();
+}
+
+void qlGame::CreateSeats() {
+    for (Integer n = 1; n <= 4; ++n) {
+        mPlayers[n - 1] = std::make_unique<qlPlayer>();
+        mPlayers[n - 1]->SetPlayerNumber(n);
+    }
+    const Integer players = modGlobal::NumberOfPlayers();
+    Player(1).SetNextPlayer(&Player(2));
+    Player(2).SetNextPlayer(players <= 2 ? &Player(1) : &Player(3));
+    if (players <= 3) {
+        Player(3).SetNextPlayer(&Player(1));
+    } else {
+        Player(3).SetNextPlayer(&Player(4));
+        Player(4).SetNextPlayer(&Player(1));
+    }
+    const Integer human = modGlobal::HumanSeat();
+    if (human >= 1 && human <= 4) {
+        Player(human).SetIsHuman(true);
+    }
+    mSeatsExist = true;
+}
+
+// The driver's own part in every build: the game ends once a city holds twelve buildings, and
+// a covered building's good goes to the discard pile. Then the table may redraw.
+void qlGame::FollowSeats() {
+    for (std::size_t i = 0; i < 4; ++i) {
+        qlPlayer& seat = *mPlayers[i];
+        mSeatSubscriptions[2 * i] =
+            seat.BuiltNewCard.Subscribe([this, &seat](const CardRef&) { OnBuiltNewCard(seat); });
+        mSeatSubscriptions[2 * i + 1] = seat.CoverOldCard.Subscribe(
+            [this](const CardRef& covered) { OnCoverOldCard(covered); });
+    }
+    mTable->SeatsReady({mPlayers[0].get(), mPlayers[1].get(), mPlayers[2].get(), mPlayers[3].get()},
+                       *mReserve, *mDiscard);
+}
+
+void qlGame::OnBuiltNewCard(const qlPlayer& player) {
+    if (player.BuiltCards()->Count() == 12) {
+        mGameOver = true;
+    }
+}
+
+void qlGame::OnCoverOldCard(const CardRef& covered) {
+    ++mCoveredCount;
+    if (covered->GoodPresent()) {
+        mDiscard->AddCard(covered->GoodPresent());
+        covered->SetGoodPresent(nullptr);
+    }
+}
+
+void qlGame::GiveStartingBuildings() {
+    const Integer players = modGlobal::NumberOfPlayers();
+    const Long plants = mReserve->GetCardsByName("Indigo Plant")->Count();
+    if (plants < players) {
+        const std::string file = (mCatalogueFile ? *mCatalogueFile : CatalogueFile()).string();
+        throw CatalogueError(file + ": the catalogue holds " + std::to_string(plants) +
+                             " \"Indigo Plant\" cards, but each of the " + std::to_string(players) +
+                             " seats starts with one");
+    }
+    qlPlayer* seat = &Player(1);
+    do {
+        seat->BuildCard(mReserve->DealCardByName("Indigo Plant"));
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+}
+
+void qlGame::DealStartingHands() {
+    qlPlayer* seat = &Player(1);
+    do {
+        seat->SetCardsInHand(mReserve->Deal(seat->PlayerNumber() + 4));
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+}
+
+void qlGame::SetComputerSeat(Integer seatNumber) {
+    if (mSeatsExist) {
+        Player(seatNumber).SetIsHuman(false);
+    }
+}
+
+qlGame::qlGame(const qlGame& other, Table& table)
+    : mTable(&table),
+      mContext(other.mContext),
+      mTradeTiles(other.mTradeTiles),
+      mGoodValues(other.mGoodValues),
+      mCurrentRole(other.mCurrentRole),
+      mRolesFree(other.mRolesFree),
+      mRoundOpen(other.mRoundOpen),
+      mGameOver(other.mGameOver),
+      mSeatsExist(other.mSeatsExist),
+      mCatalogueSize(other.mCatalogueSize),
+      mCoveredCount(other.mCoveredCount),
+      mRounds(other.mRounds),
+      mRolesChosen(other.mRolesChosen),
+      mCatalogueFile(other.mCatalogueFile) {
+    mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+    if (!other.mSeatsExist) {
+        return;
+    }
+    std::unordered_map<const qlCard*, CardRef> copies;
+    copies.reserve(static_cast<std::size_t>(mCatalogueSize));
+    const auto counterpart = [&copies](const CardRef& card) -> CardRef {
+        CardRef& copy = copies[card.get()];
+        if (!copy) {
+            copy =
+                std::make_shared<qlCard>(card->Cost(), card->VictoryPoints(), card->BuildingName(),
+                                         card->Description(), card->BuildingType());
+        }
+        return copy;
+    };
+    const auto copyDeck = [&counterpart](const qlCards& deck) {
+        DeckRef copy = NewDeck();
+        for (const CardRef& card : deck) {
+            copy->AddCard(counterpart(card));
+        }
+        return copy;
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        mPlayers[i] = std::make_unique<qlPlayer>();
+        mPlayers[i]->CopyStateFrom(*other.mPlayers[i], counterpart);
+        for (const CardRef& building : *other.mPlayers[i]->BuiltCards()) {
+            if (building->GoodPresent()) {
+                counterpart(building)->SetGoodPresent(counterpart(building->GoodPresent()));
+            }
+        }
+    }
+    const auto seat = [this](const qlPlayer* original) {
+        return original ? mPlayers[original->PlayerNumber() - 1].get() : nullptr;
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        mPlayers[i]->SetNextPlayer(seat(other.mPlayers[i]->NextPlayer()));
+    }
+    mCurrentPlayer = seat(other.mCurrentPlayer);
+    mGovernor = seat(other.mGovernor);
+    mRoleChooser = seat(other.mRoleChooser);
+    mReserve = copyDeck(*other.mReserve);
+    mDiscard = copyDeck(*other.mDiscard);
+    mReserve->SetDiscardDeck(mDiscard);
+    FollowSeats();
+}

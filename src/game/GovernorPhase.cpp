@@ -1,0 +1,62 @@
+// The governor phase of one seat: its library wakes, it may bury a card under its chapel, and
+// it cuts its hand to the limit (4 in the first round).
+
+#include <string>
+
+#include "game/qlGame.h"
+
+void qlGame::GovernorPhase(qlPlayer& player, bool firstRound) {
+    ShowStatus("Governor Phase...");
+    if (player.HasBuiltCard("Library")) {
+        player.SetLibraryActive(true);
+    }
+    BuryInChapel(player);
+    CutHandToLimit(player, firstRound);
+}
+
+void qlGame::BuryInChapel(qlPlayer& player) {
+    if (!player.HasBuiltCard("Chapel") || player.CardsInHand()->Empty()) {
+        return;
+    }
+    DeckRef chapel;
+    if (player.IsHuman()) {
+        chapel = Ask(0, [&player](CardChooser& chooser) {
+                     chooser.SetMinAmt(0);
+                     chooser.SetMaxAmt(1);
+                     chooser.SetCaption("Select card to bury under chapel...");
+                     chooser.SetStartImage(0);
+                     chooser.SetCards(player.CardsInHand());
+                 })->SelectedCards();
+    } else {
+        chapel = player.AIPickChapelCard();
+        if (chapel->Count() >= 1) {
+            mTable->ShowMessage(1, 0,
+                                "Player " + std::to_string(player.PlayerNumber()) +
+                                    " placed a card under the chapel");
+        }
+    }
+    if (chapel->Count() == 1) {
+        player.BuryCard(chapel->Item(1));
+        mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
+    }
+}
+
+void qlGame::CutHandToLimit(qlPlayer& player, bool firstRound) {
+    const Integer limit = firstRound ? Integer{4} : player.CardsAllowed();
+    if (player.CardsInHand()->Count() <= limit) {
+        return;
+    }
+    if (player.IsHuman()) {
+        const std::unique_ptr<CardChooser> chooser = Ask(0, [&](CardChooser& c) {
+            c.SetMinAmt(limit);
+            c.SetMaxAmt(limit);
+            c.SetCaption("Select cards you wish to keep...");
+            c.SetStartImage(0);
+            c.SetCards(player.CardsInHand());
+        });
+        player.SetCardsInHand(chooser->SelectedCards());
+        mDiscard->AddCards(chooser->DiscardedCards());
+    } else {
+        mDiscard->AddCards(player.AIDiscardDownTo(limit));
+    }
+}

@@ -1,0 +1,55 @@
+#include "game/HeadlessTable.h"
+
+#include "cards/qlCards.h"
+#include "players/qlPlayer.h"
+
+namespace {
+
+class HeadlessChooser : public CardChooser {
+  public:
+    void SetMinAmt(Integer amount) override { mMinAmt = amount; }
+    void SetMaxAmt(Integer) override {}
+    void SetAutoClose(Integer) override {}
+    void SetTimeDelay(Integer) override {}
+    void SetStartImage(Integer) override {}
+    void SetCardsActive(bool) override {}
+    void SetCaption(const std::string&) override {}
+    void SetCards(const DeckRef& cards) override {
+        mCards->Clear();
+        mCards->AddCards(cards);
+    }
+    DeckRef AddCards(const DeckRef& cards) override { return mCards->AddCards(cards); }
+    CardRef AddCard(const CardRef& card) override { return mCards->AddCard(card); }
+    void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override {
+        mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
+        mMinAmt = 0;
+    }
+    void RemoveCrane() override {
+        for (const CardRef& crane : *mCards->GetCardsByName("Crane")) {
+            mCards->RemoveCard(crane);
+        }
+    }
+    void HighlightCard(const CardRef&) override {}
+    DeckRef SelectedCards() const override { return Part(true); }
+    DeckRef DiscardedCards() const override { return Part(false); }
+
+  private:
+    DeckRef Part(bool selected) const {
+        DeckRef part = NewDeck();
+        for (Long i = 1; i <= mCards->Count(); ++i) {
+            if ((i <= mMinAmt) == selected) {
+                part->AddCard(mCards->Item(i));
+            }
+        }
+        return part;
+    }
+
+    DeckRef mCards = NewDeck();
+    Integer mMinAmt = 0;
+};
+
+}  // namespace
+
+std::unique_ptr<CardChooser> HeadlessTable::NewChooser() {
+    return std::make_unique<HeadlessChooser>();
+}

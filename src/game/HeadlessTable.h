@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "game/Table.h"
+
+// A table with no window: nothing is shown, nobody waits, and nobody asks to leave. Games
+// with computer seats only are played at it: the simulator's, and the copies a computer seat
+// plays on. A question to a human seat is answered with the first cards it must take.
+class HeadlessTable : public Table {
+  public:
+    std::unique_ptr<CardChooser> NewChooser() override;
+    void ShowChooser(CardChooser&, int) override {}
+    void ShowMessage(int, int, const std::string&) override {}
+    void SeatsReady(const std::array<qlPlayer*, 4>&, qlCards&, qlCards&) override {}
+    void SeatsReleased() override {}
+    void ShowStatus(const std::string&) override {}
+    void ShowRole(int, const std::string&) override {}
+    void ShowGovernor(int) override {}
+    void ShowPoints(int, Integer) override {}
+    void EnableRole(int, bool) override {}
+    void ShowTradePrices(const qlTradeTiles::Tile&) override {}
+    void HideTradePrices() override {}
+    void ProcessEvents() override {}
+    void WaitForEvents() override {}
+    void Pause(Long) override {}
+    bool EmptySelectors() const override { return true; }
+    bool GoldMineViews() const override { return true; }
+    Integer Delay() const override { return 4; }
+    bool ExitRequested() const override { return false; }
+};

@@ -1,0 +1,186 @@
+// The rounds: the governor passes, every seat goes through the governor phase, and the seats
+// choose roles in turn, every seat performing each role from its chooser on.
+
+#include <string>
+
+#include "core/Globals.h"
+#include "game/qlGame.h"
+
+namespace {
+
+constexpr std::array<const char*, 5> kRoleNames{"Councillor", "Builder", "Producer", "Trader",
+                                                "Prospector"};
+
+}  // namespace
+
+void qlGame::PlayRounds() {
+    while (!ExitRequested()) {
+        if (!mRoundOpen) {
+            StartRound();
+            mRoundOpen = true;
+        }
+        if (!PlayRoleChoices()) {
+            return;
+        }
+        mRoundOpen = false;
+        mTable->ProcessEvents();
+    }
+}
+
+// The role choices of one round, from the present role chooser on. False when the game stops:
+// the player left, or a city reached twelve buildings.
+bool qlGame::PlayRoleChoices() {
+    for (;;) {
+        if (ExitRequested()) {
+            return false;
+        }
+        BeforeRoleChoice.Raise(*this);
+        ShowStatus("select a role...");
+        ChooseRole();
+        mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, mCurrentRole);
+        if (!PerformRoleForEverySeat()) {
+            return false;
+        }
+        RolePerformed.Raise(*this);
+        if (mGameOver) {
+            return false;
+        }
+        modGlobal::SetBuildingsLeft(ComputeBuildingsLeft());
+        mTable->HideTradePrices();
+        mCurrentRole.clear();
+        const bool roundOver = modGlobal::NumberOfPlayers() == 2
+                                   ? mRoleChooser == mGovernor && mRoleChooser->SelectedRole()
+                                   : mRoleChooser->NextPlayer() == mGovernor;
+        if (roundOver) {
+            return true;
+        }
+        mRoleChooser->SetSelectedRole(true);
+        mRoleChooser = mRoleChooser->NextPlayer();
+        mCurrentPlayer = mRoleChooser;
+    }
+}
+
+// False when the player left before a seat's turn.
+bool qlGame::PerformRoleForEverySeat() {
+    do {
+        if (ExitRequested()) {
+            return false;
+        }
+        ShowStatus("perform " + mCurrentRole + " role...");
+        PerformRole();
+        mCurrentPlayer = mCurrentPlayer->NextPlayer();
+    } while (mCurrentPlayer != mRoleChooser);
+    return true;
+}
+
+void qlGame::StartRound() {
+    ++mRounds;
+    const bool firstRound = mGovernor == nullptr;
+    mGovernor = firstRound ? &Player(1) : mGovernor->NextPlayer();
+    for (int i = 0; i < 4; ++i) {
+        mTable->ShowRole(i, "");
+    }
+    mTable->ShowGovernor(mGovernor->PlayerNumber() - 1);
+    mCurrentPlayer = mRoleChooser = mGovernor;
+    ClearSelectedRoles();
+    qlPlayer* seat = &Player(1);
+    do {
+        GovernorPhase(*seat, firstRound);
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+    GovernorPhasesDone.Raise(*this);
+    for (int i = 0; i < 5; ++i) {
+        mRolesFree[static_cast<std::size_t>(i)] = true;
+        mTable->EnableRole(i, true);
+    }
+}
+
+void qlGame::ChooseRole() {
+    mRoleChooser->SetGetsRoleBenefit(true);
+    if (mRoleChooser->IsHuman()) {
+        mAwaitingHumanRole = true;
+        while (mCurrentRole.empty() && !ExitRequested()) {
+            mTable->WaitForEvents();
+        }
+        mAwaitingHumanRole = false;
+    } else {
+        SelectRole(mRoleChooser->AIPickRole(mRolesFree));
+    }
+}
+
+void qlGame::cmdRoles_Click(int index) {
+    if (!mAwaitingHumanRole || !mCurrentRole.empty() || index < 0 || index > 4 ||
+        !mRolesFree[static_cast<std::size_t>(index)]) {
+        return;
+    }
+    GameContextScope scope(mContext);
+    SelectRole(index);
+}
+
+// What a press of a role button does, for the human's click and the computer's choice alike.
+void qlGame::SelectRole(int index) {
+    ++mRolesChosen;
+    if (index == 3) {
+        DrawTradeTile();
+    }
+    mCurrentRole = kRoleNames[static_cast<std::size_t>(index)];
+    mRolesFree[static_cast<std::size_t>(index)] = false;
+    mTable->EnableRole(index, false);
+    WriteGameLog("Player " + std::to_string(mRoleChooser->PlayerNumber()) +
+                 " Selected Role: " + mCurrentRole);
+}
+
+void qlGame::PerformRole() {
+    if (mCurrentRole == "Builder") {
+        BuilderPhase();
+    } else if (mCurrentRole == "Councillor") {
+        CouncillorPhase();
+    } else if (mCurrentRole == "Prospector") {
+        ProspectorPhase();
+    } else if (mCurrentRole == "Producer") {
+        ProducerPhase();
+    } else if (mCurrentRole == "Trader") {
+        TraderPhase();
+    }
+    mRoleChooser->SetGetsRoleBenefit(false);
+}
+
+void qlGame::ClearSelectedRoles() {
+    for (const auto& seat : mPlayers) {
+        seat->SetSelectedRole(false);
+    }
+}
+
+Integer qlGame::ComputeBuildingsLeft() const {
+    Long largest = 0;
+    qlPlayer* seat = &Player(1);
+    do {
+        largest = std::max(largest, seat->BuiltCards()->Count());
+        seat = seat->NextPlayer();
+    } while (seat != &Player(1));
+    return static_cast<Integer>(12 - largest);
+}
+
+void qlGame::ShowStatus(const std::string& text) {
+    mTable->ShowStatus(std::string(mCurrentPlayer->IsHuman() ? "Human " : "Robot ") +
+                       std::to_string(mCurrentPlayer->PlayerNumber()) + ", " + text);
+}
+
+void qlGame::ClearStatus() {
+    mTable->ShowStatus("");
+}
+
+std::unique_ptr<CardChooser> qlGame::Ask(int seatIndex,
+                                         const std::function<void(CardChooser&)>& fill) {
+    std::unique_ptr<CardChooser> chooser = mTable->NewChooser();
+    fill(*chooser);
+    mTable->ShowChooser(*chooser, seatIndex);
+    return chooser;
+}
+
+void qlGame::CloseWhenEmpty(CardChooser& chooser) const {
+    if (mTable->EmptySelectors()) {
+        chooser.SetAutoClose(1);
+        chooser.SetTimeDelay(mTable->Delay());
+    }
+}

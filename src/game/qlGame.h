@@ -1,0 +1,162 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cards/CardRefs.h"
+#include "cards/qlCards.h"
+#include "cards/qlTradeTiles.h"
+#include "core/Event.h"
+#include "core/GameContext.h"
+#include "core/Types.h"
+#include "game/Table.h"
+#include "players/qlPlayer.h"
+
+// One game from set-up to final scores: the seats, the piles, the tiles, whose turn it is, the
+// flags, the game-wide values and the random generator's state. A game can be copied whole at
+// any role choice and the copy played on at its own table, leaving the original untouched.
+class qlGame {
+  public:
+    enum class Outcome { Finished, Exited };
+
+    // A game for `numberOfPlayers` seats (2 to 4) with the human at `humanSeat` (1 to 4; a
+    // seat outside the game leaves every seat to the computer), played at `table`.
+    qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
+           Random::SeedSource seedSource = Random::TimeOfDaySource());
+    // A deep copy of `other` played at `table`: every card, seat and pile is the copy's own.
+    qlGame(const qlGame& other, Table& table);
+    qlGame(const qlGame&) = delete;
+    qlGame& operator=(const qlGame&) = delete;
+    ~qlGame();
+
+    // The logs the game writes to; either may be nothing, and then that log is skipped.
+    void SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile);
+    // Reads the catalogue from this file instead of the program folder's.
+    void SetCatalogueFile(std::filesystem::path file) { mCatalogueFile = std::move(file); }
+
+    // Plays the whole game: set-up, the rounds, and the end unless the player left. Throws
+    // CatalogueError at set-up for a catalogue the game cannot be played with.
+    Outcome PlayGame();
+    // Plays a copied game on from the role choice it was copied at, to its end.
+    Outcome PlayOn();
+
+    // The role button handler: the human's choice of role. A click at any other moment, or on
+    // a role already taken, is ignored.
+    void cmdRoles_Click(int index);
+    // Makes a seat (1 to 4) a computer seat: for copies played on without a human.
+    void SetComputerSeat(Integer seatNumber);
+
+    // Raised at every role choice, before the chooser picks: the moment a game may be copied.
+    Event<const qlGame&> BeforeRoleChoice;
+    // Raised after every seat has performed a role, and after every round's governor phases.
+    Event<const qlGame&> RolePerformed;
+    Event<const qlGame&> GovernorPhasesDone;
+
+    // What the game shows and what a copy or a check needs to read.
+    qlPlayer& Player(Integer seatNumber) const { return *mPlayers[seatNumber - 1]; }
+    const DeckRef& Reserve() const { return mReserve; }
+    const DeckRef& Discard() const { return mDiscard; }
+    qlPlayer* Governor() const { return mGovernor; }
+    qlPlayer* RoleChooser() const { return mRoleChooser; }
+    qlPlayer* CurrentPlayer() const { return mCurrentPlayer; }
+    const std::string& CurrentRole() const { return mCurrentRole; }
+    const std::array<bool, 5>& RolesFree() const { return mRolesFree; }
+    bool GameOver() const { return mGameOver; }
+    Integer NumberOfPlayers() const { return mContext.NumberOfPlayers; }
+    Integer BuildingsLeft() const { return mContext.BuildingsLeft; }
+    // Cards of the catalogue, and those gone from play under a covering building.
+    Long CatalogueSize() const { return mCatalogueSize; }
+    Long CoveredCount() const { return mCoveredCount; }
+    // Rounds started and roles chosen so far.
+    Long Rounds() const { return mRounds; }
+    Long RolesChosen() const { return mRolesChosen; }
+    // The winner by the rules of the final scores; never nothing once the seats exist.
+    qlPlayer& GetWinner() const;
+
+  private:
+    // Set-up and the round loop.
+    void SetUpGame();
+    void CreateSeats();
+    void GiveStartingBuildings();
+    void DealStartingHands();
+    Outcome FinishGame();
+    void PlayRounds();
+    bool PlayRoleChoices();
+    void EndRoleChoice();
+    void StartRound();
+    void ChooseRole();
+    void SelectRole(int index);
+    bool PerformRoleForEverySeat();
+    void PerformRole();
+    void ClearSelectedRoles();
+    Integer ComputeBuildingsLeft() const;
+    void ShowStatus(const std::string& text);
+    void ClearStatus();
+    bool ExitRequested() const { return mTable->ExitRequested(); }
+    void FollowSeats();
+
+    // The phases; each acts on the current player.
+    void GovernorPhase(qlPlayer& player, bool firstRound);
+    void BuryInChapel(qlPlayer& player);
+    void CutHandToLimit(qlPlayer& player, bool firstRound);
+    void BuilderPhase();
+    CardRef ChooseBuildingToCover(qlPlayer& player);
+    Integer SpendGoodsAtBlackMarket(qlPlayer& player);
+    DeckRef ChooseBuilding(qlPlayer& player, Integer savings);
+    DeckRef ChoosePayment(qlPlayer& player, Integer cost);
+    void Build(qlPlayer& player, const CardRef& building, const CardRef& covered);
+    void DrawAfterBuilding(qlPlayer& player, const CardRef& building);
+    void CouncillorPhase();
+    void ProspectorPhase();
+    void WorkGoldMine(qlPlayer& player);
+    void ProducerPhase();
+    void TraderPhase();
+    void DrawTradeTile();
+    Integer GoodValue(const std::string& name) const;
+
+    // A new card question filled by `fill`, shown for `seatIndex` and answered.
+    std::unique_ptr<CardChooser> Ask(int seatIndex, const std::function<void(CardChooser&)>& fill);
+    // With "Empty Selectors" checked, an empty question confirms itself after the delay.
+    void CloseWhenEmpty(CardChooser& chooser) const;
+
+    // The end of the game and the logs.
+    void EndGame();
+    void WriteResultsLog();
+    void ShowFinalScores();
+    void ReleaseGame();
+    void WriteGameLog(const std::string& line);
+    void LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered);
+
+    void OnBuiltNewCard(const qlPlayer& player);
+    void OnCoverOldCard(const CardRef& covered);
+
+    Table* mTable;
+    GameContext mContext;
+    std::array<std::unique_ptr<qlPlayer>, 4> mPlayers;
+    std::array<Subscription, 8> mSeatSubscriptions;
+    DeckRef mReserve;
+    DeckRef mDiscard;
+    std::optional<qlTradeTiles> mTradeTiles;
+    qlTradeTiles::Tile mGoodValues{};
+    qlPlayer* mCurrentPlayer = nullptr;
+    qlPlayer* mGovernor = nullptr;
+    qlPlayer* mRoleChooser = nullptr;
+    std::string mCurrentRole;
+    std::array<bool, 5> mRolesFree{};
+    bool mAwaitingHumanRole = false;
+    bool mRoundOpen = false;
+    bool mGameOver = false;
+    bool mSeatsExist = false;
+    Long mCatalogueSize = 0;
+    Long mCoveredCount = 0;
+    Long mRounds = 0;
+    Long mRolesChosen = 0;
+    std::optional<std::filesystem::path> mCatalogueFile;
+    std::ostream* mLogFile = nullptr;
+    std::ostream* mGameLogFile = nullptr;
+};

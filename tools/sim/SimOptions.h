@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// What one run of the simulator plays.
+struct SimOptions {
+    int players = 0;
+    long games = 0;
+    std::uint64_t seed = 0;
+    std::optional<std::filesystem::path> logs;
+    std::optional<std::filesystem::path> catalogue;
+    bool check = false;
+};
+
+// Reads the command line (without the program name). Throws std::invalid_argument with a
+// one-line message naming the bad option or value.
+SimOptions ParseSimOptions(const std::vector<std::string>& args);
+
+// The usage line.
+extern const char* const kSimUsage;
