@@ -26,7 +26,6 @@ void qlCards::OrderByAIValue(const qlPlayer& player, bool divideByCost) {
     std::vector<CardRef> ordered;
     std::vector<std::string> orderedKeys;
     ordered.reserve(mCol.size());
-    orderedKeys.reserve(mCol.size());
     while (!remaining.empty()) {
         double best = -9999;
         // A card worth -9999 or less never beats the starting mark; the earliest card left is
@@ -39,7 +38,9 @@ void qlCards::OrderByAIValue(const qlPlayer& player, bool divideByCost) {
             }
         }
         ordered.push_back(mCol[remaining[bestPosition]]);
-        orderedKeys.push_back(mKeys[remaining[bestPosition]]);
+        if (!mKeys.empty()) {
+            orderedKeys.push_back(mKeys[remaining[bestPosition]]);
+        }
         remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(bestPosition));
     }
     mCol = std::move(ordered);

@@ -11,8 +11,12 @@ qlCard::qlCard(Integer cost, Integer victoryPoints, std::string buildingName,
       mBuildingName(std::move(buildingName)),
       mVictoryPoints(victoryPoints),
       mCost(cost),
-      mSmallFolder(ProgramFolder() / "Images" / "Small"),
-      mLargeFolder(ProgramFolder() / "Images" / "Large") {}
+      mNameKey(NameKey(mBuildingName)) {}
+
+void qlCard::SetBuildingName(std::string name) {
+    mBuildingName = std::move(name);
+    mNameKey = NameKey(mBuildingName);
+}
 
 double qlCard::AvgTradeWorth() const {
     if (mBuildingType == 1) {
@@ -42,16 +46,16 @@ void qlCard::SetGoodPresent(CardRef good) {
 }
 
 std::filesystem::path qlCard::Picture() const {
-    return PicturePath(mSmallFolder);
+    return PicturePath("Small");
 }
 
 std::filesystem::path qlCard::BigPict() const {
-    return PicturePath(mLargeFolder);
+    return PicturePath("Large");
 }
 
-std::filesystem::path qlCard::PicturePath(const std::filesystem::path& folder) const {
+std::filesystem::path qlCard::PicturePath(const char* size) const {
     if (mBuildingName.find_first_not_of(' ') == std::string::npos) {
         return {};
     }
-    return folder / (mBuildingName + ".BMP");
+    return ProgramFolder() / "Images" / size / (mBuildingName + ".BMP");
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "cards/CardRefs.h"
 #include "core/Event.h"
@@ -32,7 +34,12 @@ class qlCard {
     const std::string& Description() const { return mDescription; }
     void SetDescription(std::string text) { mDescription = std::move(text); }
     const std::string& BuildingName() const { return mBuildingName; }
-    void SetBuildingName(std::string name) { mBuildingName = std::move(name); }
+    void SetBuildingName(std::string name);
+    // A hash of the building name, so that a search by name compares whole names rarely.
+    std::size_t NameKey() const { return mNameKey; }
+    static std::size_t NameKey(std::string_view name) {
+        return std::hash<std::string_view>{}(name);
+    }
     Integer VictoryPoints() const { return mVictoryPoints; }
     void SetVictoryPoints(Integer points) { mVictoryPoints = points; }
     Integer Cost() const { return mCost; }
@@ -45,7 +52,7 @@ class qlCard {
     Event<const CardRef&> GoodChanged;
 
   private:
-    std::filesystem::path PicturePath(const std::filesystem::path& folder) const;
+    std::filesystem::path PicturePath(const char* size) const;
 
     CardRef mGoodPresent;
     Long mBuildingType;
@@ -53,6 +60,5 @@ class qlCard {
     std::string mBuildingName;
     Integer mVictoryPoints;
     Integer mCost;
-    std::filesystem::path mSmallFolder;
-    std::filesystem::path mLargeFolder;
+    std::size_t mNameKey;
 };

@@ -13,6 +13,7 @@ DeckRef NewDeck() {
 
 DeckRef qlCards::Deal(int numberOfCards) {
     DeckRef result = NewDeck();
+    result->mCol.reserve(static_cast<std::size_t>(std::max(numberOfCards, 0)));
     for (int i = 0; i < numberOfCards; ++i) {
         if (mCol.empty()) {
             // Every card still owed refills afresh, and each refill reshuffles (and so
@@ -58,7 +59,7 @@ void qlCards::Shuffle() {
         }
         mCol = std::move(shuffled);
     }
-    mKeys.assign(mCol.size(), {});
+    mKeys.clear();
 }
 
 void qlCards::Reset() {
@@ -79,8 +80,11 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file) {
 }
 
 void qlCards::Append(CardRef card, std::string key) {
+    if (!key.empty() || !mKeys.empty()) {
+        mKeys.resize(mCol.size());
+        mKeys.push_back(std::move(key));
+    }
     mCol.push_back(std::move(card));
-    mKeys.push_back(std::move(key));
 }
 
 CardRef qlCards::AddCard(CardRef card) {
@@ -126,7 +130,7 @@ CardRef qlCards::Item(const std::string& key) const {
 }
 
 Long qlCards::PositionOf(const std::string& key) const {
-    if (key.empty()) {
+    if (key.empty() || mKeys.empty()) {
         return 0;
     }
     const auto it = std::find(mKeys.begin(), mKeys.end(), key);
@@ -135,7 +139,9 @@ Long qlCards::PositionOf(const std::string& key) const {
 
 void qlCards::RemoveAt(std::size_t index) {
     mCol.erase(mCol.begin() + static_cast<std::ptrdiff_t>(index));
-    mKeys.erase(mKeys.begin() + static_cast<std::ptrdiff_t>(index));
+    if (!mKeys.empty()) {
+        mKeys.erase(mKeys.begin() + static_cast<std::ptrdiff_t>(index));
+    }
 }
 
 void qlCards::Remove(Long position) {
@@ -176,9 +182,11 @@ bool qlCards::Contains(const CardRef& card) const {
     return std::find(mCol.begin(), mCol.end(), card) != mCol.end();
 }
 
-bool qlCards::ContainsName(const std::string& name) const {
-    return std::any_of(mCol.begin(), mCol.end(),
-                       [&name](const CardRef& card) { return card->BuildingName() == name; });
+bool qlCards::ContainsName(std::string_view name) const {
+    const std::size_t key = qlCard::NameKey(name);
+    return std::any_of(mCol.begin(), mCol.end(), [&name, key](const CardRef& card) {
+        return card->NameKey() == key && card->BuildingName() == name;
+    });
 }
 
 CardRef qlCards::DealCardByName(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cards/CardRefs.h"
@@ -51,7 +52,7 @@ class qlCards {
     // True when this very card object is in the collection.
     bool Contains(const CardRef& card) const;
     // True when a card of exactly this building name is in the collection.
-    bool ContainsName(const std::string& name) const;
+    bool ContainsName(std::string_view name) const;
 
     const_iterator begin() const { return mCol.begin(); }
     const_iterator end() const { return mCol.end(); }
@@ -77,7 +78,7 @@ class qlCards {
     Long PositionOf(const std::string& key) const;  // 0 when no entry has the key
 
     std::vector<CardRef> mCol;
-    std::vector<std::string> mKeys;  // parallel to mCol; empty where no key was given
+    std::vector<std::string> mKeys;  // parallel to mCol once a key is given; empty until then
     DeckRef mDiscardDeck;
 };
 

@@ -46,6 +46,9 @@ class Event {
     Event& operator=(const Event&) = delete;
 
     [[nodiscard]] Subscription Subscribe(Handler handler) {
+        if (!mState) {
+            mState = std::make_shared<State>();
+        }
         const std::uint64_t id = mState->nextId++;
         mState->handlers.push_back({id, std::make_shared<Handler>(std::move(handler))});
         return Subscription([weak = std::weak_ptr<State>(mState), id] {
@@ -56,7 +59,7 @@ class Event {
     }
 
     void Raise(Args... args) const {
-        if (mState->handlers.empty()) {
+        if (!mState || mState->handlers.empty()) {
             return;
         }
         // Walk a snapshot: a handler may change the list, and one removed meanwhile is skipped.
@@ -86,5 +89,6 @@ class Event {
             return false;
         }
     };
-    std::shared_ptr<State> mState = std::make_shared<State>();
+    // Made at the first subscription: most collections are never followed by anyone.
+    std::shared_ptr<State> mState;
 };

@@ -50,11 +50,11 @@ DeckRef qlPlayer::CopyOfBuiltCards() const {
     return copy;
 }
 
-bool qlPlayer::HasBuiltCard(const std::string& cardName) const {
+bool qlPlayer::HasBuiltCard(std::string_view cardName) const {
     return mBuiltCards->ContainsName(cardName);
 }
 
-bool qlPlayer::HoldsCard(const std::string& cardName) const {
+bool qlPlayer::HoldsCard(std::string_view cardName) const {
     return mCardsInHand->ContainsName(cardName);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
@@ -65,8 +66,8 @@ class qlPlayer {
     // Cards the seat pays to build `card`: its cost less the discount, at least 0.
     Integer GetBuildCost(const qlCard& card) const;
 
-    bool HasBuiltCard(const std::string& cardName) const;
-    bool HoldsCard(const std::string& cardName) const;
+    bool HasBuiltCard(std::string_view cardName) const;
+    bool HoldsCard(std::string_view cardName) const;
 
     // The cards of `cardChoices` (the hand when none) that the seat can afford with
     // `lessCards` more buying power and has not built yet.
