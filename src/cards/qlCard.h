@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -37,8 +37,12 @@ class qlCard {
     void SetBuildingName(std::string name);
     // A hash of the building name, so that a search by name compares whole names rarely.
     std::size_t NameKey() const { return mNameKey; }
-    static std::size_t NameKey(std::string_view name) {
-        return std::hash<std::string_view>{}(name);
+    static constexpr std::size_t NameKey(std::string_view name) {
+        std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a: folds for a literal name
+        for (const char c : name) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        }
+        return static_cast<std::size_t>(hash);
     }
     Integer VictoryPoints() const { return mVictoryPoints; }
     void SetVictoryPoints(Integer points) { mVictoryPoints = points; }

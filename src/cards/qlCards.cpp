@@ -182,8 +182,7 @@ bool qlCards::Contains(const CardRef& card) const {
     return std::find(mCol.begin(), mCol.end(), card) != mCol.end();
 }
 
-bool qlCards::ContainsName(std::string_view name) const {
-    const std::size_t key = qlCard::NameKey(name);
+bool qlCards::ContainsName(std::string_view name, std::size_t key) const {
     return std::any_of(mCol.begin(), mCol.end(), [&name, key](const CardRef& card) {
         return card->NameKey() == key && card->BuildingName() == name;
     });

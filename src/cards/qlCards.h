@@ -52,7 +52,10 @@ class qlCards {
     // True when this very card object is in the collection.
     bool Contains(const CardRef& card) const;
     // True when a card of exactly this building name is in the collection.
-    bool ContainsName(std::string_view name) const;
+    bool ContainsName(std::string_view name) const {
+        return ContainsName(name, qlCard::NameKey(name));
+    }
+    bool ContainsName(std::string_view name, std::size_t nameKey) const;
 
     const_iterator begin() const { return mCol.begin(); }
     const_iterator end() const { return mCol.end(); }

@@ -50,14 +50,6 @@ DeckRef qlPlayer::CopyOfBuiltCards() const {
     return copy;
 }
 
-bool qlPlayer::HasBuiltCard(std::string_view cardName) const {
-    return mBuiltCards->ContainsName(cardName);
-}
-
-bool qlPlayer::HoldsCard(std::string_view cardName) const {
-    return mCardsInHand->ContainsName(cardName);
-}
-
 void qlPlayer::CopyStateFrom(const qlPlayer& other,
                              const std::function<CardRef(const CardRef&)>& counterpart) {
     mPlayerNumber = other.mPlayerNumber;

@@ -66,8 +66,10 @@ class qlPlayer {
     // Cards the seat pays to build `card`: its cost less the discount, at least 0.
     Integer GetBuildCost(const qlCard& card) const;
 
-    bool HasBuiltCard(std::string_view cardName) const;
-    bool HoldsCard(std::string_view cardName) const;
+    bool HasBuiltCard(std::string_view cardName) const {
+        return mBuiltCards->ContainsName(cardName);
+    }
+    bool HoldsCard(std::string_view cardName) const { return mCardsInHand->ContainsName(cardName); }
 
     // The cards of `cardChoices` (the hand when none) that the seat can afford with
     // `lessCards` more buying power and has not built yet.
