@@ -79,6 +79,8 @@ class qlGame {
     qlPlayer& GetWinner() const;
 
   private:
+    friend class GameTestAccess;  // arranges positions for the scenario tests
+
     // Set-up and the round loop.
     void SetUpGame();
     void CreateSeats();

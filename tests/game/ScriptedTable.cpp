@@ -1,0 +1,195 @@
+#include "ScriptedTable.h"
+
+#include <gtest/gtest.h>
+
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "game/qlGame.h"
+#include "players/qlPlayer.h"
+#include "support/TableHelpers.h"
+
+namespace testing_support {
+namespace {
+
+// A card question that keeps the window's rules and writes down how it was filled.
+class ScriptedChooser : public CardChooser {
+  public:
+    void SetMinAmt(Integer amount) override {
+        mMin = amount;
+        Note("min " + std::to_string(amount));
+    }
+    void SetMaxAmt(Integer amount) override {
+        mMax = amount;
+        Note("max " + std::to_string(amount));
+    }
+    void SetAutoClose(Integer mode) override { Note("auto " + std::to_string(mode)); }
+    void SetTimeDelay(Integer halfSeconds) override {
+        Note("delay " + std::to_string(halfSeconds));
+    }
+    void SetStartImage(Integer roleIndex) override { Note("picture " + std::to_string(roleIndex)); }
+    void SetCardsActive(bool active) override {
+        mActive = active;
+        Note(active ? "active" : "inactive");
+    }
+    void SetCaption(const std::string& caption) override { mCaption = caption; }
+    void SetCards(const DeckRef& cards) override {
+        mCards = NewDeck();
+        mCards->AddCards(cards);
+        mActive = true;
+        Note("cards " + Joined(*cards));
+    }
+    DeckRef AddCards(const DeckRef& cards) override {
+        mCards->AddCards(cards);
+        Note("add " + Joined(*cards));
+        return cards;
+    }
+    CardRef AddCard(const CardRef& card) override {
+        mCards->AddCard(card);
+        Note("add " + card->BuildingName());
+        return card;
+    }
+    void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override {
+        mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
+        mMin = 0;
+        mMax = 1;
+        Note("build mode " + std::to_string(goodsUsed) + ": " + Joined(*mCards));
+    }
+    void RemoveCrane() override {
+        mCards->RemoveCards(mCards->GetCardsByName("Crane"));
+        Note("no crane");
+    }
+    void HighlightCard(const CardRef& card) override {
+        EXPECT_TRUE(mCards->Contains(card)) << "highlighting a card not offered";
+        Note("highlight " + card->BuildingName());
+    }
+    DeckRef SelectedCards() const override { return Part(true); }
+    DeckRef DiscardedCards() const override { return Part(false); }
+
+    // Checks the named cards one by one as a player would click them.
+    void Check(const std::vector<std::string>& names) {
+        for (const std::string& name : names) {
+            if (name.rfind('#', 0) == 0) {  // "#n": the first n cards offered
+                std::vector<std::string> first;
+                for (Long i = 1; i <= std::stoi(name.substr(1)) && i <= mCards->Count(); ++i) {
+                    first.push_back(mCards->Item(i)->BuildingName());
+                }
+                Check(first);
+                return;
+            }
+            ASSERT_TRUE(mActive) << "checking " << name << " in " << Line();
+            ASSERT_LT(static_cast<int>(mChecked.size()), mMax)
+                << "checking " << name << " beyond the maximum in " << Line();
+            bool found = false;
+            for (const CardRef& card : *mCards) {
+                if (card->BuildingName() == name && !IsChecked(card)) {
+                    mChecked.push_back(card.get());
+                    found = true;
+                    break;
+                }
+            }
+            ASSERT_TRUE(found) << name << " is not offered in " << Line();
+        }
+        ASSERT_GE(static_cast<int>(mChecked.size()), mMin) << "OK is disabled in " << Line();
+    }
+
+    std::string Line() const { return mCaption + " |" + mNotes; }
+
+  private:
+    void Note(const std::string& text) { mNotes += " " + text + ";"; }
+    static std::string Joined(const qlCards& cards) {
+        std::string text;
+        for (const std::string& name : Names(cards)) {
+            text += (text.empty() ? "" : ",") + name;
+        }
+        return text;
+    }
+    bool IsChecked(const CardRef& card) const {
+        for (const qlCard* checked : mChecked) {
+            if (checked == card.get()) {
+                return true;
+            }
+        }
+        return false;
+    }
+    DeckRef Part(bool selected) const {
+        DeckRef part = NewDeck();
+        for (const CardRef& card : *mCards) {
+            if (IsChecked(card) == selected) {
+                part->AddCard(card);
+            }
+        }
+        return part;
+    }
+
+    DeckRef mCards = NewDeck();
+    std::vector<const qlCard*> mChecked;
+    Integer mMin = 0;
+    Integer mMax = 0;
+    bool mActive = true;
+    std::string mCaption;
+    std::string mNotes;
+};
+
+}  // namespace
+
+std::unique_ptr<CardChooser> ScriptedTable::NewChooser() {
+    return std::make_unique<ScriptedChooser>();
+}
+
+void ScriptedTable::ShowChooser(CardChooser& chooser, int seatIndex) {
+    auto& scripted = static_cast<ScriptedChooser&>(chooser);
+    shown.push_back("Ask " + std::to_string(seatIndex) + ": " + scripted.Line());
+    if (!mAnswers.empty()) {
+        const std::vector<std::string> answer = mAnswers.front();
+        mAnswers.pop_front();
+        scripted.Check(answer);
+    } else {
+        scripted.Check({});
+    }
+}
+
+std::vector<std::string> ScriptedTable::Questions() const {
+    std::vector<std::string> questions;
+    for (const std::string& line : shown) {
+        if (line.rfind("Ask ", 0) == 0) {
+            questions.push_back(line);
+        }
+    }
+    return questions;
+}
+
+void ScriptedTable::ShowMessage(int informational, int roleIndex, const std::string& text) {
+    shown.push_back("Message " + std::to_string(informational) + " " + std::to_string(roleIndex) +
+                    ": " + text);
+}
+
+void ScriptedTable::ShowStatus(const std::string& text) {
+    statuses.push_back(text);
+    if (onStatus) {
+        onStatus(text);
+    }
+}
+
+void ScriptedTable::ShowPoints(int seatIndex, Integer points) {
+    shown.push_back("Points " + std::to_string(seatIndex) + " " + std::to_string(points));
+}
+
+void ScriptedTable::ShowTradePrices(const qlTradeTiles::Tile& prices) {
+    std::string text = "Prices";
+    for (const Integer price : prices) {
+        text += " " + std::to_string(price);
+    }
+    shown.push_back(text);
+}
+
+void ScriptedTable::WaitForEvents() {
+    if (mRoles.empty()) {
+        mExit = true;
+        return;
+    }
+    const int role = mRoles.front();
+    mRoles.pop_front();
+    mGame->cmdRoles_Click(role);
+}
+
+}  // namespace testing_support

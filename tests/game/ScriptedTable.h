@@ -1,0 +1,73 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/Table.h"
+
+class qlGame;
+
+namespace testing_support {
+
+// A table that plays the human's side from a script and keeps the rules of the window's card
+// chooser: no more than MaxAmt cards checked, none while the cards are inactive, OK only from
+// MinAmt on, build mode offering only what the seat may build. Everything the game shows or
+// asks is written down as one line of text, in order.
+class ScriptedTable : public Table {
+  public:
+    void SetGame(qlGame* game) { mGame = game; }
+    // Answers for the card questions, in order: the names of the offered cards to check, each
+    // the first unchecked card of that name, or "#n" for the first n offered. A question with
+    // no answer left confirms with nothing checked.
+    void Answer(std::vector<std::string> names) { mAnswers.push_back(std::move(names)); }
+    std::size_t AnswersLeft() const { return mAnswers.size(); }
+    // Role indexes the human clicks, in order; once they run out the player asks to leave.
+    void ClickRole(int index) { mRoles.push_back(index); }
+    // Asks to leave before the next question of the game.
+    void RequestExit() { mExit = true; }
+    // Runs at every status text, with the text: checks of the moment.
+    std::function<void(const std::string&)> onStatus;
+
+    // What was shown and asked, one line each: "Ask <seat>: <caption> | min .. | ...",
+    // "Message <flag> <picture>: <text>", "Points <seat> <n>".
+    std::vector<std::string> shown;
+    // The questions' lines only.
+    std::vector<std::string> Questions() const;
+    std::vector<std::string> statuses;
+    std::vector<Long> pauses;
+
+    std::unique_ptr<CardChooser> NewChooser() override;
+    void ShowChooser(CardChooser& chooser, int seatIndex) override;
+    void ShowMessage(int informational, int roleIndex, const std::string& text) override;
+    void SeatsReady(const std::array<qlPlayer*, 4>&, qlCards&, qlCards&) override {}
+    void SeatsReleased() override { shown.push_back("Released"); }
+    void ShowStatus(const std::string& text) override;
+    void ShowRole(int, const std::string&) override {}
+    void ShowGovernor(int) override {}
+    void ShowPoints(int seatIndex, Integer points) override;
+    void EnableRole(int, bool) override {}
+    void ShowTradePrices(const qlTradeTiles::Tile& prices) override;
+    void HideTradePrices() override {}
+    void ProcessEvents() override {}
+    void WaitForEvents() override;
+    void Pause(Long milliseconds) override { pauses.push_back(milliseconds); }
+    bool EmptySelectors() const override { return emptySelectors; }
+    bool GoldMineViews() const override { return goldMineViews; }
+    Integer Delay() const override { return 4; }
+    bool ExitRequested() const override { return mExit; }
+
+    bool emptySelectors = true;
+    bool goldMineViews = true;
+
+  private:
+    qlGame* mGame = nullptr;
+    std::deque<std::vector<std::string>> mAnswers;
+    std::deque<int> mRoles;
+    bool mExit = false;
+};
+
+}  // namespace testing_support
