@@ -15,6 +15,11 @@ class GameTestAccess {
         GameContextScope scope(game.mContext);
         game.SetUpGame();
     }
+    // The four seats and their ring only: empty cities and hands.
+    static void CreateSeats(qlGame& game) {
+        GameContextScope scope(game.mContext);
+        game.CreateSeats();
+    }
     static void DealStartingHands(qlGame& game) {
         GameContextScope scope(game.mContext);
         game.DealStartingHands();

@@ -1,0 +1,93 @@
+// Copies of a game: taken at any role choice, played on at their own tables, on any thread,
+// without touching the original.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "game/HeadlessTable.h"
+#include "game/qlGame.h"
+
+namespace {
+
+struct Played {
+    std::string gameLog;
+    std::string results;
+};
+
+Played PlaySeeded(Integer players, std::uint64_t seed) {
+    HeadlessTable table;
+    qlGame game(table, players, 0, Random::SeededSource(seed));
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    game.PlayGame();
+    return {gameLog.str(), log.str()};
+}
+
+Played PlayOn(const qlGame& original) {
+    HeadlessTable table;
+    qlGame copy(original, table);
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    copy.SetLogFiles(&log, &gameLog);
+    EXPECT_EQ(copy.PlayOn(), qlGame::Outcome::Finished);
+    return {gameLog.str(), log.str()};
+}
+
+TEST(GameCopy, ACopyAtEveryRoleChoicePlaysOnAsTheOriginalAndChangesNothingInIt) {
+    for (const Integer players : {2, 4}) {
+        const Played untouched = PlaySeeded(players, 77);
+        HeadlessTable table;
+        qlGame game(table, players, 0, Random::SeededSource(77));
+        std::ostringstream log;
+        std::ostringstream gameLog;
+        game.SetLogFiles(&log, &gameLog);
+        std::vector<std::size_t> copiedAt;
+        std::vector<Played> copies;
+        Subscription copying = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
+            copiedAt.push_back(gameLog.str().size());
+            copies.push_back(PlayOn(g));
+        });
+        game.PlayGame();
+
+        EXPECT_EQ(gameLog.str(), untouched.gameLog);
+        EXPECT_EQ(log.str(), untouched.results);
+        ASSERT_EQ(static_cast<Long>(copies.size()), game.RolesChosen());
+        for (std::size_t k = 0; k < copies.size(); ++k) {
+            EXPECT_EQ(copies[k].gameLog, untouched.gameLog.substr(copiedAt[k]))
+                << players << " players, role choice " << k;
+            EXPECT_EQ(copies[k].results, untouched.results);
+        }
+    }
+}
+
+TEST(GameCopy, CopiesPlayOnAtOnceOnWorkerThreads) {
+    HeadlessTable table;
+    qlGame game(table, 3, 0, Random::SeededSource(5));
+    std::vector<Played> results(4);
+    Subscription copying = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
+        if (g.Rounds() != 4 || g.RoleChooser() != g.Governor()) {
+            return;
+        }
+        std::vector<std::thread> workers;
+        for (Played& result : results) {
+            workers.emplace_back([&g, &result] { result = PlayOn(g); });
+        }
+        for (std::thread& worker : workers) {
+            worker.join();
+        }
+    });
+    game.PlayGame();
+    ASSERT_FALSE(results[0].gameLog.empty());
+    for (const Played& result : results) {
+        EXPECT_EQ(result.gameLog, results[0].gameLog);
+        EXPECT_EQ(result.results, results[0].results);
+    }
+}
+
+}  // namespace

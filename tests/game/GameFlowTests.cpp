@@ -1,0 +1,228 @@
+// Whole games and their ends: the rounds, the roles, the governor, the end at twelve
+// buildings, leaving, the logs and the final scores.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "GameTestAccess.h"
+#include "ScriptedTable.h"
+#include "cards/Catalogue.h"
+#include "cards/qlCard.h"
+#include "game/qlGame.h"
+#include "support/TableHelpers.h"
+
+using testing_support::ScriptedTable;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+Strings Lines(const std::string& text) {
+    Strings lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2) {
+        lines.push_back(text.substr(start, at - start));
+    }
+    EXPECT_EQ(start, text.size()) << "a line without CR LF";
+    return lines;
+}
+
+Long LargestCity(const qlGame& game) {
+    Long largest = 0;
+    for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
+        largest = std::max(largest, game.Player(n).BuiltCards()->Count());
+    }
+    return largest;
+}
+
+class RoundStructure : public ::testing::TestWithParam<int> {};
+
+TEST_P(RoundStructure, RolesGovernorsPrivilegeAndStageFollowTheRing) {
+    const Integer players = static_cast<Integer>(GetParam());
+    ScriptedTable table;
+    qlGame game(table, players, 0, Random::SeededSource(40 + players));
+    table.SetGame(&game);
+    std::ostringstream gameLog;
+    game.SetLogFiles(nullptr, &gameLog);
+
+    std::vector<std::vector<Integer>> choosers;  // per round, the seats choosing in order
+    Subscription beforeChoice = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
+        if (choosers.size() < static_cast<std::size_t>(g.Rounds())) {
+            choosers.emplace_back();
+        }
+        choosers.back().push_back(g.RoleChooser()->PlayerNumber());
+        EXPECT_EQ(g.CurrentPlayer(), g.RoleChooser());
+        EXPECT_EQ(g.BuildingsLeft(), 12 - LargestCity(g));
+        EXPECT_TRUE(g.CurrentRole().empty());
+    });
+    Subscription firstGovernor = game.GovernorPhasesDone.Subscribe([&](const qlGame& g) {
+        if (g.Rounds() != 1) {
+            return;
+        }
+        Long given = 0;
+        for (Integer n = 1; n <= players; ++n) {
+            EXPECT_EQ(g.Player(n).CardsInHand()->Count(), 4);
+            given += n;  // seat n was dealt n + 4
+        }
+        EXPECT_EQ(g.Discard()->Count(), given);
+        EXPECT_EQ(g.Reserve()->Count(), g.CatalogueSize() - players - given - 4 * players);
+    });
+    // While a role is performed only its chooser, in its own turn, holds the privilege; and a
+    // role button pressed now changes nothing.
+    table.onStatus = [&](const std::string& status) {
+        if (status.find("perform ") == std::string::npos) {
+            return;
+        }
+        for (Integer n = 1; n <= 4; ++n) {
+            const qlPlayer& seat = game.Player(n);
+            EXPECT_EQ(seat.GetsRoleBenefit(),
+                      &seat == game.RoleChooser() && &seat == game.CurrentPlayer());
+        }
+        const std::string role = game.CurrentRole();
+        const std::size_t logged = gameLog.str().size();
+        game.cmdRoles_Click(game.RolesFree()[0] ? 0 : 4);
+        EXPECT_EQ(game.CurrentRole(), role);
+        EXPECT_EQ(gameLog.str().size(), logged);
+    };
+
+    ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
+    ASSERT_EQ(static_cast<Long>(choosers.size()), game.Rounds());
+    for (std::size_t r = 0; r < choosers.size(); ++r) {
+        const Integer governor = static_cast<Integer>(r % static_cast<std::size_t>(players) + 1);
+        std::vector<Integer> expected;
+        if (players == 2) {
+            expected = {governor, static_cast<Integer>(3 - governor), governor};
+        } else {
+            for (Integer k = 0; k < players; ++k) {
+                expected.push_back(static_cast<Integer>((governor - 1 + k) % players + 1));
+            }
+        }
+        if (r + 1 == choosers.size()) {  // the last round stops after the twelfth building
+            expected.resize(choosers[r].size());
+        }
+        EXPECT_EQ(choosers[r], expected) << "round " << r + 1;
+    }
+    EXPECT_EQ(LargestCity(game), 12);
+    EXPECT_EQ(table.statuses.front(), "");
+    EXPECT_EQ(std::count(table.shown.begin(), table.shown.end(), "Released"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, RoundStructure, ::testing::Values(2, 3, 4));
+
+// A two-player game at its last Builder: the human in seat 1 holds eleven buildings.
+class LastRole : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        table.SetGame(&game);
+        game.SetLogFiles(&log, &gameLog);
+        GameTestAccess::SetUp(game);
+        GameTestAccess::Build(game, 1,
+                              "Sugar Mill,Smithy,Well,Chapel,Tower,Statue,Archive,Gold Mine,"
+                              "Market Stand,Poor House");
+        GameTestAccess::Build(game, 2, "Palace,Sugar Mill");
+        GameTestAccess::Give(game, 1, "Trading Post,Quarry,Library");
+        GameTestAccess::Give(game, 2, "Indigo Plant,Tobacco Storage");
+        GameTestAccess::PutGood(game, 2, "Sugar Mill");
+        GameTestAccess::OpenRound(game, 1);
+    }
+
+    ScriptedTable table;
+    qlGame game{table, 2, 1, Random::SeededSource(8)};
+    std::ostringstream log;
+    std::ostringstream gameLog;
+};
+
+TEST_F(LastRole, TheGameEndsOnceEverySeatHasPerformedTheRoleThatFilledACity) {
+    bool overAtTwelve = false;
+    Subscription built = game.Player(1).BuiltNewCard.Subscribe(
+        [&](const CardRef&) { overAtTwelve = game.GameOver(); });
+    table.ClickRole(1);
+    table.Answer({"Trading Post"});
+    table.Answer({"Quarry"});  // the privilege takes one off its cost of two
+    ASSERT_EQ(game.PlayOn(), qlGame::Outcome::Finished);
+    EXPECT_TRUE(overAtTwelve);
+
+    const Strings gameLines = Lines(gameLog.str());
+    ASSERT_GE(gameLines.size(), 2u);
+    EXPECT_EQ(gameLines[0], "Player 1 Selected Role: Builder");
+    EXPECT_EQ(gameLines[1], "Player 1 Built: Trading Post");
+    // Seat 2 still performs the role: its build, if any, is the last line.
+    EXPECT_LE(gameLines.size(), 3u);
+    EXPECT_EQ(table.statuses.back(), "Robot 2, perform Builder role...");
+
+    const Integer humanPoints = game.Player(1).Points();
+    const Integer robotPoints = game.Player(2).Points();
+    ASSERT_GT(humanPoints, robotPoints);
+    Strings expected{"Player 1",          "    Indigo Plant,",
+                     "    Sugar Mill,",   "    Smithy,",
+                     "    Well,",         "    Chapel,",
+                     "    Tower,",        "    Statue,",
+                     "    Archive,",      "    Gold Mine,",
+                     "    Market Stand,", "    Poor House,",
+                     "    Trading Post,", "  Points = " + std::to_string(humanPoints) + ", W",
+                     "Player 2"};
+    for (const CardRef& building : *game.Player(2).BuiltCards()) {
+        expected.push_back("    " + building->BuildingName() + ",");
+    }
+    while (expected.size() < 27) {
+        expected.push_back("    ----,");
+    }
+    expected.push_back("  Points = " + std::to_string(robotPoints) + ", L");
+    EXPECT_EQ(Lines(log.str()), expected);
+    EXPECT_EQ(table.shown[table.shown.size() - 2],
+              "Message 0 0: Player 1 wins: " + std::to_string(humanPoints) +
+                  " points!\r\n\r\n\r\nHere are the final scores:\r\n\r\n        Player 1 = " +
+                  std::to_string(humanPoints) +
+                  "\r\n        Player 2 = " + std::to_string(robotPoints) + "\r\n");
+    EXPECT_EQ(table.shown.back(), "Released");
+}
+
+TEST_F(LastRole, LeavingAtTheRoleChoiceEndsWithoutScoresOrResults) {
+    ASSERT_EQ(game.PlayOn(), qlGame::Outcome::Exited);
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(gameLog.str(), "");
+    EXPECT_TRUE(table.shown.empty());
+    EXPECT_EQ(table.statuses.back(), "Human 1, select a role...");
+}
+
+TEST(Winner, TiesGoToCardsAndGoodsThenToTheFirstSeatAndNobodyMeansSeatOne) {
+    ScriptedTable table;
+    qlGame game(table, 3, 1, Random::SeededSource(2));
+    GameTestAccess::CreateSeats(game);
+    EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);  // nobody beats the empty start
+    GameTestAccess::SetUp(game);
+    EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);  // equal points, cards and goods
+    GameTestAccess::Give(game, 3, "Well");
+    EXPECT_EQ(game.GetWinner().PlayerNumber(), 3);
+    GameTestAccess::PutGood(game, 2, "Indigo Plant");
+    EXPECT_EQ(game.GetWinner().PlayerNumber(), 2);  // first of two with one card or good
+    GameTestAccess::Build(game, 1, "Sugar Mill");
+    EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);
+}
+
+TEST(SetUp, ACatalogueWithFewerIndigoPlantsThanSeatsIsAClearError) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "quellin-short-catalogue.txt";
+    std::ofstream(file) << "Cardname:Indigo Plant\nCost:1\nVP:1\nNumber:2\nType:0\n"
+                           "Cardname:Well\nCost:2\nVP:1\nNumber:30\nType:1\n";
+    ScriptedTable table;
+    qlGame game(table, 3, 0, Random::SeededSource(1));
+    game.SetCatalogueFile(file);
+    try {
+        game.PlayGame();
+        ADD_FAILURE() << "set-up went on";
+    } catch (const CatalogueError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  file.string() +
+                      ": the catalogue holds 2 \"Indigo Plant\" cards, but each of the 3 seats "
+                      "starts with one");
+    }
+    std::filesystem::remove(file);
+}
+
+}  // namespace

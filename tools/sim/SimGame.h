@@ -1,0 +1,24 @@
+#pragma once
+
+#include <stdexcept>
+
+#include "SimOptions.h"
+#include "core/Types.h"
+
+// What the summary needs of one game.
+struct SimGameResult {
+    Long rounds = 0;
+    Long roles = 0;
+    Integer winner = 0;
+    Integer winningPoints = 0;
+};
+
+// A broken invariant found by --check; the message names the seed and game that replay it.
+struct SimCheckFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Plays game n of a run: every seat a computer seat, game seed options.seed + n, logs into
+// options.logs/<n>/ when asked, and the invariants checked after every role when asked.
+// Throws SimCheckFailure, or std::invalid_argument when the logs cannot be written.
+SimGameResult PlaySimGame(const SimOptions& options, long n);
