@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
             ReadCatalogueFile(*options.catalogue);
         }
     } catch (const std::exception& error) {
-        std::cerr << "quellin-sim: " << error.what() << "\n" << kSimUsage << "\n";
+        std::cerr << "quellin-sim: " << error.what() << " (" << kSimUsage << ")\n";
         return 2;
     }
     Totals totals;
