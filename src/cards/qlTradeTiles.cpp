@@ -1,5 +1,8 @@
 #include "cards/qlTradeTiles.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/Random.h"
 
 namespace {
@@ -30,4 +33,12 @@ qlTradeTiles::Tile qlTradeTiles::GetTile() {
     const Tile tile = mSlots[static_cast<std::size_t>(mNextSlot)];
     mNextSlot = static_cast<Integer>((mNextSlot + 1) % 5);
     return tile;
+}
+
+void qlTradeTiles::ShuffleUnseen(Integer turned, Random::Generator& generator) {
+    std::sort(mSlots.begin() + turned, mSlots.end());  // where they lay is not known
+    for (int i = 5; i > turned + 1; --i) {
+        const int j = turned + generator.NextIndex(i - turned);
+        std::swap(mSlots[static_cast<std::size_t>(i - 1)], mSlots[static_cast<std::size_t>(j)]);
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/Random.h"
 #include "core/Types.h"
 
 // The five trading-house tiles, laid in a random order once and then turned up one after
@@ -14,6 +15,9 @@ class qlTradeTiles {
 
     // A copy of the prices of the next tile; the tile after the fifth is the first again.
     Tile GetTile();
+    // Lays the tiles not turned up yet afresh: all but the first `turned` (0 to 5) of the
+    // round, for a seat that has seen only those.
+    void ShuffleUnseen(Integer turned, Random::Generator& generator);
 
   private:
     std::array<Tile, 5> mSlots{};

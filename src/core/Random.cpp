@@ -36,14 +36,28 @@ void Reseed() {
     context.RandomState = context.SeedSource();
 }
 
-double Next() {
-    std::uint64_t& state = CurrentGameContext().RandomState;
+namespace {
+
+std::uint64_t SplitMix64(std::uint64_t& state) {
     state += 0x9E3779B97F4A7C15ULL;
     std::uint64_t z = state;
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z = z ^ (z >> 31);
-    return static_cast<double>(z >> 11) * 0x1.0p-53;
+    return z ^ (z >> 31);
+}
+
+double ToUnit(std::uint64_t bits) {
+    return static_cast<double>(bits >> 11) * 0x1.0p-53;
+}
+
+int ToIndex(double r, int count) {
+    return static_cast<int>(std::floor(r * count));
+}
+
+}  // namespace
+
+double Next() {
+    return ToUnit(SplitMix64(CurrentGameContext().RandomState));
 }
 
 float NextSingle() {
@@ -52,10 +66,15 @@ float NextSingle() {
 }
 
 int NextIndex(int count) {
-    if (count <= 0) {
-        return 0;
-    }
-    return static_cast<int>(std::floor(Next() * count));
+    return count <= 0 ? 0 : ToIndex(Next(), count);
+}
+
+std::uint64_t Generator::NextBits() {
+    return SplitMix64(mState);
+}
+
+int Generator::NextIndex(int count) {
+    return count <= 0 ? 0 : ToIndex(ToUnit(NextBits()), count);
 }
 
 }  // namespace Random

@@ -30,4 +30,18 @@ float NextSingle();
 // floor(Next() * count): a uniform index from 0 to count - 1 (0 when count is 0 or less).
 int NextIndex(int count);
 
+// A generator of the same kind with a state of its own: what a computer seat draws while it
+// thinks never moves the game's own sequence.
+class Generator {
+  public:
+    explicit Generator(std::uint64_t seed) : mState(seed) {}
+    // The next 64 random bits.
+    std::uint64_t NextBits();
+    // floor(next * count): a uniform index from 0 to count - 1 (0 when count is 0 or less).
+    int NextIndex(int count);
+
+  private:
+    std::uint64_t mState;
+};
+
 }  // namespace Random

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "cards/qlCard.h"
+#include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
 void qlGame::BuilderPhase() {
@@ -16,14 +18,33 @@ void qlGame::BuilderPhase() {
         return;
     }
     const CardRef covered = ChooseBuildingToCover(player);
-    const Integer craneCredit = covered ? covered->Cost() : Integer{0};
     const Integer goodsUsed = SpendGoodsAtBlackMarket(player);
-    const DeckRef choice = ChooseBuilding(player, static_cast<Integer>(goodsUsed + craneCredit));
+    // A copy taken while the seat decides what to build finishes the build from here.
+    mPendingBuild = PendingBuild{covered, goodsUsed};
+    const DeckRef choice = ChooseBuilding(player, Savings(*mPendingBuild));
+    mPendingBuild.reset();
+    FinishBuild(player, choice, covered, goodsUsed);
+}
+
+Integer qlGame::Savings(const PendingBuild& build) {
+    return static_cast<Integer>(build.goodsUsed + (build.covered ? build.covered->Cost() : 0));
+}
+
+void qlGame::ResumeBuild() {
+    const PendingBuild build = *std::exchange(mPendingBuild, std::nullopt);
+    qlPlayer& player = *mCurrentPlayer;
+    FinishBuild(player, ChooseBuilding(player, Savings(build)), build.covered, build.goodsUsed);
+    mRoleChooser->SetGetsRoleBenefit(false);
+}
+
+void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,
+                         Integer goodsUsed) {
     if (choice->Empty()) {
         return;
     }
     const CardRef building = choice->Item(1);
     player.CardsInHand()->RemoveCard(building);
+    const Integer craneCredit = covered ? covered->Cost() : Integer{0};
     const int cost = std::max(0, player.GetBuildCost(*building) - goodsUsed - craneCredit);
     if (cost > 0) {
         const DeckRef payment = ChoosePayment(player, static_cast<Integer>(cost));
@@ -83,18 +104,29 @@ Integer qlGame::SpendGoodsAtBlackMarket(qlPlayer& player) {
 }
 
 DeckRef qlGame::ChooseBuilding(qlPlayer& player, Integer savings) {
-    if (!player.IsHuman()) {
-        return player.AIGetCardToBuild(savings);
+    if (mForcedBuild) {
+        const std::string name = *std::exchange(mForcedBuild, std::nullopt);
+        DeckRef choice = NewDeck();
+        if (const DeckRef named = player.CardsInHand()->GetCardsByName(name); !named->Empty()) {
+            choice->AddCard(named->Item(1));
+        }
+        return choice;
     }
-    return Ask(0,
-               [this, &player, savings](CardChooser& chooser) {
-                   chooser.SetCaption("Select Card to Build...");
-                   chooser.SetStartImage(1);
-                   CloseWhenEmpty(chooser);
-                   chooser.AddCards(player.CardsInHand());
-                   chooser.EnableBuildMode(player, savings);
-               })
-        ->SelectedCards();
+    if (player.IsHuman()) {
+        return Ask(0,
+                   [this, &player, savings](CardChooser& chooser) {
+                       chooser.SetCaption("Select Card to Build...");
+                       chooser.SetStartImage(1);
+                       CloseWhenEmpty(chooser);
+                       chooser.AddCards(player.CardsInHand());
+                       chooser.EnableBuildMode(player, savings);
+                   })
+            ->SelectedCards();
+    }
+    if (const auto& strong = mStrongPlayers[player.PlayerNumber() - 1]) {
+        return strong->ChooseBuilding(*this, *mTable, player, savings);
+    }
+    return player.AIGetCardToBuild(savings);
 }
 
 DeckRef qlGame::ChoosePayment(qlPlayer& player, Integer cost) {

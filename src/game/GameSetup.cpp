@@ -1,8 +1,6 @@
-// Setting up one game: the seats and their ring, the piles, the starting buildings and hands;
-// and copying a game whole.
+// Setting up one game: the seats and their ring, the piles, the starting buildings and hands.
 
 #include <string>
-#include <unordered_map>
 
 #include "cards/Catalogue.h"
 #include "core/Globals.h"
@@ -144,63 +142,6 @@ void qlGame::SetComputerSeat(Integer seatNumber) {
     }
 }
 
-qlGame::qlGame(const qlGame& other, Table& table)
-    : mTable(&table),
-      mContext(other.mContext),
-      mTradeTiles(other.mTradeTiles),
-      mGoodValues(other.mGoodValues),
-      mCurrentRole(other.mCurrentRole),
-      mRolesFree(other.mRolesFree),
-      mRoundOpen(other.mRoundOpen),
-      mGameOver(other.mGameOver),
-      mSeatsExist(other.mSeatsExist),
-      mCatalogueSize(other.mCatalogueSize),
-      mCoveredCount(other.mCoveredCount),
-      mRounds(other.mRounds),
-      mRolesChosen(other.mRolesChosen),
-      mCatalogueFile(other.mCatalogueFile) {
-    mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
-    if (!other.mSeatsExist) {
-        return;
-    }
-    std::unordered_map<const qlCard*, CardRef> copies;
-    copies.reserve(static_cast<std::size_t>(mCatalogueSize));
-    const auto counterpart = [&copies](const CardRef& card) -> CardRef {
-        CardRef& copy = copies[card.get()];
-        if (!copy) {
-            copy =
-                std::make_shared<qlCard>(card->Cost(), card->VictoryPoints(), card->BuildingName(),
-                                         card->Description(), card->BuildingType());
-        }
-        return copy;
-    };
-    const auto copyDeck = [&counterpart](const qlCards& deck) {
-        DeckRef copy = NewDeck();
-        for (const CardRef& card : deck) {
-            copy->AddCard(counterpart(card));
-        }
-        return copy;
-    };
-    for (std::size_t i = 0; i < 4; ++i) {
-        mPlayers[i] = std::make_unique<qlPlayer>();
-        mPlayers[i]->CopyStateFrom(*other.mPlayers[i], counterpart);
-        for (const CardRef& building : *other.mPlayers[i]->BuiltCards()) {
-            if (building->GoodPresent()) {
-                counterpart(building)->SetGoodPresent(counterpart(building->GoodPresent()));
-            }
-        }
-    }
-    const auto seat = [this](const qlPlayer* original) {
-        return original ? mPlayers[original->PlayerNumber() - 1].get() : nullptr;
-    };
-    for (std::size_t i = 0; i < 4; ++i) {
-        mPlayers[i]->SetNextPlayer(seat(other.mPlayers[i]->NextPlayer()));
-    }
-    mCurrentPlayer = seat(other.mCurrentPlayer);
-    mGovernor = seat(other.mGovernor);
-    mRoleChooser = seat(other.mRoleChooser);
-    mReserve = copyDeck(*other.mReserve);
-    mDiscard = copyDeck(*other.mDiscard);
-    mReserve->SetDiscardDeck(mDiscard);
-    FollowSeats();
+void qlGame::SetStrongPlayer(Integer seatNumber, std::shared_ptr<StrongPlayer> player) {
+    mStrongPlayers[static_cast<std::size_t>(seatNumber - 1)] = std::move(player);
 }

@@ -77,6 +77,7 @@ void qlGame::DrawTradeTile() {
         mTradeTiles.emplace();
     }
     mGoodValues = mTradeTiles->GetTile();
+    ++mTilesTurned;
     mTable->ShowTradePrices(mGoodValues);
 }
 

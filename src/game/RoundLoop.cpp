@@ -2,8 +2,10 @@
 // choose roles in turn, every seat performing each role from its chooser on.
 
 #include <string>
+#include <utility>
 
 #include "core/Globals.h"
+#include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -27,20 +29,25 @@ void qlGame::PlayRounds() {
     }
 }
 
-// The role choices of one round, from the present role chooser on. False when the game stops:
-// the player left, or a city reached twelve buildings.
+// The role choices of one round, from the present role chooser on (or from the seat whose
+// turn it is, when a copy resumes in the middle of a role). False when the game stops: the
+// player left, or a city reached twelve buildings.
 bool qlGame::PlayRoleChoices() {
     for (;;) {
-        if (ExitRequested()) {
-            return false;
+        if (!mPerforming) {
+            if (ExitRequested()) {
+                return false;
+            }
+            BeforeRoleChoice.Raise(*this);
+            ShowStatus("select a role...");
+            ChooseRole();
+            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, mCurrentRole);
+            mPerforming = true;
         }
-        BeforeRoleChoice.Raise(*this);
-        ShowStatus("select a role...");
-        ChooseRole();
-        mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, mCurrentRole);
         if (!PerformRoleForEverySeat()) {
             return false;
         }
+        mPerforming = false;
         RolePerformed.Raise(*this);
         if (mGameOver) {
             return false;
@@ -60,14 +67,19 @@ bool qlGame::PlayRoleChoices() {
     }
 }
 
-// False when the player left before a seat's turn.
+// From the current player on, until the role chooser's turn comes round again. False when the
+// player left before a seat's turn.
 bool qlGame::PerformRoleForEverySeat() {
     do {
-        if (ExitRequested()) {
-            return false;
+        if (mPendingBuild) {
+            ResumeBuild();
+        } else {
+            if (ExitRequested()) {
+                return false;
+            }
+            ShowStatus("perform " + mCurrentRole + " role...");
+            PerformRole();
         }
-        ShowStatus("perform " + mCurrentRole + " role...");
-        PerformRole();
         mCurrentPlayer = mCurrentPlayer->NextPlayer();
     } while (mCurrentPlayer != mRoleChooser);
     return true;
@@ -97,12 +109,16 @@ void qlGame::StartRound() {
 
 void qlGame::ChooseRole() {
     mRoleChooser->SetGetsRoleBenefit(true);
-    if (mRoleChooser->IsHuman()) {
+    if (mForcedRole) {
+        SelectRole(*std::exchange(mForcedRole, std::nullopt));
+    } else if (mRoleChooser->IsHuman()) {
         mAwaitingHumanRole = true;
         while (mCurrentRole.empty() && !ExitRequested()) {
             mTable->WaitForEvents();
         }
         mAwaitingHumanRole = false;
+    } else if (const auto& strong = mStrongPlayers[mRoleChooser->PlayerNumber() - 1]) {
+        SelectRole(strong->PickRole(*this, *mTable));
     } else {
         SelectRole(mRoleChooser->AIPickRole(mRolesFree));
     }

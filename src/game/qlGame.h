@@ -20,6 +20,8 @@
 // One game from set-up to final scores: the seats, the piles, the tiles, whose turn it is, the
 // flags, the game-wide values and the random generator's state. A game can be copied whole at
 // any role choice and the copy played on at its own table, leaving the original untouched.
+class StrongPlayer;
+
 class qlGame {
   public:
     enum class Outcome { Finished, Exited };
@@ -50,6 +52,21 @@ class qlGame {
     void cmdRoles_Click(int index);
     // Makes a seat (1 to 4) a computer seat: for copies played on without a human.
     void SetComputerSeat(Integer seatNumber);
+    // Lets a strong player decide for a computer seat (1 to 4); nothing gives it back to the
+    // standard rules. Copies play every seat by the standard rules.
+    void SetStrongPlayer(Integer seatNumber, std::shared_ptr<StrongPlayer> player);
+
+    // For the look-ahead of a strong player, on a copy: the role the chooser takes at the
+    // role choice the copy resumes at, or the building (by name, "" for none) the seat builds
+    // at the build choice it resumes at.
+    void ForceRole(int index) { mForcedRole = index; }
+    void ForceBuild(std::string name) { mForcedBuild = std::move(name); }
+    // Deals afresh everything `viewer` (a seat number) cannot see: the other hands, the draw
+    // and discard piles, the goods on the buildings and the tiles not turned up yet, keeping
+    // every count the seat can see. Only for copies: the seat's thinking plays on these.
+    void RedealHidden(Integer viewer, Random::Generator& generator);
+    // Plays the copy on with new random draws from `seed`, unknown to any seat.
+    void ReseedFuture(std::uint64_t seed);
 
     // Raised at every role choice, before the chooser picks: the moment a game may be copied.
     Event<const qlGame&> BeforeRoleChoice;
@@ -79,7 +96,14 @@ class qlGame {
     qlPlayer& GetWinner() const;
 
   private:
-    friend class GameTestAccess;  // arranges positions for the scenario tests
+    friend class GameTestAccess;
+
+    // A build waiting for the seat's choice of building: what the crane and the black market
+    // have already settled.
+    struct PendingBuild {
+        CardRef covered;
+        Integer goodsUsed = 0;
+    };  // arranges positions for the scenario tests
 
     // Set-up and the round loop.
     void SetUpGame();
@@ -110,6 +134,10 @@ class qlGame {
     CardRef ChooseBuildingToCover(qlPlayer& player);
     Integer SpendGoodsAtBlackMarket(qlPlayer& player);
     DeckRef ChooseBuilding(qlPlayer& player, Integer savings);
+    static Integer Savings(const PendingBuild& build);
+    void ResumeBuild();
+    void FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,
+                     Integer goodsUsed);
     DeckRef ChoosePayment(qlPlayer& player, Integer cost);
     void Build(qlPlayer& player, const CardRef& building, const CardRef& covered);
     void DrawAfterBuilding(qlPlayer& player, const CardRef& building);
@@ -152,12 +180,18 @@ class qlGame {
     std::array<bool, 5> mRolesFree{};
     bool mAwaitingHumanRole = false;
     bool mRoundOpen = false;
+    bool mPerforming = false;
+    std::optional<PendingBuild> mPendingBuild;
+    std::optional<int> mForcedRole;
+    std::optional<std::string> mForcedBuild;
+    std::array<std::shared_ptr<StrongPlayer>, 4> mStrongPlayers;
     bool mGameOver = false;
     bool mSeatsExist = false;
     Long mCatalogueSize = 0;
     Long mCoveredCount = 0;
     Long mRounds = 0;
     Long mRolesChosen = 0;
+    Long mTilesTurned = 0;
     std::optional<std::filesystem::path> mCatalogueFile;
     std::ostream* mLogFile = nullptr;
     std::ostream* mGameLogFile = nullptr;

@@ -1,6 +1,8 @@
 #include "SimGame.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -8,9 +10,16 @@
 #include "game/GameChecks.h"
 #include "game/GameLogs.h"
 #include "game/HeadlessTable.h"
+#include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
 namespace {
+
+// The seed of a strong seat's own generator, made from the game's seed.
+std::uint64_t StrongSeed(std::uint64_t gameSeed, int seat) {
+    Random::Generator mix(gameSeed * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(seat));
+    return mix.NextBits();
+}
 
 void Require(const std::string& problem, std::uint64_t seed, long game) {
     if (!problem.empty()) {
@@ -23,12 +32,19 @@ void Require(const std::string& problem, std::uint64_t seed, long game) {
 
 }  // namespace
 
-SimGameResult PlaySimGame(const SimOptions& options, long n) {
+SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     HeadlessTable table;
     const std::uint64_t gameSeed = options.seed + static_cast<std::uint64_t>(n);
     qlGame game(table, static_cast<Integer>(options.players), 0, Random::SeededSource(gameSeed));
     if (options.catalogue) {
         game.SetCatalogueFile(*options.catalogue);
+    }
+    std::vector<std::shared_ptr<StrongPlayer>> strong;
+    for (const int seat : options.StrongSeatsOf(n)) {
+        strong.push_back(std::make_shared<StrongPlayer>(
+            static_cast<Integer>(seat), StrongSeed(gameSeed, seat),
+            options.playouts > 0 ? options.playouts : StrongPlayer::kDefaultPlayouts, threads));
+        game.SetStrongPlayer(static_cast<Integer>(seat), strong.back());
     }
     std::optional<GameLogs> logs;
     if (options.logs) {
@@ -53,5 +69,27 @@ SimGameResult PlaySimGame(const SimOptions& options, long n) {
     }
     game.PlayGame();
     const qlPlayer& winner = game.GetWinner();
-    return {game.Rounds(), game.RolesChosen(), winner.PlayerNumber(), winner.Points()};
+    SimGameResult result;
+    result.rounds = game.Rounds();
+    result.roles = game.RolesChosen();
+    result.winner = winner.PlayerNumber();
+    result.winningPoints = winner.Points();
+    if (!strong.empty()) {
+        const std::vector<int> seats = options.StrongSeatsOf(n);
+        int bestStrong = -1;
+        int bestOther = -1;
+        for (Integer seat = 1; seat <= options.players; ++seat) {
+            const bool isStrong = std::find(seats.begin(), seats.end(), seat) != seats.end();
+            int& best = isStrong ? bestStrong : bestOther;
+            best = std::max(best, static_cast<int>(game.Player(seat).Points()));
+            result.strongWon = result.strongWon || (isStrong && seat == winner.PlayerNumber());
+        }
+        result.strongMargin = bestStrong - std::max(bestOther, 0);
+        for (const auto& player : strong) {
+            const std::vector<double>& seconds = player->DecisionSeconds();
+            result.decisionSeconds.insert(result.decisionSeconds.end(), seconds.begin(),
+                                          seconds.end());
+        }
+    }
+    return result;
 }

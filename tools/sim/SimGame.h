@@ -1,6 +1,7 @@
 #pragma once
 
 #include <stdexcept>
+#include <vector>
 
 #include "SimOptions.h"
 #include "core/Types.h"
@@ -11,6 +12,11 @@ struct SimGameResult {
     Long roles = 0;
     Integer winner = 0;
     Integer winningPoints = 0;
+    // With strong seats: whether one of them won, the points of the best strong seat less
+    // those of the best other seat, and the seconds of each strong decision.
+    bool strongWon = false;
+    int strongMargin = 0;
+    std::vector<double> decisionSeconds;
 };
 
 // A broken invariant found by --check; the message names the seed and game that replay it.
@@ -20,5 +26,6 @@ struct SimCheckFailure : std::runtime_error {
 
 // Plays game n of a run: every seat a computer seat, game seed options.seed + n, logs into
 // options.logs/<n>/ when asked, and the invariants checked after every role when asked.
-// Throws SimCheckFailure, or std::invalid_argument when the logs cannot be written.
-SimGameResult PlaySimGame(const SimOptions& options, long n);
+// Strong seats think on `threads` worker threads. Throws SimCheckFailure, or
+// std::invalid_argument when the logs cannot be written.
+SimGameResult PlaySimGame(const SimOptions& options, long n, int threads = 1);

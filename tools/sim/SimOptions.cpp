@@ -1,11 +1,12 @@
 #include "SimOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <stdexcept>
 
 const char* const kSimUsage =
     "usage: quellin-sim --players 2|3|4 --games N --seed S [--logs DIR] [--check] "
-    "[--catalogue FILE]";
+    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--jobs N]";
 
 namespace {
 
@@ -19,6 +20,23 @@ Number ParseNumber(const std::string& option, const std::string& text, Number le
                                     std::to_string(least) + " to " + std::to_string(most));
     }
     return value;
+}
+
+// Seat numbers separated by commas, each from 1 to 4 and named once: "2" or "1,3".
+std::vector<int> ParseSeats(const std::string& text) {
+    std::vector<int> seats;
+    std::size_t start = 0;
+    do {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        const int seat = ParseNumber<int>("--strong", text.substr(start, comma - start), 1, 4);
+        if (std::find(seats.begin(), seats.end(), seat) != seats.end()) {
+            throw std::invalid_argument("--strong: seat " + std::to_string(seat) +
+                                        " is named twice");
+        }
+        seats.push_back(seat);
+        start = comma + 1;
+    } while (start <= text.size());
+    return seats;
 }
 
 }  // namespace
@@ -35,7 +53,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
             continue;
         }
         if (option != "--players" && option != "--games" && option != "--seed" &&
-            option != "--logs" && option != "--catalogue") {
+            option != "--logs" && option != "--catalogue" && option != "--strong" &&
+            option != "--playouts" && option != "--jobs") {
             throw std::invalid_argument("unknown option \"" + option + "\"");
         }
         if (i + 1 >= args.size()) {
@@ -53,8 +72,16 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
             hasSeed = true;
         } else if (option == "--logs") {
             options.logs = value;
-        } else {
+        } else if (option == "--catalogue") {
             options.catalogue = value;
+        } else if (option == "--playouts") {
+            options.playouts = ParseNumber<int>(option, value, 1, 100000);
+        } else if (option == "--jobs") {
+            options.jobs = ParseNumber<int>(option, value, 1, 256);
+        } else if (value == "rotate") {
+            options.strongRotate = true;
+        } else {
+            options.strongSeats = ParseSeats(value);
         }
     }
     if (!hasPlayers || !hasGames || !hasSeed) {
@@ -62,5 +89,19 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
                                                                : !hasGames ? "--games"
                                                                            : "--seed"));
     }
+    for (const int seat : options.strongSeats) {
+        if (seat > options.players) {
+            throw std::invalid_argument("--strong: seat " + std::to_string(seat) +
+                                        " is not in a game of " + std::to_string(options.players) +
+                                        " players");
+        }
+    }
     return options;
+}
+
+std::vector<int> SimOptions::StrongSeatsOf(long n) const {
+    if (strongRotate) {
+        return {static_cast<int>(n % players) + 1};
+    }
+    return strongSeats;
 }

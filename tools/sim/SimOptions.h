@@ -14,6 +14,13 @@ struct SimOptions {
     std::optional<std::filesystem::path> logs;
     std::optional<std::filesystem::path> catalogue;
     bool check = false;
+    std::vector<int> strongSeats;  // seats played by the strong player
+    bool strongRotate = false;     // one strong seat, seat (n mod players) + 1 in game n
+    int playouts = 0;              // copies per option of a strong decision; 0 the default
+    int jobs = 1;                  // games played at once
+
+    // The strong seats of game n.
+    std::vector<int> StrongSeatsOf(long n) const;
 };
 
 // Reads the command line (without the program name). Throws std::invalid_argument with a

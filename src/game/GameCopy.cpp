@@ -1,0 +1,134 @@
+// Copying a game whole, and the copies a strong player thinks with: what a seat cannot see
+// dealt afresh, and a future of its own.
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include "cards/qlCard.h"
+#include "game/qlGame.h"
+
+qlGame::qlGame(const qlGame& other, Table& table)
+    : mTable(&table),
+      mContext(other.mContext),
+      mTradeTiles(other.mTradeTiles),
+      mGoodValues(other.mGoodValues),
+      mCurrentRole(other.mCurrentRole),
+      mRolesFree(other.mRolesFree),
+      mRoundOpen(other.mRoundOpen),
+      mPerforming(other.mPerforming),
+      mGameOver(other.mGameOver),
+      mSeatsExist(other.mSeatsExist),
+      mCatalogueSize(other.mCatalogueSize),
+      mCoveredCount(other.mCoveredCount),
+      mRounds(other.mRounds),
+      mRolesChosen(other.mRolesChosen),
+      mTilesTurned(other.mTilesTurned),
+      mCatalogueFile(other.mCatalogueFile) {
+    mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+    if (!other.mSeatsExist) {
+        return;
+    }
+    std::unordered_map<const qlCard*, CardRef> copies;
+    copies.reserve(static_cast<std::size_t>(mCatalogueSize));
+    const auto counterpart = [&copies](const CardRef& card) -> CardRef {
+        CardRef& copy = copies[card.get()];
+        if (!copy) {
+            copy =
+                std::make_shared<qlCard>(card->Cost(), card->VictoryPoints(), card->BuildingName(),
+                                         card->Description(), card->BuildingType());
+        }
+        return copy;
+    };
+    const auto copyDeck = [&counterpart](const qlCards& deck) {
+        DeckRef copy = NewDeck();
+        for (const CardRef& card : deck) {
+            copy->AddCard(counterpart(card));
+        }
+        return copy;
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        mPlayers[i] = std::make_unique<qlPlayer>();
+        mPlayers[i]->CopyStateFrom(*other.mPlayers[i], counterpart);
+        for (const CardRef& building : *other.mPlayers[i]->BuiltCards()) {
+            if (building->GoodPresent()) {
+                counterpart(building)->SetGoodPresent(counterpart(building->GoodPresent()));
+            }
+        }
+    }
+    const auto seat = [this](const qlPlayer* original) {
+        return original ? mPlayers[original->PlayerNumber() - 1].get() : nullptr;
+    };
+    for (std::size_t i = 0; i < 4; ++i) {
+        mPlayers[i]->SetNextPlayer(seat(other.mPlayers[i]->NextPlayer()));
+    }
+    mCurrentPlayer = seat(other.mCurrentPlayer);
+    mGovernor = seat(other.mGovernor);
+    mRoleChooser = seat(other.mRoleChooser);
+    mReserve = copyDeck(*other.mReserve);
+    mDiscard = copyDeck(*other.mDiscard);
+    mReserve->SetDiscardDeck(mDiscard);
+    if (other.mPendingBuild) {
+        const CardRef& covered = other.mPendingBuild->covered;
+        mPendingBuild =
+            PendingBuild{covered ? counterpart(covered) : nullptr, other.mPendingBuild->goodsUsed};
+    }
+    FollowSeats();
+}
+
+void qlGame::RedealHidden(Integer viewer, Random::Generator& generator) {
+    std::vector<CardRef> pool;
+    pool.reserve(static_cast<std::size_t>(mCatalogueSize));
+    const auto gather = [&pool](const qlCards& cards) {
+        pool.insert(pool.end(), cards.begin(), cards.end());
+    };
+    gather(*mReserve);
+    gather(*mDiscard);
+    std::vector<CardRef> goodSlots;
+    for (Integer n = 1; n <= mContext.NumberOfPlayers; ++n) {
+        if (n != viewer) {
+            gather(*Player(n).CardsInHand());
+        }
+        for (const CardRef& building : *Player(n).BuiltCards()) {
+            if (building->GoodPresent()) {
+                pool.push_back(building->GoodPresent());
+                goodSlots.push_back(building);
+            }
+        }
+    }
+    // Hidden cards of one name are alike to the seat: sorted first, the deal depends only on
+    // what the seat knows, not on where the hidden cards happen to lie.
+    std::stable_sort(pool.begin(), pool.end(), [](const CardRef& a, const CardRef& b) {
+        return a->BuildingName() < b->BuildingName();
+    });
+    for (std::size_t i = pool.size(); i > 1; --i) {
+        std::swap(pool[i - 1],
+                  pool[static_cast<std::size_t>(generator.NextIndex(static_cast<int>(i)))]);
+    }
+    std::size_t next = 0;
+    const auto refill = [&pool, &next](qlCards& cards) {
+        const Long count = cards.Count();
+        cards.Clear();
+        for (Long i = 0; i < count; ++i) {
+            cards.AddCard(pool[next++]);
+        }
+    };
+    refill(*mReserve);
+    refill(*mDiscard);
+    for (Integer n = 1; n <= mContext.NumberOfPlayers; ++n) {
+        if (n != viewer) {
+            refill(*Player(n).CardsInHand());
+        }
+    }
+    for (const CardRef& building : goodSlots) {
+        building->SetGoodPresent(pool[next++]);
+    }
+    if (mTradeTiles) {
+        mTradeTiles->ShuffleUnseen(static_cast<Integer>(std::min<Long>(mTilesTurned, 5)),
+                                   generator);
+    }
+}
+
+void qlGame::ReseedFuture(std::uint64_t seed) {
+    mContext.SeedSource = Random::SeededSource(seed);
+}
