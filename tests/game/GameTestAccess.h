@@ -82,6 +82,9 @@ class GameTestAccess {
         game.mRoundOpen = true;
     }
 
+    // The game's own values, current on this thread while the scope lives.
+    static GameContext& Context(qlGame& game) { return game.mContext; }
+
   private:
     static CardRef Take(qlGame& game, const std::string& name) {
         CardRef card = game.mReserve->DealCardByName(name);

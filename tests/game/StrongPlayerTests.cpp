@@ -1,0 +1,73 @@
+// The strong player: it decides only on what its seat can see, never changes the game it
+// thinks about, and looks far enough ahead to leave the standard rules where they lose.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "GameTestAccess.h"
+#include "ScriptedTable.h"
+#include "core/Globals.h"
+#include "game/HeadlessTable.h"
+#include "game/StrongPlayer.h"
+#include "game/qlGame.h"
+
+namespace {
+
+TEST(StrongPlayer, DecidesAlikeWhenOnlyHiddenCardsDifferAndNeverChangesTheGame) {
+    HeadlessTable table;
+    qlGame game(table, 3, 0, Random::SeededSource(31));
+    std::ostringstream gameLog;
+    game.SetLogFiles(nullptr, &gameLog);
+    int compared = 0;
+    Subscription thinking = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
+        if (g.RoleChooser()->PlayerNumber() != 2 || g.Rounds() % 3 != 2) {
+            return;
+        }
+        HeadlessTable otherTable;
+        qlGame other(g, otherTable);
+        Random::Generator shuffle(static_cast<std::uint64_t>(g.RolesChosen()));
+        other.RedealHidden(2, shuffle);
+        StrongPlayer seen(2, 7, 16, 2);
+        StrongPlayer redealt(2, 7, 16, 2);
+        EXPECT_EQ(seen.PickRole(g, table), redealt.PickRole(other, otherTable))
+            << "round " << g.Rounds();
+        ++compared;
+    });
+    game.PlayGame();
+    EXPECT_GE(compared, 2);
+
+    HeadlessTable plainTable;
+    qlGame plain(plainTable, 3, 0, Random::SeededSource(31));
+    std::ostringstream plainLog;
+    plain.SetLogFiles(nullptr, &plainLog);
+    plain.PlayGame();
+    EXPECT_EQ(gameLog.str(), plainLog.str());
+}
+
+// Seat 2 holds eleven buildings and the lead, and one card in hand: a card short of building
+// its twelfth even with the privilege. The standard rules take the Councillor for seat 1's own
+// hand, which deals seat 2 the card it lacks; looking ahead sees that and takes another role.
+TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
+    testing_support::ScriptedTable table;
+    qlGame game(table, 2, 0, Random::SeededSource(12));
+    GameTestAccess::SetUp(game);
+    GameTestAccess::Build(game, 2,
+                          "Smithy,Well,Chapel,Tower,Statue,Archive,Gold Mine,Hero,Palace,"
+                          "Victory Column");
+    GameTestAccess::Give(game, 2, "Market Stand");
+    GameTestAccess::Build(game, 1, "Sugar Mill,Coffee Roaster,Quarry");
+    GameTestAccess::Give(game, 1, "City Hall");
+    GameTestAccess::OpenRound(game, 1);
+    GameContextScope scope(GameTestAccess::Context(game));
+    modGlobal::SetBuildingsLeft(1);
+    const int standard = game.Player(1).AIPickRole(game.RolesFree());
+    StrongPlayer strong(1, 3, 64, 2);
+    const int looked = strong.PickRole(game, table);
+    EXPECT_EQ(standard, 0);
+    EXPECT_NE(looked, 0);
+}
+
+}  // namespace
