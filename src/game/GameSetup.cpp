@@ -41,6 +41,9 @@ qlGame::Outcome qlGame::FinishGame() {
     if (ExitRequested()) {
         return Outcome::Exited;
     }
+    if (!mGameOver) {
+        return Outcome::Abandoned;
+    }
     EndGame();
     return Outcome::Finished;
 }

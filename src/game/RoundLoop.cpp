@@ -18,6 +18,9 @@ constexpr std::array<const char*, 5> kRoleNames{"Councillor", "Builder", "Produc
 void qlGame::PlayRounds() {
     while (!ExitRequested()) {
         if (!mRoundOpen) {
+            if (mRoundLimit > 0 && mRounds >= mRoundLimit) {
+                return;
+            }
             StartRound();
             mRoundOpen = true;
         }

@@ -20,6 +20,9 @@ std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample) {
     return mix.NextBits();
 }
 
+// A copy still without a full city this many rounds on counts as neither won nor lost.
+constexpr Long kRoundsAhead = 40;
+
 }  // namespace
 
 StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int playouts, int threads)
@@ -40,7 +43,10 @@ StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t samp
     copy.RedealHidden(mSeat, generator);
     copy.ReseedFuture(generator.NextBits());
     force(copy, option);
-    copy.PlayOn();
+    copy.SetRoundLimit(game.Rounds() + kRoundsAhead);
+    if (copy.PlayOn() != qlGame::Outcome::Finished) {
+        return {};
+    }
     const qlPlayer& me = copy.Player(mSeat);
     Integer best = 0;
     for (Integer n = 1; n <= copy.NumberOfPlayers(); ++n) {

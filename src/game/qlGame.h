@@ -24,7 +24,7 @@ class StrongPlayer;
 
 class qlGame {
   public:
-    enum class Outcome { Finished, Exited };
+    enum class Outcome { Finished, Exited, Abandoned };
 
     // A game for `numberOfPlayers` seats (2 to 4) with the human at `humanSeat` (1 to 4; a
     // seat outside the game leaves every seat to the computer), played at `table`.
@@ -60,6 +60,9 @@ class qlGame {
     // role choice the copy resumes at, or the building (by name, "" for none) the seat builds
     // at the build choice it resumes at.
     void ForceRole(int index) { mForcedRole = index; }
+    // Gives a copy up, without scores, once it would start round `rounds`: a look-ahead
+    // must not play on forever where no seat will build.
+    void SetRoundLimit(Long rounds) { mRoundLimit = rounds; }
     void ForceBuild(std::string name) { mForcedBuild = std::move(name); }
     // Deals afresh everything `viewer` (a seat number) cannot see: the other hands, the draw
     // and discard piles, the goods on the buildings and the tiles not turned up yet, keeping
@@ -192,6 +195,7 @@ class qlGame {
     Long mRounds = 0;
     Long mRolesChosen = 0;
     Long mTilesTurned = 0;
+    Long mRoundLimit = 0;
     std::optional<std::filesystem::path> mCatalogueFile;
     std::ostream* mLogFile = nullptr;
     std::ostream* mGameLogFile = nullptr;
