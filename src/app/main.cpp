@@ -1,18 +1,29 @@
-#include <iostream>
+// Quellin: the start dialog, then one game at the table.
 
-#include "cards/Catalogue.h"
-#include "cards/qlCards.h"
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
 
-// The game's window is not built yet: for now the program checks its catalogue and says so.
-int main() {
-    try {
-        qlCards reserve;
-        reserve.Reset();
-        std::cout << "Quellin: the catalogue holds " << reserve.Count()
-                  << " cards. The game window arrives in a later version.\n";
-    } catch (const CatalogueError& error) {
-        std::cerr << "Quellin cannot start. " << error.what() << '\n';
-        return 1;
+#include "ui/frmMain.h"
+#include "ui/frmStart.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quellin");
+    QApplication::setFont(QFont("DejaVu Sans", 10));
+    frmStart start;
+    if (start.exec() != QDialog::Accepted) {
+        return 0;  // closed without a game
     }
-    return 0;
+    frmMain::Options options;
+    options.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
+    options.humanSeat = static_cast<Integer>(start.HumanSeat());
+    options.strongComputers = start.StrongComputers();
+    frmMain table(options);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        table.setGeometry(screen->availableGeometry());
+    }
+    table.showMaximized();
+    app.exec();
+    return table.ExitCode();
 }

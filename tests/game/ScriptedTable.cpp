@@ -93,6 +93,7 @@ class ScriptedChooser : public CardChooser {
     }
 
     std::string Line() const { return mCaption + " |" + mNotes; }
+    Integer Min() const { return mMin; }
 
   private:
     void Note(const std::string& text) { mNotes += " " + text + ";"; }
@@ -144,7 +145,8 @@ void ScriptedTable::ShowChooser(CardChooser& chooser, int seatIndex) {
         mAnswers.pop_front();
         scripted.Check(answer);
     } else {
-        scripted.Check({});
+        scripted.Check(autoPlay ? std::vector<std::string>{"#" + std::to_string(scripted.Min())}
+                                : std::vector<std::string>{});
     }
 }
 
@@ -183,6 +185,14 @@ void ScriptedTable::ShowTradePrices(const qlTradeTiles::Tile& prices) {
 }
 
 void ScriptedTable::WaitForEvents() {
+    if (mRoles.empty() && autoPlay) {
+        for (int role = 0; role < 5; ++role) {
+            if (mGame->RolesFree()[static_cast<std::size_t>(role)]) {
+                mGame->cmdRoles_Click(role);
+                return;
+            }
+        }
+    }
     if (mRoles.empty()) {
         mExit = true;
         return;

@@ -60,6 +60,8 @@ class ScriptedTable : public Table {
     Integer Delay() const override { return 4; }
     bool ExitRequested() const override { return mExit; }
 
+    // With no script left: check the first cards a question needs, take the first free role.
+    bool autoPlay = false;
     bool emptySelectors = true;
     bool goldMineViews = true;
 

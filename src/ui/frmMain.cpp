@@ -1,0 +1,429 @@
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "cards/Catalogue.h"
+#include "cards/qlCards.h"
+#include "core/ProgramFolder.h"
+#include "game/StrongPlayer.h"
+#include "game/qlGame.h"
+#include "players/qlPlayer.h"
+#include "ui/frmCardChooser.h"
+#include "ui/frmPauser.h"
+#include "ui/frmShowMessage.h"
+#include "ui/qlCardHolder.h"
+
+namespace {
+
+constexpr std::array<const char*, 5> kRoleCaptions{"&Councillor", "&Builder", "&Producer",
+                                                   "&Trader", "Pro&spector"};
+constexpr std::array<const char*, 5> kDelayTags{"2", "3", "4", "6", "8"};
+// The price boxes in the goods' colours, by good index, with a text colour that reads on each.
+constexpr std::array<const char*, 5> kGoodColours{"#2f3f9f", "#ffffff", "#9a6332", "#4a2c18",
+                                                  "#a9a9a9"};
+constexpr std::array<const char*, 5> kGoodTextColours{"#ffffff", "#000000", "#ffffff", "#ffffff",
+                                                      "#000000"};
+constexpr std::array<const char*, 5> kGoodNames{"Indigo", "Sugar", "Tobacco", "Coffee", "Silver"};
+const char* const kSeatFill = "#efe8d8";
+const char* const kHumanFill = "#dbe7f4";  // the fill of the human's hand frame
+const char* const kHumanText = "#0000c0";
+
+// Seat n's place in the grid: 1 top left, 2 top right, 3 bottom right, 4 bottom left.
+constexpr std::array<std::pair<int, int>, 4> kSeatCells{{{0, 0}, {0, 2}, {1, 2}, {1, 0}}};
+
+QLabel* BoldLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* CountBox(QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFixedWidth(44);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+}  // namespace
+
+frmMain::frmMain(Options options, QWidget* parent)
+    : QWidget(parent),
+      mOptions(std::move(options)),
+      mLogs(mOptions.logFolder.empty() ? ProgramFolder() : mOptions.logFolder) {
+    setWindowTitle("Quellin");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setSpacing(6);
+    for (int i = 0; i < 4; ++i) {
+        grid->addWidget(BuildSeatArea(i), kSeatCells[static_cast<std::size_t>(i)].first,
+                        kSeatCells[static_cast<std::size_t>(i)].second);
+    }
+    grid->addWidget(BuildCentre(), 0, 1, 2, 1);
+    grid->addWidget(BuildHand(), 2, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(0, 1);
+    grid->setRowStretch(1, 1);
+    optDelay[2]->setChecked(true);
+}
+
+frmMain::~frmMain() = default;
+
+QWidget* frmMain::BuildSeatArea(int index) {
+    SeatArea& area = mSeatAreas[static_cast<std::size_t>(index)];
+    area.shpPlayer = new QFrame(this);
+    area.shpPlayer->setObjectName("shpPlayer" + QString::number(index));
+    area.shpPlayer->setFrameShape(QFrame::StyledPanel);
+    area.shpPlayer->setStyleSheet(QString("QFrame#%1 { background: %2; border: 1px solid #8a7f6a; "
+                                          "border-radius: 6px; }")
+                                      .arg(area.shpPlayer->objectName(), kSeatFill));
+    auto* layout = new QVBoxLayout(area.shpPlayer);
+    layout->setContentsMargins(8, 6, 8, 6);
+    auto* header = new QHBoxLayout;
+    area.lblPlayer = BoldLabel("PLAYER " + QString::number(index + 1), area.shpPlayer);
+    area.lblGovernor = BoldLabel("GOVERNOR", area.shpPlayer);
+    area.lblGovernor->setStyleSheet("color: #8b1a1a;");
+    area.lblGovernor->setVisible(false);
+    area.lblRole = BoldLabel("", area.shpPlayer);
+    area.lblRole->setStyleSheet("color: #1d5e2b;");
+    area.lblTextPoints = new QLabel("Points:", area.shpPlayer);
+    area.lblPoints = BoldLabel("0", area.shpPlayer);
+    area.lblTextCards = new QLabel("Cards:", area.shpPlayer);
+    area.lblCards = BoldLabel("0", area.shpPlayer);
+    header->addWidget(area.lblPlayer);
+    header->addWidget(area.lblGovernor);
+    header->addWidget(area.lblRole);
+    header->addStretch();
+    header->addWidget(area.lblTextPoints);
+    header->addWidget(area.lblPoints);
+    header->addSpacing(12);
+    header->addWidget(area.lblTextCards);
+    header->addWidget(area.lblCards);
+    layout->addLayout(header);
+    area.hldPlayerBuilt = new qlCardHolder(area.shpPlayer);
+    area.hldPlayerBuilt->SetNumberOfRows(2);
+    area.hldPlayerBuilt->setAccessibleName("City of player " + QString::number(index + 1));
+    area.hldPlayerBuilt->setObjectName("hldPlayerBuilt" + QString::number(index));
+    area.lblPoints->setObjectName("lblPoints" + QString::number(index));
+    area.lblCards->setObjectName("lblCards" + QString::number(index));
+    layout->addWidget(area.hldPlayerBuilt, 1);
+    return area.shpPlayer;
+}
+
+QWidget* frmMain::BuildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* pctRoles = new QGroupBox("Roles", centre);
+    auto* roles = new QVBoxLayout(pctRoles);
+    for (int i = 0; i < 5; ++i) {
+        QPushButton*& button = cmdRoles[static_cast<std::size_t>(i)];
+        button = new QPushButton(kRoleCaptions[static_cast<std::size_t>(i)], pctRoles);
+        button->setMinimumHeight(30);
+        button->setObjectName("cmdRoles" + QString::number(i));
+        roles->addWidget(button);
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (mGame) {
+                mGame->cmdRoles_Click(i);
+            }
+        });
+    }
+    layout->addWidget(pctRoles);
+
+    auto* trade = new QGroupBox("Trade", centre);
+    auto* prices = new QHBoxLayout(trade);
+    for (int i = 0; i < 5; ++i) {
+        QLineEdit*& box = txtGoodValues[static_cast<std::size_t>(i)];
+        box = CountBox(trade);
+        box->setFixedWidth(36);
+        box->setStyleSheet(QString("background: %1; color: %2; font-weight: bold;")
+                               .arg(kGoodColours[static_cast<std::size_t>(i)],
+                                    kGoodTextColours[static_cast<std::size_t>(i)]));
+        box->setToolTip(
+            QString("%1: cards for one good").arg(kGoodNames[static_cast<std::size_t>(i)]));
+        box->setAccessibleName(QString("Price of %1").arg(kGoodNames[static_cast<std::size_t>(i)]));
+        box->setVisible(false);
+        prices->addWidget(box);
+    }
+    trade->setMinimumHeight(60);
+    layout->addWidget(trade);
+
+    auto* piles = new QHBoxLayout;
+    txtReserveCount = CountBox(centre);
+    txtDiscardCount = CountBox(centre);
+    txtReserveCount->setAccessibleName("Reserve");
+    txtReserveCount->setObjectName("txtReserveCount");
+    txtDiscardCount->setObjectName("txtDiscardCount");
+    txtDiscardCount->setAccessibleName("Discard");
+    piles->addWidget(new QLabel("Reserve", centre));
+    piles->addWidget(txtReserveCount);
+    piles->addStretch();
+    piles->addWidget(new QLabel("Discard", centre));
+    piles->addWidget(txtDiscardCount);
+    layout->addLayout(piles);
+
+    layout->addWidget(BuildSettings());
+    layout->addStretch();
+    cmdExit = new QPushButton("E&xit", centre);
+    connect(cmdExit, &QPushButton::clicked, this, [this] { mExitRequested = true; });
+    layout->addWidget(cmdExit);
+    centre->setFixedWidth(250);
+    return centre;
+}
+
+QWidget* frmMain::BuildSettings() {
+    auto* settings = new QWidget(this);
+    auto* layout = new QVBoxLayout(settings);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* selector = new QGroupBox("Selector Behavior", settings);
+    auto* selectorLayout = new QVBoxLayout(selector);
+    chkCardHelp = new QCheckBox("Card Details", selector);
+    chkPosition = new QCheckBox("Logical Positions", selector);
+    selectorLayout->addWidget(chkCardHelp);
+    selectorLayout->addWidget(chkPosition);
+    layout->addWidget(selector);
+
+    auto* autoClose = new QGroupBox("Automatic Close", settings);
+    auto* closeLayout = new QVBoxLayout(autoClose);
+    chkNoChoice = new QCheckBox("Empty Selectors", autoClose);
+    chkMessages = new QCheckBox("Status Messages", autoClose);
+    closeLayout->addWidget(chkNoChoice);
+    closeLayout->addWidget(chkMessages);
+    auto* delays = new QHBoxLayout;
+    delays->addWidget(new QLabel("Fast", autoClose));
+    auto* group = new QButtonGroup(autoClose);
+    for (int i = 0; i < 5; ++i) {
+        QRadioButton*& option = optDelay[static_cast<std::size_t>(i)];
+        option = new QRadioButton(autoClose);
+        option->setToolTip(QString("Close after %1 s")
+                               .arg(std::stoi(kDelayTags[static_cast<std::size_t>(i)]) / 2.0));
+        option->setAccessibleName(QString("Delay %1").arg(kDelayTags[static_cast<std::size_t>(i)]));
+        group->addButton(option, i);
+        delays->addWidget(option);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on) {
+                mDelay = static_cast<Integer>(std::stoi(kDelayTags[static_cast<std::size_t>(i)]));
+            }
+        });
+    }
+    delays->addWidget(new QLabel("Slow", autoClose));
+    closeLayout->addLayout(delays);
+    layout->addWidget(autoClose);
+
+    chkProspect = new QCheckBox("Gold Mine Views", settings);
+    layout->addWidget(chkProspect);
+    for (QCheckBox* box : {chkCardHelp, chkPosition, chkNoChoice, chkMessages, chkProspect}) {
+        box->setChecked(true);
+    }
+    return settings;
+}
+
+QWidget* frmMain::BuildHand() {
+    shpHumans = new QFrame(this);
+    shpHumans->setObjectName("shpHumans");
+    shpHumans->setStyleSheet(QString("QFrame#shpHumans { background: %1; border: 1px solid "
+                                     "#6d87a8; border-radius: 6px; }")
+                                 .arg(kHumanFill));
+    auto* layout = new QVBoxLayout(shpHumans);
+    layout->setContentsMargins(8, 4, 8, 4);
+    lblMessage = new QLabel("Messages", shpHumans);
+    lblMessage->setAccessibleName("Status");
+    lblMessage->setObjectName("lblMessage");
+    layout->addWidget(lblMessage);
+    hldHumansCards = new qlCardHolder(shpHumans);
+    hldHumansCards->setAccessibleName("Your hand");
+    hldHumansCards->setObjectName("hldHumansCards");
+    layout->addWidget(hldHumansCards);
+    return shpHumans;
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!mStarted) {
+        mStarted = true;
+        QTimer::singleShot(500, this, [this] { PlayGame(); });
+    }
+}
+
+void frmMain::PlayGame() {
+    mGame = std::make_unique<qlGame>(*this, mOptions.numberOfPlayers, mOptions.humanSeat,
+                                     mOptions.seedSource);
+    mGame->SetLogFiles(mLogs.LogFile.get(), mLogs.GameLogFile.get());
+    if (mOptions.strongComputers) {
+        Random::SeedSource source = mOptions.seedSource;  // a copy: the game's stays unmoved
+        const std::uint64_t seed = source();
+        for (Integer seat = 1; seat <= 4; ++seat) {
+            if (seat != mOptions.humanSeat) {
+                mGame->SetStrongPlayer(seat, std::make_shared<StrongPlayer>(seat, seed + seat));
+            }
+        }
+    }
+    mGameRunning = true;
+    try {
+        mGame->PlayGame();
+    } catch (const CatalogueError& error) {
+        QMessageBox::critical(this, "Quellin", QString::fromStdString(error.what()));
+        mExitCode = 1;
+    }
+    mGameRunning = false;
+    mLogs.LogFile.reset();
+    mLogs.GameLogFile.reset();
+    close();
+    emit GameFinished();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing acts as Exit: the game stops at its next check and then closes the window.
+    mExitRequested = true;
+    frmPauser::AbortAll();
+    if (mGameRunning) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+std::unique_ptr<CardChooser> frmMain::NewChooser() {
+    return std::make_unique<frmCardChooser>(this);
+}
+
+void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
+    auto& window = static_cast<frmCardChooser&>(chooser);
+    PlaceChooser(window, *this, seatIndex, chkCardHelp->isChecked(), chkPosition->isChecked(),
+                 mOptions.numberOfPlayers);
+    window.exec();
+}
+
+void frmMain::ShowMessage(int informational, int roleIndex, const std::string& text) {
+    ShowMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
+                      chkMessages->isChecked(), mDelay);
+}
+
+void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
+                         qlCards& discard) {
+    for (int i = 0; i < 4; ++i) {
+        SeatArea& area = mSeatAreas[static_cast<std::size_t>(i)];
+        const bool inPlay = i < mOptions.numberOfPlayers;
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{area.lblPlayer, area.lblTextCards, area.lblTextPoints,
+                                             area.lblCards, area.lblPoints, area.lblRole}) {
+            w->setVisible(inPlay);
+        }
+        area.lblGovernor->setVisible(false);
+        area.hldPlayerBuilt->setEnabled(inPlay);
+        if (seats[static_cast<std::size_t>(i)]->IsHuman()) {
+            area.lblPlayer->setStyleSheet(QString("color: %1;").arg(kHumanText));
+            area.lblPlayer->setText(area.lblPlayer->text() + "  (you)");
+            area.shpPlayer->setStyleSheet(
+                QString("QFrame#%1 { background: %2; border: 2px solid #6d87a8; "
+                        "border-radius: 6px; }")
+                    .arg(area.shpPlayer->objectName(), kHumanFill));
+        }
+        FollowSeat(*seats[static_cast<std::size_t>(i)]);
+    }
+    mSubscriptions.push_back(reserve.DeckSizeChanged.Subscribe(
+        [this](Integer size) { txtReserveCount->setText(QString::number(size)); }));
+    mSubscriptions.push_back(discard.DeckSizeChanged.Subscribe(
+        [this](Integer size) { txtDiscardCount->setText(QString::number(size)); }));
+    txtReserveCount->setText(QString::number(reserve.Count()));
+    txtDiscardCount->setText(QString::number(discard.Count()));
+}
+
+void frmMain::FollowSeat(qlPlayer& seat) {
+    SeatArea& area = mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
+    mSubscriptions.push_back(seat.BuiltNewCard.Subscribe([&area, &seat](const CardRef& card) {
+        area.hldPlayerBuilt->AddCard(card);
+        area.lblPoints->setText(QString::number(seat.Points()));
+    }));
+    mSubscriptions.push_back(seat.CoverOldCard.Subscribe(
+        [&area](const CardRef& card) { area.hldPlayerBuilt->RemoveCard(card); }));
+    mSubscriptions.push_back(
+        seat.PlayersCardsChanged.Subscribe([this, &area, &seat](const DeckRef& cards) {
+            if (seat.IsHuman()) {
+                hldHumansCards->SetCards(cards);
+            }
+            area.lblCards->setText(QString::number(cards ? cards->Count() : 0));
+        }));
+}
+
+void frmMain::SeatsReleased() {
+    mSubscriptions.clear();
+    for (SeatArea& area : mSeatAreas) {
+        area.hldPlayerBuilt->SetCards(nullptr);
+    }
+    hldHumansCards->SetCards(nullptr);
+}
+
+void frmMain::ShowStatus(const std::string& text) {
+    lblMessage->setText(QString::fromStdString(text));
+}
+
+void frmMain::ShowRole(int seatIndex, const std::string& role) {
+    mSeatAreas[static_cast<std::size_t>(seatIndex)].lblRole->setText(QString::fromStdString(role));
+}
+
+void frmMain::ShowGovernor(int seatIndex) {
+    for (int i = 0; i < 4; ++i) {
+        mSeatAreas[static_cast<std::size_t>(i)].lblGovernor->setVisible(i == seatIndex);
+    }
+}
+
+void frmMain::ShowPoints(int seatIndex, Integer points) {
+    mSeatAreas[static_cast<std::size_t>(seatIndex)].lblPoints->setText(QString::number(points));
+}
+
+void frmMain::EnableRole(int roleIndex, bool enabled) {
+    cmdRoles[static_cast<std::size_t>(roleIndex)]->setEnabled(enabled);
+}
+
+void frmMain::ShowTradePrices(const qlTradeTiles::Tile& prices) {
+    for (std::size_t i = 0; i < 5; ++i) {
+        txtGoodValues[i]->setText(QString::number(prices[i]));
+        txtGoodValues[i]->setVisible(true);
+    }
+}
+
+void frmMain::HideTradePrices() {
+    for (QLineEdit* box : txtGoodValues) {
+        box->setVisible(false);
+    }
+}
+
+void frmMain::ProcessEvents() {
+    QApplication::processEvents();
+}
+
+void frmMain::WaitForEvents() {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void frmMain::Pause(Long milliseconds) {
+    frmPauser::Pause(mOptions.pauseLength.value_or(milliseconds));
+}
+
+bool frmMain::EmptySelectors() const {
+    return chkNoChoice->isChecked();
+}
+
+bool frmMain::GoldMineViews() const {
+    return chkProspect->isChecked();
+}

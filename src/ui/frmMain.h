@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "core/Event.h"
+#include "core/Random.h"
+#include "game/GameLogs.h"
+#include "game/Table.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class qlCardHolder;
+class qlGame;
+
+// The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
+// the trading-house prices, the pile counts, the status line and the settings. It hosts the
+// game, which reaches it only as its Table, and redraws from the seats' and piles' events.
+class frmMain : public QWidget, public Table {
+    Q_OBJECT
+
+  public:
+    struct Options {
+        Integer numberOfPlayers = 4;
+        Integer humanSeat = 2;
+        bool strongComputers = false;
+        Random::SeedSource seedSource = Random::TimeOfDaySource();
+        std::optional<Long> pauseLength;  // a computer pause of this length instead
+        std::filesystem::path logFolder;  // the program folder when empty
+    };
+
+    explicit frmMain(Options options, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // 0 once a game ended or was left; 1 when it could not start (a bad catalogue).
+    int ExitCode() const { return mExitCode; }
+    // Raised when the game is over and the window has closed.
+    Q_SIGNAL void GameFinished();
+
+    std::unique_ptr<CardChooser> NewChooser() override;
+    void ShowChooser(CardChooser& chooser, int seatIndex) override;
+    void ShowMessage(int informational, int roleIndex, const std::string& text) override;
+    void SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
+                    qlCards& discard) override;
+    void SeatsReleased() override;
+    void ShowStatus(const std::string& text) override;
+    void ShowRole(int seatIndex, const std::string& role) override;
+    void ShowGovernor(int seatIndex) override;
+    void ShowPoints(int seatIndex, Integer points) override;
+    void EnableRole(int roleIndex, bool enabled) override;
+    void ShowTradePrices(const qlTradeTiles::Tile& prices) override;
+    void HideTradePrices() override;
+    void ProcessEvents() override;
+    void WaitForEvents() override;
+    void Pause(Long milliseconds) override;
+    bool EmptySelectors() const override;
+    bool GoldMineViews() const override;
+    Integer Delay() const override { return mDelay; }
+    bool ExitRequested() const override { return mExitRequested; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct SeatArea {
+        QFrame* shpPlayer = nullptr;
+        QLabel* lblPlayer = nullptr;
+        QLabel* lblGovernor = nullptr;
+        QLabel* lblRole = nullptr;
+        QLabel* lblTextPoints = nullptr;
+        QLabel* lblPoints = nullptr;
+        QLabel* lblTextCards = nullptr;
+        QLabel* lblCards = nullptr;
+        qlCardHolder* hldPlayerBuilt = nullptr;
+    };
+
+    QWidget* BuildSeatArea(int index);
+    QWidget* BuildCentre();
+    QWidget* BuildSettings();
+    QWidget* BuildHand();
+    void PlayGame();
+    void FollowSeat(qlPlayer& seat);
+
+    Options mOptions;
+    std::array<SeatArea, 4> mSeatAreas;
+    qlCardHolder* hldHumansCards = nullptr;
+    QFrame* shpHumans = nullptr;
+    std::array<QPushButton*, 5> cmdRoles{};
+    std::array<QLineEdit*, 5> txtGoodValues{};
+    QLineEdit* txtReserveCount = nullptr;
+    QLineEdit* txtDiscardCount = nullptr;
+    QLabel* lblMessage = nullptr;
+    QPushButton* cmdExit = nullptr;
+    QCheckBox* chkCardHelp = nullptr;
+    QCheckBox* chkPosition = nullptr;
+    QCheckBox* chkNoChoice = nullptr;
+    QCheckBox* chkMessages = nullptr;
+    QCheckBox* chkProspect = nullptr;
+    std::array<QRadioButton*, 5> optDelay{};
+
+    Integer mDelay = 4;
+    bool mExitRequested = false;
+    bool mStarted = false;
+    bool mGameRunning = false;
+    int mExitCode = 0;
+    GameLogs mLogs;
+    std::unique_ptr<qlGame> mGame;
+    std::vector<Subscription> mSubscriptions;
+};

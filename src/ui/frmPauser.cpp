@@ -1,0 +1,48 @@
+#include "ui/frmPauser.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+#include <vector>
+
+namespace frmPauser {
+namespace {
+
+bool gAborted = false;
+std::vector<QEventLoop*> gWaiting;
+
+}  // namespace
+
+void Pause(Long milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    // A timer may fire a little early; wait again for what is left.
+    for (qint64 left = milliseconds; !gAborted && (left > 0 || !clock.isValid());
+         left = milliseconds - clock.elapsed()) {
+        QEventLoop loop;
+        QTimer timPauser;
+        timPauser.setSingleShot(true);
+        timPauser.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timPauser, &QTimer::timeout, &loop, &QEventLoop::quit);
+        timPauser.start(static_cast<int>(std::max<qint64>(left, 0)));
+        gWaiting.push_back(&loop);
+        loop.exec();
+        std::erase(gWaiting, &loop);
+        if (left <= 0) {
+            break;
+        }
+    }
+}
+
+void AbortAll() {
+    gAborted = true;
+    for (QEventLoop* loop : gWaiting) {
+        loop->quit();
+    }
+}
+
+void Reset() {
+    gAborted = false;
+}
+
+}  // namespace frmPauser

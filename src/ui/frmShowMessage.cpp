@@ -1,0 +1,75 @@
+#include "ui/frmShowMessage.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/CardPictures.h"
+
+frmShowMessage::frmShowMessage(QWidget* parent) : QDialog(parent) {
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    pctRoleImage = new QLabel(this);
+    pctRoleImage->setFixedSize(CardPictures::kLarge);
+    pctRoleImage->setAlignment(Qt::AlignCenter);
+    lblMyMessage = new QLabel(this);
+    lblMyMessage->setWordWrap(true);
+    lblMyMessage->setMinimumWidth(280);
+    lblMyMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = lblMyMessage->font();
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    lblMyMessage->setFont(font);
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setDefault(true);
+    cmdOK->setMinimumWidth(90);
+    grid->addWidget(pctRoleImage, 0, 0, 2, 1);
+    grid->addWidget(lblMyMessage, 0, 1);
+    grid->addWidget(cmdOK, 1, 1, Qt::AlignRight | Qt::AlignBottom);
+    tmrCloseMe = new QTimer(this);
+    connect(tmrCloseMe, &QTimer::timeout, this, [this] {
+        if (cmdOK->isEnabled()) {
+            cmdOK->click();
+        }
+    });
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    SetInformational(false);
+}
+
+void frmShowMessage::SetTimeDelay(int halfSeconds) {
+    tmrCloseMe->setInterval(halfSeconds * 500);
+}
+
+void frmShowMessage::SetRoleIndex(int index) {
+    pctRoleImage->setPixmap(CardPictures::Role(index));
+}
+
+void frmShowMessage::SetMyMessage(const QString& text) {
+    lblMyMessage->setText(QString(text).replace("\r\n", "\n"));
+}
+
+void frmShowMessage::SetInformational(bool informational) {
+    setWindowTitle(informational ? "Player Information Message" : "Game Over - Final Scores");
+    pctRoleImage->setFixedSize(informational ? CardPictures::kLarge / 2 : CardPictures::kLarge);
+    pctRoleImage->setScaledContents(informational);
+}
+
+void frmShowMessage::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (mAutoClose) {
+        tmrCloseMe->start();
+    }
+}
+
+void ShowMessageWindow(QWidget* parent, int informational, int roleIndex, const QString& text,
+                       bool statusMessages, int delayHalfSeconds) {
+    frmShowMessage message(parent);
+    message.SetInformational(informational != 0);
+    message.SetRoleIndex(roleIndex);
+    message.SetMyMessage(text);
+    if (statusMessages) {
+        message.SetAutoClose(informational);
+        message.SetTimeDelay(delayHalfSeconds);
+    }
+    message.exec();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// One message with a role picture and OK; it may close itself after the delay.
+class frmShowMessage : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit frmShowMessage(QWidget* parent = nullptr);
+
+    void SetAutoClose(int autoClose) { mAutoClose = autoClose != 0; }
+    void SetTimeDelay(int halfSeconds);
+    void SetRoleIndex(int index);
+    void SetMyMessage(const QString& text);
+    // The informational form: smaller, with its own caption.
+    void SetInformational(bool informational);
+
+    QLabel* pctRoleImage = nullptr;
+    QLabel* lblMyMessage = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QTimer* tmrCloseMe = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    bool mAutoClose = false;
+};
+
+// Shows a message modally over `parent` and returns once it is closed. With "Status Messages"
+// checked an informational message closes itself after the delay; the final scores never do.
+void ShowMessageWindow(QWidget* parent, int informational, int roleIndex, const QString& text,
+                       bool statusMessages, int delayHalfSeconds);

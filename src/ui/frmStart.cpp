@@ -1,0 +1,82 @@
+#include "ui/frmStart.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+template <std::size_t N>
+QGroupBox* OptionFrame(const QString& caption, std::array<QRadioButton*, N>& options,
+                       const std::array<const char*, N>& captions, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    auto* layout = new QHBoxLayout(frame);
+    auto* group = new QButtonGroup(frame);
+    for (std::size_t i = 0; i < N; ++i) {
+        options[i] = new QRadioButton(captions[i], frame);
+        group->addButton(options[i]);
+        layout->addWidget(options[i]);
+    }
+    return frame;
+}
+
+}  // namespace
+
+frmStart::frmStart(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Quellin");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(OptionFrame<3>("Number of Players", optPlayers, {"&2", "&3", "&4"}, this));
+    layout->addWidget(OptionFrame<4>("Your Position", optSeating, {"1", "2", "3", "4"}, this));
+    std::array<QRadioButton*, 2> levels{};
+    layout->addWidget(OptionFrame<2>("Computer Players", levels, {"Standar&d", "Stron&g"}, this));
+    optStandard = levels[0];
+    optStrong = levels[1];
+    auto* cmdStart = new QPushButton("&Start", this);
+    cmdStart->setDefault(true);
+    layout->addWidget(cmdStart, 0, Qt::AlignRight);
+    connect(cmdStart, &QPushButton::clicked, this, [this, cmdStart] {
+        cmdStart->hide();
+        accept();
+    });
+    optPlayers[2]->setChecked(true);
+    optSeating[1]->setChecked(true);
+    optStandard->setChecked(true);
+    for (QRadioButton* option : optPlayers) {
+        connect(option, &QRadioButton::toggled, this, [this] { FollowPlayers(); });
+    }
+}
+
+// A seat beyond the game would leave the person watching: only seats in play may be taken.
+void frmStart::FollowPlayers() {
+    for (int seat = 1; seat <= 4; ++seat) {
+        optSeating[static_cast<std::size_t>(seat - 1)]->setEnabled(seat <= NumberOfPlayers());
+    }
+    if (HumanSeat() > NumberOfPlayers()) {
+        optSeating[static_cast<std::size_t>(NumberOfPlayers() - 1)]->setChecked(true);
+    }
+}
+
+int frmStart::NumberOfPlayers() const {
+    for (std::size_t i = 0; i < optPlayers.size(); ++i) {
+        if (optPlayers[i]->isChecked()) {
+            return static_cast<int>(i) + 2;
+        }
+    }
+    return 4;
+}
+
+int frmStart::HumanSeat() const {
+    for (std::size_t i = 0; i < optSeating.size(); ++i) {
+        if (optSeating[i]->isChecked()) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 2;
+}
+
+bool frmStart::StrongComputers() const {
+    return optStrong->isChecked();
+}

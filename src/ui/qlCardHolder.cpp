@@ -1,0 +1,179 @@
+#include "ui/qlCardHolder.h"
+
+#include <algorithm>
+
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "players/qlPlayer.h"
+#include "ui/Twips.h"
+#include "ui/qlCardImage.h"
+
+namespace {
+
+constexpr int kRowTwips = 1605;
+constexpr int kMarginTwips = 90;
+
+}  // namespace
+
+qlCardHolder::qlCardHolder(QWidget* parent) : QWidget(parent), mCards(NewDeck()) {
+    mImages.push_back(NewImage());
+    mImages.front()->hide();
+    setMinimumHeight(Px(kRowTwips));
+}
+
+qlCardImage* qlCardHolder::NewImage() {
+    auto* image = new qlCardImage(this);
+    image->SetEnableCheck(mEnableCheck);
+    connect(image, &qlCardImage::Click, this, [this] { emit CardClicked(CheckedCount()); });
+    connect(image, &qlCardImage::Hover, this, [this, image] {
+        const auto it = std::find(mImages.begin(), mImages.end(), image);
+        emit CardHovered(image->Card(), static_cast<int>(it - mImages.begin()));
+    });
+    return image;
+}
+
+void qlCardHolder::SetCards(const DeckRef& cards) {
+    mCards = NewDeck();
+    mCards->AddCards(cards);
+    Refresh();
+}
+
+CardRef qlCardHolder::AddCard(const CardRef& card) {
+    mCards->AddCard(card);
+    Refresh();
+    return card;
+}
+
+DeckRef qlCardHolder::AddCards(const DeckRef& cards) {
+    mCards->AddCards(cards);
+    Refresh();
+    return cards;
+}
+
+void qlCardHolder::RemoveCard(const CardRef& card) {
+    mCards->RemoveCard(card);
+    Refresh();
+}
+
+void qlCardHolder::RemoveCrane() {
+    mCards->RemoveCards(mCards->GetCardsByName("Crane"));
+    Refresh();
+}
+
+void qlCardHolder::HighlightCard(const CardRef& card) {
+    for (qlCardImage* image : mImages) {
+        if (image->Card() == card) {
+            image->SetHighlight(true);
+        }
+    }
+}
+
+void qlCardHolder::EnableBuildMode(const qlPlayer& player, Integer goodsUsed) {
+    if (!mImages.front()->Card()) {
+        return;
+    }
+    mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
+    Refresh();
+}
+
+void qlCardHolder::SetNumberOfRows(int rows) {
+    mRows = std::max(1, rows);
+    setMinimumHeight(Px(mRows * kRowTwips));
+    updateGeometry();
+    LayOut();
+}
+
+void qlCardHolder::SetEnableCheck(bool on) {
+    mEnableCheck = on;
+    for (qlCardImage* image : mImages) {
+        image->SetEnableCheck(on);
+    }
+}
+
+DeckRef qlCardHolder::SelectedCards() const {
+    DeckRef selected = NewDeck();
+    for (qlCardImage* image : mImages) {
+        if (image->Card() && image->Checked()) {
+            selected->AddCard(image->Card());
+        }
+    }
+    return selected;
+}
+
+DeckRef qlCardHolder::DiscardedCards() const {
+    DeckRef discarded = NewDeck();
+    for (qlCardImage* image : mImages) {
+        if (image->Card() && !image->Checked()) {
+            discarded->AddCard(image->Card());
+        }
+    }
+    return discarded;
+}
+
+int qlCardHolder::CheckedCount() const {
+    return static_cast<int>(std::count_if(
+        mImages.begin(), mImages.end(), [](qlCardImage* i) { return i->Card() && i->Checked(); }));
+}
+
+void qlCardHolder::Refresh() {
+    const std::size_t count = static_cast<std::size_t>(mCards->Count());
+    while (mImages.size() > std::max<std::size_t>(count, 1)) {
+        delete mImages.back();
+        mImages.pop_back();
+    }
+    while (mImages.size() < count) {
+        mImages.push_back(NewImage());
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        if (mImages[i]->Card() != mCards->Item(static_cast<Long>(i + 1))) {
+            mImages[i]->SetCard(mCards->Item(static_cast<Long>(i + 1)));
+            mImages[i]->SetChecked(false);
+        }
+        mImages[i]->RefreshGoodImage();
+    }
+    if (count == 0) {
+        mImages.front()->SetCard(nullptr);
+        mImages.front()->hide();
+        return;
+    }
+    LayOut();
+}
+
+// Six to a row when there are several rows; the step between cards shrinks (the cards then
+// overlap) so that every card stays inside, and never exceeds a card and a small gap.
+void qlCardHolder::LayOut() {
+    const int count = static_cast<int>(mCards->Count());
+    if (count == 0) {
+        return;
+    }
+    const int perRow = mRows != 1 ? 6 : count;
+    const int imageWidth = mImages.front()->width() * 15;
+    const int imageHeight = mImages.front()->height() * 15;
+    const int widthTwips = width() * 15;
+    int step = 0;
+    if (perRow != 1) {
+        step = std::min((widthTwips - 180 - imageWidth) / (perRow - 1), imageWidth + 15);
+    }
+    for (int k = 0; k < count; ++k) {
+        const int left = (k % perRow) * step + kMarginTwips;
+        const int top = (k / perRow) * (imageHeight + 60) + 60;
+        qlCardImage* image = mImages[static_cast<std::size_t>(k)];
+        image->move(Px(left), Px(top));
+        image->show();
+        image->raise();
+    }
+}
+
+void qlCardHolder::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+QSize qlCardHolder::sizeHint() const {
+    const int imageWidth = mImages.front()->width() * 15;
+    return {Px(2 * kMarginTwips + 6 * (imageWidth + 15)), Px(mRows * kRowTwips)};
+}
+
+QSize qlCardHolder::minimumSizeHint() const {
+    return {Px(4 * kMarginTwips + mImages.front()->width() * 15), Px(mRows * kRowTwips)};
+}

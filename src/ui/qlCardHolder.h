@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <vector>
+
+#include "cards/CardRefs.h"
+#include "core/Types.h"
+
+class qlCardImage;
+
+// A row (or rows of six) of card images that follows its own collection of cards, laid out
+// overlapping when space is short, and answers which cards are checked. The collection is the
+// holder's own: what it is given is copied, so removing a card here never touches a hand.
+class qlCardHolder : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit qlCardHolder(QWidget* parent = nullptr);
+
+    const DeckRef& Cards() const { return mCards; }
+    void SetCards(const DeckRef& cards);  // nothing empties the row
+    CardRef AddCard(const CardRef& card);
+    DeckRef AddCards(const DeckRef& cards);
+    void RemoveCard(const CardRef& card);
+    void RemoveCrane();
+    void HighlightCard(const CardRef& card);
+    // Keeps only the cards `player` may build now with `goodsUsed` goods spent.
+    void EnableBuildMode(const qlPlayer& player, Integer goodsUsed);
+    int NumberOfRows() const { return mRows; }
+    void SetNumberOfRows(int rows);
+    bool EnableCheck() const { return mEnableCheck; }
+    void SetEnableCheck(bool on);
+    DeckRef SelectedCards() const;
+    DeckRef DiscardedCards() const;
+    int CheckedCount() const;
+
+    // The images, in card order (image 0 is kept, hidden, when there is no card).
+    const std::vector<qlCardImage*>& Images() const { return mImages; }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  signals:
+    void CardClicked(int checkedCount);
+    void CardHovered(const CardRef& card, int index);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void Refresh();
+    void LayOut();
+    qlCardImage* NewImage();
+
+    DeckRef mCards;
+    std::vector<qlCardImage*> mImages;
+    int mRows = 1;
+    bool mEnableCheck = false;
+};

@@ -1,0 +1,122 @@
+#include "ui/qlCardImage.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "cards/qlCard.h"
+#include "ui/CardPictures.h"
+#include "ui/Twips.h"
+
+namespace {
+
+constexpr int kWidthTwips = 990;
+constexpr int kHeightTwips = 1485;
+
+}  // namespace
+
+qlCardImage::qlCardImage(QWidget* parent) : QWidget(parent) {
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+}
+
+QSize qlCardImage::sizeHint() const {
+    return {Px(kWidthTwips), Px(kHeightTwips)};
+}
+
+void qlCardImage::SetCard(CardRef card) {
+    mCard = std::move(card);
+    mGoodSubscription.Reset();
+    if (mCard) {
+        mGoodSubscription =
+            mCard->GoodChanged.Subscribe([this](const CardRef&) { RefreshGoodImage(); });
+        setToolTip(CardPictures::Describe(*mCard));
+        setAccessibleName(QString::fromStdString(mCard->BuildingName()));
+        setAccessibleDescription(CardPictures::Describe(*mCard));
+    } else {
+        setToolTip({});
+        setAccessibleName({});
+    }
+    RefreshGoodImage();
+    update();
+}
+
+void qlCardImage::SetHighlight(bool on) {
+    mHighlight = on;
+    update();
+}
+
+void qlCardImage::SetChecked(bool on) {
+    mChecked = on;
+    SetHighlight(on);
+}
+
+void qlCardImage::RefreshGoodImage() {
+    mGoodShown = mCard && mCard->GoodPresent();
+    update();
+}
+
+void qlCardImage::Toggle() {
+    SetChecked(!(mHighlight || !mEnableCheck));
+    emit Click();
+}
+
+void qlCardImage::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        Toggle();
+    }
+}
+
+void qlCardImage::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space) {
+        Toggle();
+        return;
+    }
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        focusNextPrevChild(event->key() == Qt::Key_Right);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void qlCardImage::mouseMoveEvent(QMouseEvent*) {
+    emit Hover();
+}
+
+void qlCardImage::enterEvent(QEnterEvent*) {
+    emit Hover();
+}
+
+void qlCardImage::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    emit Hover();
+    update();
+}
+
+void qlCardImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect picture = rect().adjusted(Px(60), Px(60), -Px(60), -Px(60));
+    if (mCard) {
+        painter.drawPixmap(picture, CardPictures::Small(*mCard));
+    }
+    if (mGoodShown) {  // a face-down good: a card back tucked under the top corner
+        const QRectF good(width() - 22, 4, 18, 24);
+        painter.setPen(QPen(Qt::white, 1.5));
+        painter.setBrush(QColor("#3b2a1a"));
+        painter.drawRoundedRect(good, 3, 3);
+        painter.setPen(Qt::white);
+        painter.drawText(good, Qt::AlignCenter, "G");
+    }
+    if (mHighlight) {
+        painter.setPen(QPen(QColor("#e0a000"), 3));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor("#1d5fd0"), 1, Qt::DashLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+
+#include "cards/CardRefs.h"
+#include "core/Event.h"
+
+// One card in a row: its small picture, a highlight frame, and a marker while a good lies on
+// it. A click checks it, or unchecks it when it is framed or checking is off; Space does the
+// same for the keyboard.
+class qlCardImage : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit qlCardImage(QWidget* parent = nullptr);
+
+    const CardRef& Card() const { return mCard; }
+    void SetCard(CardRef card);
+    bool Highlight() const { return mHighlight; }
+    void SetHighlight(bool on);
+    bool Checked() const { return mChecked; }
+    void SetChecked(bool on);  // a checked image is framed
+    bool EnableCheck() const { return mEnableCheck; }
+    void SetEnableCheck(bool on) { mEnableCheck = on; }
+    // Follows the card's good.
+    void RefreshGoodImage();
+    bool GoodShown() const { return mGoodShown; }
+
+    QSize sizeHint() const override;
+
+  signals:
+    void Click();
+    void Hover();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    void Toggle();
+
+    CardRef mCard;
+    Subscription mGoodSubscription;
+    bool mHighlight = false;
+    bool mChecked = false;
+    bool mEnableCheck = false;
+    bool mGoodShown = false;
+};

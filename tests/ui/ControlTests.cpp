@@ -1,0 +1,216 @@
+// The windows' controls, offscreen: the chooser's counts and closing, the card rows' layout
+// and clicks, the start dialog, messages, pauses and a missing picture.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "support/TableHelpers.h"
+#include "ui/CardPictures.h"
+#include "ui/frmCardChooser.h"
+#include "ui/frmPauser.h"
+#include "ui/frmShowMessage.h"
+#include "ui/frmStart.h"
+#include "ui/qlCardHolder.h"
+#include "ui/qlCardImage.h"
+
+using testing_support::MakeDeck;
+using testing_support::Names;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+void Click(qlCardHolder& holder, int index) {
+    QTest::mouseClick(holder.Images()[static_cast<std::size_t>(index)], Qt::LeftButton);
+}
+
+// Runs the chooser modally for at most `ms`; true when it closed by itself.
+bool ClosesWithin(frmCardChooser& chooser, int ms) {
+    bool forced = false;
+    QTimer::singleShot(ms, &chooser, [&] {
+        forced = chooser.isVisible();
+        chooser.cmdOK->setEnabled(true);
+        chooser.cmdOK->click();
+    });
+    chooser.exec();
+    return !forced;
+}
+
+TEST(Chooser, CountsLimitTheChecksAndOkWaitsForTheMinimum) {
+    frmCardChooser chooser;
+    chooser.SetMinAmt(2);
+    chooser.SetMaxAmt(2);
+    chooser.SetCards(MakeDeck({"Well", "Hero", "Smithy", "Crane"}));
+    qlCardHolder& row = *chooser.cardsChoice;
+    EXPECT_FALSE(chooser.cmdOK->isEnabled());
+    EXPECT_EQ(chooser.txtSelectionsLeft->text(), "2");
+    Click(row, 1);
+    EXPECT_FALSE(chooser.cmdOK->isEnabled());
+    Click(row, 3);
+    EXPECT_TRUE(chooser.cmdOK->isEnabled());
+    EXPECT_EQ(chooser.txtSelectionsLeft->text(), "0");
+    Click(row, 0);  // the maximum is reached: a third card cannot be checked
+    EXPECT_EQ(Names(*chooser.SelectedCards()), (Strings{"Hero", "Crane"}));
+    EXPECT_EQ(Names(*chooser.DiscardedCards()), (Strings{"Well", "Smithy"}));
+    Click(row, 1);  // unchecking one disables OK again
+    EXPECT_FALSE(chooser.cmdOK->isEnabled());
+    EXPECT_EQ(chooser.txtSelectionsLeft->text(), "1");
+
+    chooser.SetMaxAmt(0);
+    EXPECT_TRUE(chooser.txtSelectionsLeft->isHidden());
+    EXPECT_TRUE(chooser.lblSelectionsLeft->isHidden());
+    chooser.SetMinAmt(0);
+    EXPECT_TRUE(chooser.cmdOK->isEnabled());
+}
+
+TEST(Chooser, EscapeAndTheCloseButtonDoNotAnswerAndBuildModeOffersWhatCanBeBuilt) {
+    frmCardChooser chooser;
+    chooser.SetMinAmt(1);
+    chooser.SetMaxAmt(3);
+    chooser.AddCards(MakeDeck({"Well", "Palace", "Well", "Indigo Plant"}));
+    const auto seat = testing_support::Seat("Indigo Plant,Well", "Hero,Smithy");
+    chooser.EnableBuildMode(*seat, 0);
+    // The Well is built already and the Palace is beyond two cards of buying power.
+    EXPECT_EQ(Names(*chooser.cardsChoice->Cards()), Strings{"Indigo Plant"});
+    EXPECT_TRUE(chooser.cmdOK->isEnabled());
+    EXPECT_EQ(chooser.txtSelectionsLeft->text(), "1");
+    chooser.show();
+    QTest::keyClick(&chooser, Qt::Key_Escape);
+    chooser.close();
+    EXPECT_TRUE(chooser.isVisible());
+    QTest::keyClick(chooser.cmdOK, Qt::Key_Return);
+    EXPECT_FALSE(chooser.isVisible());
+}
+
+TEST(Chooser, AutoCloseWaitsForItsModeAndTheMinimum) {
+    {
+        frmCardChooser empty;  // mode 1, no cards: closes after the delay
+        empty.SetAutoClose(1);
+        empty.SetTimeDelay(1);
+        EXPECT_TRUE(ClosesWithin(empty, 900));
+    }
+    {
+        frmCardChooser offered;  // mode 1 with cards waits for OK
+        offered.SetAutoClose(1);
+        offered.SetTimeDelay(1);
+        offered.SetCards(MakeDeck({"Well"}));
+        EXPECT_FALSE(ClosesWithin(offered, 900));
+    }
+    {
+        frmCardChooser unmet;  // mode 2 always closes, but not before the minimum is met
+        unmet.SetMinAmt(1);
+        unmet.SetMaxAmt(1);
+        unmet.SetAutoClose(2);
+        unmet.SetTimeDelay(1);
+        unmet.SetCards(MakeDeck({"Well"}));
+        EXPECT_FALSE(ClosesWithin(unmet, 900));
+        frmCardChooser met;
+        met.SetAutoClose(2);
+        met.SetTimeDelay(1);
+        met.SetCards(MakeDeck({"Well"}));
+        EXPECT_TRUE(ClosesWithin(met, 900));
+    }
+}
+
+TEST(CardRow, LaysOutInTwipsAndFramedCardsUncheckOnAClick) {
+    qlCardHolder row;
+    row.SetCards(MakeDeck({"Well", "Hero", "Smithy", "Crane", "Chapel", "Tower", "Palace"}));
+    row.resize(1000, 214);
+    row.show();
+    // One row: the step is capped at a card and a gap, 990 + 15 twips.
+    EXPECT_EQ(row.Images()[0]->pos(), QPoint(6, 4));
+    EXPECT_EQ(row.Images()[1]->pos(), QPoint(6 + 67, 4));
+    row.resize(300, 214);  // narrow: (4500 - 180 - 990) / 6 = 555 twips
+    EXPECT_EQ(row.Images()[6]->pos().x(), (6 * 555 + 90) / 15);
+    row.SetNumberOfRows(2);
+    row.resize(1000, 214);
+    EXPECT_EQ(row.Images()[5]->pos().y(), 4);
+    EXPECT_EQ(row.Images()[6]->pos(), QPoint(6, (1485 + 60 + 60) / 15));
+
+    row.SetEnableCheck(true);
+    row.HighlightCard(row.Cards()->Item(2));
+    Click(row, 1);  // framed by the highlight: the click unchecks it
+    EXPECT_FALSE(row.Images()[1]->Checked());
+    EXPECT_FALSE(row.Images()[1]->Highlight());
+    Click(row, 0);
+    EXPECT_TRUE(row.Images()[0]->Checked());
+    row.SetEnableCheck(false);
+    Click(row, 2);
+    EXPECT_FALSE(row.Images()[2]->Checked());
+    EXPECT_EQ(Names(*row.SelectedCards()), Strings{"Well"});
+
+    row.RemoveCrane();
+    EXPECT_EQ(row.Cards()->Count(), 6);
+    row.SetCards(nullptr);
+    EXPECT_EQ(row.Images().size(), 1u);
+    EXPECT_TRUE(row.Images()[0]->isHidden());
+    EXPECT_TRUE(row.SelectedCards()->Empty());
+}
+
+TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
+    qlCardHolder row;
+    const DeckRef cards = MakeDeck({"Sugar Mill"});
+    row.SetCards(cards);
+    qlCardImage& image = *row.Images()[0];
+    EXPECT_FALSE(image.GoodShown());
+    cards->Item(1)->SetGoodPresent(testing_support::MakeCard("Well"));
+    EXPECT_TRUE(image.GoodShown());
+    EXPECT_EQ(image.accessibleName(), "Sugar Mill");
+    EXPECT_TRUE(image.toolTip().startsWith("Sugar Mill (production, cost 2, 1 victory points)"));
+
+    const CardRef unknown = testing_support::MakeCard("No Such Building");
+    EXPECT_TRUE(CardPictures::Load(unknown->Picture()).isNull());
+    const QPixmap drawn = CardPictures::Small(*unknown);
+    EXPECT_FALSE(drawn.isNull());
+    EXPECT_EQ(drawn.deviceIndependentSize().toSize(), CardPictures::kSmall);
+}
+
+TEST(StartDialog, DefaultsToFourPlayersSeatTwoStandardAndOffersOnlySeatsInPlay) {
+    frmStart start;
+    EXPECT_EQ(start.NumberOfPlayers(), 4);
+    EXPECT_EQ(start.HumanSeat(), 2);
+    EXPECT_FALSE(start.StrongComputers());
+    start.optSeating[3]->setChecked(true);
+    start.optPlayers[0]->setChecked(true);
+    EXPECT_EQ(start.NumberOfPlayers(), 2);
+    EXPECT_EQ(start.HumanSeat(), 2);
+    EXPECT_FALSE(start.optSeating[2]->isEnabled());
+    start.optStrong->setChecked(true);
+    EXPECT_TRUE(start.StrongComputers());
+}
+
+TEST(Messages, CaptionsAndClosingAndPausesThatWaitAsLongAsAsked) {
+    frmShowMessage info;
+    info.SetInformational(true);
+    EXPECT_EQ(info.windowTitle(), "Player Information Message");
+    info.SetInformational(false);
+    EXPECT_EQ(info.windowTitle(), "Game Over - Final Scores");
+
+    QElapsedTimer clock;
+    clock.start();
+    ShowMessageWindow(nullptr, 1, 2, "Player 3 placed a card under the chapel", true, 1);
+    EXPECT_GE(clock.elapsed(), 450);  // closed itself after half a second
+
+    clock.restart();
+    frmPauser::Pause(120);
+    EXPECT_GE(clock.elapsed(), 120);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

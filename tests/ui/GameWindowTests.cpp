@@ -1,0 +1,153 @@
+// The table window: its reactions to the seats' and piles' events, and a whole game played
+// through it by clicks, against what the headless game writes for the same seed and answers.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "ScriptedTable.h"
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "game/qlGame.h"
+#include "players/qlPlayer.h"
+#include "support/TableHelpers.h"
+#include "ui/frmCardChooser.h"
+#include "ui/frmMain.h"
+#include "ui/frmShowMessage.h"
+#include "ui/qlCardHolder.h"
+#include "ui/qlCardImage.h"
+
+using testing_support::MakeCard;
+using testing_support::MakeDeck;
+using testing_support::Names;
+
+namespace {
+
+std::string Read(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+template <typename T>
+T* Child(const QWidget& window, const QString& name) {
+    T* child = window.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
+
+TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
+    frmMain::Options options;
+    options.numberOfPlayers = 2;
+    options.humanSeat = 2;
+    options.logFolder = std::filesystem::temp_directory_path();
+    frmMain window(options);
+    std::array<std::unique_ptr<qlPlayer>, 4> seats;
+    std::array<qlPlayer*, 4> pointers{};
+    for (int i = 0; i < 4; ++i) {
+        seats[static_cast<std::size_t>(i)] = std::make_unique<qlPlayer>();
+        seats[static_cast<std::size_t>(i)]->SetPlayerNumber(static_cast<Integer>(i + 1));
+        pointers[static_cast<std::size_t>(i)] = seats[static_cast<std::size_t>(i)].get();
+    }
+    seats[1]->SetIsHuman(true);
+    qlCards reserve;
+    qlCards discard;
+    window.SeatsReady(pointers, reserve, discard);
+
+    const CardRef plant = MakeCard("Indigo Plant");
+    seats[1]->BuildCard(plant);
+    seats[1]->BuildCard(MakeCard("Palace"));
+    auto* city = Child<qlCardHolder>(window, "hldPlayerBuilt1");
+    EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Indigo Plant", "Palace"}));
+    EXPECT_EQ(Child<QLabel>(window, "lblPoints1")->text(), QString::number(seats[1]->Points()));
+    seats[1]->BuildOverCard(MakeCard("Hero"), plant);
+    EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Palace", "Hero"}));
+
+    seats[1]->SetCardsInHand(MakeDeck({"Well", "Smithy"}));
+    seats[0]->CardsInHand()->AddCards(MakeDeck({"Crane"}));
+    EXPECT_EQ(Child<qlCardHolder>(window, "hldHumansCards")->Cards()->Count(), 2);
+    EXPECT_EQ(Child<QLabel>(window, "lblCards1")->text(), "2");
+    EXPECT_EQ(Child<QLabel>(window, "lblCards0")->text(), "1");
+    reserve.AddCards(MakeDeck({"Well", "Hero", "Tower"}));
+    discard.AddCard(MakeCard("Well"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtReserveCount")->text(), "3");
+    EXPECT_EQ(Child<QLineEdit>(window, "txtDiscardCount")->text(), "1");
+    window.SeatsReleased();
+    EXPECT_TRUE(city->Cards()->Empty());
+}
+
+// Answers whatever the game asks, as a player clicking would: the first cards until OK is
+// enabled, OK on every message, and the first free role when it is the human's turn.
+void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
+        for (qlCardImage* image : chooser->cardsChoice->Images()) {
+            if (chooser->cmdOK->isEnabled()) {
+                break;
+            }
+            QTest::mouseClick(image, Qt::LeftButton);
+        }
+        QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
+    } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
+        messages.push_back(message->lblMyMessage->text().toStdString());
+        QTest::mouseClick(message->cmdOK, Qt::LeftButton);
+    } else if (!modal &&
+               window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 2, select")) {
+        for (int i = 0; i < 5; ++i) {
+            auto* role = window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
+            if (role->isEnabled()) {
+                QTest::mouseClick(role, Qt::LeftButton);
+                break;
+            }
+        }
+    }
+}
+
+TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "quellin-window-game";
+    std::filesystem::create_directories(folder);
+    frmMain::Options options;
+    options.numberOfPlayers = 2;
+    options.humanSeat = 2;
+    options.seedSource = Random::SeededSource(2468);
+    options.pauseLength = 0;
+    options.logFolder = folder;
+    frmMain window(options);
+    std::vector<std::string> messages;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] { AnswerLikeAPlayer(window, messages); });
+    driver.start(5);
+    QEventLoop loop;
+    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
+    window.show();
+    loop.exec();
+    driver.stop();
+    EXPECT_EQ(window.ExitCode(), 0);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.back().find("wins: "), 9u) << messages.back();
+    EXPECT_FALSE(window.isVisible());
+
+    testing_support::ScriptedTable table;
+    table.autoPlay = true;
+    qlGame game(table, 2, 2, Random::SeededSource(2468));
+    table.SetGame(&game);
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
+    EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
+    EXPECT_EQ(Read(folder / "Log.txt"), log.str());
+    EXPECT_FALSE(log.str().empty());
+}
+
+}  // namespace
