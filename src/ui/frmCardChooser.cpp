@@ -62,9 +62,9 @@ frmCardChooser::frmCardChooser(QWidget* parent) : QDialog(parent) {
     cmdOK->setMinimumWidth(90);
     grid->addWidget(lblSelectionsLeft, 2, 1);
     grid->addWidget(txtSelectionsLeft, 2, 2, Qt::AlignLeft);
-    grid->addWidget(cmdOK, 3, 3, Qt::AlignRight);
+    grid->addWidget(cmdOK, 3, 3, Qt::AlignRight | Qt::AlignBottom);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(1, 1);
+    grid->setRowStretch(3, 1);
 
     tmrCloseMe = new QTimer(this);
     connect(tmrCloseMe, &QTimer::timeout, this, [this] {

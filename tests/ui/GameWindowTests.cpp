@@ -85,11 +85,30 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     EXPECT_TRUE(city->Cards()->Empty());
 }
 
+// With QUELLIN_SHOTS naming a folder, the first window of each kind is saved there as a
+// picture, for a look at the windows as a player sees them.
+void SaveFirst(QWidget& window, const QString& kind) {
+    static QStringList saved;
+    const QString folder = qEnvironmentVariable("QUELLIN_SHOTS");
+    if (folder.isEmpty() || saved.contains(kind)) {
+        return;
+    }
+    saved.append(kind);
+    window.grab().save(folder + "/" + kind + ".png");
+}
+
 // Answers whatever the game asks, as a player clicking would: the first cards until OK is
 // enabled, OK on every message, and the first free role when it is the human's turn.
 void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
+        const QString caption = chooser->windowTitle();
+        SaveFirst(*chooser, caption.contains("Build") ? "build-question"
+                            : caption.contains("gold") || caption.contains("Gold") ? "gold-mine"
+                                                                                   : "chooser");
+        if (caption.contains("Build")) {
+            SaveFirst(window, "table");
+        }
         for (qlCardImage* image : chooser->cardsChoice->Images()) {
             if (chooser->cmdOK->isEnabled()) {
                 break;
@@ -99,6 +118,7 @@ void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
         QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
     } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
         messages.push_back(message->lblMyMessage->text().toStdString());
+        SaveFirst(*message, message->windowTitle().startsWith("Game") ? "final-scores" : "message");
         QTest::mouseClick(message->cmdOK, Qt::LeftButton);
     } else if (!modal &&
                window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 2, select")) {
