@@ -11,22 +11,28 @@ constexpr std::array<const char*, 5> kGoodNames{"Indigo Plant", "Sugar Mill", "T
 
 }  // namespace
 
+// The human's choice of up to `goods` buildings among `offer`, for the producer and the trader.
+DeckRef qlGame::AskForBuildings(int seatIndex, Integer goods, const char* caption, Integer picture,
+                                const DeckRef& offer) {
+    return Ask(seatIndex,
+               [&](CardChooser& chooser) {
+                   chooser.SetMinAmt(0);
+                   chooser.SetMaxAmt(goods);
+                   chooser.SetCaption(caption);
+                   chooser.SetStartImage(picture);
+                   CloseWhenEmpty(chooser);
+                   chooser.SetCards(offer);
+               })
+        ->SelectedCards();
+}
+
 void qlGame::ProducerPhase() {
     qlPlayer& player = *mCurrentPlayer;
     const Integer goods = player.ProducingPower(player.GetsRoleBenefit(), player.LibraryActive());
-    DeckRef chosen;
-    if (player.IsHuman()) {
-        chosen = Ask(0, [this, &player, goods](CardChooser& chooser) {
-                     chooser.SetMinAmt(0);
-                     chooser.SetMaxAmt(goods);
-                     chooser.SetCaption("Select buildings to produce goods...");
-                     chooser.SetStartImage(3);
-                     CloseWhenEmpty(chooser);
-                     chooser.SetCards(player.OpenProductionBuildings());
-                 })->SelectedCards();
-    } else {
-        chosen = player.AIChooseProductionGoods(goods);
-    }
+    const DeckRef chosen = player.IsHuman()
+                               ? AskForBuildings(0, goods, "Select buildings to produce goods...",
+                                                 3, player.OpenProductionBuildings())
+                               : player.AIChooseProductionGoods(goods);
     for (const CardRef& building : *chosen) {
         // When both piles are dry the building stays without a good.
         const DeckRef good = mReserve->Deal(1);
@@ -42,19 +48,10 @@ void qlGame::ProducerPhase() {
 void qlGame::TraderPhase() {
     qlPlayer& player = *mCurrentPlayer;
     const Integer goods = player.TradingPower(player.GetsRoleBenefit(), player.LibraryActive());
-    DeckRef chosen;
-    if (player.IsHuman()) {
-        chosen = Ask(1, [this, &player, goods](CardChooser& chooser) {
-                     chooser.SetMinAmt(0);
-                     chooser.SetMaxAmt(goods);
-                     chooser.SetCaption("Select buildings to trade goods...");
-                     chooser.SetStartImage(5);
-                     CloseWhenEmpty(chooser);
-                     chooser.SetCards(player.BuildingsWithGoods());
-                 })->SelectedCards();
-    } else {
-        chosen = player.AIChooseTradingGoods(goods);
-    }
+    const DeckRef chosen = player.IsHuman()
+                               ? AskForBuildings(1, goods, "Select buildings to trade goods...", 5,
+                                                 player.BuildingsWithGoods())
+                               : player.AIChooseTradingGoods(goods);
     int total = 0;
     for (const CardRef& building : *chosen) {
         total += GoodValue(building->BuildingName());

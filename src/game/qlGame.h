@@ -148,6 +148,8 @@ class qlGame {
     void ProspectorPhase();
     void WorkGoldMine(qlPlayer& player);
     void ProducerPhase();
+    DeckRef AskForBuildings(int seatIndex, Integer goods, const char* caption, Integer picture,
+                            const DeckRef& offer);
     void TraderPhase();
     void DrawTradeTile();
     Integer GoodValue(const std::string& name) const;
