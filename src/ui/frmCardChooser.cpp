@@ -192,6 +192,19 @@ void frmCardChooser::FitToCards() {
     adjustSize();
 }
 
+void frmCardChooser::ConfirmWithFirstCards() {
+    for (qlCardImage* image : cardsChoice->Images()) {
+        if (cmdOK->isEnabled() || !image->Card()) {
+            break;
+        }
+        image->SetChecked(true);
+        OnCardClicked(cardsChoice->CheckedCount());
+    }
+    mConfirmed = true;
+    tmrCloseMe->stop();
+    accept();
+}
+
 void frmCardChooser::HideDetails() {
     mDetails->hide();
     adjustSize();

@@ -37,6 +37,9 @@ class frmCardChooser : public QDialog, public CardChooser {
     DeckRef DiscardedCards() const override;
     // The compact form, without the detail area.
     void HideDetails();
+    // Answers without being shown, with the first cards the question needs: the table is
+    // closing, and the game only has to reach its next check.
+    void ConfirmWithFirstCards();
 
     qlCardHolder* cardsChoice = nullptr;
     QPushButton* cmdOK = nullptr;

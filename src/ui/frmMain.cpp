@@ -295,6 +295,12 @@ void frmMain::closeEvent(QCloseEvent* event) {
     // Closing acts as Exit: the game stops at its next check and then closes the window.
     mExitRequested = true;
     frmPauser::AbortAll();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
+        chooser->ConfirmWithFirstCards();
+    } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
+        message->accept();
+    }
     if (mGameRunning) {
         event->ignore();
         return;
@@ -308,12 +314,19 @@ std::unique_ptr<CardChooser> frmMain::NewChooser() {
 
 void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
     auto& window = static_cast<frmCardChooser&>(chooser);
+    if (mExitRequested) {
+        window.ConfirmWithFirstCards();
+        return;
+    }
     PlaceChooser(window, *this, seatIndex, chkCardHelp->isChecked(), chkPosition->isChecked(),
                  mOptions.numberOfPlayers);
     window.exec();
 }
 
 void frmMain::ShowMessage(int informational, int roleIndex, const std::string& text) {
+    if (mExitRequested) {
+        return;  // the player has left; nobody reads it
+    }
     ShowMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
                       chkMessages->isChecked(), mDelay);
 }

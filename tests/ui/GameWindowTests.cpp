@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,6 +169,30 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
     EXPECT_EQ(Read(folder / "Log.txt"), log.str());
     EXPECT_FALSE(log.str().empty());
+}
+
+// Seat 3's first question is open when the window closes: the game ends at once, unscored.
+TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "quellin-window-closed";
+    std::filesystem::create_directories(folder);
+    frmMain::Options options;
+    options.numberOfPlayers = 3;
+    options.humanSeat = 3;
+    options.seedSource = Random::SeededSource(99);
+    options.pauseLength = 2000;
+    options.logFolder = folder;
+    frmMain window(options);
+    QEventLoop loop;
+    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
+    window.show();
+    QTimer::singleShot(900, &window, [&window] { window.close(); });
+    QElapsedTimer clock;
+    clock.start();
+    loop.exec();
+    EXPECT_LT(clock.elapsed(), 1900);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Read(folder / "Log.txt"), "");
 }
 
 }  // namespace
