@@ -12,42 +12,6 @@
 
 using namespace testing_support;
 
-TEST(AIUseCrane, OneCallInTenPicksABuildingOtherThanTheCrane) {
-    PauseCounter pauses;
-    const auto seat = Seat("Indigo Plant,Crane,Smithy,Crane,Well");
-    auto run = [&](bool drawBetween) {
-        SeedGuard seed(99);
-        std::vector<const qlCard*> picks;
-        for (int i = 0; i < 2000; ++i) {
-            if (drawBetween) {
-                Random::Next();  // the crane reseeds, so earlier draws change nothing
-            }
-            const DeckRef pick = seat->AIUseCrane();
-            EXPECT_LE(pick->Count(), 1);
-            picks.push_back(pick->Empty() ? nullptr : pick->Item(1).get());
-        }
-        return picks;
-    };
-    const auto picks = run(false);
-    EXPECT_EQ(picks, run(true));
-    const auto city = Ids(*seat->BuiltCards());
-    std::set<std::string> names;
-    for (const qlCard* pick : picks) {
-        if (pick) {
-            EXPECT_NE(std::find(city.begin(), city.end(), pick), city.end());
-            names.insert(pick->BuildingName());
-        }
-    }
-    const auto used = std::count_if(picks.begin(), picks.end(), [](auto p) { return p; });
-    EXPECT_TRUE(used > 150 && used < 250) << used;  // about 200 expected
-    EXPECT_EQ(names, (std::set<std::string>{"Indigo Plant", "Smithy", "Well"}));
-    SeedGuard seed(5);
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_TRUE(Seat("Crane")->AIUseCrane()->Empty());
-    }
-    EXPECT_EQ(pauses.count, 0);
-}
-
 TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
     TableGlobals g(4, 8);
     PauseCounter pauses;

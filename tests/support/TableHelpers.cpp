@@ -6,23 +6,15 @@
 #include "cards/Catalogue.h"
 
 namespace testing_support {
-namespace {
-
-const std::map<std::string, CatalogueRecord>& CatalogueByName() {
-    static const std::map<std::string, CatalogueRecord> byName = [] {
-        std::map<std::string, CatalogueRecord> result;
-        for (const CatalogueRecord& record : ReadCatalogueFile(CatalogueFile())) {
-            result.emplace(record.name, record);
-        }
-        return result;
-    }();
-    return byName;
-}
-
-}  // namespace
 
 CardRef MakeCard(const std::string& name) {
-    const auto& catalogue = CatalogueByName();
+    static const std::map<std::string, CatalogueRecord> catalogue = [] {
+        std::map<std::string, CatalogueRecord> byName;
+        for (const CatalogueRecord& record : ReadCatalogueFile(CatalogueFile())) {
+            byName.emplace(record.name, record);
+        }
+        return byName;
+    }();
     const auto it = catalogue.find(name);
     if (it == catalogue.end()) {
         return std::make_shared<qlCard>(1, 0, name, "", 1);
@@ -37,10 +29,6 @@ DeckRef MakeDeck(const std::vector<std::string>& names) {
         deck->AddCard(MakeCard(name));
     }
     return deck;
-}
-
-DeckRef MakeDeck(std::initializer_list<std::string> names) {
-    return MakeDeck(std::vector<std::string>(names));
 }
 
 std::vector<std::string> Names(const qlCards& cards) {
@@ -59,25 +47,9 @@ std::vector<const qlCard*> Ids(const qlCards& cards) {
     return ids;
 }
 
-void PutGoods(qlPlayer& player, std::initializer_list<std::string> names) {
-    PutGoods(player, std::vector<std::string>(names));
-}
-
-void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
-    for (const std::string& name : names) {
-        for (const CardRef& building : *player.BuiltCards()) {
-            if (building->BuildingName() == name && !building->GoodPresent()) {
-                building->SetGoodPresent(MakeCard("Indigo Plant"));
-                break;
-            }
-        }
-    }
-}
-
 std::vector<std::string> Split(const std::string& names) {
     std::vector<std::string> result;
-    std::size_t start = 0;
-    while (start < names.size()) {
+    for (std::size_t start = 0; start < names.size();) {
         const std::size_t comma = std::min(names.find(',', start), names.size());
         result.push_back(names.substr(start, comma - start));
         start = comma + 1;
@@ -97,24 +69,15 @@ std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand,
     return seat;
 }
 
-std::vector<const qlCard*> ReferenceOrderByAIValue(const qlCards& cards, const qlPlayer& seat,
-                                                   bool divideByCost) {
-    std::vector<CardRef> rest(cards.begin(), cards.end());
-    std::vector<const qlCard*> result;
-    while (!rest.empty()) {
-        double best = -9999;
-        std::size_t bestPosition = 0;
-        for (std::size_t i = 0; i < rest.size(); ++i) {
-            const double q = rest[i]->AIValue(seat) / (divideByCost ? rest[i]->Cost() : 1);
-            if (q > best) {
-                best = q;
-                bestPosition = i;
+void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        for (const CardRef& building : *player.BuiltCards()) {
+            if (building->BuildingName() == name && !building->GoodPresent()) {
+                building->SetGoodPresent(MakeCard("Indigo Plant"));
+                break;
             }
         }
-        result.push_back(rest[bestPosition].get());
-        rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(bestPosition));
     }
-    return result;
 }
 
 void LinkRing(const std::vector<qlPlayer*>& seats) {

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/Event.h"
+#include "core/Random.h"
+#include "support/TableHelpers.h"
+
+TEST(Random, SeedsGiveTheKnownOutputsOfTheGeneratorAndDrawsStayInRange) {
+    auto source = Random::SeededSource(5);
+    EXPECT_EQ(source(), 5u * 1000003u);
+    EXPECT_EQ(source(), 5u * 1000003u + 1);
+    testing_support::SeedGuard guard(0);
+    Random::Reseed();
+    // The published first outputs of the generator from state 0, their top 53 bits scaled.
+    EXPECT_EQ(Random::Next(), static_cast<double>(0xE220A8397B1DCDAFULL >> 11) * 0x1.0p-53);
+    EXPECT_EQ(Random::NextIndex(7), 3);  // 0x6E789E6AA1B965F4: 0.4315...
+    EXPECT_EQ(Random::NextSingle(), static_cast<float>((0x06C45D188009454FULL >> 11) * 0x1.0p-53));
+    Random::Reseed();  // the source's second seed, 1
+    const double second = Random::Next();
+    Random::SetSeedSource([] { return std::uint64_t{1}; });
+    Random::Reseed();
+    EXPECT_EQ(Random::Next(), second);
+    for (int i = 0; i < 10000; ++i) {
+        const double r = Random::Next();
+        ASSERT_TRUE(r >= 0.0 && r < 1.0);
+        ASSERT_LT(Random::NextSingle(), 1.0f);
+        const int index = Random::NextIndex(7);
+        ASSERT_TRUE(index >= 0 && index < 7);
+    }
+    EXPECT_EQ(Random::NextIndex(0), 0);
+    EXPECT_EQ(Random::NextIndex(-3), 0);
+}
+
+TEST(Event, HandlersRunInOrderUntilUnsubscribedEvenByAnotherHandler) {
+    Event<int> event;
+    std::vector<int> calls;
+    Subscription later;
+    Subscription first = event.Subscribe([&](int v) {
+        calls.push_back(v);
+        if (v == 2) {
+            later.Reset();
+        }
+    });
+    std::optional<Subscription> second = event.Subscribe([&](int v) { calls.push_back(10 * v); });
+    later = event.Subscribe([&](int v) { calls.push_back(100 * v); });
+    event.Raise(1);
+    second.reset();
+    event.Raise(2);  // the first handler removes the last one before it runs
+    event.Raise(3);
+    EXPECT_EQ(calls, (std::vector<int>{1, 10, 100, 2, 3}));
+}

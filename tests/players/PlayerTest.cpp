@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "players/qlPlayer.h"
+#include "support/TableHelpers.h"
+
+using namespace testing_support;
+using Strings = std::vector<std::string>;
+
+TEST(BuildingPowers, DiscountsCostsAndWhatCanBeBuilt) {
+    auto seat = Seat("Smithy,Library");
+    seat->SetLibraryActive(false);
+    EXPECT_EQ(seat->ProductionBuildModifier(), 1);
+    EXPECT_EQ(seat->VioletBuildModifier(), 0);
+    seat->SetGetsRoleBenefit(true);
+    EXPECT_EQ(seat->ProductionBuildModifier(), 2);  // the Library built but not active
+    seat->SetLibraryActive(true);
+    EXPECT_EQ(seat->ProductionBuildModifier(), 3);
+    EXPECT_EQ(seat->VioletBuildModifier(), 2);
+    EXPECT_EQ(Seat("Quarry", "", true, true)->VioletBuildModifier(), 2);  // no Library built
+    EXPECT_EQ(seat->GetBuildCost(*MakeCard("Indigo Plant")), 0);          // never below 0
+    EXPECT_EQ(seat->GetBuildCost(*MakeCard("Silver Smelter")), 2);
+    const CardRef odd = MakeCard("Palace");
+    odd->SetBuildingType(2);
+    EXPECT_EQ(seat->GetBuildCost(*odd), 4);  // every type but 0 is charged as violet
+
+    // The power is the hand less the card built plus the discount; a built name is skipped,
+    // and an unknown type never offered.
+    seat = Seat("Indigo Plant,Well", "Chapel,Library,Tobacco Storage,Well");
+    EXPECT_EQ(Names(*seat->GetBuildableCards()), (Strings{"Chapel", "Tobacco Storage"}));
+    EXPECT_EQ(Names(*seat->GetBuildableCards(nullptr, -1)), Strings{});
+    EXPECT_EQ(Names(*seat->GetBuildableCards(nullptr, 2)),
+              (Strings{"Chapel", "Library", "Tobacco Storage"}));
+    const DeckRef offered = MakeDeck({"Indigo Plant", "Sugar Mill", "Coffee Roaster", "Hero"});
+    offered->Item(4)->SetBuildingType(2);
+    EXPECT_EQ(Names(*seat->GetBuildableCards(offered, 5)),
+              (Strings{"Sugar Mill", "Coffee Roaster"}));
+
+    // The human may build a second production building, but no second violet one.
+    seat = Seat("Indigo Plant,Well,Smithy", "Indigo Plant,Well,Coffee Roaster,Library");
+    const DeckRef hand = seat->CardsInHand();
+    EXPECT_EQ(Names(*seat->GetHumanBuildableCards(*hand, 0)),
+              (Strings{"Indigo Plant", "Coffee Roaster"}));
+    EXPECT_EQ(Names(*seat->GetHumanBuildableCards(*hand, 2)),
+              (Strings{"Indigo Plant", "Coffee Roaster", "Library"}));
+    hand->Item(2)->SetBuildingType(7);  // another type: violet power, but only violet is barred
+    hand->Item(4)->SetBuildingType(7);
+    EXPECT_EQ(Names(*seat->GetHumanBuildableCards(*hand, 1)),
+              (Strings{"Indigo Plant", "Well", "Coffee Roaster"}));
+}
+
+TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) {
+    qlPlayer seat;
+    Strings log;
+    const auto note = [&log](const std::string& what) {
+        return [&log, what](const CardRef& c) { log.push_back(what + c->BuildingName()); };
+    };
+    Subscription built = seat.BuiltNewCard.Subscribe(note("built "));
+    Subscription covered = seat.CoverOldCard.Subscribe(note("covered "));
+    Subscription hand = seat.PlayersCardsChanged.Subscribe(
+        [&log](const DeckRef& d) { log.push_back("hand " + std::to_string(d->Count())); });
+    seat.BuildCard(MakeCard("Indigo Plant"));
+    const CardRef tower = MakeCard("Tower");
+    seat.BuildOverCard(tower, seat.BuiltCards()->Item(1));
+    EXPECT_EQ(seat.CardsAllowed(), 12);
+    EXPECT_FALSE(seat.LibraryActive());
+    seat.BuildOverCard(MakeCard("Library"), tower);
+    seat.BuildOverCard(MakeCard("Well"), seat.BuiltCards()->Item(1));
+    EXPECT_EQ(seat.CardsAllowed(), 12);  // both stay when covered
+    EXPECT_TRUE(seat.LibraryActive());
+    EXPECT_EQ(log, (Strings{"built Indigo Plant", "covered Indigo Plant", "built Tower",
+                            "covered Tower", "built Library", "covered Library", "built Well"}));
+
+    log.clear();
+    const DeckRef oldHand = seat.CardsInHand();
+    seat.SetCardsInHand(MakeDeck({"Well", "Hero", "Tower "}));
+    oldHand->AddCard(MakeCard("Hero"));  // the seat follows only its current hand
+    seat.BuryCard(seat.CardsInHand()->Item(2));
+    EXPECT_EQ(Names(*seat.CardsInHand()), (Strings{"Well", "Tower "}));
+    EXPECT_EQ(seat.ChapelPoints(), 1);
+    EXPECT_EQ(log, (Strings{"hand 3", "hand 2"}));
+    EXPECT_TRUE(seat.HasBuiltCard("Well") && seat.HoldsCard("Tower "));  // names match exactly
+    EXPECT_FALSE(seat.HasBuiltCard("well") || seat.HoldsCard("Tower") || seat.HoldsCard("Hero"));
+    seat.SetCardsInHand(nullptr);
+    EXPECT_EQ(seat.CardsInHand()->Count(), 0);
+}
+
+TEST(PlayerState, BuildingListsAndUniqueCardsKeepTheirOrder) {
+    auto seat = Seat("Indigo Plant,Chapel,Sugar Mill,Indigo Plant", "Well,Smithy,Well,Hero");
+    PutGoods(*seat, {"Sugar Mill", "Indigo Plant"});
+    const auto city = Ids(*seat->BuiltCards());
+    EXPECT_EQ(Ids(*seat->ProductionBuildings()), (std::vector{city[0], city[2], city[3]}));
+    EXPECT_EQ(Ids(*seat->BuildingsWithGoods()), (std::vector{city[0], city[2]}));
+    EXPECT_EQ(Ids(*seat->OpenProductionBuildings()), (std::vector{city[3]}));
+    const DeckRef copy = seat->CopyOfBuiltCards();
+    copy->Remove(1);
+    EXPECT_EQ(seat->BuiltCards()->Count(), 4);
+    const auto hand = Ids(*seat->CardsInHand());
+    EXPECT_EQ(Ids(*seat->UniqueCardsInHand()), (std::vector{hand[0], hand[1], hand[3]}));
+    EXPECT_EQ(seat->CardsInHand()->Count(), 4);
+}
