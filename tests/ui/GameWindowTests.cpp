@@ -39,6 +39,23 @@ std::string Read(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::filesystem::path LogFolder(const char* name) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+frmMain::Options GameOptions(Integer players, Integer human, std::uint64_t seed, Long pause,
+                             const std::filesystem::path& logFolder) {
+    frmMain::Options options;
+    options.numberOfPlayers = players;
+    options.humanSeat = human;
+    options.seedSource = Random::SeededSource(seed);
+    options.pauseLength = pause;
+    options.logFolder = logFolder;
+    return options;
+}
+
 template <typename T>
 T* Child(const QWidget& window, const QString& name) {
     T* child = window.findChild<T*>(name);
@@ -134,16 +151,8 @@ void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
 }
 
 TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "quellin-window-game";
-    std::filesystem::create_directories(folder);
-    frmMain::Options options;
-    options.numberOfPlayers = 2;
-    options.humanSeat = 2;
-    options.seedSource = Random::SeededSource(2468);
-    options.pauseLength = 0;
-    options.logFolder = folder;
-    frmMain window(options);
+    const std::filesystem::path folder = LogFolder("quellin-window-game");
+    frmMain window(GameOptions(2, 2, 2468, 0, folder));
     std::vector<std::string> messages;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] { AnswerLikeAPlayer(window, messages); });
@@ -173,16 +182,8 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
 
 // Seat 3's first question is open when the window closes: the game ends at once, unscored.
 TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / "quellin-window-closed";
-    std::filesystem::create_directories(folder);
-    frmMain::Options options;
-    options.numberOfPlayers = 3;
-    options.humanSeat = 3;
-    options.seedSource = Random::SeededSource(99);
-    options.pauseLength = 2000;
-    options.logFolder = folder;
-    frmMain window(options);
+    const std::filesystem::path folder = LogFolder("quellin-window-closed");
+    frmMain window(GameOptions(3, 3, 99, 2000, folder));
     QEventLoop loop;
     QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
     window.show();
