@@ -1,4 +1,4 @@
-// The prospector phase of one seat: the chooser's privilege card, then the gold mine, whose
+// The prospector's role for one seat: the chooser's privilege card, then the gold mine, whose
 // four cards are always shown to the human.
 
 #include <array>
