@@ -69,7 +69,8 @@ frmMain::frmMain(Options options, QWidget* parent)
       mOptions(std::move(options)),
       mLogs(mOptions.logFolder.empty() ? ProgramFolder() : mOptions.logFolder) {
     setWindowTitle("Quellin");
-    setMinimumSize(1180, 720);  // every label and a city of six cards a row stay whole
+    setMinimumSize(1180, 720);
+    frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of six cards a row stay whole
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(6);
