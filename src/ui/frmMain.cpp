@@ -70,7 +70,8 @@ frmMain::frmMain(Options options, QWidget* parent)
       mLogs(mOptions.logFolder.empty() ? ProgramFolder() : mOptions.logFolder) {
     setWindowTitle("Quellin");
     setMinimumSize(1180, 720);
-    frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of six cards a row stay whole
+    frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of
+                         // six cards a row stay whole
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(6);
@@ -287,6 +288,7 @@ void frmMain::PlayGame() {
         mExitCode = 1;
     }
     mGameRunning = false;
+    frmPauser::Reset();
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
     close();
@@ -296,6 +298,10 @@ void frmMain::PlayGame() {
 void frmMain::closeEvent(QCloseEvent* event) {
     // Closing acts as Exit: the game stops at its next check and then closes the window.
     mExitRequested = true;
+    if (!mGameRunning) {
+        event->accept();
+        return;
+    }
     frmPauser::AbortAll();
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
@@ -303,11 +309,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
         message->accept();
     }
-    if (mGameRunning) {
-        event->ignore();
-        return;
-    }
-    event->accept();
+    event->ignore();
 }
 
 std::unique_ptr<CardChooser> frmMain::NewChooser() {
