@@ -17,45 +17,41 @@ TEST(Card, TradeWorthGoodEventsAndPicturesFollowTheBuilding) {
     EXPECT_EQ(smelter->AvgTradeWorth(), 2.6);
     smelter->SetBuildingType(1);
     EXPECT_EQ(smelter->AvgTradeWorth(), 0.0);  // a production name alone is not enough
-
-    const CardRef good = MakeCard("Hero");
     std::vector<CardRef> seen;
     Subscription s = smelter->GoodChanged.Subscribe([&](const CardRef& g) { seen.push_back(g); });
-    smelter->SetGoodPresent(good);
+    smelter->SetGoodPresent(smelter);
     smelter->SetGoodPresent(nullptr);
-    EXPECT_EQ(seen, (std::vector<CardRef>{good, nullptr}));
-
-    const CardRef well = MakeCard("Well");
-    EXPECT_EQ(well->Picture(), ProgramFolder() / "Images" / "Small" / "Well.BMP");
-    EXPECT_EQ(well->BigPict(), ProgramFolder() / "Images" / "Large" / "Well.BMP");
-    well->SetBuildingName("   ");
-    EXPECT_TRUE(well->Picture().empty() && well->BigPict().empty());
+    EXPECT_EQ(seen, (std::vector<CardRef>{smelter, nullptr}));
+    smelter->SetBuildingName("Well");
+    EXPECT_EQ(smelter->Picture(), ProgramFolder() / "Images" / "Small" / "Well.BMP");
+    EXPECT_EQ(smelter->BigPict(), ProgramFolder() / "Images" / "Large" / "Well.BMP");
+    smelter->SetBuildingName("   ");
+    EXPECT_TRUE(smelter->Picture().empty() && smelter->BigPict().empty());
 }
 
 TEST(TradeTiles, ASeedLaysAFixedOrderOfTheFiveTilesThatRepeatsEveryFive) {
-    using Tile = qlTradeTiles::Tile;
-    {
-        testing_support::SeedGuard guard(7);
-        qlTradeTiles tiles;
-        // Worked out independently from the generator for seed 7.
-        const std::vector<Tile> expected{
-            {1, 1, 2, 2, 2}, {1, 1, 2, 2, 3}, {1, 2, 2, 2, 3}, {1, 2, 2, 3, 3}, {1, 1, 1, 2, 2}};
-        for (int round = 0; round < 3; ++round) {
-            for (const Tile& tile : expected) {
-                EXPECT_EQ(tiles.GetTile(), tile);
-            }
-        }
-    }
-    std::vector<Tile> all{
-        {1, 1, 1, 2, 2}, {1, 1, 2, 2, 2}, {1, 1, 2, 2, 3}, {1, 2, 2, 2, 3}, {1, 2, 2, 3, 3}};
-    for (std::uint64_t seed = 0; seed < 200; ++seed) {
+    using Tiles = std::vector<qlTradeTiles::Tile>;
+    const auto lay = [](std::uint64_t seed, int count) {
         testing_support::SeedGuard guard(seed);
         qlTradeTiles tiles;
-        std::vector<Tile> laid;
-        for (int i = 0; i < 5; ++i) {
+        Tiles laid;
+        for (int i = 0; i < count; ++i) {
             laid.push_back(tiles.GetTile());
         }
-        std::sort(laid.begin(), laid.end());
-        ASSERT_EQ(laid, all) << "seed " << seed;
+        return laid;
+    };
+    // Worked out independently from the generator for seed 7.
+    const Tiles seven{
+        {1, 1, 2, 2, 2}, {1, 1, 2, 2, 3}, {1, 2, 2, 2, 3}, {1, 2, 2, 3, 3}, {1, 1, 1, 2, 2}};
+    const Tiles laid = lay(7, 11);
+    EXPECT_EQ(Tiles(laid.begin(), laid.begin() + 5), seven);
+    EXPECT_EQ(Tiles(laid.begin() + 5, laid.begin() + 10), seven);
+    EXPECT_EQ(laid[10], seven[0]);
+    Tiles all = seven;
+    std::sort(all.begin(), all.end());
+    for (std::uint64_t seed = 0; seed < 200; ++seed) {
+        Tiles five = lay(seed, 5);
+        std::sort(five.begin(), five.end());
+        ASSERT_EQ(five, all) << "seed " << seed;
     }
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <tuple>
 
 #include "cards/Catalogue.h"
 #include "cards/qlCards.h"
@@ -37,21 +38,15 @@ TEST(Catalogue, ValuesPersistFromRecordToRecordAndKeysAreExact) {
         "Cardname:\nNumber:2\n"      // an empty name before the last: skipped
         "Cardname:Third\nDescription:Cut: here\nNumber:1\nType:0\n"
         "Cardname:\nCost: -3 \nVP:+32767\nType:2147483647");  // no final line end
+    const auto row = [](const CatalogueRecord& r) {
+        return std::tuple(r.name, r.description, r.cost, r.victoryPoints, r.number, r.type);
+    };
     ASSERT_EQ(records.size(), 4u);
-    EXPECT_EQ(records[0].name, "First");
-    EXPECT_EQ(records[0].cost, 9);
-    EXPECT_EQ(records[1].name, "Second ");
-    EXPECT_EQ(records[1].description, "Old text");
-    EXPECT_EQ((std::vector<int>{records[1].cost, records[1].victoryPoints, records[1].number,
-                                records[1].type}),
-              (std::vector<int>{4, 2, 3, 1}));
-    EXPECT_EQ(records[2].name, "Third");
-    EXPECT_EQ(records[2].description, "Cut");  // the value ends at the next ":"
-    EXPECT_EQ(records[2].cost, 4);
+    EXPECT_EQ(row(records[0]), std::tuple("First", "Old text", 9, 2, 3, 1));
+    EXPECT_EQ(row(records[1]), std::tuple("Second ", "Old text", 4, 2, 3, 1));
+    EXPECT_EQ(row(records[2]), std::tuple("Third", "Cut", 4, 2, 1, 0));  // cut at the next ":"
     // An empty name counts as the last record; blanks and a sign around a number are fine.
-    EXPECT_EQ(records[3].name, "");
-    EXPECT_EQ((std::vector<int>{records[3].cost, records[3].victoryPoints, records[3].type}),
-              (std::vector<int>{-3, 32767, 2147483647}));
+    EXPECT_EQ(row(records[3]), std::tuple("", "Cut", -3, 32767, 1, 2147483647));
 }
 
 TEST(Catalogue, BadValuesNameTheFileLineAndText) {
@@ -71,12 +66,11 @@ TEST(Catalogue, BadValuesNameTheFileLineAndText) {
 }
 
 TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("quellin-catalogue-" + std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("quellin-catalogue-" + std::to_string(std::random_device{}()) + ".txt");
     const auto write = [&](const std::string& text) {
-        std::ofstream(folder / "DeckInfo.txt", std::ios::binary) << text;
-        return folder / "DeckInfo.txt";
+        std::ofstream(file, std::ios::binary) << text;
+        return file;
     };
     qlCards deck;
     deck.AddCard(testing_support::MakeCard("Hero"));
@@ -85,17 +79,16 @@ TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {
     deck.LoadCatalogue(write("Cardname:Well\nNumber:2\nType:1\n"));
     EXPECT_EQ(testing_support::Names(deck), (std::vector<std::string>{"Well", "Well"}));
     EXPECT_NE(deck.Item(1), deck.Item(2));  // each copy is a card of its own
-    const auto missing = folder / "nowhere" / "DeckInfo.txt";
+    EXPECT_THROW(deck.LoadCatalogue(write("Cardname:Well\nCost:x\nNumber:2\n")), CatalogueError);
+    std::filesystem::remove(file);
     try {
-        deck.LoadCatalogue(missing);
+        deck.LoadCatalogue(file);
         ADD_FAILURE() << "a missing catalogue must be reported";
     } catch (const CatalogueError& error) {
-        EXPECT_EQ(std::string(error.what()), "File not found: " + missing.string());
+        EXPECT_EQ(std::string(error.what()), "File not found: " + file.string());
     }
-    EXPECT_THROW(deck.LoadCatalogue(write("Cardname:Well\nCost:x\nNumber:2\n")), CatalogueError);
     EXPECT_EQ(deck.Count(), 2);
     EXPECT_EQ(sizes, (std::vector<Integer>{2}));
-    std::filesystem::remove_all(folder);
 
     qlCards game;  // the game's own catalogue: 110 cards of 29 buildings
     game.Reset();

@@ -1,25 +1,20 @@
 #include "support/TableHelpers.h"
 
 #include <algorithm>
-#include <map>
+#include <iterator>
 
 #include "cards/Catalogue.h"
 
 namespace testing_support {
 
 CardRef MakeCard(const std::string& name) {
-    static const std::map<std::string, CatalogueRecord> catalogue = [] {
-        std::map<std::string, CatalogueRecord> byName;
-        for (const CatalogueRecord& record : ReadCatalogueFile(CatalogueFile())) {
-            byName.emplace(record.name, record);
-        }
-        return byName;
-    }();
-    const auto it = catalogue.find(name);
+    static const std::vector<CatalogueRecord> catalogue = ReadCatalogueFile(CatalogueFile());
+    const auto it = std::find_if(catalogue.begin(), catalogue.end(),
+                                 [&name](const CatalogueRecord& r) { return r.name == name; });
     if (it == catalogue.end()) {
         return std::make_shared<qlCard>(1, 0, name, "", 1);
     }
-    const CatalogueRecord& r = it->second;
+    const CatalogueRecord& r = *it;
     return std::make_shared<qlCard>(r.cost, r.victoryPoints, r.name, r.description, r.type);
 }
 
@@ -33,17 +28,15 @@ DeckRef MakeDeck(const std::vector<std::string>& names) {
 
 std::vector<std::string> Names(const qlCards& cards) {
     std::vector<std::string> names;
-    for (const CardRef& card : cards) {
-        names.push_back(card->BuildingName());
-    }
+    std::transform(cards.begin(), cards.end(), std::back_inserter(names),
+                   [](const CardRef& card) { return card->BuildingName(); });
     return names;
 }
 
 std::vector<const qlCard*> Ids(const qlCards& cards) {
     std::vector<const qlCard*> ids;
-    for (const CardRef& card : cards) {
-        ids.push_back(card.get());
-    }
+    std::transform(cards.begin(), cards.end(), std::back_inserter(ids),
+                   [](const CardRef& card) { return card.get(); });
     return ids;
 }
 
