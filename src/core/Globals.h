@@ -15,9 +15,6 @@ inline void SetNumberOfPlayers(Integer value) {
 inline Integer HumanSeat() {
     return CurrentGameContext().HumanSeat;
 }
-inline void SetHumanSeat(Integer value) {
-    CurrentGameContext().HumanSeat = value;
-}
 inline Integer BuildingsLeft() {
     return CurrentGameContext().BuildingsLeft;
 }

@@ -26,9 +26,7 @@ class qlCardHolder : public QWidget {
     void HighlightCard(const CardRef& card);
     // Keeps only the cards `player` may build now with `goodsUsed` goods spent.
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed);
-    int NumberOfRows() const { return mRows; }
     void SetNumberOfRows(int rows);
-    bool EnableCheck() const { return mEnableCheck; }
     void SetEnableCheck(bool on);
     DeckRef SelectedCards() const;
     DeckRef DiscardedCards() const;

@@ -20,7 +20,6 @@ class qlCardImage : public QWidget {
     void SetHighlight(bool on);
     bool Checked() const { return mChecked; }
     void SetChecked(bool on);  // a checked image is framed
-    bool EnableCheck() const { return mEnableCheck; }
     void SetEnableCheck(bool on) { mEnableCheck = on; }
     // Follows the card's good.
     void RefreshGoodImage();
