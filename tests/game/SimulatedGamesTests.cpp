@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -80,6 +82,56 @@ TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
         game.PlayGame();
         EXPECT_EQ(gameLog.str(), Read(folder / "GameLog.txt")) << folder;
         EXPECT_EQ(log.str(), Read(folder / "Log.txt")) << folder;
+    }
+}
+
+// 64-bit FNV-1a of a text's bytes in 16 hex digits, as tests/game/record-digests.py writes it.
+std::string Digest(const std::string& text) {
+    std::uint64_t value = 0xCBF29CE484222325ULL;
+    for (const char c : text) {
+        value ^= static_cast<unsigned char>(c);
+        value *= 0x100000001B3ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(value));
+    return hex;
+}
+
+// Hundreds of seeded games of each size, recorded as one line per game of
+// `seed players gamelog-digest log-digest`; when a change to the play is meant, the files are
+// written anew with tests/game/record-digests.py.
+TEST(SeededGames, EveryRecordedGameWritesTheSameLogs) {
+    EXPECT_EQ(Digest(""), "cbf29ce484222325");
+    EXPECT_EQ(Digest("a"), "af63dc4c8601ec8c");
+    for (const int size : {2, 3, 4}) {
+        const std::filesystem::path file = std::filesystem::path(QUELLIN_GOLDEN_DIR) /
+                                           ("digests-" + std::to_string(size) + "-players.txt");
+        std::istringstream lines(Read(file));
+        std::string line;
+        int games = 0;
+        for (int number = 1; std::getline(lines, line); ++number) {
+            std::istringstream fields(line);
+            std::uint64_t seed = 0;
+            int players = 0;
+            std::string gameLogDigest;
+            std::string logDigest;
+            std::string rest;
+            if (!(fields >> seed >> players >> gameLogDigest >> logDigest) || fields >> rest ||
+                players != size) {
+                ADD_FAILURE() << file << " line " << number << ": bad record \"" << line << "\"";
+                continue;
+            }
+            HeadlessTable table;
+            qlGame game(table, static_cast<Integer>(players), 0, Random::SeededSource(seed));
+            std::ostringstream log;
+            std::ostringstream gameLog;
+            game.SetLogFiles(&log, &gameLog);
+            game.PlayGame();
+            EXPECT_EQ(Digest(gameLog.str()), gameLogDigest) << file << " line " << number;
+            EXPECT_EQ(Digest(log.str()), logDigest) << file << " line " << number;
+            ++games;
+        }
+        EXPECT_GE(games, 300) << file;
     }
 }
 
