@@ -122,19 +122,18 @@ void frmCardChooser::SetCaption(const std::string& caption) {
 
 void frmCardChooser::SetCards(const DeckRef& cards) {
     cardsChoice->SetCards(cards);
-    cardsChoice->SetEnableCheck(true);
-    FitToCards();
+    OfferChanged();
 }
 
 DeckRef frmCardChooser::AddCards(const DeckRef& cards) {
     cardsChoice->AddCards(cards);
-    FitToCards();
+    OfferChanged();
     return cards;
 }
 
 CardRef frmCardChooser::AddCard(const CardRef& card) {
     cardsChoice->AddCard(card);
-    FitToCards();
+    OfferChanged();
     return card;
 }
 
@@ -183,6 +182,12 @@ bool frmCardChooser::eventFilter(QObject* watched, QEvent* event) {
         lblHoverDesc->clear();
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// However the offer was filled, its cards can be checked from the first click on.
+void frmCardChooser::OfferChanged() {
+    cardsChoice->SetEnableCheck(true);
+    FitToCards();
 }
 
 // Wide enough for the offer in one row, up to ten cards; more then overlap.

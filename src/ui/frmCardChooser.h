@@ -60,6 +60,7 @@ class frmCardChooser : public QDialog, public CardChooser {
     void OnCardClicked(int count);
     void OnCardHovered(const CardRef& card, int index);
     void ShowStartImage();
+    void OfferChanged();
     void FitToCards();
 
     Integer mMin = 0;

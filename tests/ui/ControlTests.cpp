@@ -83,6 +83,9 @@ TEST(Chooser, EscapeAndTheCloseButtonDoNotAnswerAndBuildModeOffersWhatCanBeBuilt
     EXPECT_EQ(Names(*chooser.cardsChoice->Cards()), Strings{"Indigo Plant"});
     EXPECT_TRUE(chooser.cmdOK->isEnabled());
     EXPECT_EQ(chooser.txtSelectionsLeft->text(), "1");
+    Click(*chooser.cardsChoice, 0);  // an offer filled by adding takes the first click
+    EXPECT_EQ(Names(*chooser.SelectedCards()), Strings{"Indigo Plant"});
+    EXPECT_EQ(chooser.txtSelectionsLeft->text(), "0");
     chooser.show();
     QTest::keyClick(&chooser, Qt::Key_Escape);
     chooser.close();
