@@ -117,6 +117,7 @@ void qlCardImage::paintEvent(QPaintEvent*) {
     }
     if (hasFocus()) {
         painter.setPen(QPen(QColor("#1d5fd0"), 1, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);  // an outline only, whatever was filled before it
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }

@@ -169,6 +169,14 @@ TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
     EXPECT_TRUE(image.GoodShown());
     EXPECT_EQ(image.accessibleName(), "Sugar Mill");
     EXPECT_TRUE(image.toolTip().startsWith("Sugar Mill (production, cost 2, 1 victory points)"));
+    // With the focus on it, the card is still drawn, not covered by the good's fill.
+    row.resize(200, 214);
+    row.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&row));
+    image.setFocus();
+    ASSERT_TRUE(image.hasFocus());
+    const QImage focused = image.grab().toImage();
+    EXPECT_NE(focused.pixelColor(focused.rect().center()), QColor("#3b2a1a"));
 
     const CardRef unknown = testing_support::MakeCard("No Such Building");
     EXPECT_TRUE(CardPictures::Load(unknown->Picture()).isNull());
