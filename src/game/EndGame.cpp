@@ -62,6 +62,7 @@ qlPlayer& qlGame::GetWinner() const {
 }
 
 void qlGame::ShowFinalScores() {
+    ClearStatus();  // the last seat's prompt no longer applies
     const qlPlayer& winner = GetWinner();
     std::string text = "Player " + std::to_string(winner.PlayerNumber()) +
                        " wins: " + std::to_string(winner.Points()) + " points!\r\n\r\n\r\n" +

@@ -153,7 +153,10 @@ TEST_F(LastRole, TheGameEndsOnceEverySeatHasPerformedTheRoleThatFilledACity) {
     EXPECT_EQ(gameLines[1], "Player 1 Built: Trading Post");
     // Seat 2 still performs the role: its build, if any, is the last line.
     EXPECT_LE(gameLines.size(), 3u);
-    EXPECT_EQ(table.statuses.back(), "Robot 2, perform Builder role...");
+    // and once the scores are out, nobody is prompted any more.
+    ASSERT_GE(table.statuses.size(), 2u);
+    EXPECT_EQ(table.statuses.end()[-2], "Robot 2, perform Builder role...");
+    EXPECT_EQ(table.statuses.back(), "");
 
     const Integer humanPoints = game.Player(1).Points();
     const Integer robotPoints = game.Player(2).Points();

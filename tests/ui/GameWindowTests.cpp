@@ -166,6 +166,8 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().find("wins: "), 9u) << messages.back();
     EXPECT_FALSE(window.isVisible());
+    // Nobody is asked to act once the scores are out.
+    EXPECT_EQ(window.findChild<QLabel*>("lblMessage")->text().toStdString(), "");
 
     testing_support::ScriptedTable table;
     table.autoPlay = true;
