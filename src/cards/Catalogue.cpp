@@ -41,6 +41,15 @@ T ToWholeNumber(const std::string& key, const std::string& value, const Location
     return static_cast<T>(number);
 }
 
+// A count on a card (its cost, points or copies) is never below nought.
+Integer ToCount(const std::string& key, const std::string& value, const Location& at) {
+    const auto number = ToWholeNumber<Integer>(key, value, at);
+    if (number < 0) {
+        Fail(at, "the value \"" + value + "\" of \"" + key + "\" is negative");
+    }
+    return number;
+}
+
 void AddPending(const CatalogueRecord& working, std::vector<CatalogueRecord>& records) {
     if (working.number > 0) {
         records.push_back(working);
@@ -75,11 +84,11 @@ std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& 
         } else if (key == "Description") {
             working.description = value;
         } else if (key == "Cost") {
-            working.cost = ToWholeNumber<Integer>(key, value, at);
+            working.cost = ToCount(key, value, at);
         } else if (key == "VP") {
-            working.victoryPoints = ToWholeNumber<Integer>(key, value, at);
+            working.victoryPoints = ToCount(key, value, at);
         } else if (key == "Number") {
-            working.number = ToWholeNumber<Integer>(key, value, at);
+            working.number = ToCount(key, value, at);
         } else if (key == "Type") {
             working.type = ToWholeNumber<Long>(key, value, at);
         }

@@ -37,7 +37,7 @@ TEST(Catalogue, ValuesPersistFromRecordToRecordAndKeysAreExact) {
         "Cardname:None\nNumber:0\n"  // no copies: no card
         "Cardname:\nNumber:2\n"      // an empty name before the last: skipped
         "Cardname:Third\nDescription:Cut: here\nNumber:1\nType:0\n"
-        "Cardname:\nCost: -3 \nVP:+32767\nType:2147483647");  // no final line end
+        "Cardname:\nCost: 3 \nVP:+32767\nType:2147483647");  // no final line end
     const auto row = [](const CatalogueRecord& r) {
         return std::tuple(r.name, r.description, r.cost, r.victoryPoints, r.number, r.type);
     };
@@ -46,7 +46,7 @@ TEST(Catalogue, ValuesPersistFromRecordToRecordAndKeysAreExact) {
     EXPECT_EQ(row(records[1]), std::tuple("Second ", "Old text", 4, 2, 3, 1));
     EXPECT_EQ(row(records[2]), std::tuple("Third", "Cut", 4, 2, 1, 0));  // cut at the next ":"
     // An empty name counts as the last record; blanks and a sign around a number are fine.
-    EXPECT_EQ(row(records[3]), std::tuple("", "Cut", -3, 32767, 1, 2147483647));
+    EXPECT_EQ(row(records[3]), std::tuple("", "Cut", 3, 32767, 1, 2147483647));
 }
 
 TEST(Catalogue, BadValuesNameTheFileLineAndText) {
@@ -61,6 +61,11 @@ TEST(Catalogue, BadValuesNameTheFileLineAndText) {
     EXPECT_EQ(ErrorOf("Type:3000000000\n"),
               "test.txt, line 1: the value \"3000000000\" of \"Type\" lies outside -2147483648 "
               "to 2147483647");
+    for (const char* key : {"Cost", "VP", "Number"}) {
+        EXPECT_EQ(
+            ErrorOf(std::string("Cardname:A\n") + key + ": -1\n"),
+            std::string("test.txt, line 2: the value \" -1\" of \"") + key + "\" is negative");
+    }
     EXPECT_EQ(ErrorOf("Cardname:A\nNumber:0\n"), "test.txt: the catalogue holds no card");
     EXPECT_EQ(ErrorOf(""), "test.txt: the catalogue holds no card");
 }
