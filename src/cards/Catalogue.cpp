@@ -50,16 +50,35 @@ Integer ToCount(const std::string& key, const std::string& value, const Location
     return number;
 }
 
-void AddPending(const CatalogueRecord& working, std::vector<CatalogueRecord>& records) {
-    if (working.number > 0) {
-        records.push_back(working);
+// More cards than this in all cannot be a real catalogue; a game would only exhaust memory.
+constexpr long long kMostCards = 10000;
+
+// The records read so far and their cards in all, with the line that set the pending
+// record's number: a total over the limit names that line.
+struct Collected {
+    std::vector<CatalogueRecord> records;
+    long long cards = 0;
+    long numberLine = 0;
+};
+
+void AddPending(const CatalogueRecord& working, Collected& collected, const std::string& fileName) {
+    if (working.number <= 0) {
+        return;
     }
+    collected.cards += working.number;
+    if (collected.cards > kMostCards) {
+        Fail({fileName, collected.numberLine}, "the value \"" + std::to_string(working.number) +
+                                                   "\" of \"Number\" brings the cards to " +
+                                                   std::to_string(collected.cards) +
+                                                   ", more than " + std::to_string(kMostCards));
+    }
+    collected.records.push_back(working);
 }
 
 }  // namespace
 
 std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& fileName) {
-    std::vector<CatalogueRecord> records;
+    Collected collected;
     CatalogueRecord working;
     std::string line;
     Location at{fileName, 0};
@@ -73,12 +92,10 @@ std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& 
             continue;
         }
         const std::string key = line.substr(0, colon);
-        const auto valueEnd = line.find(':', colon + 1);
-        const std::string value =
-            line.substr(colon + 1, valueEnd == std::string::npos ? valueEnd : valueEnd - colon - 1);
+        const std::string value = line.substr(colon + 1);  // whole, further colons and all
         if (key == "Cardname") {
             if (!working.name.empty()) {
-                AddPending(working, records);
+                AddPending(working, collected, fileName);
             }
             working.name = value;
         } else if (key == "Description") {
@@ -89,15 +106,16 @@ std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& 
             working.victoryPoints = ToCount(key, value, at);
         } else if (key == "Number") {
             working.number = ToCount(key, value, at);
+            collected.numberLine = at.line;
         } else if (key == "Type") {
             working.type = ToWholeNumber<Long>(key, value, at);
         }
     }
-    AddPending(working, records);
-    if (records.empty()) {
+    AddPending(working, collected, fileName);
+    if (collected.records.empty()) {
         throw CatalogueError(fileName + ": the catalogue holds no card");
     }
-    return records;
+    return collected.records;
 }
 
 std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file) {

@@ -14,9 +14,9 @@ void WriteLine(std::ostream* log, const std::string& line) {
 
 }  // namespace
 
-void qlGame::EndGame() {
+void qlGame::EndGame(const std::string& preface) {
     WriteResultsLog();
-    ShowFinalScores();
+    ShowFinalScores(preface);
     ReleaseGame();
 }
 
@@ -61,10 +61,10 @@ qlPlayer& qlGame::GetWinner() const {
     return candidate ? *candidate : Player(1);
 }
 
-void qlGame::ShowFinalScores() {
+void qlGame::ShowFinalScores(const std::string& preface) {
     ClearStatus();  // the last seat's prompt no longer applies
     const qlPlayer& winner = GetWinner();
-    std::string text = "Player " + std::to_string(winner.PlayerNumber()) +
+    std::string text = preface + "Player " + std::to_string(winner.PlayerNumber()) +
                        " wins: " + std::to_string(winner.Points()) + " points!\r\n\r\n\r\n" +
                        "Here are the final scores:\r\n\r\n";
     qlPlayer* seat = &Player(1);

@@ -19,6 +19,7 @@ qlGame::qlGame(const qlGame& other, Table& table)
       mPerforming(other.mPerforming),
       mGameOver(other.mGameOver),
       mSeatsExist(other.mSeatsExist),
+      mPlayStarted(other.mPlayStarted),
       mCatalogueSize(other.mCatalogueSize),
       mCoveredCount(other.mCoveredCount),
       mRounds(other.mRounds),

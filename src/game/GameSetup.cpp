@@ -1,5 +1,6 @@
 // Setting up one game: the seats and their ring, the piles, the starting buildings and hands.
 
+#include <stdexcept>
 #include <string>
 
 #include "cards/Catalogue.h"
@@ -23,11 +24,25 @@ void qlGame::SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile) {
 }
 
 qlGame::Outcome qlGame::PlayGame() {
+    if (mPlayStarted) {
+        throw std::logic_error(
+            "qlGame::PlayGame: this game has been played already; "
+            "a new game needs a new qlGame");
+    }
+    mPlayStarted = true;
     GameContextScope scope(mContext);
     modGlobal::SetPauseLength(2000);
+    if (mRoundLimit == 0) {
+        mRoundLimit = kMostRounds;
+    }
     SetUpGame();
     DealStartingHands();
     PlayRounds();
+    if (!ExitRequested() && !mGameOver && mRounds >= mRoundLimit) {
+        EndGame("No city reached twelve buildings in " + std::to_string(mRounds) +
+                " rounds: the game ends here.\r\n\r\n");
+        return Outcome::RoundCapped;
+    }
     return FinishGame();
 }
 

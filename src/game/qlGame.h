@@ -24,7 +24,10 @@ class StrongPlayer;
 
 class qlGame {
   public:
-    enum class Outcome { Finished, Exited, Abandoned };
+    // RoundCapped: no city reached twelve buildings within kMostRounds rounds (a catalogue
+    // with which no seat can build); the game ended there with the scores so far.
+    enum class Outcome { Finished, Exited, Abandoned, RoundCapped };
+    static constexpr Long kMostRounds = 200;
 
     // A game for `numberOfPlayers` seats (2 to 4) with the human at `humanSeat` (1 to 4; a
     // seat outside the game leaves every seat to the computer), played at `table`.
@@ -42,7 +45,8 @@ class qlGame {
     void SetCatalogueFile(std::filesystem::path file) { mCatalogueFile = std::move(file); }
 
     // Plays the whole game: set-up, the rounds, and the end unless the player left. Throws
-    // CatalogueError at set-up for a catalogue the game cannot be played with.
+    // CatalogueError at set-up for a catalogue the game cannot be played with, and
+    // std::logic_error on a game that has been played (or copied from one) already.
     Outcome PlayGame();
     // Plays a copied game on from the role choice it was copied at, to its end.
     Outcome PlayOn();
@@ -60,8 +64,9 @@ class qlGame {
     // role choice the copy resumes at, or the building (by name, "" for none) the seat builds
     // at the build choice it resumes at.
     void ForceRole(int index) { mForcedRole = index; }
-    // Gives a copy up, without scores, once it would start round `rounds`: a look-ahead
-    // must not play on forever where no seat will build.
+    // Stops the game once it would start round `rounds`, as no game may play on forever where
+    // no seat can build: a copy played on gives up without scores, a game played whole ends
+    // with the scores so far (after kMostRounds rounds when no limit is set).
     void SetRoundLimit(Long rounds) { mRoundLimit = rounds; }
     void ForceBuild(std::string name) { mForcedBuild = std::move(name); }
     // Deals afresh everything `viewer` (a seat number) cannot see: the other hands, the draw
@@ -160,9 +165,9 @@ class qlGame {
     void CloseWhenEmpty(CardChooser& chooser) const;
 
     // The end of the game and the logs.
-    void EndGame();
+    void EndGame(const std::string& preface = {});
     void WriteResultsLog();
-    void ShowFinalScores();
+    void ShowFinalScores(const std::string& preface);
     void ReleaseGame();
     void WriteGameLog(const std::string& line);
     void LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered);
@@ -192,6 +197,7 @@ class qlGame {
     std::array<std::shared_ptr<StrongPlayer>, 4> mStrongPlayers;
     bool mGameOver = false;
     bool mSeatsExist = false;
+    bool mPlayStarted = false;
     Long mCatalogueSize = 0;
     Long mCoveredCount = 0;
     Long mRounds = 0;

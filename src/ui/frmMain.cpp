@@ -15,8 +15,8 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <exception>
 
-#include "cards/Catalogue.h"
 #include "cards/qlCards.h"
 #include "core/ProgramFolder.h"
 #include "game/StrongPlayer.h"
@@ -283,7 +283,9 @@ void frmMain::PlayGame() {
     mGameRunning = true;
     try {
         mGame->PlayGame();
-    } catch (const CatalogueError& error) {
+    } catch (const std::exception& error) {
+        // A bad catalogue or a fault in the game: the player is told, the logs written so far
+        // are kept, and the program ends with a failure status.
         QMessageBox::critical(this, "Quellin", QString::fromStdString(error.what()));
         mExitCode = 1;
     }

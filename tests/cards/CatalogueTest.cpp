@@ -44,9 +44,9 @@ TEST(Catalogue, ValuesPersistFromRecordToRecordAndKeysAreExact) {
     ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(row(records[0]), std::tuple("First", "Old text", 9, 2, 3, 1));
     EXPECT_EQ(row(records[1]), std::tuple("Second ", "Old text", 4, 2, 3, 1));
-    EXPECT_EQ(row(records[2]), std::tuple("Third", "Cut", 4, 2, 1, 0));  // cut at the next ":"
+    EXPECT_EQ(row(records[2]), std::tuple("Third", "Cut: here", 4, 2, 1, 0));  // kept whole
     // An empty name counts as the last record; blanks and a sign around a number are fine.
-    EXPECT_EQ(row(records[3]), std::tuple("", "Cut", 3, 32767, 1, 2147483647));
+    EXPECT_EQ(row(records[3]), std::tuple("", "Cut: here", 3, 32767, 1, 2147483647));
 }
 
 TEST(Catalogue, BadValuesNameTheFileLineAndText) {
@@ -66,6 +66,13 @@ TEST(Catalogue, BadValuesNameTheFileLineAndText) {
             ErrorOf(std::string("Cardname:A\n") + key + ": -1\n"),
             std::string("test.txt, line 2: the value \" -1\" of \"") + key + "\" is negative");
     }
+    EXPECT_EQ(ErrorOf("Cardname:A\nCost:1:2\n"),
+              "test.txt, line 2: the value \"1:2\" of \"Cost\" is not a whole number");
+    // Ten thousand cards in all are accepted; one more names the record's number line.
+    EXPECT_EQ(Read("Cardname:A\nNumber:6000\nCardname:B\nNumber:4000\n").size(), 2u);
+    EXPECT_EQ(ErrorOf("Cardname:A\nNumber:6000\nCardname:B\nNumber:4001\nVP:1\n"),
+              "test.txt, line 4: the value \"4001\" of \"Number\" brings the cards to 10001, "
+              "more than 10000");
     EXPECT_EQ(ErrorOf("Cardname:A\nNumber:0\n"), "test.txt: the catalogue holds no card");
     EXPECT_EQ(ErrorOf(""), "test.txt: the catalogue holds no card");
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,11 @@ TEST_P(RoundStructure, RolesGovernorsPrivilegeAndStageFollowTheRing) {
     EXPECT_EQ(LargestCity(game), 12);
     EXPECT_EQ(table.statuses.front(), "");
     EXPECT_EQ(std::count(table.shown.begin(), table.shown.end(), "Released"), 1);
+    // A played game is not set up again over its seats: a second play is refused whole.
+    const std::size_t logged = gameLog.str().size();
+    EXPECT_THROW(game.PlayGame(), std::logic_error);
+    EXPECT_EQ(gameLog.str().size(), logged);
+    EXPECT_EQ(LargestCity(game), 12);
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, RoundStructure, ::testing::Values(2, 3, 4));

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "ScriptedTable.h"
 #include "SimGame.h"
 #include "SimOptions.h"
 #include "game/HeadlessTable.h"
@@ -32,6 +33,46 @@ TEST(SimulatedGames, HundredsOfSeededGamesKeepEveryCardAndHandLimit) {
     }
 }
 
+TEST(SimulatedGames, WhereNoSeatCanBuildTheGameEndsAtTheRoundCapWithTheScoresSoFar) {
+    // Ten Indigo Plants and unaffordable Wells: no city can ever hold twelve buildings.
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / "quellin-unbuildable-catalogue.txt";
+    std::ofstream(file) << "Cardname:Indigo Plant\nCost:1\nVP:1\nNumber:10\nType:0\n"
+                           "Cardname:Well\nCost:99\nVP:1\nNumber:100\nType:1\n";
+    testing_support::ScriptedTable table;
+    qlGame game(table, 2, 0, Random::SeededSource(5));
+    game.SetCatalogueFile(file);
+    std::ostringstream log;
+    game.SetLogFiles(&log, nullptr);
+    EXPECT_EQ(game.PlayGame(), qlGame::Outcome::RoundCapped);
+    EXPECT_EQ(game.Rounds(), qlGame::kMostRounds);
+    ASSERT_GE(table.shown.size(), 2u);
+    EXPECT_EQ(table.shown.back(), "Released");
+    const std::string scores = table.shown[table.shown.size() - 2];
+    EXPECT_EQ(scores.rfind("Message 0 0: No city reached twelve buildings in 200 rounds: the game "
+                           "ends here.\r\n\r\nPlayer ",
+                           0),
+              0u)
+        << scores;
+    EXPECT_NE(scores.find("Here are the final scores:"), std::string::npos);
+    EXPECT_NE(log.str().find("  Points = "), std::string::npos);
+
+    SimOptions options;
+    options.players = 3;
+    options.games = 1;
+    options.seed = 40;
+    options.catalogue = file;
+    try {
+        PlaySimGame(options, 2);
+        ADD_FAILURE() << "the capped game counted as played";
+    } catch (const SimRoundCapped& capped) {
+        EXPECT_STREQ(capped.what(),
+                     "no city reached twelve buildings in 200 rounds (seed 40, game 2; replay "
+                     "with --seed 42 --games 1)");
+    }
+    std::filesystem::remove(file);
+}
+
 TEST(SimOptions, BadOptionsAreNamedInOneLine) {
     const auto error = [](std::vector<std::string> args) -> std::string {
         try {
@@ -43,8 +84,17 @@ TEST(SimOptions, BadOptionsAreNamedInOneLine) {
     };
     EXPECT_EQ(error({"--players", "5", "--games", "1", "--seed", "1"}),
               "--players: \"5\" is not a number from 2 to 4");
-    EXPECT_EQ(error({"--players", "2", "--games", "ten", "--seed", "1"}),
-              "--games: \"ten\" is not a number from 1 to 1000000000");
+    EXPECT_EQ(error({"--players", "2", "--games", "10000001", "--seed", "1"}),
+              "--games: \"10000001\" is not a number from 1 to 10000000");
+    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--players", "3"}),
+              "--players is given twice");
+    EXPECT_EQ(error({"--check", "--players", "2", "--games", "1", "--seed", "1", "--check"}),
+              "--check is given twice");
+    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--strong", "1,rotate"}),
+              "--strong: \"1,rotate\" names seats and rotate; give one of them");
+    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--strong", "1", "--strong",
+                     "rotate"}),
+              "--strong is given twice");
     EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "-1"}),
               "--seed: \"-1\" is not a number from 0 to 18446744073709551615");
     EXPECT_EQ(error({"--players", "2", "--games", "1"}), "missing --seed");
@@ -53,9 +103,9 @@ TEST(SimOptions, BadOptionsAreNamedInOneLine) {
     EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--logs"}),
               "--logs needs a value");
     const SimOptions options = ParseSimOptions(
-        {"--check", "--seed", "7", "--players", "3", "--games", "20", "--logs", "out"});
+        {"--check", "--seed", "7", "--players", "3", "--games", "10000000", "--logs", "out"});
     EXPECT_EQ(options.players, 3);
-    EXPECT_EQ(options.games, 20);
+    EXPECT_EQ(options.games, 10000000);
     EXPECT_EQ(options.seed, 7u);
     EXPECT_TRUE(options.check);
     EXPECT_EQ(options.logs, std::filesystem::path("out"));

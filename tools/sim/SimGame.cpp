@@ -21,12 +21,16 @@ std::uint64_t StrongSeed(std::uint64_t gameSeed, int seat) {
     return mix.NextBits();
 }
 
+// " (seed S, game n; replay with --seed S+n --games 1)"
+std::string GameNamed(std::uint64_t seed, long game) {
+    return " (seed " + std::to_string(seed) + ", game " + std::to_string(game) +
+           "; replay with --seed " + std::to_string(seed + static_cast<std::uint64_t>(game)) +
+           " --games 1)";
+}
+
 void Require(const std::string& problem, std::uint64_t seed, long game) {
     if (!problem.empty()) {
-        throw SimCheckFailure(problem + " (seed " + std::to_string(seed) + ", game " +
-                              std::to_string(game) + "; replay with --seed " +
-                              std::to_string(seed + static_cast<std::uint64_t>(game)) +
-                              " --games 1)");
+        throw SimCheckFailure(problem + GameNamed(seed, game));
     }
 }
 
@@ -67,7 +71,11 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
             Require(CheckHandLimits(g, g.Rounds() == 1), options.seed, n);
         });
     }
-    game.PlayGame();
+    if (game.PlayGame() == qlGame::Outcome::RoundCapped) {
+        throw SimRoundCapped("no city reached twelve buildings in " +
+                             std::to_string(game.Rounds()) + " rounds" +
+                             GameNamed(options.seed, n));
+    }
     const qlPlayer& winner = game.GetWinner();
     SimGameResult result;
     result.rounds = game.Rounds();

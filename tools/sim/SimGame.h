@@ -24,8 +24,13 @@ struct SimCheckFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A game that reached the round cap without a full city; the message names the game.
+struct SimRoundCapped : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 // Plays game n of a run: every seat a computer seat, game seed options.seed + n, logs into
 // options.logs/<n>/ when asked, and the invariants checked after every role when asked.
-// Strong seats think on `threads` worker threads. Throws SimCheckFailure, or
+// Strong seats think on `threads` worker threads. Throws SimCheckFailure, SimRoundCapped, or
 // std::invalid_argument when the logs cannot be written.
 SimGameResult PlaySimGame(const SimOptions& options, long n, int threads = 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 #include <stdexcept>
 
 const char* const kSimUsage =
@@ -43,11 +44,15 @@ std::vector<int> ParseSeats(const std::string& text) {
 
 SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     SimOptions options;
+    std::set<std::string> given;
     bool hasPlayers = false;
     bool hasGames = false;
     bool hasSeed = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
+        if (!given.insert(option).second) {
+            throw std::invalid_argument(option + " is given twice");
+        }
         if (option == "--check") {
             options.check = true;
             continue;
@@ -65,7 +70,7 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
             options.players = ParseNumber<int>(option, value, 2, 4);
             hasPlayers = true;
         } else if (option == "--games") {
-            options.games = ParseNumber<long>(option, value, 1, 1000000000L);
+            options.games = ParseNumber<long>(option, value, 1, 10000000L);
             hasGames = true;
         } else if (option == "--seed") {
             options.seed = ParseNumber<std::uint64_t>(option, value, 0, UINT64_MAX);
@@ -80,6 +85,9 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
             options.jobs = ParseNumber<int>(option, value, 1, 256);
         } else if (value == "rotate") {
             options.strongRotate = true;
+        } else if (value.find("rotate") != std::string::npos) {
+            throw std::invalid_argument("--strong: \"" + value +
+                                        "\" names seats and rotate; give one of them");
         } else {
             options.strongSeats = ParseSeats(value);
         }

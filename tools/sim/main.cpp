@@ -151,6 +151,9 @@ int main(int argc, char** argv) {
     } catch (const SimCheckFailure& violation) {
         std::cerr << "quellin-sim: check failed: " << violation.what() << "\n";
         return 1;
+    } catch (const SimRoundCapped& capped) {
+        std::cerr << "quellin-sim: " << capped.what() << "\n";
+        return 3;
     } catch (const std::exception& error) {
         std::cerr << "quellin-sim: " << error.what() << "\n";
         return 2;
