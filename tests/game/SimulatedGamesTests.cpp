@@ -117,6 +117,17 @@ std::string Read(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Plays one seeded game of computer seats and returns its GameLog.txt and Log.txt texts.
+std::pair<std::string, std::string> PlayedLogs(int players, std::uint64_t seed) {
+    HeadlessTable table;
+    qlGame game(table, static_cast<Integer>(players), 0, Random::SeededSource(seed));
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    game.PlayGame();
+    return {gameLog.str(), log.str()};
+}
+
 // Any change to how the game plays shows here; when the change is meant, the files are
 // written anew with `quellin-sim --players P --games 1 --seed S --logs DIR`.
 TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
@@ -124,14 +135,9 @@ TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
         const std::filesystem::path folder =
             std::filesystem::path(QUELLIN_GOLDEN_DIR) /
             (std::to_string(players) + "-players-seed-" + std::to_string(seed));
-        HeadlessTable table;
-        qlGame game(table, static_cast<Integer>(players), 0, Random::SeededSource(seed));
-        std::ostringstream log;
-        std::ostringstream gameLog;
-        game.SetLogFiles(&log, &gameLog);
-        game.PlayGame();
-        EXPECT_EQ(gameLog.str(), Read(folder / "GameLog.txt")) << folder;
-        EXPECT_EQ(log.str(), Read(folder / "Log.txt")) << folder;
+        const auto [gameLog, log] = PlayedLogs(players, seed);
+        EXPECT_EQ(gameLog, Read(folder / "GameLog.txt")) << folder;
+        EXPECT_EQ(log, Read(folder / "Log.txt")) << folder;
     }
 }
 
@@ -171,14 +177,9 @@ TEST(SeededGames, EveryRecordedGameWritesTheSameLogs) {
                 ADD_FAILURE() << file << " line " << number << ": bad record \"" << line << "\"";
                 continue;
             }
-            HeadlessTable table;
-            qlGame game(table, static_cast<Integer>(players), 0, Random::SeededSource(seed));
-            std::ostringstream log;
-            std::ostringstream gameLog;
-            game.SetLogFiles(&log, &gameLog);
-            game.PlayGame();
-            EXPECT_EQ(Digest(gameLog.str()), gameLogDigest) << file << " line " << number;
-            EXPECT_EQ(Digest(log.str()), logDigest) << file << " line " << number;
+            const auto [gameLog, log] = PlayedLogs(players, seed);
+            EXPECT_EQ(Digest(gameLog), gameLogDigest) << file << " line " << number;
+            EXPECT_EQ(Digest(log), logDigest) << file << " line " << number;
             ++games;
         }
         EXPECT_GE(games, 300) << file;
