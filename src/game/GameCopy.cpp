@@ -77,7 +77,8 @@ qlGame::qlGame(const qlGame& other, Table& table)
     FollowSeats();
 }
 
-void qlGame::RedealHidden(Integer viewer, Random::Generator& generator) {
+void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
+    Random::Generator generator(seed);
     std::vector<CardRef> pool;
     pool.reserve(static_cast<std::size_t>(mCatalogueSize));
     const auto gather = [&pool](const qlCards& cards) {
@@ -128,8 +129,5 @@ void qlGame::RedealHidden(Integer viewer, Random::Generator& generator) {
         mTradeTiles->ShuffleUnseen(static_cast<Integer>(std::min<Long>(mTilesTurned, 5)),
                                    generator);
     }
-}
-
-void qlGame::ReseedFuture(std::uint64_t seed) {
-    mContext.SeedSource = Random::SeededSource(seed);
+    mContext.SeedSource = Random::SeededSource(generator.NextBits());
 }

@@ -1,14 +1,14 @@
 #include "game/StrongPlayer.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <future>
+#include <numeric>
 #include <string>
 #include <thread>
 
 #include "cards/qlCard.h"
 #include "game/HeadlessTable.h"
+#include "game/WorkerPool.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -23,25 +23,35 @@ std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample) {
 // A copy still without a full city this many rounds on counts as neither won nor lost.
 constexpr Long kRoundsAhead = 40;
 
+// How many times `options` must be halved (rounding up) to leave one.
+int Halvings(int options) {
+    int rounds = 0;
+    for (int left = options; left > 1; left = (left + 1) / 2) {
+        ++rounds;
+    }
+    return rounds;
+}
+
 }  // namespace
 
-StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int playouts, int threads)
+StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int budget, int threads)
     : mSeat(seat),
       mGenerator(seed),
-      mPlayouts(std::max(1, playouts)),
-      mThreads(threads > 0 ? threads
-                           : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()))) {}
+      mBudget(std::max(1, budget)),
+      mPool(std::make_unique<WorkerPool>(
+          threads > 0 ? threads
+                      : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))) {}
+
+StrongPlayer::~StrongPlayer() = default;
 
 StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t sampleSeed,
-                                          const auto& force, int option) const {
+                                          const Force& force, int option) const {
     HeadlessTable table;
     qlGame copy(game, table);
     for (Integer n = 1; n <= 4; ++n) {
         copy.SetComputerSeat(n);
     }
-    Random::Generator generator(sampleSeed);
-    copy.RedealHidden(mSeat, generator);
-    copy.ReseedFuture(generator.NextBits());
+    copy.RedealHidden(mSeat, sampleSeed);
     force(copy, option);
     copy.SetRoundLimit(game.Rounds() + kRoundsAhead);
     if (copy.PlayOn() != qlGame::Outcome::Finished) {
@@ -57,51 +67,52 @@ StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t samp
     return {&copy.GetWinner() == &me ? 1 : 0, me.Points() - best};
 }
 
-template <typename Force>
-int StrongPlayer::BestOption(const qlGame& game, Table& table, int options, const Force& force) {
+StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int options,
+                                           const Force& force) {
     const auto start = std::chrono::steady_clock::now();
     const std::uint64_t decisionSeed = mGenerator.NextBits();
-    const int jobs = options * mPlayouts;
-    std::vector<Tally> tallies(static_cast<std::size_t>(jobs));
-    std::atomic<int> nextJob{0};
-    std::atomic<bool> stop{false};
-    const auto work = [&] {
-        for (int job; !stop && (job = nextJob++) < jobs;) {
-            // The same deals for every option: the options are compared on equal luck.
-            tallies[static_cast<std::size_t>(job)] =
-                PlayOut(game, SampleSeed(decisionSeed, job % mPlayouts), force, job / mPlayouts);
-        }
+    std::vector<int> alive(static_cast<std::size_t>(std::max(1, options)));
+    std::iota(alive.begin(), alive.end(), 0);
+    std::vector<Tally> totals(alive.size());
+    std::vector<long> played(alive.size(), 0);
+    const auto better = [&totals](int a, int b) {
+        const Tally& x = totals[static_cast<std::size_t>(a)];
+        const Tally& y = totals[static_cast<std::size_t>(b)];
+        return x.wins != y.wins ? x.wins > y.wins : x.margin > y.margin;
     };
-    std::vector<std::future<void>> workers;
-    for (int t = 0; t < std::min(mThreads, jobs); ++t) {
-        workers.push_back(std::async(std::launch::async, work));
-    }
-    for (std::future<void>& worker : workers) {
-        while (worker.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-            table.ProcessEvents();
-            if (table.ExitRequested()) {
-                stop = true;
-            }
+    const int rounds = Halvings(options);
+    int dealt = 0;
+    while (alive.size() > 1 && !table.ExitRequested()) {
+        const int each = std::max(1, mBudget / (static_cast<int>(alive.size()) * rounds));
+        std::vector<Tally> tallies(alive.size() * static_cast<std::size_t>(each));
+        // The same deals for every option left: the options are compared on equal luck.
+        mPool->Run(
+            static_cast<int>(tallies.size()),
+            [&](int job) {
+                tallies[static_cast<std::size_t>(job)] =
+                    PlayOut(game, SampleSeed(decisionSeed, dealt + job % each), force,
+                            alive[static_cast<std::size_t>(job / each)]);
+            },
+            [&table] {
+                table.ProcessEvents();
+                return !table.ExitRequested();
+            });
+        for (std::size_t job = 0; job < tallies.size(); ++job) {
+            const auto option =
+                static_cast<std::size_t>(alive[job / static_cast<std::size_t>(each)]);
+            totals[option].wins += tallies[job].wins;
+            totals[option].margin += tallies[job].margin;
+            played[option] += 1;
         }
+        dealt += each;
+        std::stable_sort(alive.begin(), alive.end(), better);
+        alive.resize((alive.size() + 1) / 2);
     }
-    int best = 0;
-    Tally bestTally{-1, 0};
-    for (int option = 0; option < options; ++option) {
-        Tally sum;
-        for (int k = 0; k < mPlayouts; ++k) {
-            const Tally& t = tallies[static_cast<std::size_t>(option * mPlayouts + k)];
-            sum.wins += t.wins;
-            sum.margin += t.margin;
-        }
-        if (sum.wins > bestTally.wins ||
-            (sum.wins == bestTally.wins && sum.margin > bestTally.margin)) {
-            best = option;
-            bestTally = sum;
-        }
-    }
+    const auto best = static_cast<std::size_t>(alive.front());
+    mLastVerdict = {alive.front(), totals[best].wins, played[best], totals[best].margin};
     mDecisionSeconds.push_back(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    return best;
+    return mLastVerdict;
 }
 
 int StrongPlayer::PickRole(const qlGame& game, Table& table) {
@@ -114,10 +125,10 @@ int StrongPlayer::PickRole(const qlGame& game, Table& table) {
     if (free.size() <= 1) {
         return free.empty() ? 0 : free.front();
     }
-    const int option = BestOption(
-        game, table, static_cast<int>(free.size()),
-        [&free](qlGame& copy, int o) { copy.ForceRole(free[static_cast<std::size_t>(o)]); });
-    return free[static_cast<std::size_t>(option)];
+    const Verdict verdict =
+        Decide(game, table, static_cast<int>(free.size()),
+               [&free](qlGame& copy, int o) { copy.ForceRole(free[static_cast<std::size_t>(o)]); });
+    return free[static_cast<std::size_t>(verdict.option)];
 }
 
 DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat,
@@ -136,12 +147,12 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
     if (choices.size() == 1) {
         return chosen;
     }
-    const int option =
-        BestOption(game, table, static_cast<int>(choices.size()), [&choices](qlGame& copy, int o) {
+    const Verdict verdict =
+        Decide(game, table, static_cast<int>(choices.size()), [&choices](qlGame& copy, int o) {
             const CardRef& card = choices[static_cast<std::size_t>(o)];
             copy.ForceBuild(card ? card->BuildingName() : "");
         });
-    if (const CardRef& card = choices[static_cast<std::size_t>(option)]) {
+    if (const CardRef& card = choices[static_cast<std::size_t>(verdict.option)]) {
         chosen->AddCard(card);
     }
     return chosen;

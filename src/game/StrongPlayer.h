@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "cards/CardRefs.h"
@@ -10,28 +12,51 @@
 class qlGame;
 class qlPlayer;
 class Table;
+class WorkerPool;
 
-// The strong computer player: at its role choice and at its build choice it plays every option
-// on in many copies of the game, everything it cannot see dealt afresh in each, every seat of
-// the copies playing by the standard rules, and takes the option that wins most often (the
-// better points margin breaking a tie). The number of copies is fixed, so a seeded game
-// repeats; its own generator keeps its thinking apart from the game's random sequence.
+// The strong computer player: at its role choice and at its build choice it plays the options
+// on in copies of the game, everything it cannot see dealt afresh in each, every seat of the
+// copies playing by the standard rules, and takes the option that wins most often (the better
+// points margin breaking a tie). Each decision spends a fixed number of copies by successive
+// halving: every option is tried on the same deals, the worse half dropped, and the survivors
+// tried further until one is left. The number of copies and the deals depend on nothing but
+// the seed, so a seeded game repeats however many threads think; its own generator keeps its
+// thinking apart from the game's random sequence.
 class StrongPlayer {
   public:
-    static constexpr int kDefaultPlayouts = 96;
+    // Copies played per decision: with two threads a decision takes well under a second.
+    static constexpr int kDefaultBudget = 512;
 
-    // For seat `seat`, seeded with `seed`; `playouts` copies per option, on up to `threads`
-    // worker threads (0: one per core).
-    StrongPlayer(Integer seat, std::uint64_t seed, int playouts = kDefaultPlayouts,
-                 int threads = 0);
+    // What a decision found: the option taken, the copies it won of those played with it, and
+    // its points over the best other seat summed over those copies.
+    struct Verdict {
+        int option = 0;
+        long wins = 0;
+        long games = 0;
+        long margin = 0;
+    };
+    // Sets the decision of one copy: `option` counts from 0.
+    using Force = std::function<void(qlGame& copy, int option)>;
 
-    // The role to choose (0 to 4) among the free ones of `game`, at its role choice. The table
-    // keeps running while the copies are played; once it asks to leave, thinking stops.
+    // For seat `seat`, seeded with `seed`; `budget` copies per decision, played on `threads`
+    // worker threads (0: one per core) that live as long as the player.
+    StrongPlayer(Integer seat, std::uint64_t seed, int budget = kDefaultBudget, int threads = 0);
+    StrongPlayer(const StrongPlayer&) = delete;
+    StrongPlayer& operator=(const StrongPlayer&) = delete;
+    ~StrongPlayer();
+
+    // The role to choose (0 to 4) among the free ones of `game`, at the seat's role choice.
+    // The table keeps running while the copies are played; once it asks to leave, thinking
+    // stops.
     int PickRole(const qlGame& game, Table& table);
     // The hand card to build (none for nothing) at the seat's build choice.
     DeckRef ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat, Integer savings);
+    // The best of `options` decisions the seat may take in `game`, `force` setting the
+    // decision in each copy. Rethrows whatever a copy threw.
+    Verdict Decide(const qlGame& game, Table& table, int options, const Force& force);
 
-    // Seconds taken by each decision so far.
+    // The last decision's verdict, and the seconds taken by each decision so far.
+    const Verdict& LastVerdict() const { return mLastVerdict; }
     const std::vector<double>& DecisionSeconds() const { return mDecisionSeconds; }
 
   private:
@@ -39,16 +64,13 @@ class StrongPlayer {
         long wins = 0;
         long margin = 0;
     };
-    // Plays `playouts` copies per option, `force(copy, option)` setting each copy's choice;
-    // returns the best option.
-    template <typename Force>
-    int BestOption(const qlGame& game, Table& table, int options, const Force& force);
-    Tally PlayOut(const qlGame& game, std::uint64_t sampleSeed, const auto& force,
+    Tally PlayOut(const qlGame& game, std::uint64_t sampleSeed, const Force& force,
                   int option) const;
 
     Integer mSeat;
     Random::Generator mGenerator;
-    int mPlayouts;
-    int mThreads;
+    int mBudget;
+    std::unique_ptr<WorkerPool> mPool;
+    Verdict mLastVerdict;
     std::vector<double> mDecisionSeconds;
 };

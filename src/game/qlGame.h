@@ -69,12 +69,11 @@ class qlGame {
     // with the scores so far (after kMostRounds rounds when no limit is set).
     void SetRoundLimit(Long rounds) { mRoundLimit = rounds; }
     void ForceBuild(std::string name) { mForcedBuild = std::move(name); }
-    // Deals afresh everything `viewer` (a seat number) cannot see: the other hands, the draw
-    // and discard piles, the goods on the buildings and the tiles not turned up yet, keeping
-    // every count the seat can see. Only for copies: the seat's thinking plays on these.
-    void RedealHidden(Integer viewer, Random::Generator& generator);
-    // Plays the copy on with new random draws from `seed`, unknown to any seat.
-    void ReseedFuture(std::uint64_t seed);
+    // Deals afresh from `seed` everything `viewer` (a seat number) cannot see: the other
+    // hands, the draw and discard piles, the goods on the buildings, the tiles not turned up
+    // yet and every random draw still to come, keeping every count the seat can see. Only for
+    // copies: the seat's thinking plays on these, and can never be given the real future.
+    void RedealHidden(Integer viewer, std::uint64_t seed);
 
     // Raised at every role choice, before the chooser picks: the moment a game may be copied.
     Event<const qlGame&> BeforeRoleChoice;

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "GameTestAccess.h"
@@ -28,10 +29,9 @@ TEST(StrongPlayer, DecidesAlikeWhenOnlyHiddenCardsDifferAndNeverChangesTheGame) 
         }
         HeadlessTable otherTable;
         qlGame other(g, otherTable);
-        Random::Generator shuffle(static_cast<std::uint64_t>(g.RolesChosen()));
-        other.RedealHidden(2, shuffle);
-        StrongPlayer seen(2, 7, 16, 2);
-        StrongPlayer redealt(2, 7, 16, 2);
+        other.RedealHidden(2, static_cast<std::uint64_t>(g.RolesChosen()));
+        StrongPlayer seen(2, 7, 64, 2);
+        StrongPlayer redealt(2, 7, 64, 2);
         EXPECT_EQ(seen.PickRole(g, table), redealt.PickRole(other, otherTable))
             << "round " << g.Rounds();
         ++compared;
@@ -50,6 +50,8 @@ TEST(StrongPlayer, DecidesAlikeWhenOnlyHiddenCardsDifferAndNeverChangesTheGame) 
 // Seat 2 holds eleven buildings and the lead, and one card in hand: a card short of building
 // its twelfth even with the privilege. The standard rules take the Councillor for seat 1's own
 // hand, which deals seat 2 the card it lacks; looking ahead sees that and takes another role.
+// The verdict is the same on one thread as on two, and spends the budget by halving the five
+// roles to three, two and one: 21, 35 and 53 copies for each finalist of 320.
 TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
     testing_support::ScriptedTable table;
     qlGame game(table, 2, 0, Random::SeededSource(12));
@@ -64,10 +66,44 @@ TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
     GameContextScope scope(GameTestAccess::Context(game));
     modGlobal::SetBuildingsLeft(1);
     const int standard = game.Player(1).AIPickRole(game.RolesFree());
-    StrongPlayer strong(1, 3, 64, 2);
+    StrongPlayer strong(1, 3, 320, 2);
     const int looked = strong.PickRole(game, table);
     EXPECT_EQ(standard, 0);
     EXPECT_NE(looked, 0);
+    EXPECT_EQ(strong.LastVerdict().option, looked);
+    EXPECT_EQ(strong.LastVerdict().games, 21 + 35 + 53);
+    EXPECT_NE(strong.LastVerdict().margin, 0);
+    StrongPlayer alone(1, 3, 320, 1);
+    EXPECT_EQ(alone.PickRole(game, table), looked);
+    EXPECT_EQ(alone.LastVerdict().wins, strong.LastVerdict().wins);
+    EXPECT_EQ(alone.LastVerdict().margin, strong.LastVerdict().margin);
+}
+
+// A copy that fails stops the decision and its fault reaches the deciding thread; the workers
+// stay ready for the next decision.
+TEST(StrongPlayer, PassesOnTheFaultOfACopyAndDecidesOnAfterIt) {
+    testing_support::ScriptedTable table;
+    qlGame game(table, 3, 0, Random::SeededSource(5));
+    GameTestAccess::SetUp(game);
+    GameTestAccess::OpenRound(game, 1);
+    StrongPlayer strong(1, 9, 40, 2);
+    const StrongPlayer::Force failing = [](qlGame& copy, int option) {
+        if (option == 2) {
+            throw std::runtime_error("copy failed");
+        }
+        copy.ForceRole(option);
+    };
+    try {
+        strong.Decide(game, table, 3, failing);
+        ADD_FAILURE() << "the failing copy was not reported";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "copy failed");
+    }
+    const StrongPlayer::Verdict verdict =
+        strong.Decide(game, table, 2, [](qlGame& copy, int option) { copy.ForceRole(option + 3); });
+    EXPECT_EQ(verdict.games, 20);
+    EXPECT_LE(verdict.wins, 20);
+    EXPECT_EQ(strong.DecisionSeconds().size(), 1u);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     for (const int seat : options.StrongSeatsOf(n)) {
         strong.push_back(std::make_shared<StrongPlayer>(
             static_cast<Integer>(seat), StrongSeed(gameSeed, seat),
-            options.playouts > 0 ? options.playouts : StrongPlayer::kDefaultPlayouts, threads));
+            options.playouts > 0 ? options.playouts : StrongPlayer::kDefaultBudget, threads));
         game.SetStrongPlayer(static_cast<Integer>(seat), strong.back());
     }
     std::optional<GameLogs> logs;

@@ -16,7 +16,7 @@ struct SimOptions {
     bool check = false;
     std::vector<int> strongSeats;  // seats played by the strong player
     bool strongRotate = false;     // one strong seat, seat (n mod players) + 1 in game n
-    int playouts = 0;              // copies per option of a strong decision; 0 the default
+    int playouts = 0;              // copies per strong decision; 0 the default
     int jobs = 1;                  // games played at once
 
     // The strong seats of game n.
