@@ -1,29 +1,95 @@
-// Quellin: the start dialog, then one game at the table.
+// Quellin: the command line, the start dialog, then one game at the table.
 
 #include <QApplication>
 #include <QFont>
+#include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStandardPaths>
+#include <iostream>
+#include <stdexcept>
 
+#include "AppOptions.h"
+#include "LogPlace.h"
+#include "core/DataFolder.h"
 #include "ui/frmMain.h"
 #include "ui/frmStart.h"
 
+namespace {
+
+void Preselect(frmStart& start, const AppOptions& options) {
+    if (options.players) {
+        start.optPlayers[static_cast<std::size_t>(*options.players - 2)]->setChecked(true);
+    }
+    if (options.seat) {
+        start.optSeating[static_cast<std::size_t>(*options.seat - 1)]->setChecked(true);
+    }
+    if (options.strong) {
+        (*options.strong ? start.optStrong : start.optStandard)->setChecked(true);
+    }
+}
+
+// A fault the player must read before the program goes on or ends: on the terminal and in a
+// message box, since a game started from the menu has no terminal.
+void Tell(QMessageBox::Icon icon, const std::string& text) {
+    std::cerr << "quellin: " << text << "\n";
+    QMessageBox box(icon, "Quellin", QString::fromStdString(text));
+    box.exec();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    AppOptions options;
+    try {
+        options = ParseAppOptions(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "quellin: " << error.what() << " (quellin --help lists the options)\n";
+        return 2;
+    }
+    if (options.help || options.version) {
+        std::cout << (options.help ? kAppHelp : "quellin " QUELLIN_VERSION "\n");
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quellin");
     QApplication::setFont(QFont("DejaVu Sans", 10));
+    std::filesystem::path dataFolder;
+    try {
+        dataFolder = DataFolder();
+    } catch (const std::runtime_error& error) {
+        Tell(QMessageBox::Critical, error.what());
+        return 1;
+    }
     frmStart start;
-    if (start.exec() != QDialog::Accepted) {
+    Preselect(start, options);
+    if (!options.start && start.exec() != QDialog::Accepted) {
         return 0;  // closed without a game
     }
-    frmMain::Options options;
-    options.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
-    options.humanSeat = static_cast<Integer>(start.HumanSeat());
-    options.strongComputers = start.StrongComputers();
-    frmMain table(options);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        table.setGeometry(screen->availableGeometry());
+    // A game without a given seed takes one from the clock once, so that it can be replayed.
+    const std::uint64_t seed = options.seed.value_or(Random::TimeOfDaySource()());
+    frmMain::Options table;
+    table.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
+    table.humanSeat = static_cast<Integer>(start.HumanSeat());
+    table.strongComputers = start.StrongComputers();
+    table.seedSource = Random::SeededSource(seed);
+    const std::string userFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    const LogPlace logs = PlaceLogs({dataFolder, userFolder},
+                                    std::to_string(seed) + "\n" +
+                                        ReplayCommand(seed, start.NumberOfPlayers(),
+                                                      start.HumanSeat(), start.StrongComputers()) +
+                                        "\n");
+    if (!logs.folder) {
+        Tell(QMessageBox::Warning, logs.notice);
     }
-    table.showMaximized();
+    table.logFolder = logs.folder;
+    frmMain window(table);
+    window.setWindowTitle(QString("Quellin - seed %1").arg(seed));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.setGeometry(screen->availableGeometry());
+    }
+    window.showMaximized();
     app.exec();
-    return table.ExitCode();
+    return window.ExitCode();
 }

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <limits>
 
-#include "core/ProgramFolder.h"
+#include "core/DataFolder.h"
 
 namespace {
 
@@ -127,5 +127,5 @@ std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file
 }
 
 std::filesystem::path CatalogueFile() {
-    return ProgramFolder() / "scripts" / "DeckInfo.txt";
+    return DataFolder() / "scripts" / "DeckInfo.txt";
 }

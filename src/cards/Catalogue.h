@@ -34,5 +34,5 @@ std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& 
 // Opens and reads a catalogue file; a missing file is a CatalogueError naming the full path.
 std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file);
 
-// Where the game's catalogue lives: scripts/DeckInfo.txt in the program folder.
+// Where the game's catalogue lives: scripts/DeckInfo.txt in the data folder (see DataFolder).
 std::filesystem::path CatalogueFile();

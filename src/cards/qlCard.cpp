@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/ProgramFolder.h"
+#include "core/DataFolder.h"
 
 qlCard::qlCard(Integer cost, Integer victoryPoints, std::string buildingName,
                std::string description, Long buildingType)
@@ -57,5 +57,5 @@ std::filesystem::path qlCard::PicturePath(const char* size) const {
     if (mBuildingName.find_first_not_of(' ') == std::string::npos) {
         return {};
     }
-    return ProgramFolder() / "Images" / size / (mBuildingName + ".BMP");
+    return DataFolder() / "Images" / size / (mBuildingName + ".BMP");
 }

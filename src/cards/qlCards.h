@@ -26,7 +26,7 @@ class qlCards {
     void ClearDeck();
     void Shuffle();
 
-    // Drops every card and loads the catalogue of the program folder, then shuffles. Throws
+    // Drops every card and loads the catalogue of the data folder, then shuffles. Throws
     // CatalogueError, leaving the deck as it was, when the catalogue is missing or unusable.
     void Reset();
     // The same from any catalogue file.

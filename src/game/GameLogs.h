@@ -8,6 +8,7 @@
 // "GameLog.txt" with the role choices and builds. A log that cannot be created is left out and
 // the game runs without it.
 struct GameLogs {
+    GameLogs() = default;  // no logs
     explicit GameLogs(const std::filesystem::path& folder);
 
     std::unique_ptr<std::ofstream> LogFile;

@@ -41,7 +41,7 @@ class qlGame {
 
     // The logs the game writes to; either may be nothing, and then that log is skipped.
     void SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile);
-    // Reads the catalogue from this file instead of the program folder's.
+    // Reads the catalogue from this file instead of the data folder's.
     void SetCatalogueFile(std::filesystem::path file) { mCatalogueFile = std::move(file); }
 
     // Plays the whole game: set-up, the rounds, and the end unless the player left. Throws

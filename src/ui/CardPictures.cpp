@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "cards/qlCard.h"
-#include "core/ProgramFolder.h"
+#include "core/DataFolder.h"
 
 namespace CardPictures {
 namespace {
@@ -55,7 +55,7 @@ QPixmap Large(const qlCard& card) {
 }
 
 QPixmap Role(int index) {
-    return Load(ProgramFolder() / "Images" / "Roles" / ("Role_" + std::to_string(index) + ".bmp"));
+    return Load(DataFolder() / "Images" / "Roles" / ("Role_" + std::to_string(index) + ".bmp"));
 }
 
 QString Describe(const qlCard& card) {

@@ -18,7 +18,6 @@
 #include <exception>
 
 #include "cards/qlCards.h"
-#include "core/ProgramFolder.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
@@ -67,7 +66,7 @@ QLineEdit* CountBox(QWidget* parent) {
 frmMain::frmMain(Options options, QWidget* parent)
     : QWidget(parent),
       mOptions(std::move(options)),
-      mLogs(mOptions.logFolder.empty() ? ProgramFolder() : mOptions.logFolder) {
+      mLogs(mOptions.logFolder ? GameLogs(*mOptions.logFolder) : GameLogs()) {
     setWindowTitle("Quellin");
     setMinimumSize(1180, 720);
     frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of

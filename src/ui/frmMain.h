@@ -33,8 +33,8 @@ class frmMain : public QWidget, public Table {
         Integer humanSeat = 2;
         bool strongComputers = false;
         Random::SeedSource seedSource = Random::TimeOfDaySource();
-        std::optional<Long> pauseLength;  // a computer pause of this length instead
-        std::filesystem::path logFolder;  // the program folder when empty
+        std::optional<Long> pauseLength;                 // a computer pause of this length instead
+        std::optional<std::filesystem::path> logFolder;  // no logs are kept when absent
     };
 
     explicit frmMain(Options options, QWidget* parent = nullptr);

@@ -5,7 +5,7 @@
 
 #include "cards/qlCard.h"
 #include "cards/qlTradeTiles.h"
-#include "core/ProgramFolder.h"
+#include "core/DataFolder.h"
 #include "support/TableHelpers.h"
 
 using testing_support::MakeCard;
@@ -23,8 +23,8 @@ TEST(Card, TradeWorthGoodEventsAndPicturesFollowTheBuilding) {
     smelter->SetGoodPresent(nullptr);
     EXPECT_EQ(seen, (std::vector<CardRef>{smelter, nullptr}));
     smelter->SetBuildingName("Well");
-    EXPECT_EQ(smelter->Picture(), ProgramFolder() / "Images" / "Small" / "Well.BMP");
-    EXPECT_EQ(smelter->BigPict(), ProgramFolder() / "Images" / "Large" / "Well.BMP");
+    EXPECT_EQ(smelter->Picture(), DataFolder() / "Images" / "Small" / "Well.BMP");
+    EXPECT_EQ(smelter->BigPict(), DataFolder() / "Images" / "Large" / "Well.BMP");
     smelter->SetBuildingName("   ");
     EXPECT_TRUE(smelter->Picture().empty() && smelter->BigPict().empty());
 }

@@ -17,6 +17,7 @@
 #include "SimGame.h"
 #include "SimOptions.h"
 #include "cards/Catalogue.h"
+#include "core/DataFolder.h"
 
 namespace {
 
@@ -142,6 +143,14 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         std::cerr << "quellin-sim: " << error.what() << " (" << kSimUsage << ")\n";
         return 2;
+    }
+    if (!options.catalogue) {
+        try {
+            DataFolder();
+        } catch (const std::exception& error) {
+            std::cerr << "quellin-sim: " << error.what() << "\n";
+            return 1;
+        }
     }
     const Clock::time_point start = Clock::now();
     try {

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+#include "AppOptions.h"
+#include "LogPlace.h"
+#include "core/DataFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Refusal(const std::vector<std::string>& args) {
+    try {
+        ParseAppOptions(args);
+    } catch (const std::invalid_argument& e) {
+        return e.what();
+    }
+    return "accepted";
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
+
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A fresh, empty folder of the test's own under the temporary folder.
+fs::path FreshFolder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / ("quellin-app-tests-" + name);
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+}  // namespace
+
+TEST(AppOptions, ChoicesArePreselectedAndEveryBadOptionIsNamedInOneLine) {
+    const AppOptions none = ParseAppOptions({});
+    EXPECT_FALSE(none.seed || none.players || none.seat || none.strong);
+    EXPECT_FALSE(none.start || none.help || none.version);
+
+    // The replay command of a game reads back as that game's choices.
+    std::vector<std::string> args = Words(ReplayCommand(18446744073709551615u, 3, 3, true));
+    ASSERT_EQ(args.front(), "quellin");
+    args.erase(args.begin());
+    const AppOptions game = ParseAppOptions(args);
+    EXPECT_EQ(game.seed, 18446744073709551615u);
+    EXPECT_EQ(game.players, 3);
+    EXPECT_EQ(game.seat, 3);
+    EXPECT_EQ(game.strong, true);
+    EXPECT_EQ(ParseAppOptions({"--computer", "standard", "--start"}).strong, false);
+    const AppOptions flags = ParseAppOptions({"--version", "--help", "--start"});
+    EXPECT_TRUE(flags.version && flags.help && flags.start);
+
+    EXPECT_EQ(Refusal({"--seed", "x1"}),
+              "--seed: \"x1\" is not a number from 0 to 18446744073709551615");
+    EXPECT_EQ(Refusal({"--players", "1"}), "--players: \"1\" is not a number from 2 to 4");
+    EXPECT_EQ(Refusal({"--seat", "5"}), "--seat: \"5\" is not a number from 1 to 4");
+    EXPECT_EQ(Refusal({"--players", "2", "--seat", "3"}),
+              "--seat: seat 3 is not in a game of 2 players");
+    EXPECT_EQ(Refusal({"--computer", "weak"}),
+              "--computer: \"weak\" is neither standard nor strong");
+    EXPECT_EQ(Refusal({"--seat", "1", "--seat", "1"}), "--seat is given twice");
+    EXPECT_EQ(Refusal({"--fullscreen"}), "unknown option \"--fullscreen\"");
+    EXPECT_EQ(Refusal({"--players"}), "--players needs a value");
+}
+
+TEST(DataFolder, TheProgramsFolderComesFirstThenShareThenTheXdgFolders) {
+    const fs::path bin = "/opt/q/bin";
+    using Paths = std::vector<fs::path>;
+    EXPECT_EQ(DataFolderCandidates(bin, "/home/u/data", "/a:relative::/b/", "/home/u"),
+              (Paths{"/opt/q/bin", "/opt/q/share/quellin", "/home/u/data/quellin", "/a/quellin",
+                     "/b/quellin"}));
+    // Unset, empty or relative values take the defaults.
+    const Paths defaults{"/opt/q/bin", "/opt/q/share/quellin", "/home/u/.local/share/quellin",
+                         "/usr/local/share/quellin", "/usr/share/quellin"};
+    EXPECT_EQ(DataFolderCandidates(bin, nullptr, nullptr, "/home/u"), defaults);
+    EXPECT_EQ(DataFolderCandidates(bin, "", "", "/home/u"), defaults);
+    EXPECT_EQ(DataFolderCandidates(bin, "data", "share", "/home/u"), defaults);
+    EXPECT_EQ(DataFolderCandidates(bin, nullptr, nullptr, nullptr).size(), 4u);
+
+    // The first folder that holds the catalogue wins; an Images folder alone does not count.
+    const fs::path root = FreshFolder("search");
+    const Paths candidates{root / "bin", root / "share" / "quellin", root / "user" / "quellin"};
+    EXPECT_FALSE(FindDataFolder(candidates));
+    EXPECT_EQ(DataNotFoundMessage(candidates),
+              "The card catalogue scripts/DeckInfo.txt was not found in " + candidates[0].string() +
+                  ", " + candidates[1].string() + ", " + candidates[2].string());
+    fs::create_directories(candidates[0] / "Images");
+    for (const fs::path& folder : {candidates[2], candidates[1]}) {
+        fs::create_directories(folder / "scripts");
+        std::ofstream(folder / "scripts" / "DeckInfo.txt") << "Cardname:Well\n";
+        EXPECT_EQ(FindDataFolder(candidates), folder);
+    }
+    fs::create_directories(candidates[0] / "scripts" / "DeckInfo.txt");  // a folder, not a file
+    EXPECT_EQ(FindDataFolder(candidates), candidates[1]);
+    fs::remove_all(root);
+}
+
+TEST(LogPlace, LogsGoToTheFirstFolderThatTakesTheSeedFileOrNowhereWithAReason) {
+    const fs::path root = FreshFolder("logs");
+    const fs::path blocked = root / "file";  // a file: no folder can be made below it
+    std::ofstream(blocked) << "x";
+    const fs::path user = root / "user" / "Quellin";
+
+    const LogPlace beside = PlaceLogs({root, user}, "7\nquellin --seed 7\n");
+    EXPECT_EQ(beside.folder, root);
+    EXPECT_EQ(ReadFile(root / "Seed.txt"), "7\nquellin --seed 7\n");
+    EXPECT_FALSE(fs::exists(user));
+
+    const LogPlace fallback = PlaceLogs({blocked / "data", user}, "8\n");
+    EXPECT_EQ(fallback.folder, user);  // created on the way
+    EXPECT_EQ(ReadFile(user / "Seed.txt"), "8\n");
+    EXPECT_TRUE(fallback.notice.empty());
+
+    const LogPlace none = PlaceLogs({blocked / "data", blocked / "user"}, "9\n");
+    EXPECT_FALSE(none.folder);
+    EXPECT_EQ(none.notice.rfind(
+                  "No log is being kept for this game (" + (blocked / "data").string() + ": ", 0),
+              0u);
+    EXPECT_NE(none.notice.find("; " + (blocked / "user").string() + ": "), std::string::npos);
+    fs::remove_all(root);
+}
