@@ -13,6 +13,7 @@
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
 #include "ui/CardPictures.h"
+#include "ui/InputGuard.h"
 #include "ui/Twips.h"
 #include "ui/qlCardHolder.h"
 #include "ui/qlCardImage.h"
@@ -82,6 +83,7 @@ frmCardChooser::frmCardChooser(QWidget* parent) : QDialog(parent) {
     SetMinAmt(0);
     SetMaxAmt(0);
     ShowStartImage();
+    mGuard = new InputGuard(*this);
 }
 
 void frmCardChooser::SetMinAmt(Integer amount) {
@@ -217,6 +219,7 @@ void frmCardChooser::HideDetails() {
 
 void frmCardChooser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    mGuard->Start();
     const bool empty = cardsChoice->Cards()->Count() < 1;
     if ((empty && mAutoClose == 1) || (!empty && mAutoClose == 2)) {
         tmrCloseMe->start();

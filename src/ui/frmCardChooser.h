@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QTimer;
 class QWidget;
+class InputGuard;
 class qlCardHolder;
 
 // The card question: the offered cards, OK once enough are checked, the cards that may still
@@ -70,6 +71,7 @@ class frmCardChooser : public QDialog, public CardChooser {
     int mHovered = -1;
     bool mConfirmed = false;
     QWidget* mDetails = nullptr;
+    InputGuard* mGuard = nullptr;
 };
 
 // Places a chooser over the main window for the seat area `seatIndex`, as the settings say,

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "ui/CardPictures.h"
+#include "ui/InputGuard.h"
 
 frmShowMessage::frmShowMessage(QWidget* parent) : QDialog(parent) {
     setModal(true);
@@ -34,6 +35,7 @@ frmShowMessage::frmShowMessage(QWidget* parent) : QDialog(parent) {
     });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     SetInformational(false);
+    mGuard = new InputGuard(*this);
 }
 
 void frmShowMessage::SetTimeDelay(int halfSeconds) {
@@ -56,6 +58,7 @@ void frmShowMessage::SetInformational(bool informational) {
 
 void frmShowMessage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    mGuard->Start();
     if (mAutoClose) {
         tmrCloseMe->start();
     }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class InputGuard;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -30,6 +31,7 @@ class frmShowMessage : public QDialog {
 
   private:
     bool mAutoClose = false;
+    InputGuard* mGuard = nullptr;
 };
 
 // Shows a message modally over `parent` and returns once it is closed. With "Status Messages"

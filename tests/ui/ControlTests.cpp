@@ -16,6 +16,7 @@
 #include "cards/qlCards.h"
 #include "support/TableHelpers.h"
 #include "ui/CardPictures.h"
+#include "ui/InputGuard.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmPauser.h"
 #include "ui/frmShowMessage.h"
@@ -92,6 +93,48 @@ TEST(Chooser, EscapeAndTheCloseButtonDoNotAnswerAndBuildModeOffersWhatCanBeBuilt
     EXPECT_TRUE(chooser.isVisible());
     QTest::keyClick(chooser.cmdOK, Qt::Key_Return);
     EXPECT_FALSE(chooser.isVisible());
+}
+
+// Holds the windows' clock still for one test; the test moves it on by hand.
+struct PinnedClock {
+    qint64 now = 5000;
+    PinnedClock() {
+        InputGuard::SetClock([this] { return now; });
+    }
+    ~PinnedClock() { InputGuard::SetClock(TickingClock()); }
+
+    // Everywhere else each reading is a second on, so no test waits out the quiet moment.
+    static InputGuard::Clock TickingClock() {
+        return [ticks = qint64{0}]() mutable { return ticks += 1000; };
+    }
+};
+
+TEST(Chooser, ANewQuestionOrMessageIgnoresClicksAndEnterForAMoment) {
+    PinnedClock clock;
+    frmCardChooser chooser;
+    chooser.SetMaxAmt(1);
+    chooser.SetCards(MakeDeck({"Well", "Hero"}));
+    chooser.show();
+    clock.now += InputGuard::kQuietMs - 1;
+    Click(*chooser.cardsChoice, 0);
+    QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
+    QTest::keyClick(chooser.cmdOK, Qt::Key_Return);
+    EXPECT_TRUE(chooser.isVisible());
+    EXPECT_TRUE(chooser.SelectedCards()->Empty());
+    clock.now += 1;
+    Click(*chooser.cardsChoice, 0);
+    EXPECT_EQ(Names(*chooser.SelectedCards()), Strings{"Well"});
+    QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
+    EXPECT_FALSE(chooser.isVisible());
+
+    frmShowMessage message;
+    message.show();
+    QTest::keyClick(message.cmdOK, Qt::Key_Enter);
+    QTest::mouseClick(message.cmdOK, Qt::LeftButton);
+    EXPECT_TRUE(message.isVisible());
+    clock.now += InputGuard::kQuietMs;
+    QTest::keyClick(message.cmdOK, Qt::Key_Return);
+    EXPECT_FALSE(message.isVisible());
 }
 
 TEST(Chooser, AutoCloseWaitsForItsModeAndTheMinimum) {
@@ -222,6 +265,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication app(argc, argv);
+    InputGuard::SetClock(PinnedClock::TickingClock());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
