@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
-          libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth)
+          libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth librsvg2-bin
+          desktop-file-utils appstream dpkg-dev)
 
 install_missing() {
   local missing=()

@@ -12,6 +12,7 @@
 #include "AppOptions.h"
 #include "LogPlace.h"
 #include "core/DataFolder.h"
+#include "core/ProgramFolder.h"
 #include "ui/frmMain.h"
 #include "ui/frmStart.h"
 
@@ -75,11 +76,17 @@ int main(int argc, char** argv) {
     table.seedSource = Random::SeededSource(seed);
     const std::string userFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    const LogPlace logs = PlaceLogs({dataFolder, userFolder},
-                                    std::to_string(seed) + "\n" +
-                                        ReplayCommand(seed, start.NumberOfPlayers(),
-                                                      start.HumanSeat(), start.StrongComputers()) +
-                                        "\n");
+    // Logs stay beside data that sits beside the program (a build folder or an unpacked copy);
+    // an installed data folder belongs to the package manager, even for a user who may write it.
+    std::vector<std::filesystem::path> logFolders{userFolder};
+    if (dataFolder == ProgramFolder()) {
+        logFolders.insert(logFolders.begin(), dataFolder);
+    }
+    const LogPlace logs =
+        PlaceLogs(logFolders, std::to_string(seed) + "\n" +
+                                  ReplayCommand(seed, start.NumberOfPlayers(), start.HumanSeat(),
+                                                start.StrongComputers()) +
+                                  "\n");
     if (!logs.folder) {
         Tell(QMessageBox::Warning, logs.notice);
     }
