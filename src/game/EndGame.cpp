@@ -50,7 +50,7 @@ qlPlayer& qlGame::GetWinner() const {
     qlPlayer* seat = &Player(1);
     do {
         const Integer seatPoints = seat->Points();
-        const Long seatTie = seat->CardsInHand()->Count() + seat->BuildingsWithGoods()->Count();
+        const Long seatTie = TieValue(*seat);
         if (seatPoints > points || (seatPoints == points && seatTie > tie)) {
             candidate = seat;
             points = seatPoints;
@@ -59,6 +59,10 @@ qlPlayer& qlGame::GetWinner() const {
         seat = seat->NextPlayer();
     } while (seat != &Player(1));
     return candidate ? *candidate : Player(1);
+}
+
+Long qlGame::TieValue(const qlPlayer& seat) {
+    return seat.CardsInHand()->Count() + seat.BuildingsWithGoods()->Count();
 }
 
 void qlGame::ShowFinalScores(const std::string& preface) {

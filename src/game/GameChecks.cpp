@@ -71,3 +71,31 @@ std::string CheckHandLimits(const qlGame& game, bool firstRound) {
     }
     return "";
 }
+
+std::string CheckScoreBreakdowns(const qlGame& game) {
+    for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
+        const qlPlayer& seat = game.Player(n);
+        const ScoreBreakdown parts = seat.PointsBreakdown();
+        int printed = 0;
+        for (const CardRef& building : *seat.BuiltCards()) {
+            printed += building->VictoryPoints();
+        }
+        std::string problem;
+        if (parts.Total() != seat.Points()) {
+            problem = "add up to " + std::to_string(parts.Total()) + ", not to its " +
+                      std::to_string(seat.Points()) + " points";
+        } else if (parts.buildings != printed || parts.chapel != seat.ChapelPoints()) {
+            problem = "give its buildings " + std::to_string(parts.buildings) + " and its chapel " +
+                      std::to_string(parts.chapel) + " points";
+        }
+        for (const ScoreBreakdown::Bonus& bonus : parts.bonuses) {
+            if (problem.empty() && !seat.HasBuiltCard(bonus.building)) {
+                problem = "name a bonus of the " + bonus.building + ", which it has not built";
+            }
+        }
+        if (!problem.empty()) {
+            return "player " + std::to_string(n) + "'s points part by part " + problem;
+        }
+    }
+    return "";
+}

@@ -13,3 +13,7 @@ std::string CheckCardsConserved(const qlGame& game);
 
 // Every hand in play is within its limit (after the governor phases).
 std::string CheckHandLimits(const qlGame& game, bool firstRound);
+
+// Every seat's points part by part add up to its points: the printed points are its city's,
+// the chapel part its buried cards, and every bonus is named after a building of its city.
+std::string CheckScoreBreakdowns(const qlGame& game);

@@ -101,6 +101,8 @@ class qlGame {
     Long RolesChosen() const { return mRolesChosen; }
     // The winner by the rules of the final scores; never nothing once the seats exist.
     qlPlayer& GetWinner() const;
+    // What breaks a tie for the most points: cards in hand plus buildings holding a good.
+    static Long TieValue(const qlPlayer& seat);
 
   private:
     friend class GameTestAccess;

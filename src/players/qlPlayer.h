@@ -9,6 +9,7 @@
 #include "cards/qlCards.h"
 #include "core/Event.h"
 #include "core/Types.h"
+#include "players/ScoreBreakdown.h"
 
 // One seat at the table, human or computer: its hand, city, chapel, hand limit and per-round
 // flags, the values its buildings give, its points, and the computer seat's decisions.
@@ -37,6 +38,8 @@ class qlPlayer {
 
     // Victory points of the city and the chapel, computed afresh on every call.
     Integer Points() const;
+    // The same points part by part: printed points, chapel cards, each violet bonus.
+    ScoreBreakdown PointsBreakdown() const;
 
     // Discounts (0 to 3) and the highest cost the hand can pay, per kind of building.
     Integer ProductionBuildModifier() const;

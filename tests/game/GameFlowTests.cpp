@@ -15,6 +15,7 @@
 #include "ScriptedTable.h"
 #include "cards/Catalogue.h"
 #include "cards/qlCard.h"
+#include "game/ScoreDetails.h"
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
 
@@ -199,19 +200,30 @@ TEST_F(LastRole, LeavingAtTheRoleChoiceEndsWithoutScoresOrResults) {
     EXPECT_EQ(table.statuses.back(), "Human 1, select a role...");
 }
 
-TEST(Winner, TiesGoToCardsAndGoodsThenToTheFirstSeatAndNobodyMeansSeatOne) {
+TEST(Winner, TiesGoToCardsAndGoodsThenToTheFirstSeatAndTheDetailsSayWhy) {
     ScriptedTable table;
     qlGame game(table, 3, 1, Random::SeededSource(2));
     GameTestAccess::CreateSeats(game);
     EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);  // nobody beats the empty start
     GameTestAccess::SetUp(game);
     EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);  // equal points, cards and goods
+    EXPECT_EQ(TieBreakText(game),
+              "Player 1, Player 2 and Player 3 all scored 1 point.\n"
+              "Cards in hand plus goods break the tie: Player 1 has 0, Player 2 has 0, Player 3 "
+              "has 0.\nStill level, the tie goes to the seat first from seat 1: Player 1 wins.\n");
     GameTestAccess::Give(game, 3, "Well");
     EXPECT_EQ(game.GetWinner().PlayerNumber(), 3);
+    EXPECT_NE(TieBreakText(game).find("Player 3 has 1.\nPlayer 3 wins with the most.\n"),
+              std::string::npos);
     GameTestAccess::PutGood(game, 2, "Indigo Plant");
     EXPECT_EQ(game.GetWinner().PlayerNumber(), 2);  // first of two with one card or good
+    EXPECT_NE(TieBreakText(game).find("seat 1: Player 2 wins.\n"), std::string::npos);
     GameTestAccess::Build(game, 1, "Sugar Mill");
     EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);
+    EXPECT_EQ(ScoreDetails(game),
+              "Player 1 wins\n    2 buildings: 2\n    Total: 2\n\n"
+              "Player 2\n    1 building: 1\n    Total: 1\n\n"
+              "Player 3\n    1 building: 1\n    Total: 1\n\n");
 }
 
 TEST(SetUp, ACatalogueWithFewerIndigoPlantsThanSeatsIsAClearError) {

@@ -18,7 +18,7 @@
 
 namespace {
 
-TEST(SimulatedGames, HundredsOfSeededGamesKeepEveryCardAndHandLimit) {
+TEST(SimulatedGames, HundredsOfSeededGamesKeepEveryCardHandLimitAndScoreBreakdown) {
     for (const int players : {2, 3, 4}) {
         SimOptions options;
         options.players = players;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
@@ -15,7 +16,16 @@ Integer PointsOf(const std::string& city, const std::string& chapel = "") {
     while (!seat->CardsInHand()->Empty()) {
         seat->BuryCard(seat->CardsInHand()->Item(1));
     }
+    EXPECT_EQ(seat->PointsBreakdown().Total(), seat->Points()) << city;
     return seat->Points();
+}
+
+std::vector<std::string> LinesOf(const std::string& city, const std::string& chapel = "") {
+    auto seat = Seat(city, chapel);
+    while (!seat->CardsInHand()->Empty()) {
+        seat->BuryCard(seat->CardsInHand()->Item(1));
+    }
+    return seat->PointsBreakdown().Lines();
 }
 
 }  // namespace
@@ -40,4 +50,23 @@ TEST(Scoring, PointsChapelAndTheBonusBuildings) {
     auto seat = Seat("Triumphal Arch,Statue,Indigo Plant");  // a covered building counts no more
     seat->BuildOverCard(MakeCard("Well"), seat->BuiltCards()->Item(2));
     EXPECT_EQ(seat->Points(), 1 + 1);
+}
+
+TEST(Scoring, TheBreakdownNamesEachBonusBuildingAndWhatItCounted) {
+    using Lines = std::vector<std::string>;
+    // Printed 10; City Hall six violet, Guild Hall two production, the arch two monuments,
+    // three chapel cards: 29, and the Palace's quarter of it.
+    EXPECT_EQ(LinesOf("Palace,Triumphal Arch,Statue,Hero,City Hall,Guild Hall,Indigo Plant,"
+                      "Sugar Mill",
+                      "Well,Well,Well"),
+              (Lines{"8 buildings: 10", "Chapel, 3 cards: 3", "City Hall, 6 violet buildings: +6",
+                     "Guild Hall, 2 production buildings: +4", "Triumphal Arch, 2 monuments: +6",
+                     "Palace, a quarter of 29: +7", "Total: 36"}));
+    EXPECT_EQ(LinesOf("Indigo Plant", "Well"),
+              (Lines{"1 building: 1", "Chapel, 1 card: 1", "Total: 2"}));
+    EXPECT_EQ(LinesOf("Triumphal Arch,Victory Column"),
+              (Lines{"2 buildings: 4", "Triumphal Arch, 1 monument: +4", "Total: 8"}));
+    EXPECT_EQ(LinesOf("Guild Hall,Palace,Smithy"),
+              (Lines{"3 buildings: 1", "Guild Hall, 0 production buildings: +0",
+                     "Palace, a quarter of 1: +0", "Total: 1"}));
 }

@@ -65,8 +65,10 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     Subscription afterRole;
     Subscription afterGovernor;
     if (options.check) {
-        afterRole = game.RolePerformed.Subscribe(
-            [&](const qlGame& g) { Require(CheckCardsConserved(g), options.seed, n); });
+        afterRole = game.RolePerformed.Subscribe([&](const qlGame& g) {
+            Require(CheckCardsConserved(g), options.seed, n);
+            Require(CheckScoreBreakdowns(g), options.seed, n);
+        });
         afterGovernor = game.GovernorPhasesDone.Subscribe([&](const qlGame& g) {
             Require(CheckHandLimits(g, g.Rounds() == 1), options.seed, n);
         });
