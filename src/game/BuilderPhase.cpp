@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "cards/qlCard.h"
-#include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
 void qlGame::BuilderPhase() {
@@ -21,7 +20,7 @@ void qlGame::BuilderPhase() {
     const Integer goodsUsed = SpendGoodsAtBlackMarket(player);
     // A copy taken while the seat decides what to build finishes the build from here.
     mPendingBuild = PendingBuild{covered, goodsUsed};
-    const DeckRef choice = ChooseBuilding(player, Savings(*mPendingBuild));
+    const DeckRef choice = DeciderOf(player).Building(*this, player, Savings(*mPendingBuild));
     mPendingBuild.reset();
     FinishBuild(player, choice, covered, goodsUsed);
 }
@@ -33,7 +32,8 @@ Integer qlGame::Savings(const PendingBuild& build) {
 void qlGame::ResumeBuild() {
     const PendingBuild build = *std::exchange(mPendingBuild, std::nullopt);
     qlPlayer& player = *mCurrentPlayer;
-    FinishBuild(player, ChooseBuilding(player, Savings(build)), build.covered, build.goodsUsed);
+    FinishBuild(player, DeciderOf(player).Building(*this, player, Savings(build)), build.covered,
+                build.goodsUsed);
     mRoleChooser->SetGetsRoleBenefit(false);
 }
 
@@ -47,7 +47,8 @@ void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef&
     const Integer craneCredit = covered ? covered->Cost() : Integer{0};
     const int cost = std::max(0, player.GetBuildCost(*building) - goodsUsed - craneCredit);
     if (cost > 0) {
-        const DeckRef payment = ChoosePayment(player, static_cast<Integer>(cost));
+        const DeckRef payment =
+            DeciderOf(player).Payment(*this, player, static_cast<Integer>(cost));
         mDiscard->AddCards(payment);
         player.CardsInHand()->RemoveCards(payment);
     }
@@ -61,19 +62,7 @@ CardRef qlGame::ChooseBuildingToCover(qlPlayer& player) {
     if (!player.HasBuiltCard("Crane") || player.BuiltCards()->Count() < 2) {
         return nullptr;
     }
-    DeckRef selection;
-    if (player.IsHuman()) {
-        selection = Ask(0, [&player](CardChooser& chooser) {
-                        chooser.SetMinAmt(0);
-                        chooser.SetMaxAmt(1);
-                        chooser.SetCaption("Use crane to build over building?");
-                        chooser.SetStartImage(1);
-                        chooser.SetCards(player.CopyOfBuiltCards());
-                        chooser.RemoveCrane();
-                    })->SelectedCards();
-    } else {
-        selection = player.AIUseCrane();
-    }
+    const DeckRef selection = DeciderOf(player).CraneCover(*this, player);
     return selection->Count() == 1 ? selection->Item(1) : nullptr;
 }
 
@@ -82,18 +71,8 @@ Integer qlGame::SpendGoodsAtBlackMarket(qlPlayer& player) {
     if (!player.HasBuiltCard("Black Market") || withGoods < 1) {
         return 0;
     }
-    DeckRef selection;
-    if (player.IsHuman()) {
-        selection = Ask(0, [&player, withGoods](CardChooser& chooser) {
-                        chooser.SetMinAmt(0);
-                        chooser.SetMaxAmt(static_cast<Integer>(std::min<Long>(withGoods, 2)));
-                        chooser.SetCaption("Select black market goods...");
-                        chooser.SetStartImage(1);
-                        chooser.SetCards(player.BuildingsWithGoods());
-                    })->SelectedCards();
-    } else {
-        selection = player.AIBlackMarket();
-    }
+    const DeckRef selection = DeciderOf(player).BlackMarketGoods(
+        *this, player, static_cast<Integer>(std::min<Long>(withGoods, 2)));
     Integer goodsUsed = 0;
     for (const CardRef& building : *selection) {
         ++goodsUsed;
@@ -101,47 +80,6 @@ Integer qlGame::SpendGoodsAtBlackMarket(qlPlayer& player) {
         building->SetGoodPresent(nullptr);
     }
     return goodsUsed;
-}
-
-DeckRef qlGame::ChooseBuilding(qlPlayer& player, Integer savings) {
-    if (mForcedBuild) {
-        const std::string name = *std::exchange(mForcedBuild, std::nullopt);
-        DeckRef choice = NewDeck();
-        if (const DeckRef named = player.CardsInHand()->GetCardsByName(name); !named->Empty()) {
-            choice->AddCard(named->Item(1));
-        }
-        return choice;
-    }
-    if (player.IsHuman()) {
-        return Ask(0,
-                   [this, &player, savings](CardChooser& chooser) {
-                       chooser.SetCaption("Select Card to Build...");
-                       chooser.SetStartImage(1);
-                       CloseWhenEmpty(chooser);
-                       chooser.AddCards(player.CardsInHand());
-                       chooser.EnableBuildMode(player, savings);
-                   })
-            ->SelectedCards();
-    }
-    if (const auto& strong = mStrongPlayers[player.PlayerNumber() - 1]) {
-        return strong->ChooseBuilding(*this, *mTable, player, savings);
-    }
-    return player.AIGetCardToBuild(savings);
-}
-
-DeckRef qlGame::ChoosePayment(qlPlayer& player, Integer cost) {
-    if (!player.IsHuman()) {
-        return player.AIGetBuildPaymentCards(cost);
-    }
-    return Ask(0,
-               [&player, cost](CardChooser& chooser) {
-                   chooser.SetMaxAmt(cost);
-                   chooser.SetMinAmt(cost);
-                   chooser.SetCaption("Select Cards to Discard...");
-                   chooser.SetStartImage(1);
-                   chooser.SetCards(player.CardsInHand());
-               })
-        ->SelectedCards();
 }
 
 void qlGame::Build(qlPlayer& player, const CardRef& building, const CardRef& covered) {

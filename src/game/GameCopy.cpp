@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cards/qlCard.h"
+#include "game/ForcedDecider.h"
 #include "game/qlGame.h"
 
 qlGame::qlGame(const qlGame& other, Table& table)
@@ -27,6 +28,7 @@ qlGame::qlGame(const qlGame& other, Table& table)
       mTilesTurned(other.mTilesTurned),
       mCatalogueFile(other.mCatalogueFile) {
     mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+    UseStandardDeciders();
     if (!other.mSeatsExist) {
         return;
     }
@@ -75,6 +77,16 @@ qlGame::qlGame(const qlGame& other, Table& table)
             PendingBuild{covered ? counterpart(covered) : nullptr, other.mPendingBuild->goodsUsed};
     }
     FollowSeats();
+}
+
+void qlGame::ForceRole(int index) {
+    SetDecider(mRoleChooser->PlayerNumber(),
+               std::make_unique<ForcedDecider>(ForcedDecider::Role(index)));
+}
+
+void qlGame::ForceBuild(std::string name) {
+    SetDecider(mCurrentPlayer->PlayerNumber(),
+               std::make_unique<ForcedDecider>(ForcedDecider::Build(std::move(name))));
 }
 
 void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {

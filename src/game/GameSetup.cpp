@@ -5,6 +5,8 @@
 
 #include "cards/Catalogue.h"
 #include "core/Globals.h"
+#include "game/HumanDecider.h"
+#include "game/StandardDecider.h"
 #include "game/qlGame.h"
 
 qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
@@ -14,6 +16,12 @@ qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
     mContext.HumanSeat = humanSeat;
     mContext.SeedSource = std::move(seedSource);
     mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+    UseStandardDeciders();
+    if (humanSeat >= 1 && humanSeat <= 4) {
+        auto human = std::make_unique<HumanDecider>(table);
+        mHuman = human.get();
+        mDeciders[static_cast<std::size_t>(humanSeat - 1)] = std::move(human);
+    }
 }
 
 qlGame::~qlGame() = default;
@@ -158,8 +166,19 @@ void qlGame::SetComputerSeat(Integer seatNumber) {
     if (mSeatsExist) {
         Player(seatNumber).SetIsHuman(false);
     }
+    SetDecider(seatNumber, std::make_unique<StandardDecider>());
 }
 
-void qlGame::SetStrongPlayer(Integer seatNumber, std::shared_ptr<StrongPlayer> player) {
-    mStrongPlayers[static_cast<std::size_t>(seatNumber - 1)] = std::move(player);
+void qlGame::SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider) {
+    std::unique_ptr<SeatDecider>& seat = mDeciders[static_cast<std::size_t>(seatNumber - 1)];
+    if (seat.get() == mHuman) {
+        mHuman = nullptr;
+    }
+    seat = std::move(decider);
+}
+
+void qlGame::UseStandardDeciders() {
+    for (std::unique_ptr<SeatDecider>& decider : mDeciders) {
+        decider = std::make_unique<StandardDecider>();
+    }
 }

@@ -35,9 +35,7 @@ void qlGame::ProspectorPhase() {
     qlPlayer& player = *mCurrentPlayer;
     if (player.GetsRoleBenefit()) {
         player.CardsInHand()->AddCards(mReserve->Deal(player.LibraryActive() ? 2 : 1));
-        if (!player.IsHuman()) {
-            player.Pause();
-        }
+        DeciderOf(player).PauseAfterMove(player);
     }
     if (player.HasBuiltCard("Gold Mine")) {
         WorkGoldMine(player);
@@ -47,45 +45,40 @@ void qlGame::ProspectorPhase() {
 void qlGame::WorkGoldMine(qlPlayer& player) {
     const DeckRef mine = mReserve->Deal(4);
     const bool gold = AllDifferentCosts(*mine);
-    DeckRef taken = NewDeck();
-    if (!player.IsHuman() && gold) {
-        taken = player.AIPickGoldMineCard(mine);
-    }
-    const std::string number = std::to_string(player.PlayerNumber());
-    const std::unique_ptr<CardChooser> chooser = Ask(0, [&](CardChooser& c) {
-        c.SetCards(mine);
-        const bool humanChooses = player.IsHuman() && gold;
-        if (humanChooses) {
-            c.SetMinAmt(1);
-            c.SetMaxAmt(1);
-            c.SetCaption("Select card from Gold Mine...");
-        } else {
-            c.SetMinAmt(0);
-            c.SetMaxAmt(0);
-            c.SetCardsActive(false);
-            if (player.IsHuman()) {
-                c.SetCaption("Sorry!  No gold found today.  Press OK.");
-            } else if (gold) {
-                c.SetCaption("Player " + number + " found gold!  Press OK.");
-            } else {
-                c.SetCaption("Player " + number + ", no gold found today.  Press OK.");
-            }
-        }
-        c.SetStartImage(4);
-        if (!humanChooses && mTable->GoldMineViews()) {
-            c.SetAutoClose(2);
-            c.SetTimeDelay(static_cast<Integer>(2 * mTable->Delay()));
-        }
-        if (!player.IsHuman() && gold && !taken->Empty()) {
-            c.HighlightCard(taken->Item(1));
-        }
-    });
-    if (player.IsHuman()) {
-        taken = chooser->SelectedCards();
+    const DeckRef taken = gold ? DeciderOf(player).GoldMineCard(*this, player, mine) : NewDeck();
+    // The human is shown every mine; the one that found gold for the human was the question.
+    if (!player.IsHuman() || !gold) {
+        ShowGoldMine(player, mine, gold, taken);
     }
     if (!taken->Empty()) {
         player.CardsInHand()->AddCards(taken);
     }
     mDiscard->AddCards(mine);
     mDiscard->RemoveCards(taken);
+}
+
+void qlGame::ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold,
+                          const DeckRef& taken) {
+    const std::string number = std::to_string(player.PlayerNumber());
+    mTable->Ask(0, [&](CardChooser& c) {
+        c.SetCards(mine);
+        c.SetMinAmt(0);
+        c.SetMaxAmt(0);
+        c.SetCardsActive(false);
+        if (player.IsHuman()) {
+            c.SetCaption("Sorry!  No gold found today.  Press OK.");
+        } else if (gold) {
+            c.SetCaption("Player " + number + " found gold!  Press OK.");
+        } else {
+            c.SetCaption("Player " + number + ", no gold found today.  Press OK.");
+        }
+        c.SetStartImage(4);
+        if (mTable->GoldMineViews()) {
+            c.SetAutoClose(2);
+            c.SetTimeDelay(static_cast<Integer>(2 * mTable->Delay()));
+        }
+        if (gold && !taken->Empty()) {
+            c.HighlightCard(taken->Item(1));
+        }
+    });
 }

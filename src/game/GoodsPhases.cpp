@@ -11,28 +11,10 @@ constexpr std::array<const char*, 5> kGoodNames{"Indigo Plant", "Sugar Mill", "T
 
 }  // namespace
 
-// The human's choice of up to `goods` buildings among `offer`, for the producer and the trader.
-DeckRef qlGame::AskForBuildings(int seatIndex, Integer goods, const char* caption, Integer picture,
-                                const DeckRef& offer) {
-    return Ask(seatIndex,
-               [&](CardChooser& chooser) {
-                   chooser.SetMinAmt(0);
-                   chooser.SetMaxAmt(goods);
-                   chooser.SetCaption(caption);
-                   chooser.SetStartImage(picture);
-                   CloseWhenEmpty(chooser);
-                   chooser.SetCards(offer);
-               })
-        ->SelectedCards();
-}
-
 void qlGame::ProducerPhase() {
     qlPlayer& player = *mCurrentPlayer;
     const Integer goods = player.ProducingPower(player.GetsRoleBenefit(), player.LibraryActive());
-    const DeckRef chosen = player.IsHuman()
-                               ? AskForBuildings(0, goods, "Select buildings to produce goods...",
-                                                 3, player.OpenProductionBuildings())
-                               : player.AIChooseProductionGoods(goods);
+    const DeckRef chosen = DeciderOf(player).ProductionGoods(*this, player, goods);
     for (const CardRef& building : *chosen) {
         // When both piles are dry the building stays without a good.
         const DeckRef good = mReserve->Deal(1);
@@ -48,10 +30,7 @@ void qlGame::ProducerPhase() {
 void qlGame::TraderPhase() {
     qlPlayer& player = *mCurrentPlayer;
     const Integer goods = player.TradingPower(player.GetsRoleBenefit(), player.LibraryActive());
-    const DeckRef chosen = player.IsHuman()
-                               ? AskForBuildings(1, goods, "Select buildings to trade goods...", 5,
-                                                 player.BuildingsWithGoods())
-                               : player.AIChooseTradingGoods(goods);
+    const DeckRef chosen = DeciderOf(player).TradingGoods(*this, player, goods);
     int total = 0;
     for (const CardRef& building : *chosen) {
         total += GoodValue(building->BuildingName());

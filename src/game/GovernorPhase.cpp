@@ -18,22 +18,11 @@ void qlGame::BuryInChapel(qlPlayer& player) {
     if (!player.HasBuiltCard("Chapel") || player.CardsInHand()->Empty()) {
         return;
     }
-    DeckRef chapel;
-    if (player.IsHuman()) {
-        chapel = Ask(0, [&player](CardChooser& chooser) {
-                     chooser.SetMinAmt(0);
-                     chooser.SetMaxAmt(1);
-                     chooser.SetCaption("Select card to bury under chapel...");
-                     chooser.SetStartImage(0);
-                     chooser.SetCards(player.CardsInHand());
-                 })->SelectedCards();
-    } else {
-        chapel = player.AIPickChapelCard();
-        if (chapel->Count() >= 1) {
-            mTable->ShowMessage(1, 0,
-                                "Player " + std::to_string(player.PlayerNumber()) +
-                                    " placed a card under the chapel");
-        }
+    const DeckRef chapel = DeciderOf(player).ChapelCard(*this, player);
+    if (!player.IsHuman() && chapel->Count() >= 1) {
+        mTable->ShowMessage(
+            1, 0,
+            "Player " + std::to_string(player.PlayerNumber()) + " placed a card under the chapel");
     }
     if (chapel->Count() == 1) {
         player.BuryCard(chapel->Item(1));
@@ -46,17 +35,5 @@ void qlGame::CutHandToLimit(qlPlayer& player, bool firstRound) {
     if (player.CardsInHand()->Count() <= limit) {
         return;
     }
-    if (player.IsHuman()) {
-        const std::unique_ptr<CardChooser> chooser = Ask(0, [&](CardChooser& c) {
-            c.SetMinAmt(limit);
-            c.SetMaxAmt(limit);
-            c.SetCaption("Select cards you wish to keep...");
-            c.SetStartImage(0);
-            c.SetCards(player.CardsInHand());
-        });
-        player.SetCardsInHand(chooser->SelectedCards());
-        mDiscard->AddCards(chooser->DiscardedCards());
-    } else {
-        mDiscard->AddCards(player.AIDiscardDownTo(limit));
-    }
+    mDiscard->AddCards(DeciderOf(player).KeepHandOf(*this, player, limit));
 }

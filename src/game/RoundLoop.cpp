@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/Globals.h"
-#include "game/StrongPlayer.h"
+#include "game/HumanDecider.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -112,28 +112,15 @@ void qlGame::StartRound() {
 
 void qlGame::ChooseRole() {
     mRoleChooser->SetGetsRoleBenefit(true);
-    if (mForcedRole) {
-        SelectRole(*std::exchange(mForcedRole, std::nullopt));
-    } else if (mRoleChooser->IsHuman()) {
-        mAwaitingHumanRole = true;
-        while (mCurrentRole.empty() && !ExitRequested()) {
-            mTable->WaitForEvents();
-        }
-        mAwaitingHumanRole = false;
-    } else if (const auto& strong = mStrongPlayers[mRoleChooser->PlayerNumber() - 1]) {
-        SelectRole(strong->PickRole(*this, *mTable));
-    } else {
-        SelectRole(mRoleChooser->AIPickRole(mRolesFree));
+    if (const int role = DeciderOf(*mRoleChooser).PickRole(*this, *mRoleChooser); role >= 0) {
+        SelectRole(role);
     }
 }
 
 void qlGame::cmdRoles_Click(int index) {
-    if (!mAwaitingHumanRole || !mCurrentRole.empty() || index < 0 || index > 4 ||
-        !mRolesFree[static_cast<std::size_t>(index)]) {
-        return;
+    if (mHuman) {
+        mHuman->PressRole(index);
     }
-    GameContextScope scope(mContext);
-    SelectRole(index);
 }
 
 // What a press of a role button does, for the human's click and the computer's choice alike.
@@ -187,19 +174,4 @@ void qlGame::ShowStatus(const std::string& text) {
 
 void qlGame::ClearStatus() {
     mTable->ShowStatus("");
-}
-
-std::unique_ptr<CardChooser> qlGame::Ask(int seatIndex,
-                                         const std::function<void(CardChooser&)>& fill) {
-    std::unique_ptr<CardChooser> chooser = mTable->NewChooser();
-    fill(*chooser);
-    mTable->ShowChooser(*chooser, seatIndex);
-    return chooser;
-}
-
-void qlGame::CloseWhenEmpty(CardChooser& chooser) const {
-    if (mTable->EmptySelectors()) {
-        chooser.SetAutoClose(1);
-        chooser.SetTimeDelay(mTable->Delay());
-    }
 }

@@ -123,6 +123,7 @@ int StrongPlayer::PickRole(const qlGame& game, Table& table) {
         }
     }
     if (free.size() <= 1) {
+        mLastVerdict = {};
         return free.empty() ? 0 : free.front();
     }
     const Verdict verdict =
@@ -145,6 +146,7 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
     }
     DeckRef chosen = NewDeck();
     if (choices.size() == 1) {
+        mLastVerdict = {};
         return chosen;
     }
     const Verdict verdict =

@@ -55,7 +55,8 @@ class StrongPlayer {
     // decision in each copy. Rethrows whatever a copy threw.
     Verdict Decide(const qlGame& game, Table& table, int options, const Force& force);
 
-    // The last decision's verdict, and the seconds taken by each decision so far.
+    // The last decision's verdict (no copies played when the seat had only one option), and
+    // the seconds taken by each decision so far.
     const Verdict& LastVerdict() const { return mLastVerdict; }
     const std::vector<double>& DecisionSeconds() const { return mDecisionSeconds; }
 

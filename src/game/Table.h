@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -59,4 +60,9 @@ class Table {
     virtual Integer Delay() const = 0;
     // True once the player has asked to leave the game (the Exit button).
     virtual bool ExitRequested() const = 0;
+
+    // A new card question filled by `fill`, shown for `seatIndex` and answered.
+    std::unique_ptr<CardChooser> Ask(int seatIndex, const std::function<void(CardChooser&)>& fill);
+    // With "Empty Selectors" checked, an empty question confirms itself after the delay.
+    void CloseWhenEmpty(CardChooser& chooser) const;
 };

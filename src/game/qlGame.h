@@ -14,13 +14,15 @@
 #include "core/Event.h"
 #include "core/GameContext.h"
 #include "core/Types.h"
+#include "game/SeatDecider.h"
 #include "game/Table.h"
 #include "players/qlPlayer.h"
 
 // One game from set-up to final scores: the seats, the piles, the tiles, whose turn it is, the
-// flags, the game-wide values and the random generator's state. A game can be copied whole at
-// any role choice and the copy played on at its own table, leaving the original untouched.
-class StrongPlayer;
+// flags, the game-wide values and the random generator's state. Every seat decides through its
+// own SeatDecider. A game can be copied whole at any role choice and the copy played on at its
+// own table, leaving the original untouched.
+class HumanDecider;
 
 class qlGame {
   public:
@@ -54,21 +56,22 @@ class qlGame {
     // The role button handler: the human's choice of role. A click at any other moment, or on
     // a role already taken, is ignored.
     void cmdRoles_Click(int index);
-    // Makes a seat (1 to 4) a computer seat: for copies played on without a human.
+    // Makes a seat (1 to 4) a computer seat playing by the standard rules: for copies played
+    // on without a human.
     void SetComputerSeat(Integer seatNumber);
-    // Lets a strong player decide for a computer seat (1 to 4); nothing gives it back to the
-    // standard rules. Copies play every seat by the standard rules.
-    void SetStrongPlayer(Integer seatNumber, std::shared_ptr<StrongPlayer> player);
+    // Lets `decider` decide for a seat (1 to 4) from now on. Every seat of a new game but the
+    // human's decides by the standard rules; every seat of a copy does.
+    void SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider);
 
     // For the look-ahead of a strong player, on a copy: the role the chooser takes at the
     // role choice the copy resumes at, or the building (by name, "" for none) the seat builds
     // at the build choice it resumes at.
-    void ForceRole(int index) { mForcedRole = index; }
+    void ForceRole(int index);
     // Stops the game once it would start round `rounds`, as no game may play on forever where
     // no seat can build: a copy played on gives up without scores, a game played whole ends
     // with the scores so far (after kMostRounds rounds when no limit is set).
     void SetRoundLimit(Long rounds) { mRoundLimit = rounds; }
-    void ForceBuild(std::string name) { mForcedBuild = std::move(name); }
+    void ForceBuild(std::string name);
     // Deals afresh from `seed` everything `viewer` (a seat number) cannot see: the other
     // hands, the draw and discard piles, the goods on the buildings, the tiles not turned up
     // yet and every random draw still to come, keeping every count the seat can see. Only for
@@ -142,28 +145,26 @@ class qlGame {
     void BuilderPhase();
     CardRef ChooseBuildingToCover(qlPlayer& player);
     Integer SpendGoodsAtBlackMarket(qlPlayer& player);
-    DeckRef ChooseBuilding(qlPlayer& player, Integer savings);
     static Integer Savings(const PendingBuild& build);
     void ResumeBuild();
     void FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,
                      Integer goodsUsed);
-    DeckRef ChoosePayment(qlPlayer& player, Integer cost);
     void Build(qlPlayer& player, const CardRef& building, const CardRef& covered);
     void DrawAfterBuilding(qlPlayer& player, const CardRef& building);
     void CouncillorPhase();
     void ProspectorPhase();
     void WorkGoldMine(qlPlayer& player);
+    void ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold, const DeckRef& taken);
     void ProducerPhase();
-    DeckRef AskForBuildings(int seatIndex, Integer goods, const char* caption, Integer picture,
-                            const DeckRef& offer);
     void TraderPhase();
     void DrawTradeTile();
     Integer GoodValue(const std::string& name) const;
 
-    // A new card question filled by `fill`, shown for `seatIndex` and answered.
-    std::unique_ptr<CardChooser> Ask(int seatIndex, const std::function<void(CardChooser&)>& fill);
-    // With "Empty Selectors" checked, an empty question confirms itself after the delay.
-    void CloseWhenEmpty(CardChooser& chooser) const;
+    // Who decides for `seat`; every seat of a copy decides by the standard rules.
+    SeatDecider& DeciderOf(const qlPlayer& seat) const {
+        return *mDeciders[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
+    }
+    void UseStandardDeciders();
 
     // The end of the game and the logs.
     void EndGame(const std::string& preface = {});
@@ -189,13 +190,11 @@ class qlGame {
     qlPlayer* mRoleChooser = nullptr;
     std::string mCurrentRole;
     std::array<bool, 5> mRolesFree{};
-    bool mAwaitingHumanRole = false;
     bool mRoundOpen = false;
     bool mPerforming = false;
     std::optional<PendingBuild> mPendingBuild;
-    std::optional<int> mForcedRole;
-    std::optional<std::string> mForcedBuild;
-    std::array<std::shared_ptr<StrongPlayer>, 4> mStrongPlayers;
+    std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
+    HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
     bool mGameOver = false;
     bool mSeatsExist = false;
     bool mPlayStarted = false;

@@ -18,6 +18,7 @@
 #include <exception>
 
 #include "cards/qlCards.h"
+#include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
@@ -275,7 +276,9 @@ void frmMain::PlayGame() {
         const std::uint64_t seed = source();
         for (Integer seat = 1; seat <= 4; ++seat) {
             if (seat != mOptions.humanSeat) {
-                mGame->SetStrongPlayer(seat, std::make_shared<StrongPlayer>(seat, seed + seat));
+                mStrongPlayers.push_back(std::make_unique<StrongPlayer>(seat, seed + seat));
+                mGame->SetDecider(seat,
+                                  std::make_unique<StrongDecider>(*mStrongPlayers.back(), *this));
             }
         }
     }

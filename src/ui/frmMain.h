@@ -20,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class qlCardHolder;
 class qlGame;
+class StrongPlayer;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
 // the trading-house prices, the pile counts, the status line and the settings. It hosts the
@@ -113,6 +114,8 @@ class frmMain : public QWidget, public Table {
     bool mGameRunning = false;
     int mExitCode = 0;
     GameLogs mLogs;
+    // The strong players thinking for computer seats, declared first to outlive the game.
+    std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;
     std::unique_ptr<qlGame> mGame;
     std::vector<Subscription> mSubscriptions;
 };

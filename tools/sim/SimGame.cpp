@@ -10,6 +10,7 @@
 #include "game/GameChecks.h"
 #include "game/GameLogs.h"
 #include "game/HeadlessTable.h"
+#include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
@@ -39,16 +40,17 @@ void Require(const std::string& problem, std::uint64_t seed, long game) {
 SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     HeadlessTable table;
     const std::uint64_t gameSeed = options.seed + static_cast<std::uint64_t>(n);
+    std::vector<std::unique_ptr<StrongPlayer>> strong;
     qlGame game(table, static_cast<Integer>(options.players), 0, Random::SeededSource(gameSeed));
     if (options.catalogue) {
         game.SetCatalogueFile(*options.catalogue);
     }
-    std::vector<std::shared_ptr<StrongPlayer>> strong;
     for (const int seat : options.StrongSeatsOf(n)) {
-        strong.push_back(std::make_shared<StrongPlayer>(
+        strong.push_back(std::make_unique<StrongPlayer>(
             static_cast<Integer>(seat), StrongSeed(gameSeed, seat),
             options.playouts > 0 ? options.playouts : StrongPlayer::kDefaultBudget, threads));
-        game.SetStrongPlayer(static_cast<Integer>(seat), strong.back());
+        game.SetDecider(static_cast<Integer>(seat),
+                        std::make_unique<StrongDecider>(*strong.back(), table));
     }
     std::optional<GameLogs> logs;
     if (options.logs) {

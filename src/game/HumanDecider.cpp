@@ -1,0 +1,174 @@
+#include "game/HumanDecider.h"
+
+#include <algorithm>
+
+#include "game/Table.h"
+#include "game/qlGame.h"
+
+void HumanDecider::PressRole(int index) {
+    if (!mRolesOpen || mPressed >= 0 || index < 0 || index > 4 ||
+        !(*mRolesOpen)[static_cast<std::size_t>(index)]) {
+        return;
+    }
+    mPressed = index;
+}
+
+int HumanDecider::PickRole(const qlGame& game, qlPlayer&) {
+    mRolesOpen = &game.RolesFree();
+    mPressed = -1;
+    while (mPressed < 0 && !mTable.ExitRequested()) {
+        mTable.WaitForEvents();
+    }
+    mRolesOpen = nullptr;
+    return mPressed;
+}
+
+DeckRef HumanDecider::ChapelCard(const qlGame&, qlPlayer& seat) {
+    return mTable
+        .Ask(0,
+             [&seat](CardChooser& chooser) {
+                 chooser.SetMinAmt(0);
+                 chooser.SetMaxAmt(1);
+                 chooser.SetCaption("Select card to bury under chapel...");
+                 chooser.SetStartImage(0);
+                 chooser.SetCards(seat.CardsInHand());
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit) {
+    const std::unique_ptr<CardChooser> chooser = mTable.Ask(0, [&](CardChooser& c) {
+        c.SetMinAmt(limit);
+        c.SetMaxAmt(limit);
+        c.SetCaption("Select cards you wish to keep...");
+        c.SetStartImage(0);
+        c.SetCards(seat.CardsInHand());
+    });
+    seat.SetCardsInHand(chooser->SelectedCards());
+    return chooser->DiscardedCards();
+}
+
+DeckRef HumanDecider::CraneCover(const qlGame&, qlPlayer& seat) {
+    return mTable
+        .Ask(0,
+             [&seat](CardChooser& chooser) {
+                 chooser.SetMinAmt(0);
+                 chooser.SetMaxAmt(1);
+                 chooser.SetCaption("Use crane to build over building?");
+                 chooser.SetStartImage(1);
+                 chooser.SetCards(seat.CopyOfBuiltCards());
+                 chooser.RemoveCrane();
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::BlackMarketGoods(const qlGame&, qlPlayer& seat, Integer most) {
+    return mTable
+        .Ask(0,
+             [&seat, most](CardChooser& chooser) {
+                 chooser.SetMinAmt(0);
+                 chooser.SetMaxAmt(most);
+                 chooser.SetCaption("Select black market goods...");
+                 chooser.SetStartImage(1);
+                 chooser.SetCards(seat.BuildingsWithGoods());
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::Building(const qlGame&, qlPlayer& seat, Integer savings) {
+    return mTable
+        .Ask(0,
+             [this, &seat, savings](CardChooser& chooser) {
+                 chooser.SetCaption("Select Card to Build...");
+                 chooser.SetStartImage(1);
+                 mTable.CloseWhenEmpty(chooser);
+                 chooser.AddCards(seat.CardsInHand());
+                 chooser.EnableBuildMode(seat, savings);
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::Payment(const qlGame&, qlPlayer& seat, Integer cost) {
+    return mTable
+        .Ask(0,
+             [&seat, cost](CardChooser& chooser) {
+                 chooser.SetMaxAmt(cost);
+                 chooser.SetMinAmt(cost);
+                 chooser.SetCaption("Select Cards to Discard...");
+                 chooser.SetStartImage(1);
+                 chooser.SetCards(seat.CardsInHand());
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::CouncilKeep(const qlGame&, qlPlayer& seat, const DeckRef& drawn, Integer keep,
+                                  bool archive) {
+    const DeckRef formerHand = seat.CardsInHand();
+    const DeckRef kept =
+        mTable
+            .Ask(0,
+                 [&](CardChooser& chooser) {
+                     chooser.SetCaption("Select Cards to Keep...");
+                     chooser.SetStartImage(2);
+                     // A short draw can offer fewer cards than the rule asks to keep;
+                     // the counts never ask for more cards than are offered.
+                     const Long held = archive ? formerHand->Count() : 0;
+                     const Long offered = held + drawn->Count();
+                     if (archive) {
+                         chooser.AddCards(formerHand);
+                         chooser.AddCards(drawn);
+                     } else {
+                         chooser.SetCards(drawn);
+                     }
+                     chooser.SetMaxAmt(static_cast<Integer>(std::min(held + keep, offered)));
+                     chooser.SetMinAmt(static_cast<Integer>(std::min(held + 1, offered)));
+                 })
+            ->SelectedCards();
+    drawn->RemoveCards(kept);
+    if (archive) {
+        for (const CardRef& card : *formerHand) {
+            if (!kept->Contains(card)) {
+                drawn->AddCard(card);
+            }
+        }
+    }
+    return kept;
+}
+
+DeckRef HumanDecider::GoldMineCard(const qlGame&, qlPlayer&, const DeckRef& mine) {
+    return mTable
+        .Ask(0,
+             [&mine](CardChooser& c) {
+                 c.SetCards(mine);
+                 c.SetMinAmt(1);
+                 c.SetMaxAmt(1);
+                 c.SetCaption("Select card from Gold Mine...");
+                 c.SetStartImage(4);
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::AskForBuildings(int seatIndex, Integer goods, const char* caption,
+                                      Integer picture, const DeckRef& offer) {
+    return mTable
+        .Ask(seatIndex,
+             [&](CardChooser& chooser) {
+                 chooser.SetMinAmt(0);
+                 chooser.SetMaxAmt(goods);
+                 chooser.SetCaption(caption);
+                 chooser.SetStartImage(picture);
+                 mTable.CloseWhenEmpty(chooser);
+                 chooser.SetCards(offer);
+             })
+        ->SelectedCards();
+}
+
+DeckRef HumanDecider::ProductionGoods(const qlGame&, qlPlayer& seat, Integer goods) {
+    return AskForBuildings(0, goods, "Select buildings to produce goods...", 3,
+                           seat.OpenProductionBuildings());
+}
+
+DeckRef HumanDecider::TradingGoods(const qlGame&, qlPlayer& seat, Integer goods) {
+    return AskForBuildings(1, goods, "Select buildings to trade goods...", 5,
+                           seat.BuildingsWithGoods());
+}
