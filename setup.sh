@@ -35,8 +35,8 @@ build() { # build DIR [cmake options...]
 }
 
 run_tests() {
-  # A plain optimised build, then a debug build under AddressSanitizer and
-  # UndefinedBehaviorSanitizer, then a short fuzzing run of the catalogue reader.
+  # A plain optimised build, a short fuzzing run of the catalogue reader, a debug build under
+  # AddressSanitizer and UndefinedBehaviorSanitizer, and the threads under ThreadSanitizer.
   build build/release -DCMAKE_BUILD_TYPE=Release -DQUELLIN_WERROR=ON
   ctest --test-dir build/release --output-on-failure -j "$JOBS"
 
@@ -46,6 +46,14 @@ run_tests() {
   build build/asan -DCMAKE_BUILD_TYPE=Debug -DQUELLIN_WERROR=ON -DQUELLIN_SANITIZE=ON
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build/asan --output-on-failure -j "$JOBS"
+
+  # The threads under ThreadSanitizer: the copy and look-ahead tests, and a short run of the
+  # simulator with the strong player in two games at once.
+  cmake -S . -B build/tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLIN_WERROR=ON -DQUELLIN_TSAN=ON
+  cmake --build build/tsan -j "$JOBS" --target game_tests quellin-sim
+  export TSAN_OPTIONS=halt_on_error=1
+  build/tsan/bin/game_tests --gtest_filter='GameCopy.*:StrongPlayer.*'
+  build/tsan/bin/quellin-sim --players 3 --games 4 --seed 1 --strong rotate --jobs 2 --playouts 4
 }
 
 case "${1:-}" in
