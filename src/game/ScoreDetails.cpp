@@ -21,18 +21,13 @@ std::string Joined(const std::vector<const qlPlayer*>& seats) {
 
 }  // namespace
 
-std::string ScoreDetails(const qlGame& game) {
-    const qlPlayer& winner = game.GetWinner();
-    std::string text;
-    for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
-        const qlPlayer& seat = game.Player(n);
-        text += Seat(seat) + (&seat == &winner ? " wins" : "") + "\n";
-        for (const std::string& line : seat.PointsBreakdown().Lines()) {
-            text += "    " + line + "\n";
-        }
-        text += "\n";
+std::string SeatScoreDetails(const qlGame& game, Integer seat) {
+    const qlPlayer& player = game.Player(seat);
+    std::string text = Seat(player) + (&player == &game.GetWinner() ? " wins" : "") + "\n";
+    for (const std::string& line : player.PointsBreakdown().Lines()) {
+        text += "    " + line + "\n";
     }
-    return text + TieBreakText(game);
+    return text;
 }
 
 std::string TieBreakText(const qlGame& game) {

@@ -22,6 +22,7 @@
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
+#include "ui/ScoreViews.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmPauser.h"
 #include "ui/frmShowMessage.h"
@@ -335,8 +336,12 @@ void frmMain::ShowMessage(int informational, int roleIndex, const std::string& t
     if (mExitRequested) {
         return;  // the player has left; nobody reads it
     }
+    std::function<QWidget*(QWidget*)> details;  // the final scores explained
+    if (informational == 0 && mGame) {
+        details = [this](QWidget* parent) { return NewScoreDetails(*mGame, parent); };
+    }
     ShowMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
-                      chkMessages->isChecked(), mDelay);
+                      chkMessages->isChecked(), mDelay, details);
 }
 
 void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
@@ -360,6 +365,7 @@ void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve
                     .arg(area.shpPlayer->objectName(), kHumanFill));
         }
         FollowSeat(*seats[static_cast<std::size_t>(i)]);
+        ExplainPoints(*area.lblPoints, inPlay ? seats[static_cast<std::size_t>(i)] : nullptr);
     }
     mSubscriptions.push_back(reserve.DeckSizeChanged.Subscribe(
         [this](Integer size) { txtReserveCount->setText(QString::number(size)); }));
@@ -390,6 +396,7 @@ void frmMain::SeatsReleased() {
     mSubscriptions.clear();
     for (SeatArea& area : mSeatAreas) {
         area.hldPlayerBuilt->SetCards(nullptr);
+        ExplainPoints(*area.lblPoints, nullptr);
     }
     hldHumansCards->SetCards(nullptr);
 }

@@ -1,6 +1,7 @@
 #include "ui/frmShowMessage.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -56,6 +57,26 @@ void frmShowMessage::SetInformational(bool informational) {
     pctRoleImage->setScaledContents(informational);
 }
 
+void frmShowMessage::SetDetails(QWidget* details) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    cmdDetails = new QPushButton("&Details", this);
+    cmdDetails->setCheckable(true);
+    cmdDetails->setMinimumWidth(90);
+    grid->removeWidget(cmdOK);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdDetails);
+    buttons->addWidget(cmdOK);
+    grid->addLayout(buttons, 1, 1, 1, 2, Qt::AlignBottom);
+    details->setParent(this);
+    details->setVisible(false);
+    grid->addWidget(details, 0, 2);
+    connect(cmdDetails, &QPushButton::toggled, this, [this, details](bool shown) {
+        details->setVisible(shown);
+        adjustSize();
+    });
+}
+
 void frmShowMessage::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     mGuard->Start();
@@ -65,11 +86,15 @@ void frmShowMessage::showEvent(QShowEvent* event) {
 }
 
 void ShowMessageWindow(QWidget* parent, int informational, int roleIndex, const QString& text,
-                       bool statusMessages, int delayHalfSeconds) {
+                       bool statusMessages, int delayHalfSeconds,
+                       const std::function<QWidget*(QWidget* parent)>& details) {
     frmShowMessage message(parent);
     message.SetInformational(informational != 0);
     message.SetRoleIndex(roleIndex);
     message.SetMyMessage(text);
+    if (details) {
+        message.SetDetails(details(&message));
+    }
     if (statusMessages) {
         message.SetAutoClose(informational);
         message.SetTimeDelay(delayHalfSeconds);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 class InputGuard;
 class QLabel;
@@ -20,10 +21,13 @@ class frmShowMessage : public QDialog {
     void SetMyMessage(const QString& text);
     // The informational form: smaller, with its own caption.
     void SetInformational(bool informational);
+    // Adds a "Details" button that shows or hides `details` beside the message.
+    void SetDetails(QWidget* details);
 
     QLabel* pctRoleImage = nullptr;
     QLabel* lblMyMessage = nullptr;
     QPushButton* cmdOK = nullptr;
+    QPushButton* cmdDetails = nullptr;  // only with details
     QTimer* tmrCloseMe = nullptr;
 
   protected:
@@ -36,5 +40,7 @@ class frmShowMessage : public QDialog {
 
 // Shows a message modally over `parent` and returns once it is closed. With "Status Messages"
 // checked an informational message closes itself after the delay; the final scores never do.
+// `details`, when given, makes the details the "Details" button shows.
 void ShowMessageWindow(QWidget* parent, int informational, int roleIndex, const QString& text,
-                       bool statusMessages, int delayHalfSeconds);
+                       bool statusMessages, int delayHalfSeconds,
+                       const std::function<QWidget*(QWidget* parent)>& details = nullptr);

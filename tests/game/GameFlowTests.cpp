@@ -220,10 +220,9 @@ TEST(Winner, TiesGoToCardsAndGoodsThenToTheFirstSeatAndTheDetailsSayWhy) {
     EXPECT_NE(TieBreakText(game).find("seat 1: Player 2 wins.\n"), std::string::npos);
     GameTestAccess::Build(game, 1, "Sugar Mill");
     EXPECT_EQ(game.GetWinner().PlayerNumber(), 1);
-    EXPECT_EQ(ScoreDetails(game),
-              "Player 1 wins\n    2 buildings: 2\n    Total: 2\n\n"
-              "Player 2\n    1 building: 1\n    Total: 1\n\n"
-              "Player 3\n    1 building: 1\n    Total: 1\n\n");
+    EXPECT_EQ(TieBreakText(game), "");
+    EXPECT_EQ(SeatScoreDetails(game, 1), "Player 1 wins\n    2 buildings: 2\n    Total: 2\n");
+    EXPECT_EQ(SeatScoreDetails(game, 3), "Player 3\n    1 building: 1\n    Total: 1\n");
 }
 
 TEST(SetUp, ACatalogueWithFewerIndigoPlantsThanSeatsIsAClearError) {

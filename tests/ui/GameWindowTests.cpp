@@ -5,12 +5,16 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QEventLoop>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -87,6 +91,12 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     auto* city = Child<qlCardHolder>(window, "hldPlayerBuilt1");
     EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Indigo Plant", "Palace"}));
     EXPECT_EQ(Child<QLabel>(window, "lblPoints1")->text(), QString::number(seats[1]->Points()));
+    // Hovering the points explains them: the Palace adds a quarter of the Indigo Plant's point.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
+    QApplication::sendEvent(Child<QLabel>(window, "lblPoints1"), &hover);
+    EXPECT_EQ(QToolTip::text(),
+              "Player 2: 1 point\n2 buildings: 1\nPalace, a quarter of 1: +0\n"
+              "Total: 1");
     seats[1]->BuildOverCard(MakeCard("Hero"), plant);
     EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Palace", "Hero"}));
 
@@ -136,6 +146,14 @@ void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
         QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
     } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
         messages.push_back(message->lblMyMessage->text().toStdString());
+        if (message->cmdDetails) {  // the final scores, explained beside them on demand
+            QTest::mouseClick(message->cmdDetails, Qt::LeftButton);
+            SaveFirst(*message, "final-scores-details");
+            for (QLabel* seat :
+                 message->findChild<QWidget*>("scoreDetails")->findChildren<QLabel*>()) {
+                messages.push_back(seat->text().toStdString());
+            }
+        }
         SaveFirst(*message, message->windowTitle().startsWith("Game") ? "final-scores" : "message");
         QTest::mouseClick(message->cmdOK, Qt::LeftButton);
     } else if (!modal &&
@@ -163,8 +181,22 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     loop.exec();
     driver.stop();
     EXPECT_EQ(window.ExitCode(), 0);
-    ASSERT_FALSE(messages.empty());
-    EXPECT_EQ(messages.back().find("wins: "), 9u) << messages.back();
+    // The final scores, then each seat's name and its points part by part: the winner's named
+    // as the winner and ending in its points.
+    const auto scores = std::find_if(messages.begin(), messages.end(), [](const std::string& m) {
+        return m.find(" wins: ") != std::string::npos;
+    });
+    ASSERT_EQ(messages.end() - scores, 5);
+    const std::string winner = scores->substr(0, 8);
+    const std::string points = scores->substr(15, scores->find(' ', 15) - 15);
+    for (const auto seat : {scores + 1, scores + 3}) {
+        const std::string& parts = seat[1];
+        EXPECT_EQ(parts.find("Total: "), parts.rfind('\n') + 5) << parts;
+        if (seat->rfind(winner, 0) == 0) {
+            EXPECT_EQ(*seat, winner + " wins");
+            EXPECT_EQ(parts.substr(parts.rfind(' ') + 1), points);
+        }
+    }
     EXPECT_FALSE(window.isVisible());
     // Nobody is asked to act once the scores are out.
     EXPECT_EQ(window.findChild<QLabel*>("lblMessage")->text().toStdString(), "");
