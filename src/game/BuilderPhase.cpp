@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "cards/qlCard.h"
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 void qlGame::BuilderPhase() {
@@ -14,6 +15,7 @@ void qlGame::BuilderPhase() {
         if (player.IsHuman()) {
             mTable->ShowMessage(1, 1, "You have nothing to build...");
         }
+        Tell([&] { return table_events::NothingBuilt(player); });
         return;
     }
     const CardRef covered = ChooseBuildingToCover(player);
@@ -40,22 +42,33 @@ void qlGame::ResumeBuild() {
 void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,
                          Integer goodsUsed) {
     if (choice->Empty()) {
+        Tell([&] { return table_events::NothingBuilt(player); });
         return;
     }
     const CardRef building = choice->Item(1);
     player.CardsInHand()->RemoveCard(building);
     const Integer craneCredit = covered ? covered->Cost() : Integer{0};
     const int cost = std::max(0, player.GetBuildCost(*building) - goodsUsed - craneCredit);
+    DeckRef payment;
     if (cost > 0) {
-        const DeckRef payment =
-            DeciderOf(player).Payment(*this, player, static_cast<Integer>(cost));
+        if (player.IsHuman()) {
+            Tell([&] {
+                return table_events::PaymentAsked(player, *building, covered, goodsUsed, cost);
+            });
+        }
+        payment = DeciderOf(player).Payment(*this, player, static_cast<Integer>(cost));
         mDiscard->AddCards(payment);
         player.CardsInHand()->RemoveCards(payment);
     }
     Build(player, building, covered);
+    const Long handBefore = player.CardsInHand()->Count();
     DrawAfterBuilding(player, building);
     WriteGameLog("Player " + std::to_string(player.PlayerNumber()) +
                  " Built: " + building->BuildingName());
+    Tell([&] {
+        return table_events::Built(player, building, payment, covered, goodsUsed,
+                                   static_cast<int>(player.CardsInHand()->Count() - handBefore));
+    });
 }
 
 CardRef qlGame::ChooseBuildingToCover(qlPlayer& player) {

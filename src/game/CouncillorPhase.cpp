@@ -1,6 +1,7 @@
 // The councillor phase of one seat: draw, keep one (two with the Prefecture), discard the
 // rest; with the Archive the hand joins the drawn cards in the choice.
 
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 void qlGame::CouncillorPhase() {
@@ -12,6 +13,11 @@ void qlGame::CouncillorPhase() {
         draw = player.LibraryActive() ? 8 : 5;
     }
     const DeckRef drawn = mReserve->Deal(draw);
+    const auto offered = static_cast<int>(drawn->Count());
+    const int held = archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
+    if (player.IsHuman()) {
+        Tell([&] { return table_events::KeepAsked(player, offered, keep, held); });
+    }
     const DeckRef kept = DeciderOf(player).CouncilKeep(*this, player, drawn, keep, archive);
     if (archive) {
         player.SetCardsInHand(kept);
@@ -19,4 +25,5 @@ void qlGame::CouncillorPhase() {
         player.CardsInHand()->AddCards(kept);
     }
     mDiscard->AddCards(drawn);
+    Tell([&] { return table_events::Councillor(player, offered, *kept, held); });
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -16,6 +17,10 @@ void WriteLine(std::ostream* log, const std::string& line) {
 
 void qlGame::EndGame(const std::string& preface) {
     WriteResultsLog();
+    Tell([&] {
+        return table_events::ForSeat(TableEvent::Kind::GameEnded, GetWinner(),
+                                     GetWinner().Points());
+    });
     ShowFinalScores(preface);
     ReleaseGame();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cards/qlCard.h"
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -34,7 +35,12 @@ bool AllDifferentCosts(const qlCards& cards) {
 void qlGame::ProspectorPhase() {
     qlPlayer& player = *mCurrentPlayer;
     if (player.GetsRoleBenefit()) {
-        player.CardsInHand()->AddCards(mReserve->Deal(player.LibraryActive() ? 2 : 1));
+        const DeckRef drawn = mReserve->Deal(player.LibraryActive() ? 2 : 1);
+        player.CardsInHand()->AddCards(drawn);
+        Tell([&] {
+            return table_events::ForSeat(TableEvent::Kind::Prospected, player,
+                                         static_cast<int>(drawn->Count()));
+        });
         DeciderOf(player).PauseAfterMove(player);
     }
     if (player.HasBuiltCard("Gold Mine")) {
@@ -55,6 +61,7 @@ void qlGame::WorkGoldMine(qlPlayer& player) {
     }
     mDiscard->AddCards(mine);
     mDiscard->RemoveCards(taken);
+    Tell([&] { return table_events::GoldMine(player, *mine, *taken); });
 }
 
 void qlGame::ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold,

@@ -2,6 +2,7 @@
 // goods sold for cards at the prices of the tile turned up for the role.
 
 #include "cards/qlCard.h"
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -14,6 +15,7 @@ constexpr std::array<const char*, 5> kGoodNames{"Indigo Plant", "Sugar Mill", "T
 void qlGame::ProducerPhase() {
     qlPlayer& player = *mCurrentPlayer;
     const Integer goods = player.ProducingPower(player.GetsRoleBenefit(), player.LibraryActive());
+    const Long handBefore = player.CardsInHand()->Count();
     const DeckRef chosen = DeciderOf(player).ProductionGoods(*this, player, goods);
     for (const CardRef& building : *chosen) {
         // When both piles are dry the building stays without a good.
@@ -25,6 +27,10 @@ void qlGame::ProducerPhase() {
     if (chosen->Count() >= 2 && player.HasBuiltCard("Well")) {
         player.CardsInHand()->AddCards(mReserve->Deal(1));
     }
+    Tell([&] {
+        return table_events::Produced(player, *chosen,
+                                      static_cast<int>(player.CardsInHand()->Count() - handBefore));
+    });
 }
 
 void qlGame::TraderPhase() {
@@ -32,8 +38,9 @@ void qlGame::TraderPhase() {
     const Integer goods = player.TradingPower(player.GetsRoleBenefit(), player.LibraryActive());
     const DeckRef chosen = DeciderOf(player).TradingGoods(*this, player, goods);
     int total = 0;
+    std::vector<int> prices;
     for (const CardRef& building : *chosen) {
-        total += GoodValue(building->BuildingName());
+        total += prices.emplace_back(GoodValue(building->BuildingName()));
         mDiscard->AddCard(building->GoodPresent());
         building->SetGoodPresent(nullptr);
     }
@@ -43,9 +50,14 @@ void qlGame::TraderPhase() {
     if (chosen->Count() >= 1 && player.HasBuiltCard("Market Hall")) {
         ++total;
     }
+    const Long handBefore = player.CardsInHand()->Count();
     if (total > 0) {
         player.CardsInHand()->AddCards(mReserve->Deal(total));
     }
+    Tell([&] {
+        return table_events::Sold(player, *chosen, prices,
+                                  static_cast<int>(player.CardsInHand()->Count() - handBefore));
+    });
 }
 
 void qlGame::DrawTradeTile() {

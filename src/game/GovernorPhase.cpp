@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 void qlGame::GovernorPhase(qlPlayer& player, bool firstRound) {
@@ -27,6 +28,7 @@ void qlGame::BuryInChapel(qlPlayer& player) {
     if (chapel->Count() == 1) {
         player.BuryCard(chapel->Item(1));
         mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
+        Tell([&] { return table_events::Chapel(player, *chapel); });
     }
 }
 
@@ -35,5 +37,12 @@ void qlGame::CutHandToLimit(qlPlayer& player, bool firstRound) {
     if (player.CardsInHand()->Count() <= limit) {
         return;
     }
-    mDiscard->AddCards(DeciderOf(player).KeepHandOf(*this, player, limit));
+    if (player.IsHuman()) {
+        Tell([&] { return table_events::LimitAsked(player, limit, firstRound); });
+    }
+    const DeckRef discarded = DeciderOf(player).KeepHandOf(*this, player, limit);
+    mDiscard->AddCards(discarded);
+    Tell([&] {
+        return table_events::HandLimit(player, static_cast<int>(discarded->Count()), limit);
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,4 +30,9 @@ class HeadlessTable : public Table {
     bool GoldMineViews() const override { return true; }
     Integer Delay() const override { return 4; }
     bool ExitRequested() const override { return false; }
+    bool FollowsEvents() const override { return static_cast<bool>(onEvent); }
+    void ShowEvent(const TableEvent& event) override { onEvent(event); }
+
+    // Receives the game's table events, when set.
+    std::function<void(const TableEvent&)> onEvent;
 };

@@ -6,6 +6,7 @@
 
 #include "core/Globals.h"
 #include "game/HumanDecider.h"
+#include "game/TableEvents.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -96,6 +97,8 @@ void qlGame::StartRound() {
         mTable->ShowRole(i, "");
     }
     mTable->ShowGovernor(mGovernor->PlayerNumber() - 1);
+    Tell(
+        [&] { return table_events::ForSeat(TableEvent::Kind::RoundStarted, *mGovernor, mRounds); });
     mCurrentPlayer = mRoleChooser = mGovernor;
     ClearSelectedRoles();
     qlPlayer* seat = &Player(1);
@@ -134,6 +137,7 @@ void qlGame::SelectRole(int index) {
     mTable->EnableRole(index, false);
     WriteGameLog("Player " + std::to_string(mRoleChooser->PlayerNumber()) +
                  " Selected Role: " + mCurrentRole);
+    Tell([&] { return table_events::RoleChosen(*mRoleChooser, mCurrentRole); });
 }
 
 void qlGame::PerformRole() {

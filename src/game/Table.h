@@ -9,6 +9,7 @@
 #include "cards/qlTradeTiles.h"
 #include "core/Types.h"
 #include "game/CardChooser.h"
+#include "game/TableEvent.h"
 
 // Everything the game driver needs from the table it is played at: the main window, a test's
 // scripted table, or the simulator's silent one. Game rules never live behind this seam; the
@@ -60,6 +61,11 @@ class Table {
     virtual Integer Delay() const = 0;
     // True once the player has asked to leave the game (the Exit button).
     virtual bool ExitRequested() const = 0;
+
+    // One move at the table, for its history. The game makes events only for a table that
+    // follows them, so that the look-ahead's silent tables cost nothing.
+    virtual bool FollowsEvents() const { return false; }
+    virtual void ShowEvent(const TableEvent&) {}
 
     // A new card question filled by `fill`, shown for `seatIndex` and answered.
     std::unique_ptr<CardChooser> Ask(int seatIndex, const std::function<void(CardChooser&)>& fill);

@@ -173,6 +173,13 @@ class qlGame {
     void ReleaseGame();
     void WriteGameLog(const std::string& line);
     void LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered);
+    // Shows the table event `make` returns; it is made only when the table follows events.
+    template <typename Make>
+    void Tell(const Make& make) const {
+        if (mTable->FollowsEvents()) {
+            mTable->ShowEvent(make());
+        }
+    }
 
     void OnBuiltNewCard(const qlPlayer& player);
     void OnCoverOldCard(const CardRef& covered);

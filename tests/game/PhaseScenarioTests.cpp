@@ -10,6 +10,7 @@
 #include "GameTestAccess.h"
 #include "ScriptedTable.h"
 #include "cards/qlCard.h"
+#include "game/TableEventText.h"
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
 
@@ -39,6 +40,18 @@ class PhaseTest : public ::testing::Test {
             lines.push_back(all.substr(0, at));
         }
         return lines;
+    }
+    // The table events in words, as the human in seat 1 reads them.
+    Strings Told() const {
+        Strings lines;
+        for (const TableEvent& event : table.events) {
+            lines.push_back(DescribeEvent(event, 1));
+        }
+        return lines;
+    }
+    // The line shown right after event `index`: the question it explains.
+    std::string ShownAfterEvent(std::size_t index) const {
+        return table.shown.at(table.eventShownAt.at(index));
     }
 
     ScriptedTable table;
@@ -82,6 +95,12 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
                        "Player 1 OverBuilt: Tobacco Storage", "  Current Built Count = 5",
                        "  Indigo Plant", "  Crane", "  Black Market", "  Coffee Roaster",
                        "  Silver Smelter", "Player 1 Built: Silver Smelter"}));
+    // The payment question is explained before it opens; the build is told once done.
+    EXPECT_EQ(Told(), (Strings{"You build Silver Smelter: cost 5, 1 off for goods at the Black "
+                               "Market, 3 off for building over Tobacco Storage \u2014 pay 1 card",
+                               "You build Silver Smelter over Tobacco Storage, spending 1 good "
+                               "at the Black Market, paying Well"}));
+    EXPECT_EQ(ShownAfterEvent(0).rfind("Ask 0: Select Cards to Discard...", 0), 0u);
 }
 
 TEST_F(PhaseTest, BuilderSpendsGoodsEvenWhenNothingIsBuiltAndAnEmptyHandOnlyHearsAMessage) {
@@ -140,6 +159,7 @@ TEST_F(PhaseTest, GovernorBuriesUnderTheChapelBeforeCuttingTheHandToItsLimit) {
     EXPECT_EQ(Human().ChapelPoints(), 1);
     EXPECT_EQ(Hand(1).size(), 7u);
     EXPECT_TRUE(Human().LibraryActive());
+    EXPECT_EQ(Told(), Strings{"You place Palace under the chapel"});
 
     // The first round keeps four, whatever the limit; the cards not kept are discarded.
     table.shown.clear();
@@ -153,6 +173,12 @@ TEST_F(PhaseTest, GovernorBuriesUnderTheChapelBeforeCuttingTheHandToItsLimit) {
     EXPECT_EQ(Hand(1), (Strings{"Well", "Hero", "Quarry", "Tower"}));
     EXPECT_EQ(Names(*game.Discard()).size(), static_cast<std::size_t>(discard + 3));
     EXPECT_EQ(table.statuses.back(), "Human 1, Governor Phase...");
+    EXPECT_EQ(Told().back(), "You discard 3 cards down to the hand limit of 4");
+    EXPECT_EQ(Told().at(Told().size() - 2),
+              "Hand limit: You hold 7 cards, the limit is 4 in the first round \u2014 keep 4");
+    EXPECT_EQ(ShownAfterEvent(table.events.size() - 2),
+              "Ask 0: Select cards you wish to keep... | min 4; max 4; picture 0; cards "
+              "Well,Hero,Smithy,Statue,Quarry,Tower,Crane;");
 }
 
 TEST_F(PhaseTest, CouncillorWithArchiveAndPrefectureChoosesFromHandAndDraw) {
@@ -176,6 +202,12 @@ TEST_F(PhaseTest, CouncillorWithArchiveAndPrefectureChoosesFromHandAndDraw) {
     EXPECT_EQ(Hand(2).size(), 2u);
     EXPECT_EQ(Hand(2).front(), "Crane");
     EXPECT_EQ(game.Discard()->Count(), discard + 1 + 4);
+    // The robot's kept card is only counted; the human's are named.
+    EXPECT_EQ(Told(), (Strings{"Councillor: You draw 2 cards and the 3 in hand join them "
+                               "(Archive) \u2014 keep 4 or 5 of the 5 (Prefecture)",
+                               "You draw 2 cards and, with the 3 in hand (Archive), keep 4 of the "
+                               "5: Hero, Smithy, Palace, Statue",
+                               "Player 2 draws 5 cards and keeps 1"}));
 }
 
 TEST_F(PhaseTest, ACouncillorDrawingFewerCardsThanItKeepsKeepsAllOfThem) {

@@ -172,6 +172,14 @@ void ScriptedTable::ShowStatus(const std::string& text) {
     }
 }
 
+void ScriptedTable::ShowEvent(const TableEvent& event) {
+    events.push_back(event);
+    eventShownAt.push_back(shown.size());
+    if (onEvent) {
+        onEvent(event);
+    }
+}
+
 void ScriptedTable::ShowPoints(int seatIndex, Integer points) {
     shown.push_back("Points " + std::to_string(seatIndex) + " " + std::to_string(points));
 }

@@ -59,6 +59,14 @@ class ScriptedTable : public Table {
     bool GoldMineViews() const override { return goldMineViews; }
     Integer Delay() const override { return 4; }
     bool ExitRequested() const override { return mExit; }
+    bool FollowsEvents() const override { return true; }
+    void ShowEvent(const TableEvent& event) override;
+
+    // The table events in order, each with the number of lines shown before it.
+    std::vector<TableEvent> events;
+    std::vector<std::size_t> eventShownAt;
+    // Runs at every table event, with the event: checks of the moment.
+    std::function<void(const TableEvent&)> onEvent;
 
     // With no script left: check the first cards a question needs, take the first free role.
     bool autoPlay = false;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+#include "cards/CardRefs.h"
+#include "game/TableEvent.h"
+
+class qlPlayer;
+
+// The table events of the phases, made from what the phase has at hand. Each keeps to what
+// the human may see: a computer seat's hand cards are counted, never named.
+namespace table_events {
+
+TableEvent ForSeat(TableEvent::Kind kind, const qlPlayer& seat, int count = 0);
+TableEvent RoleChosen(const qlPlayer& seat, const std::string& role);
+// `payment` may be nothing (a free build); `drawn` the cards drawn after building.
+TableEvent Built(const qlPlayer& seat, const CardRef& building, const DeckRef& payment,
+                 const CardRef& covered, int goods, int drawn);
+TableEvent NothingBuilt(const qlPlayer& seat);
+// The buildings of `chosen` that now carry a good.
+TableEvent Produced(const qlPlayer& seat, const qlCards& chosen, int drawn);
+TableEvent Sold(const qlPlayer& seat, const qlCards& chosen, const std::vector<int>& prices,
+                int drawn);
+TableEvent Councillor(const qlPlayer& seat, int drawn, const qlCards& kept, int held);
+TableEvent GoldMine(const qlPlayer& seat, const qlCards& mine, const qlCards& taken);
+// `buried` holds the one card buried, or nothing.
+TableEvent Chapel(const qlPlayer& seat, const qlCards& buried);
+TableEvent HandLimit(const qlPlayer& seat, int discarded, int limit);
+
+// The human's questions: the cost of `building` after every reduction, the councillor's
+// keep, the hand limit.
+TableEvent PaymentAsked(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
+                        int goods, int cost);
+TableEvent KeepAsked(const qlPlayer& seat, int drawn, int keep, int held);
+TableEvent LimitAsked(const qlPlayer& seat, int limit, bool firstRound);
+
+}  // namespace table_events

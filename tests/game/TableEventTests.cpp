@@ -1,0 +1,127 @@
+// The table events of a whole seeded game: one for every move the logs and the phases imply,
+// in the logs' order, and never a card the human cannot see.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ScriptedTable.h"
+#include "cards/qlCard.h"
+#include "game/TableEventText.h"
+#include "game/qlGame.h"
+
+using testing_support::ScriptedTable;
+using Kind = TableEvent::Kind;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+constexpr Integer kHuman = 2;
+
+Strings LogLinesWith(const std::string& log, const std::string& marker) {
+    Strings lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find(marker) != std::string::npos) {
+            lines.push_back(line.substr(0, line.size() - 1));  // without the CR
+        }
+    }
+    return lines;
+}
+
+void AddNames(std::set<std::string>& names, const qlCards& cards) {
+    for (const CardRef& card : cards) {
+        names.insert(card->BuildingName());
+    }
+}
+
+// The names the human has seen so far: every city, its own hand, the gold mine's cards.
+void NoteSeen(const qlGame& game, const TableEvent& event, std::set<std::string>& seen) {
+    for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
+        AddNames(seen, *game.Player(n).BuiltCards());
+    }
+    AddNames(seen, *game.Player(kHuman).CardsInHand());
+    if (event.kind == Kind::GoldMine) {
+        seen.insert(event.cards.begin(), event.cards.end());
+    }
+}
+
+// The names only a computer seat knows: its hand, and the goods on every building.
+std::set<std::string> Hidden(const qlGame& game, const std::set<std::string>& seen) {
+    std::set<std::string> names;
+    for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
+        if (n != kHuman) {
+            AddNames(names, *game.Player(n).CardsInHand());
+        }
+        for (const CardRef& building : *game.Player(n).BuiltCards()) {
+            if (building->GoodPresent()) {
+                names.insert(building->GoodPresent()->BuildingName());
+            }
+        }
+    }
+    std::erase_if(names, [&seen](const std::string& name) { return seen.contains(name); });
+    return names;
+}
+
+TEST(TableEvents, AWholeGameTellsEveryMoveInTheLogsOrderAndNoHiddenCard) {
+    ScriptedTable table;
+    table.autoPlay = true;
+    qlGame game(table, 4, kHuman, Random::SeededSource(2024));
+    table.SetGame(&game);
+    std::ostringstream gameLog;
+    game.SetLogFiles(nullptr, &gameLog);
+    std::set<std::string> seen;
+    long hiddenChecked = 0;
+    table.onEvent = [&](const TableEvent& event) {
+        NoteSeen(game, event, seen);
+        const std::string line = DescribeEvent(event, kHuman);
+        for (const std::string& name : Hidden(game, seen)) {
+            ++hiddenChecked;
+            EXPECT_EQ(line.find(name), std::string::npos) << name << " is hidden: " << line;
+        }
+        if (event.seat != kHuman) {
+            EXPECT_TRUE(event.cards.empty() || event.kind == Kind::Produced ||
+                        event.kind == Kind::Sold || event.kind == Kind::GoldMine)
+                << line;
+        }
+    };
+    ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
+    EXPECT_GT(hiddenChecked, 1000);
+
+    std::map<Kind, long> counts;
+    std::map<std::string, long> roles;
+    Strings chosen;
+    Strings built;
+    for (const TableEvent& event : table.events) {
+        ++counts[event.kind];
+        const std::string player = "Player " + std::to_string(event.seat);
+        if (event.kind == Kind::RoleChosen) {
+            ++roles[event.role];
+            chosen.push_back(player + " Selected Role: " + event.role);
+        } else if (event.kind == Kind::Built && !event.building.empty()) {
+            built.push_back(player + " Built: " + event.building);
+        }
+    }
+    EXPECT_EQ(chosen, LogLinesWith(gameLog.str(), " Selected Role: "));
+    EXPECT_EQ(built, LogLinesWith(gameLog.str(), " Built: "));
+    EXPECT_EQ(counts[Kind::RoundStarted], game.Rounds());
+    // Every seat performs every role chosen; the chooser alone has the prospector's privilege.
+    EXPECT_EQ(counts[Kind::Built], 4 * roles["Builder"]);
+    EXPECT_EQ(counts[Kind::Councillor], 4 * roles["Councillor"]);
+    EXPECT_EQ(counts[Kind::Produced], 4 * roles["Producer"]);
+    EXPECT_EQ(counts[Kind::Sold], 4 * roles["Trader"]);
+    EXPECT_EQ(counts[Kind::Prospected], roles["Prospector"]);
+    // The human's questions are each explained once: a keep question per councillor.
+    EXPECT_EQ(counts[Kind::KeepAsked], roles["Councillor"]);
+    EXPECT_GT(counts[Kind::HandLimit], 0);
+    ASSERT_EQ(counts[Kind::GameEnded], 1);
+    EXPECT_EQ(table.events.back().kind, Kind::GameEnded);
+    EXPECT_EQ(table.events.back().seat, game.GetWinner().PlayerNumber());
+    EXPECT_EQ(table.events.back().count, game.GetWinner().Points());
+}
+
+}  // namespace
