@@ -42,7 +42,7 @@ DeckRef qlPlayer::AIUseCrane() const {
     const qlCards& city = *mBuiltCards;
     bool other = false;
     for (const CardRef& building : city) {
-        other = other || building->BuildingName() != "Crane";
+        other = other || building->Id() != buildings::Id("Crane");
     }
     if (!other) {
         return NewDeck();
@@ -51,7 +51,7 @@ DeckRef qlPlayer::AIUseCrane() const {
     for (;;) {
         const auto k = static_cast<Long>(std::floor(n * Random::NextSingle())) + 1;
         const CardRef building = city.Item(k);
-        if (building->BuildingName() != "Crane") {
+        if (building->Id() != buildings::Id("Crane")) {
             return DeckOf(building);
         }
     }
@@ -59,7 +59,7 @@ DeckRef qlPlayer::AIUseCrane() const {
 
 DeckRef qlPlayer::AIBlackMarket() const {
     DeckRef goods = BuildingsWithGoods();
-    const DeckRef indigo = goods->GetCardsByName("Indigo Plant");
+    const DeckRef indigo = goods->GetCardsById(buildings::Id("Indigo Plant"));
     goods->OrderByGoodValue();
     const Long g = goods->Count();
     const Long most = std::min<Long>(2, g);
@@ -99,9 +99,10 @@ DeckRef qlPlayer::AIGetCardToBuild(int savings) const {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
     if (modGlobal::BuildingsLeft() == 11) {
-        for (const char* opening : {"Library", "Coffee Roaster"}) {
+        for (const RuleBuilding opening :
+             {RuleBuilding("Library"), RuleBuilding("Coffee Roaster")}) {
             if (HoldsCard(opening)) {
-                return GetBuildableCards(nullptr, savings)->GetCardsByName(opening);
+                return GetBuildableCards(nullptr, savings)->GetCardsById(opening.Id());
             }
         }
     }
@@ -161,7 +162,7 @@ DeckRef qlPlayer::GetUselessCards() const {
     }
     DeckRef result = NewDeck();
     for (const CardRef& card : *useless) {
-        if (useless->GetCardsByName(card->BuildingName())->Count() > 1) {
+        if (useless->CountOf(card->Id()) > 1) {
             result->AddCard(card);
         }
     }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
 #include "ai/Stage.h"
 #include "cards/qlCard.h"
@@ -19,7 +18,7 @@ struct Context {
     double bl;  // BuildingsLeft
     double np;  // the plain number of players
     double f;   // the role scale
-    bool Built(const char* name) const { return player.HasBuiltCard(name); }
+    bool Built(RuleBuilding building) const { return player.HasBuiltCard(building); }
     // n, the production buildings in the city; counted only by the rules that need it, since
     // the card value is the computer player's hot path.
     double ProductionCount() const {
@@ -28,15 +27,6 @@ struct Context {
             city.begin(), city.end(), [](const CardRef& b) { return b->BuildingType() == 0; }));
     }
 };
-
-bool IsMonument(const std::string& name) {
-    return name == "Statue" || name == "Victory Column" || name == "Hero";
-}
-
-bool IsGoodMaker(const std::string& name) {
-    return name == "Indigo Plant" || name == "Sugar Mill" || name == "Tobacco Storage" ||
-           name == "Coffee Roaster" || name == "Silver Smelter";
-}
 
 // A crane pays when the seat leads in buildings, but building over does not win points back
 // by itself, so the bonus is held to one more than the seat's worst points deficit.
@@ -62,8 +52,9 @@ void CraneRule(const Context& c, double& v) {
 // when the arch is out of reach.
 void MonumentRule(const Context& c, double& v) {
     bool companion = false;
-    for (const char* name : {"Statue", "Victory Column", "Hero"}) {
-        if (c.card.BuildingName() != name && c.Built(name)) {
+    for (const RuleBuilding monument :
+         {RuleBuilding("Statue"), RuleBuilding("Victory Column"), RuleBuilding("Hero")}) {
+        if (c.card.Id() != monument.Id() && c.Built(monument)) {
             companion = true;
         }
     }
@@ -98,9 +89,14 @@ void ProductionRule(const Context& c, double& v) {
             v += (w - 1) * c.f / 4;
         }
     } else {
-        DeckRef owned = c.player.ProductionBuildings();
-        owned->OrderByGoodValue();
-        const CardRef best = owned->Item(1);
+        // Against the dearest good the city makes already, if any.
+        const qlCard* best = nullptr;
+        for (const CardRef& building : *c.player.BuiltCards()) {
+            if (building->BuildingType() == 0 && building->Id() < 5 &&
+                (!best || building->Id() > best->Id())) {
+                best = building.get();
+            }
+        }
         if (best) {
             const double wb = best->AvgTradeWorth();
             if (w > wb) {
@@ -111,7 +107,8 @@ void ProductionRule(const Context& c, double& v) {
 }
 
 void BuildingRule(const Context& c, double& v) {
-    const std::string& name = c.card.BuildingName();
+    using buildings::Id;
+    const BuildingId id = c.card.Id();
     const double bl = c.bl;
     const double f = c.f;
     const bool lib = c.Built("Library");
@@ -119,75 +116,109 @@ void BuildingRule(const Context& c, double& v) {
     const bool tp = c.Built("Trading Post");
     const bool ms = c.Built("Market Stand");
 
-    if (name == "Smithy") {
-        if (c.Built("Guild Hall")) {
-            v += bl;
-        } else if (const double n = c.ProductionCount(); n < 3) {
-            v += 3 - n;
+    switch (id) {
+        case Id("Smithy"):
+            if (c.Built("Guild Hall")) {
+                v += bl;
+            } else if (const double n = c.ProductionCount(); n < 3) {
+                v += 3 - n;
+            }
+            break;
+        case Id("Gold Mine"):
+            v += 0.2 * bl;
+            break;
+        case Id("Market Stand"):
+            if (!tp && !lib) {
+                v += 0.35 * f;
+            } else {
+                v += (aq || lib) ? f : 0.5 * f;
+            }
+            break;
+        case Id("Poor House"):
+            v += 0.25 * bl;
+            break;
+        case Id("Well"):
+            v += (aq || lib) ? f : f / c.np;
+            break;
+        case Id("Trading Post"):
+        case Id("Aqueduct"): {
+            // The two are each other's partner with the market stand.
+            const bool partner = id == Id("Trading Post") ? aq : tp;
+            if (lib || !ms) {
+                v += 0.25 * f;
+            } else {
+                v += partner ? f : 0.5 * f;
+            }
+            break;
         }
-    } else if (name == "Gold Mine") {
-        v += 0.2 * bl;
-    } else if (name == "Market Stand") {
-        if (!tp && !lib) {
-            v += 0.35 * f;
-        } else {
-            v += (aq || lib) ? f : 0.5 * f;
-        }
-    } else if (name == "Poor House") {
-        v += 0.25 * bl;
-    } else if (name == "Well") {
-        v += (aq || lib) ? f : f / c.np;
-    } else if (name == "Trading Post" || name == "Aqueduct") {
-        // The two are each other's partner with the market stand.
-        const bool partner = name == "Trading Post" ? aq : tp;
-        if (lib || !ms) {
-            v += 0.25 * f;
-        } else {
-            v += partner ? f : 0.5 * f;
-        }
-    } else if (name == "Crane") {
-        CraneRule(c, v);
-    } else if (name == "Tower") {
-        v += 0.1 * bl;
-    } else if (name == "Prefecture" || name == "Market Hall") {
-        v += f;
-    } else if (name == "Carpenter" || name == "Quarry") {
-        v += c.Built("City Hall") ? bl : 0.5 * bl;
-        if (c.Built(name == "Carpenter" ? "Quarry" : "Carpenter")) {
+        case Id("Crane"):
+            CraneRule(c, v);
+            break;
+        case Id("Tower"):
             v += 0.1 * bl;
-        }
-    } else if (name == "Chapel") {
-        if (bl < 8) {
+            break;
+        case Id("Prefecture"):
+        case Id("Market Hall"):
+            v += f;
+            break;
+        case Id("Carpenter"):
+        case Id("Quarry"):
+            v += c.Built("City Hall") ? bl : 0.5 * bl;
+            if (c.Built(id == Id("Carpenter") ? RuleBuilding("Quarry")
+                                              : RuleBuilding("Carpenter"))) {
+                v += 0.1 * bl;
+            }
+            break;
+        case Id("Chapel"):
+            if (bl < 8) {
+                v += 0.6 * bl;
+            }
+            break;
+        case Id("Library"):
+            v += 0.8 * c.np * bl;
+            if (tp) {
+                v -= aq ? 0.5 * f : 0.35 * f;
+            } else if (aq) {
+                v -= 0.35 * f;
+            }
+            break;
+        case Id("City Hall"):
+            v += static_cast<double>(c.player.BuiltCards()->Count()) - c.ProductionCount();
+            v += 0.9 * bl;
+            break;
+        case Id("Guild Hall"):
+            v += 2 * c.ProductionCount();
+            v += 0.8 * bl;
+            break;
+        case Id("Palace"):
+            v += std::floor(static_cast<double>(c.player.Points()) / 4);
+            v += 0.75 * bl;
+            break;
+        case Id("Triumphal Arch"): {
+            int k = 0;
+            for (const RuleBuilding monument :
+                 {RuleBuilding("Statue"), RuleBuilding("Victory Column"), RuleBuilding("Hero")}) {
+                k += c.Built(monument) ? 1 : 0;
+            }
+            static constexpr double kArchBonus[] = {0, 4, 6, 8};
+            v += kArchBonus[k];
             v += 0.6 * bl;
+            break;
         }
-    } else if (name == "Library") {
-        v += 0.8 * c.np * bl;
-        if (tp) {
-            v -= aq ? 0.5 * f : 0.35 * f;
-        } else if (aq) {
-            v -= 0.35 * f;
-        }
-    } else if (name == "City Hall") {
-        v += static_cast<double>(c.player.BuiltCards()->Count()) - c.ProductionCount();
-        v += 0.9 * bl;
-    } else if (name == "Guild Hall") {
-        v += 2 * c.ProductionCount();
-        v += 0.8 * bl;
-    } else if (name == "Palace") {
-        v += std::floor(static_cast<double>(c.player.Points()) / 4);
-        v += 0.75 * bl;
-    } else if (name == "Triumphal Arch") {
-        int k = 0;
-        for (const char* monument : {"Statue", "Victory Column", "Hero"}) {
-            k += c.Built(monument) ? 1 : 0;
-        }
-        static constexpr double kArchBonus[] = {0, 4, 6, 8};
-        v += kArchBonus[k];
-        v += 0.6 * bl;
-    } else if (IsMonument(name)) {
-        MonumentRule(c, v);
-    } else if (IsGoodMaker(name)) {
-        ProductionRule(c, v);
+        case Id("Statue"):
+        case Id("Victory Column"):
+        case Id("Hero"):
+            MonumentRule(c, v);
+            break;
+        case Id("Indigo Plant"):
+        case Id("Sugar Mill"):
+        case Id("Tobacco Storage"):
+        case Id("Coffee Roaster"):
+        case Id("Silver Smelter"):
+            ProductionRule(c, v);
+            break;
+        default:
+            break;
     }
 }
 
@@ -205,7 +236,7 @@ double qlCard::AIValue(const qlPlayer& player) const {
 
     // A second copy of a violet building does nothing; a second production building still
     // makes goods.
-    if (BuildingType() == 1 && player.HasBuiltCard(BuildingName())) {
+    if (BuildingType() == 1 && player.HasBuilt(Id())) {
         v = 0;
     }
     // Late in the game every card in hand is as good as spent: its cost no longer counts.

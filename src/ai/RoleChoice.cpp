@@ -48,7 +48,7 @@ double SlotTotal(const qlCards& buildings, int slots) {
 
 // The goods one phase handles: one, the privilege's second, the Library's third, and one more
 // from the building that widens the phase.
-Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, const char* building) {
+Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleBuilding building) {
     int power = 1;
     if (roleChooser) {
         power = library ? 3 : 2;

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <fstream>
 #include <limits>
+#include <map>
+#include <mutex>
 
 #include "core/DataFolder.h"
 
@@ -124,6 +126,38 @@ std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file
         throw CatalogueError("File not found: " + file.string());
     }
     return ReadCatalogue(in, file.string());
+}
+
+std::shared_ptr<const std::vector<CatalogueEntry>> LoadCatalogueEntries(
+    const std::filesystem::path& file) {
+    struct Cached {
+        std::uintmax_t size;
+        std::filesystem::file_time_type time;
+        std::shared_ptr<const std::vector<CatalogueEntry>> entries;
+    };
+    static std::mutex lock;
+    static std::map<std::filesystem::path, Cached> cache;
+
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const std::filesystem::file_time_type time = std::filesystem::last_write_time(file, error);
+    if (!error) {
+        const std::scoped_lock guard(lock);
+        const auto it = cache.find(file);
+        if (it != cache.end() && it->second.size == size && it->second.time == time) {
+            return it->second.entries;
+        }
+    }
+    auto entries = std::make_shared<std::vector<CatalogueEntry>>();
+    for (const CatalogueRecord& r : ReadCatalogueFile(file)) {
+        entries->push_back(
+            {&Building::Find(r.cost, r.victoryPoints, r.name, r.description, r.type), r.number});
+    }
+    if (!error) {
+        const std::scoped_lock guard(lock);
+        cache.insert_or_assign(file, Cached{size, time, entries});
+    }
+    return entries;
 }
 
 std::filesystem::path CatalogueFile() {

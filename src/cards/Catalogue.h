@@ -2,10 +2,12 @@
 
 #include <filesystem>
 #include <istream>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "cards/Building.h"
 #include "core/Types.h"
 
 // Raised for a catalogue that cannot be read or holds a value the game cannot use; the message
@@ -33,6 +35,17 @@ std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& 
 
 // Opens and reads a catalogue file; a missing file is a CatalogueError naming the full path.
 std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file);
+
+// One building of a catalogue and how many cards of it a game has.
+struct CatalogueEntry {
+    const Building* building;
+    Integer number;
+};
+
+// The buildings of a catalogue file, as ReadCatalogueFile gives them. A file is read once for the
+// whole program and shared by every game, and read again only once its size or time changes.
+std::shared_ptr<const std::vector<CatalogueEntry>> LoadCatalogueEntries(
+    const std::filesystem::path& file);
 
 // Where the game's catalogue lives: scripts/DeckInfo.txt in the data folder (see DataFolder).
 std::filesystem::path CatalogueFile();

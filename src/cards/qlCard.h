@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
+#include "cards/Building.h"
 #include "cards/CardRefs.h"
 #include "core/Event.h"
 #include "core/Types.h"
@@ -13,8 +13,9 @@
 // down on a production building.
 class qlCard {
   public:
-    qlCard(Integer cost, Integer victoryPoints, std::string buildingName, std::string description,
-           Long buildingType);
+    explicit qlCard(const Building& building) : mBuilding(&building) {}
+    qlCard(Integer cost, Integer victoryPoints, std::string_view buildingName,
+           std::string_view description, Long buildingType);
     qlCard(const qlCard&) = delete;
     qlCard& operator=(const qlCard&) = delete;
 
@@ -29,25 +30,19 @@ class qlCard {
     std::filesystem::path Picture() const;
     std::filesystem::path BigPict() const;
 
-    Long BuildingType() const { return mBuildingType; }
-    void SetBuildingType(Long type) { mBuildingType = type; }
-    const std::string& Description() const { return mDescription; }
-    void SetDescription(std::string text) { mDescription = std::move(text); }
-    const std::string& BuildingName() const { return mBuildingName; }
-    void SetBuildingName(std::string name);
-    // A hash of the building name, so that a search by name compares whole names rarely.
-    std::size_t NameKey() const { return mNameKey; }
-    static constexpr std::size_t NameKey(std::string_view name) {
-        std::uint64_t hash = 14695981039346656037ULL;  // FNV-1a: folds for a literal name
-        for (const char c : name) {
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-        }
-        return static_cast<std::size_t>(hash);
-    }
-    Integer VictoryPoints() const { return mVictoryPoints; }
-    void SetVictoryPoints(Integer points) { mVictoryPoints = points; }
-    Integer Cost() const { return mCost; }
-    void SetCost(Integer cost) { mCost = cost; }
+    // The building this card is; the setters make it another one.
+    const Building& GetBuilding() const { return *mBuilding; }
+    BuildingId Id() const { return mBuilding->id; }
+    Long BuildingType() const { return mBuilding->type; }
+    void SetBuildingType(Long type);
+    const std::string& Description() const { return mBuilding->description; }
+    void SetDescription(std::string_view text);
+    const std::string& BuildingName() const { return mBuilding->name; }
+    void SetBuildingName(std::string_view name);
+    Integer VictoryPoints() const { return mBuilding->victoryPoints; }
+    void SetVictoryPoints(Integer points);
+    Integer Cost() const { return mBuilding->cost; }
+    void SetCost(Integer cost);
 
     // Worth of this card as a building to `player` at the present stage of the game; may be
     // negative. Defined with the computer player.
@@ -57,12 +52,9 @@ class qlCard {
 
   private:
     std::filesystem::path PicturePath(const char* size) const;
+    void Become(Integer cost, Integer victoryPoints, std::string_view name,
+                std::string_view description, Long type);
 
     CardRef mGoodPresent;
-    Long mBuildingType;
-    std::string mDescription;
-    std::string mBuildingName;
-    Integer mVictoryPoints;
-    Integer mCost;
-    std::size_t mNameKey;
+    const Building* mBuilding;
 };

@@ -67,12 +67,11 @@ void qlCards::Reset() {
 }
 
 void qlCards::LoadCatalogue(const std::filesystem::path& file) {
-    const std::vector<CatalogueRecord> records = ReadCatalogueFile(file);
+    const auto entries = LoadCatalogueEntries(file);
     Clear();
-    for (const CatalogueRecord& r : records) {
-        for (int copy = 0; copy < r.number; ++copy) {
-            Append(
-                std::make_shared<qlCard>(r.cost, r.victoryPoints, r.name, r.description, r.type));
+    for (const CatalogueEntry& entry : *entries) {
+        for (int copy = 0; copy < entry.number; ++copy) {
+            Append(std::make_shared<qlCard>(*entry.building));
         }
     }
     Shuffle();
@@ -182,15 +181,15 @@ bool qlCards::Contains(const CardRef& card) const {
     return std::find(mCol.begin(), mCol.end(), card) != mCol.end();
 }
 
-bool qlCards::ContainsName(std::string_view name, std::size_t key) const {
-    return std::any_of(mCol.begin(), mCol.end(), [&name, key](const CardRef& card) {
-        return card->NameKey() == key && card->BuildingName() == name;
-    });
+bool qlCards::ContainsId(BuildingId id) const {
+    return std::any_of(mCol.begin(), mCol.end(),
+                       [id](const CardRef& card) { return card->Id() == id; });
 }
 
 CardRef qlCards::DealCardByName(const std::string& name) {
+    const BuildingId id = buildings::FindId(name);
     for (const CardRef& card : mCol) {
-        if (card->BuildingName() == name) {
+        if (card->Id() == id) {
             CardRef found = card;
             RemoveCard(found);
             return found;
@@ -200,9 +199,18 @@ CardRef qlCards::DealCardByName(const std::string& name) {
 }
 
 DeckRef qlCards::GetCardsByName(const std::string& name) const {
+    return GetCardsById(buildings::FindId(name));
+}
+
+Long qlCards::CountOf(BuildingId id) const {
+    return static_cast<Long>(std::count_if(mCol.begin(), mCol.end(),
+                                           [id](const CardRef& card) { return card->Id() == id; }));
+}
+
+DeckRef qlCards::GetCardsById(BuildingId id) const {
     DeckRef result = NewDeck();
     for (const CardRef& card : mCol) {
-        if (card->BuildingName() == name) {
+        if (card->Id() == id) {
             result->Append(card);
         }
     }
@@ -210,14 +218,19 @@ DeckRef qlCards::GetCardsByName(const std::string& name) const {
 }
 
 void qlCards::OrderByGoodValue() {
-    DeckRef ordered = NewDeck();
-    for (const char* name :
-         {"Silver Smelter", "Coffee Roaster", "Tobacco Storage", "Sugar Mill", "Indigo Plant"}) {
-        const DeckRef group = GetCardsByName(name);
-        for (const CardRef& card : *group) {
-            ordered->Append(card);
+    // Production buildings only, the dearest good first; equal goods keep their order.
+    std::vector<CardRef> ordered;
+    ordered.reserve(mCol.size());
+    for (const BuildingId good : {buildings::Id("Silver Smelter"), buildings::Id("Coffee Roaster"),
+                                  buildings::Id("Tobacco Storage"), buildings::Id("Sugar Mill"),
+                                  buildings::Id("Indigo Plant")}) {
+        for (const CardRef& card : mCol) {
+            if (card->Id() == good) {
+                ordered.push_back(card);
+            }
         }
     }
     Clear();
-    AddCards(ordered);
+    mCol = std::move(ordered);
+    RaiseSizeChanged();
 }

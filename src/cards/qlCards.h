@@ -51,11 +51,10 @@ class qlCards {
 
     // True when this very card object is in the collection.
     bool Contains(const CardRef& card) const;
-    // True when a card of exactly this building name is in the collection.
-    bool ContainsName(std::string_view name) const {
-        return ContainsName(name, qlCard::NameKey(name));
-    }
-    bool ContainsName(std::string_view name, std::size_t nameKey) const;
+    // True when a card of exactly this building name, or of this building id, is in the
+    // collection.
+    bool ContainsName(std::string_view name) const { return ContainsId(buildings::FindId(name)); }
+    bool ContainsId(BuildingId id) const;
 
     const_iterator begin() const { return mCol.begin(); }
     const_iterator end() const { return mCol.end(); }
@@ -64,6 +63,8 @@ class qlCards {
 
     CardRef DealCardByName(const std::string& name);
     DeckRef GetCardsByName(const std::string& name) const;
+    DeckRef GetCardsById(BuildingId id) const;
+    Long CountOf(BuildingId id) const;
     // Keeps only the production buildings, most valuable good first.
     void OrderByGoodValue();
     // Orders the cards best first by their worth to `player`, per card of cost when

@@ -89,7 +89,7 @@ std::string CheckScoreBreakdowns(const qlGame& game) {
                       std::to_string(parts.chapel) + " points";
         }
         for (const ScoreBreakdown::Bonus& bonus : parts.bonuses) {
-            if (problem.empty() && !seat.HasBuiltCard(bonus.building)) {
+            if (problem.empty() && !seat.HasBuiltName(bonus.building)) {
                 problem = "name a bonus of the " + bonus.building + ", which it has not built";
             }
         }

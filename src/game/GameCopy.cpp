@@ -37,9 +37,7 @@ qlGame::qlGame(const qlGame& other, Table& table)
     const auto counterpart = [&copies](const CardRef& card) -> CardRef {
         CardRef& copy = copies[card.get()];
         if (!copy) {
-            copy =
-                std::make_shared<qlCard>(card->Cost(), card->VictoryPoints(), card->BuildingName(),
-                                         card->Description(), card->BuildingType());
+            copy = std::make_shared<qlCard>(card->GetBuilding());
         }
         return copy;
     };

@@ -30,7 +30,7 @@ DeckRef qlPlayer::BuildingsWithGoods() const {
                                     [](const qlCard& c) { return c.GoodPresent() != nullptr; });
 }
 
-Integer qlPlayer::BuildModifier(const char* costBuilding) const {
+Integer qlPlayer::BuildModifier(RuleBuilding costBuilding) const {
     int modifier = HasBuiltCard(costBuilding) ? 1 : 0;
     if (mGetsRoleBenefit) {
         modifier += HasBuiltCard("Library") && mLibraryActive ? 2 : 1;
@@ -70,8 +70,7 @@ DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) c
         if (type != 0 && type != 1) {
             continue;
         }
-        if (card->Cost() <= (type == 0 ? productionPower : violetPower) &&
-            !HasBuiltCard(card->BuildingName())) {
+        if (card->Cost() <= (type == 0 ? productionPower : violetPower) && !HasBuilt(card->Id())) {
             result->AddCard(card);
         }
     }
@@ -83,7 +82,7 @@ DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUs
     const int violetPower = goodsUsed + VioletBuildPower();
     DeckRef result = NewDeck();
     for (const CardRef& card : cardChoices) {
-        if (card->BuildingType() == 1 && HasBuiltCard(card->BuildingName())) {
+        if (card->BuildingType() == 1 && HasBuilt(card->Id())) {
             continue;
         }
         if (card->Cost() <= (card->BuildingType() == 0 ? productionPower : violetPower)) {
@@ -96,7 +95,7 @@ DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUs
 DeckRef qlPlayer::UniqueCardsInHand() const {
     DeckRef result = NewDeck();
     for (const CardRef& card : *mCardsInHand) {
-        if (!result->ContainsName(card->BuildingName())) {
+        if (!result->ContainsId(card->Id())) {
             result->AddCard(card);
         }
     }

@@ -18,23 +18,42 @@ void qlPlayer::SetCardsInHand(DeckRef hand) {
 }
 
 void qlPlayer::OnBuilt(const qlCard& card) {
-    if (card.BuildingName() == "Tower") {
+    if (card.Id() == buildings::Id("Tower")) {
         mCardsAllowed = 12;
-    } else if (card.BuildingName() == "Library") {
+    } else if (card.Id() == buildings::Id("Library")) {
         mLibraryActive = true;
     }
 }
 
+void qlPlayer::IndexCity(const qlCard* leaving) {
+    mCityIds = 0;
+    for (const CardRef& building : *mBuiltCards) {
+        if (building.get() != leaving && building->Id() < 64) {
+            mCityIds |= std::uint64_t{1} << building->Id();
+        }
+    }
+}
+
+void qlPlayer::IndexArrival(const qlCard& building) {
+    if (building.Id() < 64) {
+        mCityIds |= std::uint64_t{1} << building.Id();
+    }
+}
+
+// The index is right before each change is announced: whoever follows the city may count.
 void qlPlayer::BuildCard(const CardRef& cardBuilt) {
     OnBuilt(*cardBuilt);
+    IndexArrival(*cardBuilt);
     mBuiltCards->AddCard(cardBuilt);
     BuiltNewCard.Raise(cardBuilt);
 }
 
 void qlPlayer::BuildOverCard(const CardRef& newCard, const CardRef& oldCard) {
     OnBuilt(*newCard);
+    IndexCity(oldCard.get());
     mBuiltCards->RemoveCard(oldCard);
     CoverOldCard.Raise(oldCard);
+    IndexArrival(*newCard);
     mBuiltCards->AddCard(newCard);
     BuiltNewCard.Raise(newCard);
 }
@@ -63,6 +82,7 @@ void qlPlayer::CopyStateFrom(const qlPlayer& other,
     for (const CardRef& card : *other.mBuiltCards) {
         mBuiltCards->AddCard(counterpart(card));
     }
+    IndexCity(nullptr);
     DeckRef hand = NewDeck();
     for (const CardRef& card : *other.mCardsInHand) {
         hand->AddCard(counterpart(card));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -69,10 +70,18 @@ class qlPlayer {
     // Cards the seat pays to build `card`: its cost less the discount, at least 0.
     Integer GetBuildCost(const qlCard& card) const;
 
-    bool HasBuiltCard(std::string_view cardName) const {
-        return mBuiltCards->ContainsName(cardName);
+    // Whether the city holds a building: one test for the buildings the rules name.
+    bool HasBuiltCard(RuleBuilding building) const {
+        return (mCityIds & (std::uint64_t{1} << building.Id())) != 0;
     }
-    bool HoldsCard(std::string_view cardName) const { return mCardsInHand->ContainsName(cardName); }
+    bool HasBuilt(BuildingId id) const {
+        return id < 64 ? (mCityIds & (std::uint64_t{1} << id)) != 0 : mBuiltCards->ContainsId(id);
+    }
+    bool HasBuiltName(std::string_view cardName) const {
+        return HasBuilt(buildings::FindId(cardName));
+    }
+    bool HoldsCard(RuleBuilding building) const { return mCardsInHand->ContainsId(building.Id()); }
+    bool HoldsName(std::string_view cardName) const { return mCardsInHand->ContainsName(cardName); }
 
     // The cards of `cardChoices` (the hand when none) that the seat can afford with
     // `lessCards` more buying power and has not built yet.
@@ -129,12 +138,18 @@ class qlPlayer {
     // This seat's advantage from choosing `role` over the estimates of every other seat.
     double AIRoleValue(int role) const;
 
-    Integer BuildModifier(const char* costBuilding) const;
+    Integer BuildModifier(RuleBuilding costBuilding) const;
     void OnBuilt(const qlCard& card);
+    // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
+    void IndexCity(const qlCard* leaving);
+    void IndexArrival(const qlCard& building);
     void FollowHand(DeckRef hand);
 
     Integer mPlayerNumber = 0;
     DeckRef mBuiltCards;
+    // Bit k set while the city holds a building of id k, for ids below 64; rebuilt from the
+    // city whenever a building is covered, since a name may stand in it twice.
+    std::uint64_t mCityIds = 0;
     Integer mCardsAllowed = 7;
     bool mIsHuman = false;
     bool mSelectedRole = false;

@@ -108,4 +108,8 @@ TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {
     EXPECT_EQ(ReadCatalogueFile(CatalogueFile()).size(), 29u);
     EXPECT_EQ(game.GetCardsByName("Indigo Plant")->Count(), 10);
     EXPECT_EQ(game.GetCardsByName("Palace")->Count(), 2);
+    // Read once for the program: the copies of a building share it, and so do later loads.
+    const DeckRef palaces = game.GetCardsByName("Palace");
+    EXPECT_EQ(&palaces->Item(1)->GetBuilding(), &palaces->Item(2)->GetBuilding());
+    EXPECT_EQ(LoadCatalogueEntries(CatalogueFile()), LoadCatalogueEntries(CatalogueFile()));
 }

@@ -77,6 +77,7 @@ TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) 
     EXPECT_EQ(seat.ChapelPoints(), 1);
     EXPECT_EQ(log, (Strings{"built Tower", "covered Tower", "built Library", "covered Library",
                             "built Well", "hand 3", "hand 2"}));
-    EXPECT_TRUE(seat.HasBuiltCard("Well") && seat.HoldsCard("Tower "));  // names match exactly
-    EXPECT_FALSE(seat.HasBuiltCard("well") || seat.HoldsCard("Tower") || seat.HoldsCard("Hero"));
+    EXPECT_TRUE(seat.HasBuiltName("Well") && seat.HoldsName("Tower "));  // names match exactly
+    EXPECT_FALSE(seat.HasBuiltName("well") || seat.HoldsName("Tower") || seat.HoldsName("Hero"));
+    EXPECT_TRUE(seat.HasBuiltCard("Well") && !seat.HasBuiltCard("Tower"));
 }
