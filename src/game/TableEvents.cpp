@@ -111,7 +111,7 @@ TableEvent PaymentAsked(const qlPlayer& seat, const qlCard& building, const Card
     event.building = building.BuildingName();
     const bool production = building.BuildingType() == 0;
     const char* discountBuilding = production ? "Smithy" : "Quarry";
-    if (seat.HasBuiltCard(discountBuilding)) {
+    if (seat.HasBuiltCard(production ? RuleBuilding("Smithy") : RuleBuilding("Quarry"))) {
         event.reductions.push_back({discountBuilding, 1});
     }
     if (seat.GetsRoleBenefit()) {
