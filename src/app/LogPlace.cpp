@@ -35,5 +35,6 @@ LogPlace PlaceLogs(const std::vector<std::filesystem::path>& folders, const std:
         }
         reasons += (reasons.empty() ? "" : "; ") + folder.string() + ": " + reason;
     }
-    return {std::nullopt, "No log is being kept for this game (" + reasons + ")."};
+    return {std::nullopt, "No log is being kept for this game (" +
+                              (reasons.empty() ? "no folder for them" : reasons) + ")."};
 }

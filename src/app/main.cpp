@@ -78,9 +78,12 @@ int main(int argc, char** argv) {
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     // Logs stay beside data that sits beside the program (a build folder or an unpacked copy);
     // an installed data folder belongs to the package manager, even for a user who may write it.
-    std::vector<std::filesystem::path> logFolders{userFolder};
+    std::vector<std::filesystem::path> logFolders;
     if (dataFolder == ProgramFolder()) {
-        logFolders.insert(logFolders.begin(), dataFolder);
+        logFolders.push_back(dataFolder);
+    }
+    if (!userFolder.empty()) {
+        logFolders.push_back(userFolder);
     }
     const LogPlace logs =
         PlaceLogs(logFolders, std::to_string(seed) + "\n" +

@@ -10,6 +10,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +20,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 
 #include "ScriptedTable.h"
 #include "cards/qlCard.h"
@@ -212,6 +214,58 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
     EXPECT_EQ(Read(folder / "Log.txt"), log.str());
     EXPECT_FALSE(log.str().empty());
+}
+
+// The third seed of game 2468 fails: a fault in the middle of the game, as the game itself sees
+// one.
+Random::SeedSource FailingSource() {
+    return [calls = 0, seeded = Random::SeededSource(2468)]() mutable -> std::uint64_t {
+        if (++calls == 3) {
+            throw std::runtime_error("the generator broke");
+        }
+        return seeded();
+    };
+}
+
+// The player reads the fault, the logs keep every line written before it, and the program
+// ends with a failure status.
+TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStatus) {
+    const std::filesystem::path folder = LogFolder("quellin-window-fault");
+    frmMain::Options options = GameOptions(2, 2, 0, 0, folder);
+    options.seedSource = FailingSource();
+    frmMain window(options);
+    std::vector<std::string> messages;
+    QString shown;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        } else {
+            AnswerLikeAPlayer(window, messages);
+        }
+    });
+    driver.start(5);
+    QEventLoop loop;
+    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
+    window.show();
+    loop.exec();
+    driver.stop();
+    EXPECT_EQ(window.ExitCode(), 1);
+    EXPECT_EQ(shown.toStdString(), "the generator broke");
+    EXPECT_FALSE(window.isVisible());
+
+    testing_support::ScriptedTable table;
+    table.autoPlay = true;
+    qlGame game(table, 2, 2, FailingSource());
+    table.SetGame(&game);
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    EXPECT_THROW(game.PlayGame(), std::runtime_error);
+    EXPECT_NE(gameLog.str().find("Player 1"), std::string::npos);
+    EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
+    EXPECT_EQ(Read(folder / "Log.txt"), "");
 }
 
 // Seat 3's first question is open when the window closes: the game ends at once, unscored.
