@@ -23,6 +23,7 @@
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "ui/ScoreViews.h"
+#include "ui/TableAids.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmPauser.h"
 #include "ui/frmShowMessage.h"
@@ -73,6 +74,8 @@ frmMain::frmMain(Options options, QWidget* parent)
     setMinimumSize(1180, 720);
     frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of
                          // six cards a row stay whole
+    mAids = new qlTableAids(*this);
+    mAids->AddKeysTo(*this);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(6);
@@ -187,6 +190,7 @@ QWidget* frmMain::BuildCentre() {
 
     layout->addWidget(BuildSettings());
     layout->addStretch();
+    layout->addWidget(mAids->NewButtons(centre));
     cmdExit = new QPushButton("E&xit", centre);
     connect(cmdExit, &QPushButton::clicked, this, [this] { mExitRequested = true; });
     layout->addWidget(cmdExit);
@@ -318,7 +322,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 std::unique_ptr<CardChooser> frmMain::NewChooser() {
-    return std::make_unique<frmCardChooser>(this);
+    auto chooser = std::make_unique<frmCardChooser>(this);
+    mAids->AddKeysTo(*chooser);
+    return chooser;
 }
 
 void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {

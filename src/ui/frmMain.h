@@ -19,6 +19,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class qlCardHolder;
+class qlTableAids;
 class qlGame;
 class StrongPlayer;
 
@@ -113,6 +114,7 @@ class frmMain : public QWidget, public Table {
     bool mStarted = false;
     bool mGameRunning = false;
     int mExitCode = 0;
+    qlTableAids* mAids = nullptr;  // help and hint beside the game
     GameLogs mLogs;
     // The strong players thinking for computer seats, declared first to outlive the game.
     std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;

@@ -10,7 +10,7 @@
 #include "ui/InputGuard.h"
 
 frmShowMessage::frmShowMessage(QWidget* parent) : QDialog(parent) {
-    setModal(true);
+    setWindowModality(Qt::WindowModal);  // the help beside the table stays usable
     auto* grid = new QGridLayout(this);
     pctRoleImage = new QLabel(this);
     pctRoleImage->setFixedSize(CardPictures::kLarge);
