@@ -8,6 +8,7 @@
 
 void qlGame::GovernorPhase(qlPlayer& player, bool firstRound) {
     ShowStatus("Governor Phase...");
+    Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, player); });
     if (player.HasBuiltCard("Library")) {
         player.SetLibraryActive(true);
     }

@@ -44,6 +44,9 @@ bool qlGame::PlayRoleChoices() {
             }
             BeforeRoleChoice.Raise(*this);
             ShowStatus("select a role...");
+            Tell([&] {
+                return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mRoleChooser);
+            });
             ChooseRole();
             mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, mCurrentRole);
             mPerforming = true;
@@ -82,6 +85,9 @@ bool qlGame::PerformRoleForEverySeat() {
                 return false;
             }
             ShowStatus("perform " + mCurrentRole + " role...");
+            Tell([&] {
+                return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mCurrentPlayer);
+            });
             PerformRole();
         }
         mCurrentPlayer = mCurrentPlayer->NextPlayer();

@@ -12,6 +12,7 @@
 struct TableEvent {
     enum class Kind {
         RoundStarted,  // seat: the governor; count: the round
+        TurnStarted,   // seat: whose turn it is now (governor phase, role choice or role)
         RoleChosen,    // seat, role
         Built,         // building ("" when nothing is built); cost: cards paid; cards: the
                        // human's payment; covered: under the crane; goods: spent at the black

@@ -174,6 +174,8 @@ std::string DescribeEvent(const TableEvent& event, Integer humanSeat) {
         case Kind::RoundStarted:
             return "Round " + std::to_string(event.count) + ": " + who.Name() +
                    (who.You() ? " are" : " is") + " governor";
+        case Kind::TurnStarted:
+            return {};  // the table marks the seat; the history has no line for it
         case Kind::RoleChosen:
             return who.Says("choose") + " " + event.role;
         case Kind::Built:

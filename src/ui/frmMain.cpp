@@ -24,6 +24,7 @@
 #include "players/qlPlayer.h"
 #include "ui/ScoreViews.h"
 #include "ui/TableAids.h"
+#include "ui/TablePace.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmPauser.h"
 #include "ui/frmShowMessage.h"
@@ -84,7 +85,7 @@ frmMain::frmMain(Options options, QWidget* parent)
                         kSeatCells[static_cast<std::size_t>(i)].second);
     }
     grid->addWidget(BuildCentre(), 0, 1, 2, 1);
-    grid->addWidget(BuildHand(), 2, 0, 1, 3);
+    grid->addWidget(BuildBottomRow(), 2, 0, 1, 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(0, 1);
@@ -328,6 +329,7 @@ std::unique_ptr<CardChooser> frmMain::NewChooser() {
 }
 
 void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
+    EndSkipOnHumansTurn();
     auto& window = static_cast<frmCardChooser&>(chooser);
     if (mExitRequested) {
         window.ConfirmWithFirstCards();
@@ -412,7 +414,10 @@ void frmMain::ShowStatus(const std::string& text) {
 }
 
 void frmMain::ShowRole(int seatIndex, const std::string& role) {
-    mSeatAreas[static_cast<std::size_t>(seatIndex)].lblRole->setText(QString::fromStdString(role));
+    // In a game of two, a seat chooses twice a round: both roles stay shown.
+    QLabel* label = mSeatAreas[static_cast<std::size_t>(seatIndex)].lblRole;
+    const QString text = QString::fromStdString(role);
+    label->setText(role.empty() || label->text().isEmpty() ? text : label->text() + ", " + text);
 }
 
 void frmMain::ShowGovernor(int seatIndex) {
@@ -447,11 +452,12 @@ void frmMain::ProcessEvents() {
 }
 
 void frmMain::WaitForEvents() {
+    mPace->EndSkip();  // only the human's role choice waits here
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void frmMain::Pause(Long milliseconds) {
-    frmPauser::Pause(mOptions.pauseLength.value_or(milliseconds));
+    mPace->Pause(mOptions.pauseLength.value_or(milliseconds));
 }
 
 bool frmMain::EmptySelectors() const {

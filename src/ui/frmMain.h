@@ -22,6 +22,8 @@ class qlCardHolder;
 class qlTableAids;
 class qlGame;
 class StrongPlayer;
+class HistoryPanel;
+class TablePace;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
 // the trading-house prices, the pile counts, the status line and the settings. It hosts the
@@ -67,6 +69,8 @@ class frmMain : public QWidget, public Table {
     bool GoldMineViews() const override;
     Integer Delay() const override { return mDelay; }
     bool ExitRequested() const override { return mExitRequested; }
+    bool FollowsEvents() const override { return true; }
+    void ShowEvent(const TableEvent& event) override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +96,12 @@ class frmMain : public QWidget, public Table {
     void PlayGame();
     void FollowSeat(qlPlayer& seat);
 
+    // The history, the pace and the turn marker (frmMainHistory.cpp).
+    QWidget* BuildBottomRow();
+    void MarkTurn(int seatIndex);
+    // The human is asked something: a skip to the human's turn has arrived.
+    void EndSkipOnHumansTurn();
+
     Options mOptions;
     std::array<SeatArea, 4> mSeatAreas;
     qlCardHolder* hldHumansCards = nullptr;
@@ -108,6 +118,10 @@ class frmMain : public QWidget, public Table {
     QCheckBox* chkMessages = nullptr;
     QCheckBox* chkProspect = nullptr;
     std::array<QRadioButton*, 5> optDelay{};
+    HistoryPanel* mHistory = nullptr;
+    TablePace* mPace = nullptr;
+    std::array<QLabel*, 4> lblTurn{};
+    int mTurnSeat = -1;  // the seat area whose turn it is
 
     Integer mDelay = 4;
     bool mExitRequested = false;

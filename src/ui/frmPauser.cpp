@@ -9,15 +9,23 @@ namespace frmPauser {
 namespace {
 
 bool gAborted = false;
+bool gHurried = false;
 std::vector<QEventLoop*> gWaiting;
+
+void QuitWaiting() {
+    for (QEventLoop* loop : gWaiting) {
+        loop->quit();
+    }
+}
 
 }  // namespace
 
 void Pause(Long milliseconds) {
+    gHurried = false;
     QElapsedTimer clock;
     clock.start();
     // A timer may fire a little early; wait again for what is left.
-    for (qint64 left = milliseconds; !gAborted && (left > 0 || !clock.isValid());
+    for (qint64 left = milliseconds; !gAborted && !gHurried && (left > 0 || !clock.isValid());
          left = milliseconds - clock.elapsed()) {
         QEventLoop loop;
         QTimer timPauser;
@@ -34,11 +42,14 @@ void Pause(Long milliseconds) {
     }
 }
 
+void Hurry() {
+    gHurried = true;
+    QuitWaiting();
+}
+
 void AbortAll() {
     gAborted = true;
-    for (QEventLoop* loop : gWaiting) {
-        loop->quit();
-    }
+    QuitWaiting();
 }
 
 void Reset() {

@@ -45,7 +45,9 @@ class PhaseTest : public ::testing::Test {
     Strings Told() const {
         Strings lines;
         for (const TableEvent& event : table.events) {
-            lines.push_back(DescribeEvent(event, 1));
+            if (const std::string line = DescribeEvent(event, 1); !line.empty()) {
+                lines.push_back(line);
+            }
         }
         return lines;
     }

@@ -115,6 +115,8 @@ TEST(TableEvents, AWholeGameTellsEveryMoveInTheLogsOrderAndNoHiddenCard) {
     EXPECT_EQ(counts[Kind::Produced], 4 * roles["Producer"]);
     EXPECT_EQ(counts[Kind::Sold], 4 * roles["Trader"]);
     EXPECT_EQ(counts[Kind::Prospected], roles["Prospector"]);
+    // A turn for every seat's governor phase, every role choice and every role performed.
+    EXPECT_EQ(counts[Kind::TurnStarted], 4 * game.Rounds() + 5 * game.RolesChosen());
     // The human's questions are each explained once: a keep question per councillor.
     EXPECT_EQ(counts[Kind::KeepAsked], roles["Councillor"]);
     EXPECT_GT(counts[Kind::HandLimit], 0);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +26,7 @@
 #include "ScriptedTable.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
+#include "game/TableEventText.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
@@ -160,6 +162,11 @@ void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
         QTest::mouseClick(message->cmdOK, Qt::LeftButton);
     } else if (!modal &&
                window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 2, select")) {
+        // The human's seat area alone is marked as the one whose turn it is.
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_EQ(window.findChild<QLabel*>("lblTurn" + QString::number(i))->isVisible(),
+                      i == 1);
+        }
         for (int i = 0; i < 5; ++i) {
             auto* role = window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
             if (role->isEnabled()) {
@@ -214,6 +221,15 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
     EXPECT_EQ(Read(folder / "Log.txt"), log.str());
     EXPECT_FALSE(log.str().empty());
+    // The history tells that same game line for line, newest last.
+    QString told;
+    for (const TableEvent& event : table.events) {
+        if (const std::string line = DescribeEvent(event, 2); !line.empty()) {
+            told += QString::fromStdString(line) + "\n";
+        }
+    }
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText() + "\n", told);
+    EXPECT_TRUE(told.endsWith(" points\n")) << told.toStdString();
 }
 
 // The third seed of game 2468 fails: a fault in the middle of the game, as the game itself sees

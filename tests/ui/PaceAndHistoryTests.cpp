@@ -1,0 +1,83 @@
+// The player's pace (a pause ends at once on hurry, never early without it) and the history's
+// lines, copied as they read.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "ui/HistoryPanel.h"
+#include "ui/TablePace.h"
+
+namespace {
+
+// How long a pause of `milliseconds` lasts when `act` runs 30 ms into it.
+qint64 PauseWith(TablePace& pace, Long milliseconds, const std::function<void()>& act) {
+    QTimer::singleShot(30, act);
+    QElapsedTimer clock;
+    clock.start();
+    pace.Pause(milliseconds);
+    return clock.elapsed();
+}
+
+TEST(TablePace, SpaceOrAClickHurriesOnePauseAndCtrlSpaceEveryPauseUntilTheHumanIsAsked) {
+    QWidget table;
+    auto* seat = new QLabel("PLAYER 1", &table);
+    new QVBoxLayout(&table);
+    table.layout()->addWidget(seat);
+    TablePace pace(table);
+    table.show();
+    table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
+
+    EXPECT_GE(PauseWith(pace, 250, [] {}), 250);  // nobody hurries: never early
+    EXPECT_LT(PauseWith(pace, 5000, [&] { QTest::keyClick(&table, Qt::Key_Space); }), 2500);
+    EXPECT_LT(PauseWith(pace, 5000, [&] { QTest::mouseClick(seat, Qt::LeftButton); }), 2500);
+    // A hurry is for the pause under way only.
+    EXPECT_GE(PauseWith(pace, 200, [] {}), 200);
+
+    EXPECT_LT(
+        PauseWith(pace, 5000, [&] { QTest::keyClick(&table, Qt::Key_Space, Qt::ControlModifier); }),
+        2500);
+    EXPECT_TRUE(pace.Skipping());
+    EXPECT_LT(PauseWith(pace, 5000, [] {}), 2500);
+    pace.EndSkip();
+    EXPECT_GE(PauseWith(pace, 200, [] {}), 200);
+}
+
+TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
+    HistoryPanel panel;
+    panel.resize(300, 120);
+    panel.show();
+    for (int i = 1; i <= 40; ++i) {
+        panel.AddLine(QString("Player 3 chooses Trader %1").arg(i));
+    }
+    QApplication::processEvents();
+    const auto* bar = panel.txtHistory->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    EXPECT_TRUE(panel.Text().endsWith("Trader 40"));
+
+    panel.txtHistory->setFocus();
+    panel.txtHistory->selectAll();
+    QTest::keyClick(panel.txtHistory, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), panel.Text());
+
+    panel.SetFolded(true);
+    EXPECT_TRUE(panel.Folded());
+    EXPECT_TRUE(panel.txtHistory->isHidden());
+    QTest::mouseClick(panel.cmdFold, Qt::LeftButton);
+    EXPECT_FALSE(panel.Folded());
+}
+
+}  // namespace
