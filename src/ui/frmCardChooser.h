@@ -36,6 +36,8 @@ class frmCardChooser : public QDialog, public CardChooser {
     void HighlightCard(const CardRef& card) override;
     DeckRef SelectedCards() const override;
     DeckRef DiscardedCards() const override;
+    // True once OK answered the question.
+    bool Answered() const { return mConfirmed; }
     // The compact form, without the detail area.
     void HideDetails();
     // Answers without being shown, with the first cards the question needs: the table is

@@ -25,6 +25,7 @@
 #include "ui/ScoreViews.h"
 #include "ui/TableAids.h"
 #include "ui/TablePace.h"
+#include "ui/WindowSystemWatch.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmPauser.h"
 #include "ui/frmShowMessage.h"
@@ -91,6 +92,7 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
     optDelay[2]->setChecked(true);
+    mWatch = WindowSystemWatch::Install();
 }
 
 frmMain::~frmMain() = default;
@@ -331,13 +333,15 @@ std::unique_ptr<CardChooser> frmMain::NewChooser() {
 void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
     EndSkipOnHumansTurn();
     auto& window = static_cast<frmCardChooser&>(chooser);
-    if (mExitRequested) {
-        window.ConfirmWithFirstCards();
-        return;
-    }
     PlaceChooser(window, *this, seatIndex, chkCardHelp->isChecked(), chkPosition->isChecked(),
                  mOptions.numberOfPlayers);
-    window.exec();
+    while (!window.Answered()) {  // a question whose window was taken away is asked again
+        if (mExitRequested) {
+            window.ConfirmWithFirstCards();
+        } else {
+            window.exec();
+        }
+    }
 }
 
 void frmMain::ShowMessage(int informational, int roleIndex, const std::string& text) {

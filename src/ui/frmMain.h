@@ -24,6 +24,7 @@ class qlGame;
 class StrongPlayer;
 class HistoryPanel;
 class TablePace;
+class WindowSystemWatch;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
 // the trading-house prices, the pile counts, the status line and the settings. It hosts the
@@ -134,4 +135,5 @@ class frmMain : public QWidget, public Table {
     std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;
     std::unique_ptr<qlGame> mGame;
     std::vector<Subscription> mSubscriptions;
+    std::unique_ptr<WindowSystemWatch> mWatch;
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <xcb/xcb.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <stdexcept>
@@ -30,6 +32,7 @@
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
+#include "ui/WindowSystemWatch.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmMain.h"
 #include "ui/frmShowMessage.h"
@@ -284,18 +287,90 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     EXPECT_EQ(Read(folder / "Log.txt"), "");
 }
 
-// Seat 3's first question is open when the window closes: the game ends at once, unscored.
+// The window system as the watch hears it: the window manager's close request, and another
+// program destroying a window.
+struct WindowSystem {
+    WindowSystemWatch watch{{7, 8}};
+
+    bool CloseRequest(const QWidget& window) {
+        xcb_client_message_event_t request{};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.window = static_cast<xcb_window_t>(window.internalWinId());
+        request.type = 7;
+        request.data.data32[0] = 8;
+        return watch.nativeEventFilter("xcb_generic_event_t", &request, nullptr);
+    }
+    bool Destroy(const QWidget& window) {
+        xcb_destroy_notify_event_t destroyed{};
+        destroyed.response_type = XCB_DESTROY_NOTIFY;
+        destroyed.window = static_cast<xcb_window_t>(window.internalWinId());
+        return watch.nativeEventFilter("xcb_generic_event_t", &destroyed, nullptr);
+    }
+};
+
+// Runs the game in `window` until it finishes, calling `tick` every few milliseconds; true when
+// it finished within 15 s (the window is closed then, so that a failing test never hangs).
+bool RunGame(frmMain& window, const std::function<void()>& tick) {
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, tick);
+    driver.start(5);
+    QEventLoop loop;
+    bool finished = false;
+    QObject::connect(&window, &frmMain::GameFinished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(15000, &window, [&window] { window.close(); });
+    window.show();
+    loop.exec();
+    return finished;
+}
+
+// Seat 3's first question is open when the window manager asks the table to close: Qt would drop
+// the request, as the question blocks the table; the game ends at once, unscored.
 TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
     const std::filesystem::path folder = LogFolder("quellin-window-closed");
     frmMain window(GameOptions(3, 3, 99, 2000, folder));
-    QEventLoop loop;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
-    window.show();
-    QTimer::singleShot(900, &window, [&window] { window.close(); });
+    WindowSystem system;
     QElapsedTimer clock;
     clock.start();
-    loop.exec();
-    EXPECT_LT(clock.elapsed(), 1900);
+    bool asked = false;
+    ASSERT_TRUE(RunGame(window, [&] {
+        if (!asked && QApplication::activeModalWidget()) {
+            asked = true;
+            EXPECT_TRUE(system.CloseRequest(window));
+        } else if (!asked) {
+            EXPECT_FALSE(system.CloseRequest(window));  // nothing blocks it: Qt's own
+        }
+    }));
+    EXPECT_TRUE(asked);
+    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(Read(folder / "Log.txt"), "");
+}
+
+// Another program destroys the open question's window: it is asked again in a new one. Then it
+// destroys the table's window: the game ends, unscored, and the table is closed.
+TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableEndsTheGame) {
+    const std::filesystem::path folder = LogFolder("quellin-window-destroyed");
+    frmMain window(GameOptions(2, 2, 2468, 0, folder));
+    WindowSystem system;
+    frmCardChooser* question = nullptr;
+    bool askedAgain = false;
+    std::vector<std::string> messages;
+    ASSERT_TRUE(RunGame(window, [&] {
+        auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
+        if (!question && chooser) {
+            question = chooser;
+            EXPECT_TRUE(system.Destroy(*chooser));
+        } else if (question && chooser == question && chooser->isVisible() && !askedAgain) {
+            askedAgain = true;
+            EXPECT_TRUE(system.Destroy(window));
+        } else if (!question) {
+            AnswerLikeAPlayer(window, messages);
+        }
+    }));
+    EXPECT_TRUE(askedAgain);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(Read(folder / "Log.txt"), "");
 }
