@@ -74,6 +74,7 @@ frmMain::frmMain(Options options, QWidget* parent)
       mLogs(mOptions.logFolder ? GameLogs(*mOptions.logFolder) : GameLogs()) {
     setWindowTitle("Quellin");
     setMinimumSize(1180, 720);
+    setFocusPolicy(Qt::ClickFocus);  // a click on the table takes the keyboard off a setting
     frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of
                          // six cards a row stay whole
     mAids = new qlTableAids(*this);
@@ -155,6 +156,8 @@ QWidget* frmMain::BuildCentre() {
             if (mGame) {
                 mGame->cmdRoles_Click(i);
             }
+            mChoosingRole = false;  // only a role still free can be pressed: it is taken
+            ShowRoleButtons();
         });
     }
     layout->addWidget(pctRoles);
@@ -271,6 +274,8 @@ void frmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!mStarted) {
         mStarted = true;
+        ShowRoleButtons();
+        TakeKeyboard();
         QTimer::singleShot(500, this, [this] { PlayGame(); });
     }
 }
@@ -342,6 +347,7 @@ void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
             window.exec();
         }
     }
+    TakeKeyboard();
 }
 
 void frmMain::ShowMessage(int informational, int roleIndex, const std::string& text) {
@@ -354,6 +360,7 @@ void frmMain::ShowMessage(int informational, int roleIndex, const std::string& t
     }
     ShowMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
                       chkMessages->isChecked(), mDelay, details);
+    TakeKeyboard();
 }
 
 void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
@@ -435,7 +442,23 @@ void frmMain::ShowPoints(int seatIndex, Integer points) {
 }
 
 void frmMain::EnableRole(int roleIndex, bool enabled) {
-    cmdRoles[static_cast<std::size_t>(roleIndex)]->setEnabled(enabled);
+    mRolesFree[static_cast<std::size_t>(roleIndex)] = enabled;
+    ShowRoleButtons();
+}
+
+void frmMain::ShowRoleButtons() {
+    for (std::size_t i = 0; i < cmdRoles.size(); ++i) {
+        cmdRoles[i]->setEnabled(mChoosingRole && mRolesFree[i]);
+    }
+}
+
+void frmMain::TakeKeyboard() {
+    const QWidget* active = QApplication::activeWindow();
+    if (active && active != this && active->isVisible()) {
+        return;  // the player is reading another window, such as the help
+    }
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::ShowTradePrices(const qlTradeTiles::Tile& prices) {
@@ -455,8 +478,14 @@ void frmMain::ProcessEvents() {
     QApplication::processEvents();
 }
 
+// The human's role choice waits here, from its start until a role button is pressed.
 void frmMain::WaitForEvents() {
     mPace->EndSkip();  // only the human's role choice waits here
+    if (!mChoosingRole) {
+        mChoosingRole = true;
+        ShowRoleButtons();
+        TakeKeyboard();
+    }
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

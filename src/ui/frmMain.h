@@ -96,6 +96,12 @@ class frmMain : public QWidget, public Table {
     QWidget* BuildHand();
     void PlayGame();
     void FollowSeat(qlPlayer& seat);
+    // The role buttons are pressable only while the human chooses a role, and then only the
+    // roles still free; at every other moment they look unavailable.
+    void ShowRoleButtons();
+    // Gives the keyboard back to the table itself, where Space changes no setting and Alt with
+    // a role's letter presses its button; a window the player reads beside it keeps it.
+    void TakeKeyboard();
 
     // The history, the pace and the turn marker (frmMainHistory.cpp).
     QWidget* BuildBottomRow();
@@ -127,6 +133,8 @@ class frmMain : public QWidget, public Table {
     Integer mDelay = 4;
     bool mExitRequested = false;
     bool mStarted = false;
+    bool mChoosingRole = false;
+    std::array<bool, 5> mRolesFree{};
     bool mGameRunning = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game

@@ -5,6 +5,7 @@
 
 #include <xcb/xcb.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
@@ -134,7 +135,16 @@ void SaveFirst(QWidget& window, const QString& kind) {
 
 // Answers whatever the game asks, as a player clicking would: the first cards until OK is
 // enabled, OK on every message, and the first free role when it is the human's turn.
-void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
+// What a player answering by mouse and keys met on the way.
+struct Seen {
+    std::vector<std::string> messages;
+    int rolesNotTakenByKey = 0;        // Alt and the role's letter did not press its button
+    int roleButtonsLiveOutOfTurn = 0;  // a role button looked pressable outside the choice
+    int ticksWaitingForKeyboard = 0;
+};
+
+void AnswerLikeAPlayer(frmMain& window, Seen& seen) {
+    std::vector<std::string>& messages = seen.messages;
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
         const QString caption = chooser->windowTitle();
@@ -163,19 +173,50 @@ void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
         }
         SaveFirst(*message, message->windowTitle().startsWith("Game") ? "final-scores" : "message");
         QTest::mouseClick(message->cmdOK, Qt::LeftButton);
-    } else if (!modal &&
-               window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 2, select")) {
+    } else if (!modal) {
+        std::array<QPushButton*, 5> roles{};
+        for (int i = 0; i < 5; ++i) {
+            roles[static_cast<std::size_t>(i)] =
+                window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
+        }
+        const bool choosing =
+            window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 2, select");
+        for (QPushButton* role : roles) {
+            if (role->isDown()) {
+                return;  // pressed by its key a moment ago
+            }
+            seen.roleButtonsLiveOutOfTurn += !choosing && role->isEnabled();
+        }
+        if (!choosing) {
+            return;
+        }
         // The human's seat area alone is marked as the one whose turn it is.
         for (int i = 0; i < 2; ++i) {
             EXPECT_EQ(window.findChild<QLabel*>("lblTurn" + QString::number(i))->isVisible(),
                       i == 1);
         }
-        for (int i = 0; i < 5; ++i) {
-            auto* role = window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
-            if (role->isEnabled()) {
-                QTest::mouseClick(role, Qt::LeftButton);
-                break;
+        // By keys, straight after whatever question or message came before.
+        QWidget* keys = QApplication::focusWidget();
+        const bool keysToTable =
+            keys && keys->window() == &window && QApplication::activeWindow() == &window;
+        if (!keysToTable && ++seen.ticksWaitingForKeyboard < 40) {
+            return;  // the window system may take a moment to hand the keyboard back
+        }
+        seen.ticksWaitingForKeyboard = 0;
+        for (std::size_t i = 0; i < 5; ++i) {
+            QPushButton* role = roles[i];
+            if (!role->isEnabled()) {
+                continue;
             }
+            if (keysToTable) {
+                QTest::keyClick(keys, Qt::Key_Space);  // lands on no setting
+                QTest::keyClick(keys, "CBPTS"[i], Qt::AltModifier);
+            }
+            if (!role->isDown()) {
+                ++seen.rolesNotTakenByKey;
+                QTest::mouseClick(role, Qt::LeftButton);
+            }
+            break;
         }
     }
 }
@@ -183,9 +224,10 @@ void AnswerLikeAPlayer(frmMain& window, std::vector<std::string>& messages) {
 TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     const std::filesystem::path folder = LogFolder("quellin-window-game");
     frmMain window(GameOptions(2, 2, 2468, 0, folder));
-    std::vector<std::string> messages;
+    Seen seen;
+    const std::vector<std::string>& messages = seen.messages;
     QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] { AnswerLikeAPlayer(window, messages); });
+    QObject::connect(&driver, &QTimer::timeout, [&] { AnswerLikeAPlayer(window, seen); });
     driver.start(5);
     QEventLoop loop;
     QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
@@ -193,6 +235,13 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     loop.exec();
     driver.stop();
     EXPECT_EQ(window.ExitCode(), 0);
+    // The keyboard was the table's after every question and message, no setting changed by the
+    // Space presses, and the role buttons looked pressable only for the human's choice.
+    EXPECT_EQ(seen.rolesNotTakenByKey, 0);
+    for (const QCheckBox* setting : window.findChildren<QCheckBox*>()) {
+        EXPECT_TRUE(setting->isChecked()) << setting->text().toStdString();
+    }
+    EXPECT_EQ(seen.roleButtonsLiveOutOfTurn, 0);
     // The final scores, then each seat's name and its points part by part: the winner's named
     // as the winner and ending in its points.
     const auto scores = std::find_if(messages.begin(), messages.end(), [](const std::string& m) {
@@ -253,7 +302,7 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     frmMain::Options options = GameOptions(2, 2, 0, 0, folder);
     options.seedSource = FailingSource();
     frmMain window(options);
-    std::vector<std::string> messages;
+    Seen seen;
     QString shown;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
@@ -261,7 +310,7 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
             shown = box->text();
             box->accept();
         } else {
-            AnswerLikeAPlayer(window, messages);
+            AnswerLikeAPlayer(window, seen);
         }
     });
     driver.start(5);
@@ -357,7 +406,7 @@ TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableE
     WindowSystem system;
     frmCardChooser* question = nullptr;
     bool askedAgain = false;
-    std::vector<std::string> messages;
+    Seen seen;
     ASSERT_TRUE(RunGame(window, [&] {
         auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
         if (!question && chooser) {
@@ -367,7 +416,7 @@ TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableE
             askedAgain = true;
             EXPECT_TRUE(system.Destroy(window));
         } else if (!question) {
-            AnswerLikeAPlayer(window, messages);
+            AnswerLikeAPlayer(window, seen);
         }
     }));
     EXPECT_TRUE(askedAgain);
