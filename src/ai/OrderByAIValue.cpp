@@ -1,6 +1,7 @@
 // Ordering a collection by the card value, best first.
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "cards/qlCard.h"
@@ -9,40 +10,41 @@
 
 void qlCards::OrderByAIValue(const qlPlayer& player, bool divideByCost) {
     // Each card's key is worked out once: the card value reads the whole table, and a hand is
-    // ordered many times per decision. The selection below then picks exactly as a selection
-    // sort over freshly computed keys would, ties going to the card that stood earlier.
-    std::vector<double> keys;
-    keys.reserve(mCol.size());
-    for (const CardRef& card : mCol) {
+    // ordered many times per decision. The order is the one a selection sort over freshly
+    // computed keys gives: best first, ties to the card that stood earlier, and the cards whose
+    // key never beats its starting mark of -9999 last, in the order they stood.
+    constexpr double kMark = -9999;
+    constexpr std::size_t kInPlace = 32;
+    std::array<double, kInPlace> inPlace{};
+    std::vector<double> spilled;
+    double* keys = inPlace.data();
+    if (mCol.size() > kInPlace) {
+        spilled.resize(mCol.size());
+        keys = spilled.data();
+    }
+    for (std::size_t i = 0; i < mCol.size(); ++i) {
         // A card of cost 0 would divide by zero; it counts as costing 1.
-        const double divisor = divideByCost ? std::max<double>(card->Cost(), 1) : 1;
-        keys.push_back(card->AIValue(player) / divisor);
+        const double divisor = divideByCost ? std::max<double>(mCol[i]->Cost(), 1) : 1;
+        keys[i] = mCol[i]->AIValue(player) / divisor;
     }
-
-    std::vector<std::size_t> remaining(mCol.size());
-    for (std::size_t i = 0; i < remaining.size(); ++i) {
-        remaining[i] = i;
-    }
-    std::vector<CardRef> ordered;
-    std::vector<std::string> orderedKeys;
-    ordered.reserve(mCol.size());
-    while (!remaining.empty()) {
-        double best = -9999;
-        // A card worth -9999 or less never beats the starting mark; the earliest card left is
-        // then taken, so that every card still finds its place.
-        std::size_t bestPosition = 0;
-        for (std::size_t i = 0; i < remaining.size(); ++i) {
-            if (keys[remaining[i]] > best) {
-                best = keys[remaining[i]];
-                bestPosition = i;
-            }
+    const auto before = [](double a, double b) { return a > kMark && (!(b > kMark) || a > b); };
+    // A stable insertion sort: hands are short, and it needs no room of its own.
+    for (std::size_t i = 1; i < mCol.size(); ++i) {
+        std::size_t j = i;
+        while (j > 0 && before(keys[i], keys[j - 1])) {
+            --j;
         }
-        ordered.push_back(mCol[remaining[bestPosition]]);
+        if (j == i) {
+            continue;
+        }
+        std::rotate(keys + j, keys + i, keys + i + 1);
+        std::rotate(mCol.begin() + static_cast<std::ptrdiff_t>(j),
+                    mCol.begin() + static_cast<std::ptrdiff_t>(i),
+                    mCol.begin() + static_cast<std::ptrdiff_t>(i) + 1);
         if (!mKeys.empty()) {
-            orderedKeys.push_back(mKeys[remaining[bestPosition]]);
+            std::rotate(mKeys.begin() + static_cast<std::ptrdiff_t>(j),
+                        mKeys.begin() + static_cast<std::ptrdiff_t>(i),
+                        mKeys.begin() + static_cast<std::ptrdiff_t>(i) + 1);
         }
-        remaining.erase(remaining.begin() + static_cast<std::ptrdiff_t>(bestPosition));
     }
-    mCol = std::move(ordered);
-    mKeys = std::move(orderedKeys);
 }

@@ -50,24 +50,29 @@ class Event {
             mState = std::make_shared<State>();
         }
         const std::uint64_t id = mState->nextId++;
-        mState->handlers.push_back({id, std::make_shared<Handler>(std::move(handler))});
+        mState->handlers.push_back({id, std::make_shared<Handler>(std::move(handler)), true});
         return Subscription([weak = std::weak_ptr<State>(mState), id] {
             if (auto state = weak.lock()) {
-                std::erase_if(state->handlers, [id](const Entry& e) { return e.id == id; });
+                state->Remove(id);
             }
         });
     }
 
+    // Copies nothing: the handlers subscribed so far are called in place. One subscribed
+    // meanwhile waits for the next raise; one removed meanwhile is skipped and kept alive
+    // until the outermost raise is over.
     void Raise(Args... args) const {
         if (!mState || mState->handlers.empty()) {
             return;
         }
-        // Walk a snapshot: a handler may change the list, and one removed meanwhile is skipped.
-        const std::vector<Entry> snapshot = mState->handlers;
-        const std::shared_ptr<State> keepAlive = mState;
-        for (const Entry& entry : snapshot) {
-            if (keepAlive->Contains(entry.id)) {
-                (*entry.handler)(args...);
+        const std::shared_ptr<State> keepAlive = mState;  // a handler may end the owner
+        State& state = *keepAlive;
+        const std::size_t count = state.handlers.size();
+        const RaiseScope scope(state);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (state.handlers[i].live) {
+                Handler* handler = state.handlers[i].handler.get();  // stays where it is
+                (*handler)(args...);
             }
         }
     }
@@ -76,18 +81,42 @@ class Event {
     struct Entry {
         std::uint64_t id;
         std::shared_ptr<Handler> handler;
+        bool live;
     };
     struct State {
         std::vector<Entry> handlers;
         std::uint64_t nextId = 0;
-        bool Contains(std::uint64_t id) const {
-            for (const Entry& e : handlers) {
-                if (e.id == id) {
-                    return true;
+        int raising = 0;
+        bool removedWhileRaising = false;
+
+        void Remove(std::uint64_t id) {
+            for (Entry& entry : handlers) {
+                if (entry.id == id) {
+                    entry.live = false;
                 }
             }
-            return false;
+            if (raising > 0) {
+                removedWhileRaising = true;
+            } else {
+                std::erase_if(handlers, [](const Entry& e) { return !e.live; });
+            }
         }
+    };
+    // Counts a raise under way, and drops the handlers removed meanwhile once none is.
+    class RaiseScope {
+      public:
+        explicit RaiseScope(State& state) : mState(state) { ++mState.raising; }
+        RaiseScope(const RaiseScope&) = delete;
+        RaiseScope& operator=(const RaiseScope&) = delete;
+        ~RaiseScope() {
+            if (--mState.raising == 0 && mState.removedWhileRaising) {
+                mState.removedWhileRaising = false;
+                std::erase_if(mState.handlers, [](const Entry& e) { return !e.live; });
+            }
+        }
+
+      private:
+        State& mState;
     };
     // Made at the first subscription: most collections are never followed by anyone.
     std::shared_ptr<State> mState;

@@ -47,4 +47,17 @@ TEST(Event, HandlersRunInOrderUntilUnsubscribedEvenByAnotherHandler) {
     event.Raise(2);  // the first handler removes the last one before it runs
     event.Raise(3);
     EXPECT_EQ(calls, (std::vector<int>{1, 10, 100, 2, 3}));
+    // A handler subscribed while the event is raised waits for the next raise; a handler may
+    // end its own subscription while it runs.
+    Subscription added;
+    std::optional<Subscription> self;
+    self = event.Subscribe([&](int v) {
+        calls.push_back(1000 * v);
+        added = event.Subscribe([&](int w) { calls.push_back(-w); });
+        self.reset();
+    });
+    calls.clear();
+    event.Raise(4);
+    event.Raise(5);
+    EXPECT_EQ(calls, (std::vector<int>{4, 4000, 5, -5}));
 }
