@@ -31,6 +31,13 @@ Integer qlGame::Savings(const PendingBuild& build) {
     return static_cast<Integer>(build.goodsUsed + (build.covered ? build.covered->Cost() : 0));
 }
 
+std::optional<Integer> qlGame::BuildSavings() const {
+    if (!mPendingBuild) {
+        return std::nullopt;
+    }
+    return Savings(*mPendingBuild);
+}
+
 void qlGame::ResumeBuild() {
     const PendingBuild build = *std::exchange(mPendingBuild, std::nullopt);
     qlPlayer& player = *mCurrentPlayer;

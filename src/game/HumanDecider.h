@@ -15,6 +15,8 @@ class HumanDecider : public SeatDecider {
     // A press of role button `index`: taken as the human's role while the seat chooses one and
     // the role is free; ignored at any other moment.
     void PressRole(int index);
+    // True while the seat is to press a role button and has not pressed one yet.
+    bool ChoosingRole() const { return mRolesOpen && mPressed < 0; }
 
     int PickRole(const qlGame& game, qlPlayer& seat) override;
     DeckRef ChapelCard(const qlGame& game, qlPlayer& seat) override;

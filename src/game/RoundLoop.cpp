@@ -132,13 +132,21 @@ void qlGame::cmdRoles_Click(int index) {
     }
 }
 
+const char* qlGame::RoleName(int index) {
+    return kRoleNames[static_cast<std::size_t>(index)];
+}
+
+bool qlGame::HumanChoosesRole() const {
+    return mHuman && mHuman->ChoosingRole();
+}
+
 // What a press of a role button does, for the human's click and the computer's choice alike.
 void qlGame::SelectRole(int index) {
     ++mRolesChosen;
     if (index == 3) {
         DrawTradeTile();
     }
-    mCurrentRole = kRoleNames[static_cast<std::size_t>(index)];
+    mCurrentRole = RoleName(index);
     mRolesFree[static_cast<std::size_t>(index)] = false;
     mTable->EnableRole(index, false);
     WriteGameLog("Player " + std::to_string(mRoleChooser->PlayerNumber()) +

@@ -102,6 +102,13 @@ class qlGame {
     // Rounds started and roles chosen so far.
     Long Rounds() const { return mRounds; }
     Long RolesChosen() const { return mRolesChosen; }
+    // The name of role `index` (0 "Councillor" to 4 "Prospector").
+    static const char* RoleName(int index);
+    // True while the human is to press a role button.
+    bool HumanChoosesRole() const;
+    // At a seat's build choice, the cost the crane and the black market have already covered;
+    // none at any other moment.
+    std::optional<Integer> BuildSavings() const;
     // The winner by the rules of the final scores; never nothing once the seats exist.
     qlPlayer& GetWinner() const;
     // What breaks a tie for the most points: cards in hand plus buildings holding a good.

@@ -1,29 +1,90 @@
 #include "ui/TableAids.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
+#include "cards/qlCard.h"
+#include "game/Hint.h"
+#include "game/qlGame.h"
+#include "ui/HintWorker.h"
+#include "ui/frmCardChooser.h"
 #include "ui/frmHelp.h"
+#include "ui/qlCardHolder.h"
+#include "ui/qlCardImage.h"
 
-qlTableAids::qlTableAids(QWidget& table) : QObject(&table), mTable(table) {}
+namespace {
+
+const char* const kThinking = "Thinking...";
+const char* const kNoHint = "No hint: the look-ahead failed.";
+const char* const kMarkStyle = "QPushButton { border: 3px solid #1d5fd0; font-weight: bold; }";
+
+QPushButton* HintButton(QWidget* parent) {
+    auto* button = new QPushButton("Hint", parent);
+    button->setObjectName("cmdHint");
+    button->setToolTip("What the strong computer player would do in your place (H)");
+    return button;
+}
+
+QLabel* HintAnswer(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName("lblHint");
+    label->setWordWrap(true);
+    label->setAccessibleName("Hint");
+    return label;
+}
+
+}  // namespace
+
+qlTableAids::qlTableAids(QWidget& table)
+    : QObject(&table), mTable(table), mWorker(new qlHintWorker(this)), mFollow(new QTimer(this)) {
+    mFollow->setInterval(150);
+    connect(mFollow, &QTimer::timeout, this, &qlTableAids::FollowRoleChoice);
+    // Not the button's own key: H works from the first moment of the choice, before the
+    // button has followed it.
+    auto* hint = new QShortcut(QKeySequence(Qt::Key_H), &table);
+    connect(hint, &QShortcut::activated, this, &qlTableAids::AskForRoleHint);
+}
 
 QWidget* qlTableAids::NewButtons(QWidget* parent) {
-    auto* buttons = new QWidget(parent);
-    auto* layout = new QHBoxLayout(buttons);
+    auto* aids = new QWidget(parent);
+    auto* layout = new QVBoxLayout(aids);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* cmdHelp = new QPushButton("Help", buttons);
+    auto* buttons = new QHBoxLayout;
+    auto* cmdHelp = new QPushButton("Help", aids);
     cmdHelp->setObjectName("cmdHelp");
     cmdHelp->setToolTip("The rules and every card (F1)");
     connect(cmdHelp, &QPushButton::clicked, this, &qlTableAids::ShowHelp);
-    layout->addWidget(cmdHelp);
-    return buttons;
+    buttons->addWidget(cmdHelp);
+    cmdHint = HintButton(aids);
+    cmdHint->setEnabled(false);
+    connect(cmdHint, &QPushButton::clicked, this, &qlTableAids::AskForRoleHint);
+    buttons->addWidget(cmdHint);
+    layout->addLayout(buttons);
+    lblHint = HintAnswer(aids);
+    layout->addWidget(lblHint);
+    return aids;
 }
 
 void qlTableAids::AddKeysTo(QWidget& window) {
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     connect(help, &QShortcut::activated, this, &qlTableAids::ShowHelp);
+}
+
+void qlTableAids::SetGame(const qlGame* game, Integer humanSeat) {
+    mWorker->Stop();
+    mGame = game;
+    mHumanSeat = humanSeat;
+    if (game) {
+        mFollow->start();
+    } else {
+        mFollow->stop();
+    }
+    FollowRoleChoice();
 }
 
 void qlTableAids::ShowHelp() {
@@ -36,4 +97,96 @@ void qlTableAids::ShowHelp() {
         mHelp->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with the table
     }
     mHelp->Present();
+}
+
+void qlTableAids::FollowRoleChoice() {
+    const bool choosing = mGame && mGame->HumanChoosesRole();
+    cmdHint->setEnabled(choosing && !mWorker->Busy());
+    if (!choosing) {
+        MarkRole(-1);
+        lblHint->clear();
+    }
+}
+
+void qlTableAids::AskForRoleHint() {
+    if (!mGame || !mGame->HumanChoosesRole() || mWorker->Busy()) {
+        return;
+    }
+    const Long rolesChosen = mGame->RolesChosen();
+    lblHint->setText(kThinking);
+    cmdHint->setEnabled(false);
+    mWorker->Start(*mGame, mHumanSeat, [this, rolesChosen](const std::optional<Hint>& hint) {
+        ShowRoleHint(hint, rolesChosen);
+    });
+}
+
+// A hint that comes after the choice it was asked for is dropped.
+void qlTableAids::ShowRoleHint(const std::optional<Hint>& hint, Long rolesChosen) {
+    if (!mGame || !mGame->HumanChoosesRole() || mGame->RolesChosen() != rolesChosen) {
+        return;
+    }
+    lblHint->setText(hint ? QString::fromStdString("Hint: " + hint->Text()) : kNoHint);
+    MarkRole(hint ? hint->role : -1);
+    FollowRoleChoice();
+}
+
+void qlTableAids::MarkRole(int role) {
+    if (role == mMarkedRole) {
+        return;
+    }
+    for (int index : {mMarkedRole, role}) {
+        if (auto* button = mTable.findChild<QPushButton*>("cmdRoles" + QString::number(index))) {
+            button->setStyleSheet(index == role ? kMarkStyle : "");
+        }
+    }
+    mMarkedRole = role;
+}
+
+void qlTableAids::EquipQuestion(frmCardChooser& chooser) {
+    if (!mGame || !mGame->BuildSavings() || !mGame->CurrentPlayer()->IsHuman()) {
+        return;
+    }
+    auto* aid = new QWidget(&chooser);
+    auto* layout = new QHBoxLayout(aid);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* button = HintButton(aid);
+    button->setShortcut(QKeySequence(Qt::Key_H));
+    QLabel* answer = HintAnswer(aid);
+    answer->setMinimumWidth(260);
+    layout->addWidget(button);
+    layout->addWidget(answer, 1);
+    chooser.AddAid(aid);
+    mBuildQuestion = &chooser;
+    connect(&chooser, &QObject::destroyed, mWorker, &qlHintWorker::Stop);
+    connect(button, &QPushButton::clicked, this, [this, button, answer] {
+        if (!mBuildQuestion || mWorker->Busy()) {
+            return;
+        }
+        answer->setText(kThinking);
+        button->setEnabled(false);
+        mWorker->Start(*mGame, mHumanSeat, [this, answer](const std::optional<Hint>& hint) {
+            ShowBuildHint(hint, *answer);
+        });
+    });
+}
+
+// Marks the card the hint builds with a tag of its own: a framed card would read as checked.
+void qlTableAids::ShowBuildHint(const std::optional<Hint>& hint, QLabel& answer) {
+    answer.setText(hint ? QString::fromStdString("Hint: " + hint->Text()) : kNoHint);
+    if (!hint || hint->building.empty()) {
+        return;
+    }
+    for (qlCardImage* image : mBuildQuestion->cardsChoice->Images()) {
+        if (image->Card() && image->Card()->BuildingName() == hint->building) {
+            auto* tag = new QLabel("HINT", image);
+            tag->setObjectName("hintTag");
+            tag->setStyleSheet(
+                "background: #1d5fd0; color: white; font-weight: bold; padding: 0 3px;");
+            tag->setAttribute(Qt::WA_TransparentForMouseEvents);
+            tag->adjustSize();
+            tag->move((image->width() - tag->width()) / 2, image->height() - tag->height() - 14);
+            tag->show();
+            return;
+        }
+    }
 }

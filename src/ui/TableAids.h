@@ -1,26 +1,59 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <optional>
 
+#include "core/Types.h"
+
+class QLabel;
+class QPushButton;
+class QTimer;
 class QWidget;
+class frmCardChooser;
 class frmHelp;
+class qlGame;
+class qlHintWorker;
+struct Hint;
 
 // What the table offers beside the game itself: the help window with the rules and the card
-// reference, opened by F1 or the "Help" button.
+// reference (F1 or "Help"), and the hint (H or "Hint") at the human's role choice and build
+// choice, which asks the strong computer player what it would do from the human's view.
 class qlTableAids : public QObject {
     Q_OBJECT
 
   public:
     explicit qlTableAids(QWidget& table);
 
-    // The aids' buttons, for the table's centre column.
+    // The aids' buttons and the hint's answer, for the table's centre column.
     QWidget* NewButtons(QWidget* parent);
-    // Lets the aids' keys work in `window` too: the table, and each question it shows.
+    // Lets F1 open the help from `window` too: the table, and each question it shows.
     void AddKeysTo(QWidget& window);
+    // The game the hints are asked about, with the human's seat; none once it is over.
+    void SetGame(const qlGame* game, Integer humanSeat);
+    // Gives the question a "Hint" button when it is the human's build choice.
+    void EquipQuestion(frmCardChooser& chooser);
     // Opens the help window beside the table, or brings it to the front.
     void ShowHelp();
 
+    QPushButton* cmdHint = nullptr;
+    QLabel* lblHint = nullptr;
+
   private:
+    // Follows whether the human is choosing a role: the hint button is offered only then, and
+    // a hint's marks go once the choice is made.
+    void FollowRoleChoice();
+    void AskForRoleHint();
+    void ShowRoleHint(const std::optional<Hint>& hint, Long rolesChosen);
+    void ShowBuildHint(const std::optional<Hint>& hint, QLabel& answer);
+    void MarkRole(int role);
+
     QWidget& mTable;
     frmHelp* mHelp = nullptr;  // made at its first showing, a child of the table
+    const qlGame* mGame = nullptr;
+    Integer mHumanSeat = 0;
+    qlHintWorker* mWorker = nullptr;
+    QTimer* mFollow = nullptr;
+    QPointer<frmCardChooser> mBuildQuestion;
+    int mMarkedRole = -1;
 };

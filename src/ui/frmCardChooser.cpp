@@ -212,6 +212,11 @@ void frmCardChooser::ConfirmWithFirstCards() {
     accept();
 }
 
+void frmCardChooser::AddAid(QWidget* aid) {
+    static_cast<QGridLayout*>(layout())->addWidget(aid, 3, 1, 1, 2,
+                                                   Qt::AlignLeft | Qt::AlignBottom);
+}
+
 void frmCardChooser::HideDetails() {
     mDetails->hide();
     adjustSize();

@@ -40,6 +40,8 @@ class frmCardChooser : public QDialog, public CardChooser {
     bool Answered() const { return mConfirmed; }
     // The compact form, without the detail area.
     void HideDetails();
+    // Places a helper of the table's below the offer, left of OK.
+    void AddAid(QWidget* aid);
     // Answers without being shown, with the first cards the question needs: the table is
     // closing, and the game only has to reach its next check.
     void ConfirmWithFirstCards();

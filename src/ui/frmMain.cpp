@@ -284,6 +284,7 @@ void frmMain::PlayGame() {
     mGame = std::make_unique<qlGame>(*this, mOptions.numberOfPlayers, mOptions.humanSeat,
                                      mOptions.seedSource);
     mGame->SetLogFiles(mLogs.LogFile.get(), mLogs.GameLogFile.get());
+    mAids->SetGame(mGame.get(), mOptions.humanSeat);
     if (mOptions.strongComputers) {
         Random::SeedSource source = mOptions.seedSource;  // a copy: the game's stays unmoved
         const std::uint64_t seed = source();
@@ -305,6 +306,7 @@ void frmMain::PlayGame() {
         mExitCode = 1;
     }
     mGameRunning = false;
+    mAids->SetGame(nullptr, 0);
     frmPauser::Reset();
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
@@ -338,6 +340,7 @@ std::unique_ptr<CardChooser> frmMain::NewChooser() {
 void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
     EndSkipOnHumansTurn();
     auto& window = static_cast<frmCardChooser&>(chooser);
+    mAids->EquipQuestion(window);
     PlaceChooser(window, *this, seatIndex, chkCardHelp->isChecked(), chkPosition->isChecked(),
                  mOptions.numberOfPlayers);
     while (!window.Answered()) {  // a question whose window was taken away is asked again

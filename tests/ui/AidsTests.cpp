@@ -1,19 +1,27 @@
-// What the table offers beside the game: the help window with the rules and the card reference.
+// What the table offers beside the game: the help window with the rules and the card
+// reference, and the hint at the human's role and build choices.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "cards/Catalogue.h"
+#include "cards/qlCard.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmHelp.h"
 #include "ui/frmMain.h"
+#include "ui/frmShowMessage.h"
+#include "ui/qlCardHolder.h"
+#include "ui/qlCardImage.h"
 
 namespace {
 
@@ -81,6 +89,122 @@ TEST(Help, F1OpensTheRulesAndEveryCardOfTheCatalogueBesideTheTableAlsoFromAQuest
     EXPECT_EQ(window.findChildren<frmHelp*>().size(), 1);
     // An open help window does not keep the program running once the table has closed.
     EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+}
+
+// Plays seat 1 of a two-player game by clicks until it has asked for a hint at a role choice
+// and at a build choice, taking the hinted role; then leaves.
+struct HintedPlay {
+    explicit HintedPlay(frmMain& table) : window(table) {}
+
+    frmMain& window;
+    std::string roleHint;
+    std::string markedRole;
+    std::string buildHint;
+    std::string taggedCard;
+    int ticksWhileThinking = 0;
+    int keyPresses = 0;
+
+    static bool Answered(const QLabel& answer) { return answer.text().startsWith("Hint: "); }
+
+    void Tick() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
+            AnswerQuestion(*chooser);
+        } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
+            QTest::mouseClick(message->cmdOK, Qt::LeftButton);
+        } else if (!modal &&
+                   window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 1, select")) {
+            ChooseRole();
+        }
+    }
+
+    void ChooseRole() {
+        auto* answer = window.findChild<QLabel*>("lblHint");
+        if (roleHint.empty() && !Answered(*answer)) {
+            ticksWhileThinking += answer->text() == "Thinking..." ? 1 : 0;
+            if (answer->text().isEmpty() && QApplication::activeWindow() != &window) {
+                window.activateWindow();  // the question before it had the keyboard
+            } else if (answer->text().isEmpty() && ++keyPresses < 20) {
+                QTest::keyClick(&window, Qt::Key_H);
+            } else if (answer->text().isEmpty()) {
+                window.findChild<QPushButton*>("cmdHint")->click();  // H did not ask
+            }
+            return;
+        }
+        for (int i = 0; i < 5; ++i) {
+            auto* role = window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
+            if (roleHint.empty() ? !role->styleSheet().isEmpty() : role->isEnabled()) {
+                if (roleHint.empty()) {
+                    roleHint = answer->text().toStdString();
+                    markedRole = role->text().remove('&').toStdString();
+                }
+                QTest::mouseClick(role, Qt::LeftButton);
+                return;
+            }
+        }
+    }
+
+    void AnswerQuestion(frmCardChooser& chooser) {
+        if (auto* hint = chooser.findChild<QPushButton*>("cmdHint"); hint && buildHint.empty()) {
+            auto* answer = chooser.findChild<QLabel*>("lblHint");
+            if (!Answered(*answer)) {
+                if (answer->text().isEmpty()) {
+                    QTest::mouseClick(hint, Qt::LeftButton);
+                }
+                return;
+            }
+            buildHint = answer->text().toStdString();
+            if (auto* tag = chooser.findChild<QLabel*>("hintTag")) {
+                taggedCard = static_cast<qlCardImage*>(tag->parentWidget())->Card()->BuildingName();
+            }
+        }
+        for (qlCardImage* image : chooser.cardsChoice->Images()) {
+            if (chooser.cmdOK->isEnabled()) {
+                break;
+            }
+            QTest::mouseClick(image, Qt::LeftButton);
+        }
+        QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
+        if (!roleHint.empty() && !buildHint.empty()) {
+            window.close();  // leaves the game at its next check
+        }
+    }
+};
+
+TEST(Hint, TheHumansRoleAndBuildChoicesGetTheStrongPlayersChoiceMarkedWhileTheTableRuns) {
+    frmMain::Options options;
+    options.numberOfPlayers = 2;
+    options.humanSeat = 1;
+    options.seedSource = Random::SeededSource(31);
+    options.pauseLength = 0;
+    options.logFolder = std::filesystem::temp_directory_path() / "quellin-hinted-game";
+    std::filesystem::create_directories(*options.logFolder);
+    frmMain window(options);
+    HintedPlay play(window);
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&play] { play.Tick(); });
+    driver.start(5);
+    QEventLoop loop;
+    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTimer::singleShot(60000, &window, [&window] { window.close(); });  // never hangs
+    loop.exec();
+    driver.stop();
+
+    // "Hint: Trader: wins 41 % of 96 sampled games", with that role's button marked.
+    ASSERT_FALSE(play.roleHint.empty());
+    EXPECT_EQ(play.roleHint.rfind("Hint: " + play.markedRole + ": wins ", 0), 0u) << play.roleHint;
+    EXPECT_NE(play.roleHint.find(" sampled games"), std::string::npos);
+    EXPECT_LT(play.keyPresses, 20);         // H asked for it
+    EXPECT_GT(play.ticksWhileThinking, 3);  // the table went on while the hint was thought out
+    ASSERT_FALSE(play.buildHint.empty());
+    if (play.taggedCard.empty()) {
+        EXPECT_EQ(play.buildHint.rfind("Hint: build nothing", 0), 0u) << play.buildHint;
+    } else {
+        EXPECT_EQ(play.buildHint.rfind("Hint: " + play.taggedCard, 0), 0u) << play.buildHint;
+    }
 }
 
 }  // namespace

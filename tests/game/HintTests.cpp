@@ -1,0 +1,86 @@
+// The hint: the strong player's choice for a seat, from that seat's view only, asked without
+// changing the game.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/HeadlessTable.h"
+#include "game/Hint.h"
+#include "game/StandardDecider.h"
+#include "game/qlGame.h"
+
+namespace {
+
+// Seat 2 decides by the standard rules, but first asks for a hint at some of its role and
+// build choices: once in the game itself and once in a copy whose hidden cards are dealt
+// afresh, which must give the same hint.
+class HintAsker : public StandardDecider {
+  public:
+    int PickRole(const qlGame& game, qlPlayer& seat) override {
+        Compare(game);
+        return StandardDecider::PickRole(game, seat);
+    }
+    DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override {
+        Compare(game);
+        return StandardDecider::Building(game, seat, savings);
+    }
+
+    std::vector<Hint> hints;
+
+  private:
+    void Compare(const qlGame& game) {
+        if (++mAsked % 5 != 2) {
+            return;
+        }
+        HeadlessTable table;
+        qlGame redealt(game, table);
+        redealt.RedealHidden(2, static_cast<std::uint64_t>(mAsked) * 977);
+        const Hint here = AskStrongPlayer(game, 2, table, 24);
+        const Hint there = AskStrongPlayer(redealt, 2, table, 24);
+        EXPECT_EQ(here.Text(), there.Text()) << "decision " << mAsked;
+        EXPECT_EQ(here.role, there.role);
+        EXPECT_EQ(here.building, there.building);
+        hints.push_back(here);
+    }
+
+    int mAsked = 0;
+};
+
+TEST(Hint, AlikeWhereOnlyHiddenCardsDifferAndAskingLeavesTheGameAsItWas) {
+    HeadlessTable table;
+    qlGame game(table, 3, 0, Random::SeededSource(44));
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    auto asker = std::make_unique<HintAsker>();
+    const HintAsker& hints = *asker;
+    game.SetDecider(2, std::move(asker));
+    ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
+    int roles = 0;
+    int builds = 0;
+    for (const Hint& hint : hints.hints) {
+        (hint.role >= 0 ? roles : builds) += 1;
+        EXPECT_LE(hint.wins, hint.games);
+    }
+    EXPECT_GE(roles, 2);
+    EXPECT_GE(builds, 1);
+
+    HeadlessTable plainTable;
+    qlGame plain(plainTable, 3, 0, Random::SeededSource(44));
+    std::ostringstream plainLog;
+    std::ostringstream plainGameLog;
+    plain.SetLogFiles(&plainLog, &plainGameLog);
+    plain.PlayGame();
+    EXPECT_EQ(gameLog.str(), plainGameLog.str());
+    EXPECT_EQ(log.str(), plainLog.str());
+
+    EXPECT_EQ((Hint{3, "", 41, 96}.Text()), "Trader: wins 43 % of 96 sampled games");
+    EXPECT_EQ((Hint{-1, "", 0, 12}.Text()), "build nothing: wins 0 % of 12 sampled games");
+    EXPECT_EQ((Hint{-1, "Well", 0, 0}.Text()), "Well, the only choice");
+}
+
+}  // namespace
