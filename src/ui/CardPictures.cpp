@@ -1,33 +1,32 @@
 #include "ui/CardPictures.h"
 
 #include <QHash>
-#include <QPainter>
+#include <QStringList>
 
 #include "cards/qlCard.h"
 #include "core/DataFolder.h"
+#include "ui/CardFace.h"
 
 namespace CardPictures {
 namespace {
 
-QPixmap Placeholder(const qlCard& card, QSize size) {
-    QPixmap pixmap(size * 2);
-    pixmap.setDevicePixelRatio(2);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor("#7a1f1f"), 1.5));
-    painter.setBrush(QColor("#f6f1e4"));
-    painter.drawRoundedRect(QRectF(1, 1, size.width() - 2, size.height() - 2), 5, 5);
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(4, 4, size.width() - 8, size.height() - 8),
-                     Qt::AlignCenter | Qt::TextWordWrap,
-                     QString::fromStdString(card.BuildingName()));
-    return pixmap;
-}
-
-QPixmap OrPlaceholder(const qlCard& card, const std::filesystem::path& file, QSize size) {
-    const QPixmap picture = Load(file);
-    return picture.isNull() ? Placeholder(card, size) : picture;
+// The card's face over its picture, drawn once for each card of the catalogue and size.
+QPixmap Face(const qlCard& card, const std::filesystem::path& file, QSize size, bool large) {
+    static QHash<QString, QPixmap> cache;
+    const CardFace::Texts texts = CardFace::Of(card);
+    const QString key = QStringList{QString::fromStdString(file.string()),
+                                    texts.cost,
+                                    texts.points,
+                                    texts.name,
+                                    texts.kind,
+                                    texts.description}
+                            .join('\n');
+    if (const auto found = cache.constFind(key); found != cache.constEnd()) {
+        return *found;
+    }
+    const QPixmap face = CardFace::Draw(card, Load(file), size, large);
+    cache.insert(key, face);
+    return face;
 }
 
 }  // namespace
@@ -47,11 +46,22 @@ QPixmap Load(const std::filesystem::path& file) {
 }
 
 QPixmap Small(const qlCard& card) {
-    return OrPlaceholder(card, card.Picture(), kSmall);
+    return Face(card, card.Picture(), kSmall, false);
 }
 
 QPixmap Large(const qlCard& card) {
-    return OrPlaceholder(card, card.BigPict(), kLarge);
+    return Face(card, card.BigPict(), kLarge, true);
+}
+
+std::optional<QString> MissingNotice(const std::filesystem::path& images) {
+    std::error_code error;
+    if (std::filesystem::is_directory(images / "Small", error)) {
+        return std::nullopt;
+    }
+    return QString(
+               "The card pictures are missing from %1: every card is drawn plain, with its "
+               "cost, points and name.")
+        .arg(QString::fromStdString(images.string()));
 }
 
 QPixmap Role(int index) {

@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 #include <filesystem>
+#include <optional>
 
 class qlCard;
 
@@ -17,12 +18,16 @@ inline constexpr QSize kLarge{160, 246};
 
 // The picture at `file`, or a null pixmap when it is missing or unreadable.
 QPixmap Load(const std::filesystem::path& file);
-// The card's small or large picture; a card whose picture cannot be read is drawn with its
-// name on a plain card instead.
+// The card's small or large face: its cost, points, name and kind (and on the large one its
+// description) as the catalogue in play says, over its picture, or over a plain card when the
+// picture cannot be read.
 QPixmap Small(const qlCard& card);
 QPixmap Large(const qlCard& card);
 // Role picture 0 to 5; null when missing.
 QPixmap Role(int index);
+
+// What to tell the player once when the pictures folder `images` is missing; nothing when not.
+std::optional<QString> MissingNotice(const std::filesystem::path& images);
 
 // The card's name, cost, points and description, for tooltips and screen readers.
 QString Describe(const qlCard& card);

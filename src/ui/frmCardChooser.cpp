@@ -192,10 +192,22 @@ void frmCardChooser::OfferChanged() {
     FitToCards();
 }
 
-// Wide enough for the offer in one row, up to ten cards; more then overlap.
+// Wide enough for the offer in one row, up to ten cards (more then overlap), and tall enough for
+// the longest description of the offer under the large picture, up to sixteen lines (the tooltip
+// holds any text longer still).
 void frmCardChooser::FitToCards() {
-    const int cards = std::clamp(static_cast<int>(cardsChoice->Cards()->Count()), 4, 10);
+    const DeckRef& offer = cardsChoice->Cards();
+    const int cards = std::clamp(static_cast<int>(offer->Count()), 4, 10);
     cardsChoice->setMinimumWidth(Px(180) + cards * (Px(990) + 1));
+    int tallest = 70;
+    for (Long i = 1; i <= offer->Count(); ++i) {
+        const QRect text = lblHoverDesc->fontMetrics().boundingRect(
+            QRect(0, 0, lblHoverDesc->width(), 100000), Qt::TextWordWrap,
+            QString::fromStdString(offer->Item(i)->Description()));
+        tallest = std::max(tallest, text.height() + 4);
+    }
+    lblHoverDesc->setMinimumHeight(
+        std::min(tallest, 16 * lblHoverDesc->fontMetrics().lineSpacing()));
     adjustSize();
 }
 

@@ -18,10 +18,13 @@
 #include <exception>
 
 #include "cards/qlCards.h"
+#include "core/DataFolder.h"
 #include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
+#include "ui/CardPictures.h"
+#include "ui/HistoryPanel.h"
 #include "ui/ScoreViews.h"
 #include "ui/TableAids.h"
 #include "ui/TablePace.h"
@@ -61,7 +64,7 @@ QLineEdit* CountBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignCenter);
-    box->setFixedWidth(44);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance("99999") + 16);  // five digits whole
     box->setFocusPolicy(Qt::NoFocus);
     return box;
 }
@@ -274,6 +277,10 @@ void frmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!mStarted) {
         mStarted = true;
+        if (const auto notice = CardPictures::MissingNotice(DataFolder() / "Images")) {
+            lblMessage->setText(*notice);  // until the game's first word; the history keeps it
+            mHistory->AddLine(*notice);
+        }
         ShowRoleButtons();
         TakeKeyboard();
         QTimer::singleShot(500, this, [this] { PlayGame(); });

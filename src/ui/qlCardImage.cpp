@@ -94,16 +94,23 @@ void qlCardImage::focusInEvent(QFocusEvent* event) {
     update();
 }
 
+QRect qlCardImage::PictureRect() const {
+    return rect().adjusted(Px(60), Px(60), -Px(60), -Px(60));
+}
+
+QRectF qlCardImage::GoodMarker() const {
+    return {PictureRect().left() + 1.0, height() / 2.0 - 6, 14, 20};
+}
+
 void qlCardImage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect picture = rect().adjusted(Px(60), Px(60), -Px(60), -Px(60));
     if (mCard) {
-        painter.drawPixmap(picture, CardPictures::Small(*mCard));
+        painter.drawPixmap(PictureRect(), CardPictures::Small(*mCard));
     }
-    if (mGoodShown) {  // a face-down good: a card back tucked under the top corner
-        const QRectF good(width() - 22, 4, 18, 24);
+    if (mGoodShown) {  // a face-down good: a card back tucked against the emblem's side
+        const QRectF good = GoodMarker();
         painter.setPen(QPen(Qt::white, 1.5));
         painter.setBrush(QColor("#3b2a1a"));
         painter.drawRoundedRect(good, 3, 3);

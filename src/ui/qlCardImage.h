@@ -24,6 +24,9 @@ class qlCardImage : public QWidget {
     // Follows the card's good.
     void RefreshGoodImage();
     bool GoodShown() const { return mGoodShown; }
+    // Where the picture and the good's marker are drawn; the marker leaves the points readable.
+    QRect PictureRect() const;
+    QRectF GoodMarker() const;
 
     QSize sizeHint() const override;
 

@@ -6,15 +6,19 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
+#include "cards/Catalogue.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
+#include "core/DataFolder.h"
 #include "support/TableHelpers.h"
+#include "ui/CardFace.h"
 #include "ui/CardPictures.h"
 #include "ui/InputGuard.h"
 #include "ui/frmCardChooser.h"
@@ -137,6 +141,24 @@ TEST(Chooser, ANewQuestionOrMessageIgnoresClicksAndEnterForAMoment) {
     EXPECT_FALSE(message.isVisible());
 }
 
+TEST(Chooser, ALongDescriptionUnderTheLargePictureStaysWithinTheChooser) {
+    frmCardChooser chooser;
+    const DeckRef offer = MakeDeck({"Well", "Hero"});
+    QString long_;
+    for (int i = 0; i < 4; ++i) {
+        long_ += "Every round this building does something worth reading. ";
+    }
+    offer->Item(2)->SetDescription(long_.toStdString());
+    chooser.SetCards(offer);
+    chooser.show();
+    QTest::mouseMove(chooser.cardsChoice->Images()[1]);
+    QLabel& text = *chooser.lblHoverDesc;
+    ASSERT_EQ(text.text(), long_);
+    chooser.layout()->activate();
+    EXPECT_GE(text.height(), text.heightForWidth(text.width()));
+    EXPECT_LE(text.mapTo(&chooser, QPoint(0, text.height())).y(), chooser.height());
+}
+
 TEST(Chooser, AutoCloseWaitsForItsModeAndTheMinimum) {
     {
         frmCardChooser empty;  // mode 1, no cards: closes after the delay
@@ -221,11 +243,65 @@ TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
     const QImage focused = image.grab().toImage();
     EXPECT_NE(focused.pixelColor(focused.rect().center()), QColor("#3b2a1a"));
 
-    const CardRef unknown = testing_support::MakeCard("No Such Building");
+    // The good's marker leaves the points readable.
+    const QRect picture = image.PictureRect();
+    const double scale = picture.width() / double(CardPictures::kSmall.width());
+    const QRectF points = CardFace::PointsBadge(CardPictures::kSmall);
+    EXPECT_FALSE(image.GoodMarker().intersects(
+        QRectF(picture.left() + points.left() * scale, picture.top() + points.top() * scale,
+               points.width() * scale, points.height() * scale)));
+}
+
+// The face says what the catalogue in play says: an edited cost is drawn, changing only the
+// cost badge; a card without a picture still shows its cost, points and name; every name and
+// description of the shipped catalogue fits its place whole; a missing pictures folder is named.
+TEST(CardFace, DrawsTheCatalogueInPlayAndKeepsEveryTextWhole) {
+    const CardRef well = testing_support::MakeCard("Well");
+    const CardRef dearer = testing_support::MakeCard("Well");
+    dearer->SetCost(7);
+    EXPECT_EQ(CardFace::Of(*dearer).cost, "7");
+    EXPECT_EQ(CardFace::Of(*well).cost, QString::number(well->Cost()));
+    EXPECT_EQ(CardFace::Of(*well).kind, "VIOLET");
+    EXPECT_EQ(CardFace::Of(*testing_support::MakeCard("Coffee Roaster")).kind, "COFFEE");
+    const QImage plain = CardPictures::Small(*well).toImage();
+    const QImage edited = CardPictures::Small(*dearer).toImage();
+    ASSERT_EQ(plain.size(), edited.size());
+    QRect changed;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) != edited.pixel(x, y)) {
+                changed |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    EXPECT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(QRect(0, 0, 2 * 22, 2 * 22).contains(changed));  // the cost badge, 2x pixels
+
+    const CardRef unknown = testing_support::MakeCard("Triumphal Arch Of Somewhere");
     EXPECT_TRUE(CardPictures::Load(unknown->Picture()).isNull());
     const QPixmap drawn = CardPictures::Small(*unknown);
-    EXPECT_FALSE(drawn.isNull());
     EXPECT_EQ(drawn.deviceIndependentSize().toSize(), CardPictures::kSmall);
+    EXPECT_EQ(CardFace::Of(*unknown).points, "0");
+
+    for (const CatalogueRecord& card : ReadCatalogueFile(CatalogueFile())) {
+        const QString name = QString::fromStdString(card.name);
+        for (const QSize size : {CardPictures::kSmall, CardPictures::kLarge}) {
+            EXPECT_TRUE(CardFace::FittingPixels(name, CardFace::NameBox(size), CardFace::kNameFlags,
+                                                15, true))
+                << card.name;
+        }
+        EXPECT_TRUE(CardFace::FittingPixels(QString::fromStdString(card.description),
+                                            CardFace::DescriptionBox(CardPictures::kLarge),
+                                            CardFace::kDescriptionFlags, 10, false))
+            << card.description;
+    }
+    EXPECT_FALSE(CardFace::FittingPixels(QString(400, 'x'), CardFace::NameBox(CardPictures::kSmall),
+                                         CardFace::kNameFlags, 9, true));
+
+    EXPECT_EQ(CardPictures::MissingNotice(DataFolder() / "Images"), std::nullopt);
+    EXPECT_EQ(CardPictures::MissingNotice("/nowhere/Images").value_or("").toStdString(),
+              "The card pictures are missing from /nowhere/Images: every card is drawn plain, "
+              "with its cost, points and name.");
 }
 
 TEST(StartDialog, DefaultsToFourPlayersSeatTwoStandardAndOffersOnlySeatsInPlay) {

@@ -117,6 +117,9 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     discard.AddCard(MakeCard("Well"));
     EXPECT_EQ(Child<QLineEdit>(window, "txtReserveCount")->text(), "3");
     EXPECT_EQ(Child<QLineEdit>(window, "txtDiscardCount")->text(), "1");
+    // A five-digit count stays whole: the text, the box's frame and its margins fit.
+    const QLineEdit& pile = *Child<QLineEdit>(window, "txtReserveCount");
+    EXPECT_GE(pile.width(), pile.fontMetrics().horizontalAdvance("12345") + 12);
     window.SeatsReleased();
     EXPECT_TRUE(city->Cards()->Empty());
 }

@@ -1,5 +1,6 @@
-// quellin-card-art: draws every card's small and large picture and the six role pictures into
-// an Images folder, from the catalogue. Run by the build; the repository holds no pictures.
+// quellin-card-art: draws the background and emblem of every card's small and large picture, and
+// the six role pictures, into an Images folder, from the catalogue. Run by the build; the
+// repository holds no pictures. The game writes each card's cost, points, name and kind over it.
 
 #include <QCoreApplication>
 #include <QFont>
@@ -21,24 +22,23 @@ constexpr int kScale = 2;  // pictures are drawn at twice their logical size
 struct Kind {
     QColor fill;
     QColor ink;
-    QString label;
 };
 
-// Production buildings take their good's colour; violet buildings are violet. The label says
-// the kind in words as well, so that colour never carries it alone.
+// Production buildings take their good's colour; violet buildings are violet. The game writes
+// the kind in words over it, so that colour never carries it alone.
 Kind KindOf(const CatalogueRecord& card) {
     if (card.type != 0) {
-        return {QColor("#7b4fa0"), Qt::white, "VIOLET"};
+        return {QColor("#7b4fa0"), Qt::white};
     }
     if (card.name == "Indigo Plant")
-        return {QColor("#2f3f9f"), Qt::white, "INDIGO"};
+        return {QColor("#2f3f9f"), Qt::white};
     if (card.name == "Sugar Mill")
-        return {QColor("#f7f7f2"), Qt::black, "SUGAR"};
+        return {QColor("#f7f7f2"), Qt::black};
     if (card.name == "Tobacco Storage")
-        return {QColor("#9a6332"), Qt::white, "TOBACCO"};
+        return {QColor("#9a6332"), Qt::white};
     if (card.name == "Coffee Roaster")
-        return {QColor("#4a2c18"), Qt::white, "COFFEE"};
-    return {QColor("#a9a9a9"), Qt::black, "SILVER"};
+        return {QColor("#4a2c18"), Qt::white};
+    return {QColor("#a9a9a9"), Qt::black};
 }
 
 std::uint32_t Hash(const std::string& text) {
@@ -93,19 +93,6 @@ void DrawEmblem(QPainter& p, const QPointF& centre, double radius, const std::st
     }
 }
 
-void DrawBadge(QPainter& p, const QRectF& box, const QString& text, const QColor& fill,
-               bool round) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(fill);
-    round ? p.drawEllipse(box) : p.drawRoundedRect(box, 3, 3);
-    QFont font("DejaVu Sans");
-    font.setBold(true);
-    font.setPixelSize(static_cast<int>(box.height() * 0.7));
-    p.setFont(font);
-    p.setPen(Qt::black);
-    p.drawText(box, Qt::AlignCenter, text);
-}
-
 QImage Card(const CatalogueRecord& card, int width, int height, bool large) {
     QImage image(width * kScale, height * kScale, QImage::Format_RGB32);
     image.fill(QColor("#fbf6ea"));
@@ -118,39 +105,12 @@ QImage Card(const CatalogueRecord& card, int width, int height, bool large) {
     p.setPen(QPen(QColor("#3a3226"), 1.2));
     p.setBrush(kind.fill);
     p.drawRoundedRect(body, 5, 5);
-    const double badge = large ? 30 : 18;
-    DrawBadge(p, QRectF(3, 3, badge, badge), QString::number(card.cost), QColor("#f1d36b"), true);
-    DrawBadge(p, QRectF(width - badge - 3, 3, badge, badge), QString::number(card.victoryPoints),
-              QColor("#f3f3f3"), false);
-    QFont font("DejaVu Sans");
-    font.setBold(true);
-    font.setPixelSize(large ? 15 : 9);
-    p.setFont(font);
-    p.setPen(kind.ink);
-    const QRectF nameBox(3, badge + 4, width - 6, large ? 40 : 24);
-    p.drawText(nameBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-               QString::fromStdString(card.name));
-    const double emblemTop = nameBox.bottom();
+    // The emblem sits below where the game writes the cost, points and name; the game writes
+    // those and the kind over the picture from the catalogue it plays with.
     const double emblemSize = large ? 70 : 34;
+    const double emblemTop = large ? 74 : 46;
     DrawEmblem(p, QPointF(width / 2.0, emblemTop + emblemSize / 2 + 2), emblemSize / 2, card.name,
                kind.ink);
-    font.setPixelSize(large ? 10 : 7);
-    p.setFont(font);
-    const QRectF labelBox(3, emblemTop + emblemSize + 4, width - 6, large ? 14 : 10);
-    p.drawText(labelBox, Qt::AlignCenter, kind.label);
-    if (large) {
-        QFont text("DejaVu Sans");
-        text.setPixelSize(10);
-        p.setFont(text);
-        p.setPen(Qt::black);
-        const QRectF descBox(6, labelBox.bottom() + 4, width - 12, height - labelBox.bottom() - 10);
-        p.setBrush(QColor(255, 255, 255, 220));
-        p.setPen(Qt::NoPen);
-        p.drawRoundedRect(descBox.adjusted(-2, -2, 2, 2), 3, 3);
-        p.setPen(Qt::black);
-        p.drawText(descBox, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   QString::fromStdString(card.description));
-    }
     return image;
 }
 
