@@ -99,7 +99,7 @@ QRect qlCardImage::PictureRect() const {
 }
 
 QRectF qlCardImage::GoodMarker() const {
-    return {PictureRect().left() + 1.0, height() / 2.0 - 6, 14, 20};
+    return {PictureRect().left() + 1.0, height() / 2.0, 14, 20};  // below the name, by the emblem
 }
 
 void qlCardImage::paintEvent(QPaintEvent*) {

@@ -243,13 +243,15 @@ TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
     const QImage focused = image.grab().toImage();
     EXPECT_NE(focused.pixelColor(focused.rect().center()), QColor("#3b2a1a"));
 
-    // The good's marker leaves the points readable.
+    // The good's marker leaves the points and the name readable.
     const QRect picture = image.PictureRect();
     const double scale = picture.width() / double(CardPictures::kSmall.width());
-    const QRectF points = CardFace::PointsBadge(CardPictures::kSmall);
-    EXPECT_FALSE(image.GoodMarker().intersects(
-        QRectF(picture.left() + points.left() * scale, picture.top() + points.top() * scale,
-               points.width() * scale, points.height() * scale)));
+    for (const QRectF& text :
+         {CardFace::PointsBadge(CardPictures::kSmall), CardFace::NameBox(CardPictures::kSmall)}) {
+        EXPECT_FALSE(image.GoodMarker().intersects(
+            QRectF(picture.left() + text.left() * scale, picture.top() + text.top() * scale,
+                   text.width() * scale, text.height() * scale)));
+    }
 }
 
 // The face says what the catalogue in play says: an edited cost is drawn, changing only the
