@@ -65,11 +65,11 @@ DeckRef qlPlayer::AIBlackMarket() const {
     const Long most = std::min<Long>(2, g);
 
     DeckRef spent = NewDeck();
-    if (GetBuildableCards()->Empty()) {
+    if (!CanBuildFromHand()) {
         // Spend the cheapest goods, and only when they make something buildable.
-        if (!GetBuildableCards(nullptr, 1)->Empty() && most >= 1) {
+        if (CanBuildFromHand(1) && most >= 1) {
             spent->AddCard(goods->Item(g));
-        } else if (!GetBuildableCards(nullptr, 2)->Empty() && most >= 2) {
+        } else if (CanBuildFromHand(2) && most >= 2) {
             spent->AddCard(goods->Item(g - 1));
             spent->AddCard(goods->Item(g));
         }

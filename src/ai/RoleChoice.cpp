@@ -1,6 +1,7 @@
 // The computer seat's role choice and the measures of producing and trading it rests on.
 
-#include <vector>
+#include <algorithm>
+#include <array>
 
 #include "ai/Stage.h"
 #include "cards/qlCard.h"
@@ -17,31 +18,37 @@ constexpr double kNoScore = -9999;
 // a later good goes into a slot worth less than its own worth rounded, the scan lowering that
 // bar to the rounded worth of each such slot it passes. The rounded bar is coarse:
 // a 1.4 good leaves a 1.0 one in place, while a 2.2 good displaces a 1.8 one.
-double SlotTotal(const qlCards& buildings, int slots) {
-    std::vector<double> slot(static_cast<std::size_t>(slots), 0.0);
-    int filled = 0;
-    for (const CardRef& building : buildings) {
+// `keep` picks the production buildings that count; a phase has at most four slots.
+template <typename Keep>
+double SlotTotal(const qlCards& city, Keep keep, int slots) {
+    std::array<double, 4> slot{};
+    const auto used = static_cast<std::size_t>(std::clamp(slots, 0, 4));
+    std::size_t filled = 0;
+    for (const CardRef& building : city) {
+        if (building->BuildingType() != 0 || !keep(*building)) {
+            continue;
+        }
         const double worth = building->AvgTradeWorth();
-        if (filled < slots) {
-            slot[static_cast<std::size_t>(filled)] = worth;
+        if (filled < used) {
+            slot[filled] = worth;
             ++filled;
             continue;
         }
         double threshold = static_cast<double>(ai::RoundToEven(worth));
-        std::size_t chosen = slot.size();
-        for (std::size_t s = 0; s < slot.size(); ++s) {
+        std::size_t chosen = used;
+        for (std::size_t s = 0; s < used; ++s) {
             if (slot[s] < threshold) {
                 threshold = static_cast<double>(ai::RoundToEven(slot[s]));
                 chosen = s;
             }
         }
-        if (chosen < slot.size()) {
+        if (chosen < used) {
             slot[chosen] = worth;
         }
     }
     double sum = 0;
-    for (const double worth : slot) {
-        sum += worth;
+    for (std::size_t s = 0; s < used; ++s) {
+        sum += slot[s];
     }
     return sum;
 }
@@ -117,25 +124,29 @@ Integer qlPlayer::ProducingPower(bool roleChooser, bool library) const {
 
 double qlPlayer::CardsFromTradingAvg(bool roleChooser, bool library) const {
     const int n = TradingPower(roleChooser, library);
-    const DeckRef goods = BuildingsWithGoods();
-    double sum = SlotTotal(*goods, n);
-    if (HasBuiltCard("Market Stand") && goods->Count() >= 2 && n >= 2) {
+    const Long goods = GoodsOnBuildings();
+    double sum = SlotTotal(
+        *mBuiltCards, [](const qlCard& b) { return b.GoodPresent() != nullptr; }, n);
+    if (HasBuiltCard("Market Stand") && goods >= 2 && n >= 2) {
         sum += 1;
     }
     if (HasBuiltCard("Market Hall")) {
         sum += 1;
     }
     if (HasBuiltCard("Black Market")) {
-        sum -= goods->Count() >= 2 ? 1 : 0.5;
+        sum -= goods >= 2 ? 1 : 0.5;
     }
     return sum;
 }
 
 double qlPlayer::CardsFromProducingAvg(bool roleChooser, bool library) const {
     const int n = ProducingPower(roleChooser, library);
-    const DeckRef open = OpenProductionBuildings();
-    double sum = SlotTotal(*open, n);
-    if (HasBuiltCard("Well") && open->Count() >= 2 && n >= 2) {
+    const auto open = [](const qlCard& b) { return b.GoodPresent() == nullptr; };
+    double sum = SlotTotal(*mBuiltCards, open, n);
+    if (HasBuiltCard("Well") && n >= 2 &&
+        std::count_if(mBuiltCards->begin(), mBuiltCards->end(), [&open](const CardRef& b) {
+            return b->BuildingType() == 0 && open(*b);
+        }) >= 2) {
         sum += 1;
     }
     return sum;

@@ -13,7 +13,7 @@ namespace {
 // The best card of `choices` that the seat could build with its hand as it is, when the hand
 // itself offers nothing to build; otherwise nothing.
 CardRef BuildableFromDraw(const qlPlayer& player, const DeckRef& choices) {
-    if (!player.GetBuildableCards()->Empty()) {
+    if (player.CanBuildFromHand()) {
         return nullptr;
     }
     DeckRef buildable = player.GetBuildableCards(choices, 0);

@@ -107,11 +107,16 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file) {
     RaiseSizeChanged();
 }
 
-void qlCards::Append(CardRef card, std::string key) {
-    if (!key.empty() || !mKeys.empty()) {
-        mKeys.resize(mCol.size());
-        mKeys.push_back(std::move(key));
+void qlCards::Append(CardRef card) {
+    if (!mKeys.empty()) {
+        mKeys.emplace_back();
     }
+    mCol.push_back(std::move(card));
+}
+
+void qlCards::Append(CardRef card, std::string key) {
+    mKeys.resize(mCol.size());
+    mKeys.push_back(std::move(key));
     mCol.push_back(std::move(card));
 }
 
@@ -125,10 +130,11 @@ DeckRef qlCards::AddCards(DeckRef cards) {
     if (!cards) {
         return cards;
     }
-    // A copy first: the collection may be this very one.
-    const std::vector<CardRef> added = cards->mCol;
-    for (const CardRef& card : added) {
-        Append(card);
+    // Counted first: the collection may be this very one.
+    const std::size_t count = cards->mCol.size();
+    mCol.reserve(mCol.size() + count);
+    for (std::size_t i = 0; i < count; ++i) {
+        Append(cards->mCol[i]);
     }
     RaiseSizeChanged();
     return cards;
@@ -141,7 +147,11 @@ CardRef qlCards::Add(Integer cost, Integer victoryPoints, std::string buildingNa
     }
     auto card = std::make_shared<qlCard>(cost, victoryPoints, std::move(buildingName),
                                          std::move(description), buildingType);
-    Append(card, std::move(key));
+    if (key.empty()) {
+        Append(card);
+    } else {
+        Append(card, std::move(key));
+    }
     RaiseSizeChanged();
     return card;
 }

@@ -76,7 +76,8 @@ class qlCards {
 
   private:
     void ReshuffleDiscards();
-    void Append(CardRef card, std::string key = {});
+    void Append(CardRef card);
+    void Append(CardRef card, std::string key);
     void RaiseSizeChanged() { DeckSizeChanged.Raise(static_cast<Integer>(mCol.size())); }
     void RemoveAt(std::size_t index);
     Long PositionOf(const std::string& key) const;  // 0 when no entry has the key

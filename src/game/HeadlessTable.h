@@ -17,6 +17,7 @@ class HeadlessTable : public Table {
     void SeatsReady(const std::array<qlPlayer*, 4>&, qlCards&, qlCards&) override {}
     void SeatsReleased() override {}
     void ShowStatus(const std::string&) override {}
+    bool Silent() const override { return true; }
     void ShowRole(int, const std::string&) override {}
     void ShowGovernor(int) override {}
     void ShowPoints(int, Integer) override {}

@@ -84,7 +84,7 @@ bool qlGame::PerformRoleForEverySeat() {
             if (ExitRequested()) {
                 return false;
             }
-            ShowStatus("perform " + mCurrentRole + " role...");
+            ShowStatus("perform ", mCurrentRole, " role...");
             Tell([&] {
                 return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mCurrentPlayer);
             });
@@ -185,9 +185,14 @@ Integer qlGame::ComputeBuildingsLeft() const {
     return static_cast<Integer>(12 - largest);
 }
 
-void qlGame::ShowStatus(const std::string& text) {
-    mTable->ShowStatus(std::string(mCurrentPlayer->IsHuman() ? "Human " : "Robot ") +
-                       std::to_string(mCurrentPlayer->PlayerNumber()) + ", " + text);
+void qlGame::ShowStatus(std::string_view text, std::string_view more, std::string_view rest) {
+    if (mTable->Silent()) {
+        return;
+    }
+    std::string line = std::string(mCurrentPlayer->IsHuman() ? "Human " : "Robot ") +
+                       std::to_string(mCurrentPlayer->PlayerNumber()) + ", ";
+    line.append(text).append(more).append(rest);
+    mTable->ShowStatus(line);
 }
 
 void qlGame::ClearStatus() {

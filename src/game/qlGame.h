@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
@@ -140,7 +141,8 @@ class qlGame {
     void PerformRole();
     void ClearSelectedRoles();
     Integer ComputeBuildingsLeft() const;
-    void ShowStatus(const std::string& text);
+    // "Robot 2, " and the text in up to three parts, put together only for a table that shows it.
+    void ShowStatus(std::string_view text, std::string_view more = {}, std::string_view rest = {});
     void ClearStatus();
     bool ExitRequested() const { return mTable->ExitRequested(); }
     void FollowSeats();

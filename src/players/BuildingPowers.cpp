@@ -60,21 +60,41 @@ Integer qlPlayer::GetBuildCost(const qlCard& card) const {
     return static_cast<Integer>(std::max(0, card.Cost() - modifier));
 }
 
+// The test behind GetBuildableCards, for one card at the given buying powers.
+bool qlPlayer::Affords(const qlCard& card, int productionPower, int violetPower) const {
+    const Long type = card.BuildingType();
+    if (type != 0 && type != 1) {
+        return false;
+    }
+    return card.Cost() <= (type == 0 ? productionPower : violetPower) && !HasBuilt(card.Id());
+}
+
 DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) const {
     const qlCards& choices = cardChoices ? *cardChoices : *mCardsInHand;
     const int productionPower = lessCards + ProductionBuildPower();
     const int violetPower = lessCards + VioletBuildPower();
     DeckRef result = NewDeck();
     for (const CardRef& card : choices) {
-        const Long type = card->BuildingType();
-        if (type != 0 && type != 1) {
-            continue;
-        }
-        if (card->Cost() <= (type == 0 ? productionPower : violetPower) && !HasBuilt(card->Id())) {
+        if (Affords(*card, productionPower, violetPower)) {
             result->AddCard(card);
         }
     }
     return result;
+}
+
+bool qlPlayer::CanBuildFromHand(int lessCards) const {
+    const int productionPower = lessCards + ProductionBuildPower();
+    const int violetPower = lessCards + VioletBuildPower();
+    return std::any_of(mCardsInHand->begin(), mCardsInHand->end(), [&](const CardRef& card) {
+        return Affords(*card, productionPower, violetPower);
+    });
+}
+
+Long qlPlayer::GoodsOnBuildings() const {
+    return static_cast<Long>(
+        std::count_if(mBuiltCards->begin(), mBuiltCards->end(), [](const CardRef& building) {
+            return building->BuildingType() == 0 && building->GoodPresent() != nullptr;
+        }));
 }
 
 DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {

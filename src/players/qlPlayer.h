@@ -86,6 +86,10 @@ class qlPlayer {
     // The cards of `cardChoices` (the hand when none) that the seat can afford with
     // `lessCards` more buying power and has not built yet.
     DeckRef GetBuildableCards(const DeckRef& cardChoices = nullptr, int lessCards = 0) const;
+    // Whether GetBuildableCards of the hand with `lessCards` would give any card; and the
+    // number of production buildings carrying a good. Neither makes a collection.
+    bool CanBuildFromHand(int lessCards = 0) const;
+    Long GoodsOnBuildings() const;
     // The cards of `cardChoices` the human may build now with `goodsUsed` goods spent: unlike
     // GetBuildableCards it bars only a second violet building, not a second production one.
     DeckRef GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const;
@@ -139,6 +143,7 @@ class qlPlayer {
     double AIRoleValue(int role) const;
 
     Integer BuildModifier(RuleBuilding costBuilding) const;
+    bool Affords(const qlCard& card, int productionPower, int violetPower) const;
     void OnBuilt(const qlCard& card);
     // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
     void IndexCity(const qlCard* leaving);
