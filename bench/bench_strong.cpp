@@ -1,18 +1,20 @@
 // One decision of the strong player: a role choice in the middle of a four-player game, with
-// the default budget of copies on two worker threads.
+// the default budget of copies on two worker threads; and the hint the table asks for at such
+// a choice, which makes a strong player of its own each time.
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 #include "game/HeadlessTable.h"
+#include "game/Hint.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
 namespace {
 
-void BM_StrongRoleChoice(benchmark::State& state) {
-    HeadlessTable table;
+// The role choice at the start of round 6 of a seeded four-player game.
+std::unique_ptr<qlGame> MidGameRoleChoice(Table& table) {
     std::unique_ptr<qlGame> position;
     qlGame game(table, 4, 0, Random::SeededSource(7));
     Subscription taken = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
@@ -21,6 +23,12 @@ void BM_StrongRoleChoice(benchmark::State& state) {
         }
     });
     game.PlayGame();
+    return position;
+}
+
+void BM_StrongRoleChoice(benchmark::State& state) {
+    HeadlessTable table;
+    const std::unique_ptr<qlGame> position = MidGameRoleChoice(table);
     StrongPlayer strong(position->RoleChooser()->PlayerNumber(), 1, StrongPlayer::kDefaultBudget,
                         2);
     for (auto _ : state) {
@@ -28,5 +36,15 @@ void BM_StrongRoleChoice(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StrongRoleChoice)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_HintAtARoleChoice(benchmark::State& state) {
+    HeadlessTable table;
+    const std::unique_ptr<qlGame> position = MidGameRoleChoice(table);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            AskStrongPlayer(*position, position->RoleChooser()->PlayerNumber(), table));
+    }
+}
+BENCHMARK(BM_HintAtARoleChoice)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
