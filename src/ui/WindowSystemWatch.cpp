@@ -44,8 +44,8 @@ std::unique_ptr<WindowSystemWatch> WindowSystemWatch::Install() {
     if (!connection) {
         return nullptr;
     }
-    auto watch = std::make_unique<WindowSystemWatch>(Atoms{
-        Atom(x11->connection(), "WM_PROTOCOLS"), Atom(x11->connection(), "WM_DELETE_WINDOW")});
+    auto watch = std::make_unique<WindowSystemWatch>(
+        Atoms{Atom(connection, "WM_PROTOCOLS"), Atom(connection, "WM_DELETE_WINDOW")});
     qApp->installNativeEventFilter(watch.get());
     return watch;
 }

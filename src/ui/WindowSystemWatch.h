@@ -7,9 +7,9 @@
 // What the X window system does to the program's windows that Qt lets pass. Qt drops the
 // window manager's close request for a window that a question blocks, so the table could not be
 // closed while a question was open: such a window is now closed as if nothing blocked it. Qt does
-// not notice a window destroyed by another program, so the program ran on without it: such a
-// window is now let go of and closed, which ends the game for the table and asks a question again
-// in a new window.
+// not notice a window destroyed by another program, so the program ran on without it: a question
+// whose window is destroyed is now asked again in a new window, and a table whose window is
+// destroyed is closed, which ends the game and the program.
 class WindowSystemWatch : public QAbstractNativeEventFilter {
   public:
     // The atoms a close request is made of.
