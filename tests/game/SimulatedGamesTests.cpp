@@ -15,6 +15,7 @@
 #include "SimOptions.h"
 #include "game/HeadlessTable.h"
 #include "game/qlGame.h"
+#include "support/TableHelpers.h"
 
 namespace {
 
@@ -31,6 +32,20 @@ TEST(SimulatedGames, HundredsOfSeededGamesKeepEveryCardHandLimitAndScoreBreakdow
             EXPECT_GE(result.roles, 3 * (result.rounds - 1) + 1);
         }
     }
+}
+
+TEST(SimulatedGames, ACatalogueOfTenThousandCardsPlaysWholeGamesWithEveryCardKept) {
+    // Hundreds of building names, most past the ids a city indexes in one word.
+    SimOptions options;
+    options.catalogue = testing_support::WriteLargeCatalogue(10000);
+    options.check = true;
+    for (const int players : {2, 4}) {
+        options.players = players;
+        const SimGameResult result = PlaySimGame(options, players);
+        EXPECT_GE(result.winner, 1);
+        EXPECT_GE(result.winningPoints, 1);
+    }
+    std::filesystem::remove(*options.catalogue);
 }
 
 TEST(SimulatedGames, WhereNoSeatCanBuildTheGameEndsAtTheRoundCapWithTheScoresSoFar) {

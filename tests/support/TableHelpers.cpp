@@ -1,6 +1,7 @@
 #include "support/TableHelpers.h"
 
 #include <algorithm>
+#include <fstream>
 #include <iterator>
 
 #include "cards/Catalogue.h"
@@ -77,6 +78,28 @@ void LinkRing(const std::vector<qlPlayer*>& seats) {
     for (std::size_t i = 0; i < seats.size(); ++i) {
         seats[i]->SetNextPlayer(seats[(i + 1) % seats.size()]);
     }
+}
+
+std::filesystem::path WriteLargeCatalogue(int cards) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("quellin-catalogue-of-" + std::to_string(cards) + ".txt");
+    std::ofstream out(file, std::ios::binary);
+    const auto write = [&out](const std::string& name, const std::string& description, int cost,
+                              int points, int number, Long type) {
+        out << "Cardname:" << name << "\nDescription:" << description << "\nCost:" << cost
+            << "\nVP:" << points << "\nNumber:" << number << "\nType:" << type << "\n";
+    };
+    int left = cards;
+    for (const CatalogueRecord& r : ReadCatalogueFile(CatalogueFile())) {
+        write(r.name, r.description, r.cost, r.victoryPoints, r.number, r.type);
+        left -= r.number;
+    }
+    for (int k = 1; left > 0; ++k) {
+        const int number = std::min(left, 10);
+        write("Hall " + std::to_string(k), "Made up.", 1 + k % 5, 1 + k % 3, number, k % 2);
+        left -= number;
+    }
+    return file;
 }
 
 }  // namespace testing_support

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,11 @@ std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand 
 // Puts a good on the first production building without one of each name given.
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names);
 void LinkRing(const std::vector<qlPlayer*>& seats);
+
+// Writes a catalogue of `cards` cards in all (at least the game's own 110) into the temporary
+// folder and returns its path: the game's buildings, then made-up ones named "Hall 1",
+// "Hall 2", ... of ten copies each, production and violet by turns, costing 1 to 5.
+std::filesystem::path WriteLargeCatalogue(int cards);
 
 // A fixed seed source while it lives; the time of day again afterwards.
 struct SeedGuard {
