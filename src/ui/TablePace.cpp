@@ -8,8 +8,9 @@
 #include "ui/frmPauser.h"
 
 TablePace::TablePace(QWidget& table) : QObject(&table), mTable(table) {
-    auto* hurry = new QShortcut(QKeySequence(Qt::Key_Space), &table);
-    connect(hurry, &QShortcut::activated, this, &TablePace::Hurry);
+    mHurryKey = new QShortcut(QKeySequence(Qt::Key_Space), &table);
+    mHurryKey->setEnabled(false);
+    connect(mHurryKey, &QShortcut::activated, this, &TablePace::Hurry);
     auto* skip = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), &table);
     connect(skip, &QShortcut::activated, this, &TablePace::SkipToHumansTurn);
 }
@@ -20,9 +21,11 @@ void TablePace::Pause(Long milliseconds) {
     }
     // A click anywhere on the table hurries: watched only while a pause is under way.
     qApp->installEventFilter(this);
+    mHurryKey->setEnabled(true);
     mPausing = true;
     frmPauser::Pause(milliseconds);
     mPausing = false;
+    mHurryKey->setEnabled(false);
     qApp->removeEventFilter(this);
 }
 

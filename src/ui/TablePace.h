@@ -4,6 +4,7 @@
 
 #include "core/Types.h"
 
+class QShortcut;
 class QWidget;
 
 // The pace of the computer seats at a table, in the player's hands: Space or a click on the
@@ -28,6 +29,8 @@ class TablePace : public QObject {
 
   private:
     QWidget& mTable;
+    // Space belongs to the focused button except while a pause is under way.
+    QShortcut* mHurryKey = nullptr;
     bool mSkipping = false;
     bool mPausing = false;
 };

@@ -95,6 +95,7 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setColumnStretch(2, 1);
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
+    grid->setRowStretch(2, 1);  // a tall screen gives the history more lines too
     optDelay[2]->setChecked(true);
     mWatch = WindowSystemWatch::Install();
 }

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +36,10 @@ TEST(TablePace, SpaceOrAClickHurriesOnePauseAndCtrlSpaceEveryPauseUntilTheHumanI
     auto* seat = new QLabel("PLAYER 1", &table);
     new QVBoxLayout(&table);
     table.layout()->addWidget(seat);
+    auto* role = new QPushButton("Builder", &table);
+    table.layout()->addWidget(role);
+    int roleClicks = 0;
+    QObject::connect(role, &QPushButton::clicked, [&roleClicks] { ++roleClicks; });
     TablePace pace(table);
     table.show();
     table.activateWindow();
@@ -53,6 +58,10 @@ TEST(TablePace, SpaceOrAClickHurriesOnePauseAndCtrlSpaceEveryPauseUntilTheHumanI
     EXPECT_LT(PauseWith(pace, 5000, [] {}), 2500);
     pace.EndSkip();
     EXPECT_GE(PauseWith(pace, 200, [] {}), 200);
+    // Outside a pause Space is the focused button's again.
+    role->setFocus();
+    QTest::keyClick(role, Qt::Key_Space);
+    EXPECT_EQ(roleClicks, 1);
 }
 
 TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
