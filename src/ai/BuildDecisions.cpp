@@ -126,7 +126,7 @@ DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
         return pay;
     }
 
-    DeckRef rest = NewDeck();
+    DeckRef rest = NewDeck(mCardsInHand->Count());
     for (const CardRef& card : *mCardsInHand) {
         if (!pay->Contains(card)) {
             rest->AddCard(card);
@@ -154,7 +154,7 @@ DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
 
 DeckRef qlPlayer::GetUselessCards() const {
     const DeckRef buildable = GetBuildableCards();
-    DeckRef useless = NewDeck();
+    DeckRef useless = NewDeck(mCardsInHand->Count());
     for (const CardRef& card : *mCardsInHand) {
         if (!buildable->Contains(card)) {
             useless->AddCard(card);

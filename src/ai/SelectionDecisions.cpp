@@ -41,7 +41,7 @@ DeckRef qlPlayer::AIPickChapelCard() const {
     if (buildable->Empty()) {
         return result;
     }
-    DeckRef sorted = NewDeck();
+    DeckRef sorted = NewDeck(mCardsInHand->Count());
     sorted->AddCards(mCardsInHand);
     sorted->OrderByAIValue(*this, false);
     const CardRef lowest = sorted->Item(sorted->Count());

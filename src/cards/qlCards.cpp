@@ -9,8 +9,10 @@
 #include "cards/Catalogue.h"
 #include "core/Random.h"
 
-DeckRef NewDeck() {
-    return std::make_shared<qlCards>();
+DeckRef NewDeck(Long capacity) {
+    DeckRef deck = std::make_shared<qlCards>();
+    deck->mCol.reserve(static_cast<std::size_t>(std::max<Long>(capacity, 0)));
+    return deck;
 }
 
 DeckRef qlCards::Deal(int numberOfCards) {
@@ -247,7 +249,7 @@ Long qlCards::CountOf(BuildingId id) const {
 }
 
 DeckRef qlCards::GetCardsById(BuildingId id) const {
-    DeckRef result = NewDeck();
+    DeckRef result = NewDeck(Count());
     for (const CardRef& card : mCol) {
         if (card->Id() == id) {
             result->Append(card);

@@ -85,7 +85,9 @@ class qlCards {
     std::vector<CardRef> mCol;
     std::vector<std::string> mKeys;  // parallel to mCol once a key is given; empty until then
     DeckRef mDiscardDeck;
+
+    friend DeckRef NewDeck(Long capacity);
 };
 
-// A fresh, empty collection.
-DeckRef NewDeck();
+// A fresh, empty collection, with room for `capacity` cards made at once.
+DeckRef NewDeck(Long capacity = 0);

@@ -5,7 +5,7 @@
 namespace {
 
 DeckRef ProductionBuildingsWhere(const qlCards& city, bool (*keep)(const qlCard&)) {
-    DeckRef result = NewDeck();
+    DeckRef result = NewDeck(city.Count());
     for (const CardRef& card : city) {
         if (card->BuildingType() == 0 && keep(*card)) {
             result->AddCard(card);
@@ -73,7 +73,7 @@ DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) c
     const qlCards& choices = cardChoices ? *cardChoices : *mCardsInHand;
     const int productionPower = lessCards + ProductionBuildPower();
     const int violetPower = lessCards + VioletBuildPower();
-    DeckRef result = NewDeck();
+    DeckRef result = NewDeck(choices.Count());
     for (const CardRef& card : choices) {
         if (Affords(*card, productionPower, violetPower)) {
             result->AddCard(card);
@@ -100,7 +100,7 @@ Long qlPlayer::GoodsOnBuildings() const {
 DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {
     const int productionPower = goodsUsed + ProductionBuildPower();
     const int violetPower = goodsUsed + VioletBuildPower();
-    DeckRef result = NewDeck();
+    DeckRef result = NewDeck(cardChoices.Count());
     for (const CardRef& card : cardChoices) {
         if (card->BuildingType() == 1 && HasBuilt(card->Id())) {
             continue;
@@ -113,7 +113,7 @@ DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUs
 }
 
 DeckRef qlPlayer::UniqueCardsInHand() const {
-    DeckRef result = NewDeck();
+    DeckRef result = NewDeck(mCardsInHand->Count());
     for (const CardRef& card : *mCardsInHand) {
         if (!result->ContainsId(card->Id())) {
             result->AddCard(card);

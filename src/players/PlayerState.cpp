@@ -78,12 +78,12 @@ void qlPlayer::CopyStateFrom(const qlPlayer& other,
     mGetsRoleBenefit = other.mGetsRoleBenefit;
     mLibraryActive = other.mLibraryActive;
     mChapelCount = other.mChapelCount;
-    mBuiltCards = NewDeck();
+    mBuiltCards = NewDeck(other.mBuiltCards->Count());
     for (const CardRef& card : *other.mBuiltCards) {
         mBuiltCards->AddCard(counterpart(card));
     }
     IndexCity(nullptr);
-    DeckRef hand = NewDeck();
+    DeckRef hand = NewDeck(other.mCardsInHand->Count());
     for (const CardRef& card : *other.mCardsInHand) {
         hand->AddCard(counterpart(card));
     }
