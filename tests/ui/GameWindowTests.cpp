@@ -224,19 +224,30 @@ void AnswerLikeAPlayer(frmMain& window, Seen& seen) {
     }
 }
 
+// Runs the game in `window` until it finishes, calling `tick` every few milliseconds; true when
+// it finished within a minute (the window is closed then, so that a failing test never hangs).
+bool RunGame(frmMain& window, const std::function<void()>& tick) {
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, tick);
+    driver.start(5);
+    QEventLoop loop;
+    bool finished = false;
+    QObject::connect(&window, &frmMain::GameFinished, &loop, [&] {
+        finished = true;
+        loop.quit();
+    });
+    QTimer::singleShot(60000, &window, [&window] { window.close(); });
+    window.show();
+    loop.exec();
+    return finished;
+}
+
 TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     const std::filesystem::path folder = LogFolder("quellin-window-game");
     frmMain window(GameOptions(2, 2, 2468, 0, folder));
     Seen seen;
     const std::vector<std::string>& messages = seen.messages;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] { AnswerLikeAPlayer(window, seen); });
-    driver.start(5);
-    QEventLoop loop;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
-    window.show();
-    loop.exec();
-    driver.stop();
+    ASSERT_TRUE(RunGame(window, [&] { AnswerLikeAPlayer(window, seen); }));
     EXPECT_EQ(window.ExitCode(), 0);
     // The keyboard was the table's after every question and message, no setting changed by the
     // Space presses, and the role buttons looked pressable only for the human's choice.
@@ -307,21 +318,14 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     frmMain window(options);
     Seen seen;
     QString shown;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
+    ASSERT_TRUE(RunGame(window, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
             box->accept();
         } else {
             AnswerLikeAPlayer(window, seen);
         }
-    });
-    driver.start(5);
-    QEventLoop loop;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
-    window.show();
-    loop.exec();
-    driver.stop();
+    }));
     EXPECT_EQ(window.ExitCode(), 1);
     EXPECT_EQ(shown.toStdString(), "the generator broke");
     EXPECT_FALSE(window.isVisible());
@@ -359,24 +363,6 @@ struct WindowSystem {
         return watch.nativeEventFilter("xcb_generic_event_t", &destroyed, nullptr);
     }
 };
-
-// Runs the game in `window` until it finishes, calling `tick` every few milliseconds; true when
-// it finished within 15 s (the window is closed then, so that a failing test never hangs).
-bool RunGame(frmMain& window, const std::function<void()>& tick) {
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, tick);
-    driver.start(5);
-    QEventLoop loop;
-    bool finished = false;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, [&] {
-        finished = true;
-        loop.quit();
-    });
-    QTimer::singleShot(15000, &window, [&window] { window.close(); });
-    window.show();
-    loop.exec();
-    return finished;
-}
 
 // Seat 3's first question is open when the window manager asks the table to close: Qt would drop
 // the request, as the question blocks the table; the game ends at once, unscored.
