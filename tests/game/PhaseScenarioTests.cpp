@@ -126,28 +126,6 @@ TEST_F(PhaseTest, BuilderSpendsGoodsEvenWhenNothingIsBuiltAndAnEmptyHandOnlyHear
     EXPECT_TRUE(GameLogLines().empty());
 }
 
-TEST_F(PhaseTest, CarpenterDrawsForAVioletBuildingThenPoorHouseForAnAlmostEmptyHand) {
-    GameTestAccess::Build(game, 1, "Carpenter,Poor House");
-    const auto build = [this](const std::string& hand, const std::string& building,
-                              Strings payment) {
-        Human().SetCardsInHand(nullptr);
-        GameTestAccess::Give(game, 1, hand);
-        table.Answer({building});
-        table.Answer(std::move(payment));
-        GameTestAccess::Perform(game, 1, "Builder", false);
-        return Hand(1).size();
-    };
-    // Nothing left: the Carpenter's card, then the Poor House's with one card held.
-    EXPECT_EQ(build("Well,Smithy,Market Stand", "Well", {"Smithy", "Market Stand"}), 2u);
-    // One card left: the Carpenter's card only, as two are then held.
-    EXPECT_EQ(build("Smithy,Archive,Gold Mine", "Smithy", {"Archive"}), 2u);
-    // A production building earns no Carpenter card; the Poor House still gives one. (The
-    // Smithy built above takes one off its cost.)
-    EXPECT_EQ(build("Sugar Mill,Archive", "Sugar Mill", {"Archive"}), 1u);
-    EXPECT_EQ(City(1),
-              (Strings{"Indigo Plant", "Carpenter", "Poor House", "Well", "Smithy", "Sugar Mill"}));
-}
-
 TEST_F(PhaseTest, GovernorBuriesUnderTheChapelBeforeCuttingTheHandToItsLimit) {
     GameTestAccess::Build(game, 1, "Chapel,Library");
     GameTestAccess::Give(game, 1, "Well,Hero,Smithy,Palace,Statue,Quarry,Tower,Crane");

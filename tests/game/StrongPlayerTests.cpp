@@ -17,36 +17,6 @@
 
 namespace {
 
-TEST(StrongPlayer, DecidesAlikeWhenOnlyHiddenCardsDifferAndNeverChangesTheGame) {
-    HeadlessTable table;
-    qlGame game(table, 3, 0, Random::SeededSource(31));
-    std::ostringstream gameLog;
-    game.SetLogFiles(nullptr, &gameLog);
-    int compared = 0;
-    Subscription thinking = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
-        if (g.RoleChooser()->PlayerNumber() != 2 || g.Rounds() % 3 != 2) {
-            return;
-        }
-        HeadlessTable otherTable;
-        qlGame other(g, otherTable);
-        other.RedealHidden(2, static_cast<std::uint64_t>(g.RolesChosen()));
-        StrongPlayer seen(2, 7, 64, 2);
-        StrongPlayer redealt(2, 7, 64, 2);
-        EXPECT_EQ(seen.PickRole(g, table), redealt.PickRole(other, otherTable))
-            << "round " << g.Rounds();
-        ++compared;
-    });
-    game.PlayGame();
-    EXPECT_GE(compared, 2);
-
-    HeadlessTable plainTable;
-    qlGame plain(plainTable, 3, 0, Random::SeededSource(31));
-    std::ostringstream plainLog;
-    plain.SetLogFiles(nullptr, &plainLog);
-    plain.PlayGame();
-    EXPECT_EQ(gameLog.str(), plainLog.str());
-}
-
 // Seat 2 holds eleven buildings and the lead, and one card in hand: a card short of building
 // its twelfth even with the privilege. The standard rules take the Councillor for seat 1's own
 // hand, which deals seat 2 the card it lacks; looking ahead sees that and takes another role.
