@@ -9,10 +9,12 @@
 #include "AppOptions.h"
 #include "LogPlace.h"
 #include "core/DataFolder.h"
+#include "support/TableHelpers.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::ReadFile;
 
 std::string Refusal(const std::vector<std::string>& args) {
     try {
@@ -26,11 +28,6 @@ std::string Refusal(const std::vector<std::string>& args) {
 std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A fresh, empty folder of the test's own under the temporary folder.

@@ -17,6 +17,8 @@
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
 
+using testing_support::ReadFile;
+
 namespace {
 
 TEST(SimulatedGames, HundredsOfSeededGamesKeepEveryCardHandLimitAndScoreBreakdown) {
@@ -126,12 +128,6 @@ TEST(SimOptions, BadOptionsAreNamedInOneLine) {
     EXPECT_EQ(options.logs, std::filesystem::path("out"));
 }
 
-std::string Read(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    EXPECT_TRUE(in) << "cannot read " << file;
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Plays one seeded game of computer seats and returns its GameLog.txt and Log.txt texts.
 std::pair<std::string, std::string> PlayedLogs(int players, std::uint64_t seed) {
     HeadlessTable table;
@@ -151,8 +147,8 @@ TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
             std::filesystem::path(QUELLIN_GOLDEN_DIR) /
             (std::to_string(players) + "-players-seed-" + std::to_string(seed));
         const auto [gameLog, log] = PlayedLogs(players, seed);
-        EXPECT_EQ(gameLog, Read(folder / "GameLog.txt")) << folder;
-        EXPECT_EQ(log, Read(folder / "Log.txt")) << folder;
+        EXPECT_EQ(gameLog, ReadFile(folder / "GameLog.txt")) << folder;
+        EXPECT_EQ(log, ReadFile(folder / "Log.txt")) << folder;
     }
 }
 
@@ -177,7 +173,7 @@ TEST(SeededGames, EveryRecordedGameWritesTheSameLogs) {
     for (const int size : {2, 3, 4}) {
         const std::filesystem::path file = std::filesystem::path(QUELLIN_GOLDEN_DIR) /
                                            ("digests-" + std::to_string(size) + "-players.txt");
-        std::istringstream lines(Read(file));
+        std::istringstream lines(ReadFile(file));
         std::string line;
         int games = 0;
         for (int number = 1; std::getline(lines, line); ++number) {

@@ -3,15 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
 #include "GameTestAccess.h"
 #include "ScriptedTable.h"
 #include "core/Globals.h"
-#include "game/HeadlessTable.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 

@@ -102,4 +102,9 @@ std::filesystem::path WriteLargeCatalogue(int cards) {
     return file;
 }
 
+std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 }  // namespace testing_support

@@ -34,6 +34,9 @@ void LinkRing(const std::vector<qlPlayer*>& seats);
 // "Hall 2", ... of ten copies each, production and violet by turns, costing 1 to 5.
 std::filesystem::path WriteLargeCatalogue(int cards);
 
+// The whole of a file as it is on disk; empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& file);
+
 // A fixed seed source while it lives; the time of day again afterwards.
 struct SeedGuard {
     explicit SeedGuard(std::uint64_t seed) { Random::SetSeedSource(Random::SeededSource(seed)); }

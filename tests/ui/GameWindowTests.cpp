@@ -43,13 +43,9 @@
 using testing_support::MakeCard;
 using testing_support::MakeDeck;
 using testing_support::Names;
+using testing_support::ReadFile;
 
 namespace {
-
-std::string Read(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::filesystem::path LogFolder(const char* name) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
@@ -284,8 +280,8 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     std::ostringstream gameLog;
     game.SetLogFiles(&log, &gameLog);
     ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
-    EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
-    EXPECT_EQ(Read(folder / "Log.txt"), log.str());
+    EXPECT_EQ(ReadFile(folder / "GameLog.txt"), gameLog.str());
+    EXPECT_EQ(ReadFile(folder / "Log.txt"), log.str());
     EXPECT_FALSE(log.str().empty());
     // The history tells that same game line for line, newest last.
     QString told;
@@ -339,8 +335,8 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     game.SetLogFiles(&log, &gameLog);
     EXPECT_THROW(game.PlayGame(), std::runtime_error);
     EXPECT_NE(gameLog.str().find("Player 1"), std::string::npos);
-    EXPECT_EQ(Read(folder / "GameLog.txt"), gameLog.str());
-    EXPECT_EQ(Read(folder / "Log.txt"), "");
+    EXPECT_EQ(ReadFile(folder / "GameLog.txt"), gameLog.str());
+    EXPECT_EQ(ReadFile(folder / "Log.txt"), "");
 }
 
 // The window system as the watch hears it: the window manager's close request, and another
@@ -384,7 +380,7 @@ TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
     EXPECT_TRUE(asked);
     EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Read(folder / "Log.txt"), "");
+    EXPECT_EQ(ReadFile(folder / "Log.txt"), "");
 }
 
 // Another program destroys the open question's window: it is asked again in a new one. Then it
@@ -410,7 +406,7 @@ TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableE
     }));
     EXPECT_TRUE(askedAgain);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(Read(folder / "Log.txt"), "");
+    EXPECT_EQ(ReadFile(folder / "Log.txt"), "");
 }
 
 }  // namespace
