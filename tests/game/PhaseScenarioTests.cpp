@@ -295,16 +295,6 @@ TEST_F(PhaseTest, TraderSellsAtTheTilesPricesWithTheMarketsBonuses) {
     EXPECT_EQ(Hand(1).size(), 3u + 3u + 1u + 1u);
     EXPECT_EQ(game.Discard()->Count(), discard + 2);
     EXPECT_TRUE(Human().BuildingsWithGoods()->Empty());
-
-    // One good: the Market Hall's bonus only. With the Market Stand alone, none.
-    GameTestAccess::Build(game, 2, "Market Stand,Sugar Mill");
-    GameTestAccess::PutGood(game, 2, "Sugar Mill");
-    GameTestAccess::Perform(game, 2, "Trader", false);
-    EXPECT_EQ(Hand(2).size(), 2u);
-    GameTestAccess::PutGood(game, 1, "Indigo Plant");
-    table.Answer({"Indigo Plant"});
-    GameTestAccess::Perform(game, 1, "Trader", false);
-    EXPECT_EQ(Hand(1).size(), 8u + 1u + 1u);
 }
 
 }  // namespace
