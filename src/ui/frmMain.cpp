@@ -76,10 +76,9 @@ frmMain::frmMain(Options options, QWidget* parent)
       mOptions(std::move(options)),
       mLogs(mOptions.logFolder ? GameLogs(*mOptions.logFolder) : GameLogs()) {
     setWindowTitle("Quellin");
-    setMinimumSize(1180, 720);
+    setMinimumSize(1180, 720);       // every label and a city of six cards a row stay whole
     setFocusPolicy(Qt::ClickFocus);  // a click on the table takes the keyboard off a setting
-    frmPauser::Reset();  // a new table waits through its pauses again  // every label and a city of
-                         // six cards a row stay whole
+    frmPauser::Reset();              // a new table waits through its pauses again
     mAids = new qlTableAids(*this);
     mAids->AddKeysTo(*this);
     auto* grid = new QGridLayout(this);
