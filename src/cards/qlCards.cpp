@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "cards/Catalogue.h"
+#include "cards/ShuffledOrder.h"
 #include "core/Random.h"
 
 DeckRef NewDeck(Long capacity) {
@@ -61,35 +62,13 @@ void qlCards::ClearDeck() {
 
 void qlCards::Shuffle() {
     Random::Reseed();
-    const std::size_t n = mCol.size();
-    std::vector<CardRef> shuffled(n);
-    std::vector<std::uint32_t> remaining(n + 1);  // a Fenwick tree of the cards not drawn yet
-    std::size_t top = 1;
-    while (top * 2 <= n) {
-        top *= 2;
+    const std::vector<std::uint32_t> order = ShuffledOrder(mCol.size());
+    std::vector<CardRef> shuffled;
+    shuffled.reserve(order.size());
+    for (const std::uint32_t from : order) {
+        shuffled.push_back(std::move(mCol[from]));
     }
-    for (int pass = 0; pass < 3; ++pass) {
-        // Each draw takes the k-th card of those left, k uniform over what is left: found in
-        // the tree in log n steps instead of closing the gap in the pile every time.
-        for (std::size_t i = 1; i <= n; ++i) {
-            remaining[i] = static_cast<std::uint32_t>(i & (~i + 1));
-        }
-        for (std::size_t drawn = 0; drawn < n; ++drawn) {
-            auto rank = static_cast<std::uint32_t>(Random::NextIndex(static_cast<int>(n - drawn)));
-            std::size_t position = 0;
-            for (std::size_t step = top; step > 0; step /= 2) {
-                if (position + step <= n && remaining[position + step] <= rank) {
-                    position += step;
-                    rank -= remaining[position];
-                }
-            }
-            shuffled[drawn] = std::move(mCol[position]);
-            for (std::size_t i = position + 1; i <= n; i += i & (~i + 1)) {
-                --remaining[i];
-            }
-        }
-        mCol.swap(shuffled);
-    }
+    mCol.swap(shuffled);
     mKeys.clear();
 }
 

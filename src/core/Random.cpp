@@ -50,8 +50,9 @@ double ToUnit(std::uint64_t bits) {
     return static_cast<double>(bits >> 11) * 0x1.0p-53;
 }
 
+// r * count is never negative, so dropping the fraction is its floor.
 int ToIndex(double r, int count) {
-    return static_cast<int>(std::floor(r * count));
+    return static_cast<int>(r * count);
 }
 
 }  // namespace
@@ -67,6 +68,17 @@ float NextSingle() {
 
 int NextIndex(int count) {
     return count <= 0 ? 0 : ToIndex(Next(), count);
+}
+
+void NextRanks(std::span<std::uint32_t> ranks) {
+    std::uint64_t& state = CurrentGameContext().RandomState;
+    std::uint64_t local = state;
+    const std::size_t count = ranks.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        ranks[i] = static_cast<std::uint32_t>(
+            ToIndex(ToUnit(SplitMix64(local)), static_cast<int>(count - i)));
+    }
+    state = local;
 }
 
 std::uint64_t Generator::NextBits() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
 // The program's one random generator (SplitMix64), so that a seed replays the same game on
 // every platform. Nothing else in the program draws random numbers.
@@ -29,6 +30,10 @@ float NextSingle();
 
 // floor(Next() * count): a uniform index from 0 to count - 1 (0 when count is 0 or less).
 int NextIndex(int count);
+
+// The draws of taking ranks.size() things out one at a time: ranks[i] is a uniform index below
+// ranks.size() - i, drawn in turn exactly as NextIndex would draw it.
+void NextRanks(std::span<std::uint32_t> ranks);
 
 // A generator of the same kind with a state of its own: what a computer seat draws while it
 // thinks never moves the game's own sequence.

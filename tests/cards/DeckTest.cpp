@@ -61,6 +61,27 @@ TEST(Deck, DealRefillsFromTheShuffledDiscardsForEveryCardOwedAndASeedGivesItsShu
     reserve->Shuffle();
     EXPECT_NE(Ids(*reserve), before);
     EXPECT_EQ(Sorted(Ids(*reserve)), Sorted(before));
+
+    // A deck of thousands is drawn another way; its order must still be three passes of taking
+    // every card in turn from those left, as written out plainly here.
+    const DeckRef large = MakeDeck(std::vector<std::string>(3000, "Well"));
+    std::vector<const qlCard*> expected = Ids(*large);
+    {
+        SeedGuard plain(9);
+        Random::Reseed();
+        for (int pass = 0; pass < 3; ++pass) {
+            std::vector<const qlCard*> left = expected;
+            expected.clear();
+            while (!left.empty()) {
+                const auto at = left.begin() + Random::NextIndex(static_cast<int>(left.size()));
+                expected.push_back(*at);
+                left.erase(at);
+            }
+        }
+    }
+    SeedGuard same(9);
+    large->Shuffle();
+    EXPECT_EQ(Ids(*large), expected);
 }
 
 TEST(Deck, AddRemoveAndKeysRaiseExactlyTheirEventsAndIgnoreWhatIsNotThere) {
