@@ -10,12 +10,6 @@
 #include "cards/ShuffledOrder.h"
 #include "core/Random.h"
 
-DeckRef NewDeck(Long capacity) {
-    DeckRef deck = std::make_shared<qlCards>();
-    deck->mCol.reserve(static_cast<std::size_t>(std::max<Long>(capacity, 0)));
-    return deck;
-}
-
 DeckRef qlCards::Deal(int numberOfCards) {
     DeckRef result = NewDeck();
     result->mCol.reserve(static_cast<std::size_t>(std::max(numberOfCards, 0)));

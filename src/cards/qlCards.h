@@ -81,6 +81,9 @@ class qlCards {
     void RaiseSizeChanged() { DeckSizeChanged.Raise(static_cast<Integer>(mCol.size())); }
     void RemoveAt(std::size_t index);
     Long PositionOf(const std::string& key) const;  // 0 when no entry has the key
+    // Makes a collection nobody holds any more like a new one, for NewDeck to hand out again.
+    void Forget() noexcept;
+    static constexpr std::size_t kRoomKept = 256;  // room for cards a reused collection keeps
 
     std::vector<CardRef> mCol;
     std::vector<std::string> mKeys;  // parallel to mCol once a key is given; empty until then

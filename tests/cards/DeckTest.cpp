@@ -121,4 +121,20 @@ TEST(Deck, AddRemoveAndKeysRaiseExactlyTheirEventsAndIgnoreWhatIsNotThere) {
     EXPECT_EQ(Names(*city), (Strings{"Silver Smelter", "Coffee Roaster", "Tobacco Storage",
                                      "Sugar Mill", "Indigo Plant", "Indigo Plant"}));
     EXPECT_EQ(city->Item(5), firstIndigo);
+
+    // A collection nobody holds comes back as a new one: no cards, keys, pile or followers.
+    DeckRef used = NewDeck();
+    const qlCards* const usedAt = used.get();
+    used->Add(1, 1, "Well", "", 1, "w");
+    used->SetDiscardDeck(MakeDeck({"Crane"}));
+    int heard = 0;
+    Subscription follower = used->DeckSizeChanged.Subscribe([&](Integer) { ++heard; });
+    used.reset();
+    const DeckRef fresh = NewDeck();
+    EXPECT_EQ(fresh.get(), usedAt);  // the same collection, made new
+    EXPECT_TRUE(fresh->Empty() && !fresh->Item("w"));
+    EXPECT_EQ(fresh->Deal(1)->Count(), 0);  // the old discard pile is not its own
+    fresh->AddCard(MakeCard("Hero"));
+    EXPECT_EQ(heard, 0);
+    follower.Reset();
 }
