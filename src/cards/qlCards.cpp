@@ -95,7 +95,7 @@ void qlCards::Append(CardRef card, std::string key) {
     mCol.push_back(std::move(card));
 }
 
-CardRef qlCards::AddCard(CardRef card) {
+const CardRef& qlCards::AddCard(const CardRef& card) {
     Append(card);
     RaiseSizeChanged();
     return card;

@@ -32,7 +32,8 @@ class qlCards {
     // The same from any catalogue file.
     void LoadCatalogue(const std::filesystem::path& file);
 
-    CardRef AddCard(CardRef card);
+    // Puts the card last and gives it back.
+    const CardRef& AddCard(const CardRef& card);
     DeckRef AddCards(DeckRef cards);  // nothing in, nothing done
     CardRef Add(Integer cost, Integer victoryPoints, std::string buildingName,
                 std::string description, Long buildingType, std::string key = {});

@@ -65,9 +65,14 @@ class Event {
     // meanwhile waits for the next raise; one removed meanwhile is skipped and kept alive
     // until the outermost raise is over.
     void Raise(Args... args) const {
-        if (!mState || mState->handlers.empty()) {
-            return;
+        if (mState && !mState->handlers.empty()) {
+            RaiseToAll(args...);
         }
+    }
+
+  private:
+    // Raise's work once someone follows the event, kept apart so that the check inlines.
+    void RaiseToAll(Args... args) const {
         const std::shared_ptr<State> keepAlive = mState;  // a handler may end the owner
         State& state = *keepAlive;
         const std::size_t count = state.handlers.size();
@@ -80,7 +85,6 @@ class Event {
         }
     }
 
-  private:
     struct Entry {
         std::uint64_t id;
         std::shared_ptr<Handler> handler;
