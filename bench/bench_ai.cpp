@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cards/qlCards.h"
-#include "core/Globals.h"
+#include "core/GameContext.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
 
@@ -44,10 +44,14 @@ struct SeatPlan {
     int goods;  // the first this many production buildings carry a good
 };
 
+// Four seats of a four-player game with the given buildings left.
 struct Table {
-    std::array<qlPlayer, 4> seats;
+    GameContext game;
+    std::array<qlPlayer, 4> seats{qlPlayer(game), qlPlayer(game), qlPlayer(game), qlPlayer(game)};
 
-    explicit Table(const std::array<SeatPlan, 4>& plans) {
+    Table(const std::array<SeatPlan, 4>& plans, Integer buildingsLeft) {
+        game.NumberOfPlayers = 4;
+        game.BuildingsLeft = buildingsLeft;
         for (std::size_t i = 0; i < 4; ++i) {
             qlPlayer& seat = seats[i];
             int goods = plans[i].goods;
@@ -68,14 +72,11 @@ struct Table {
 
 void PickRole(benchmark::State& state, Integer buildingsLeft,
               const std::array<SeatPlan, 4>& plans) {
-    modGlobal::SetNumberOfPlayers(4);
-    modGlobal::SetBuildingsLeft(buildingsLeft);
-    Table table(plans);
+    Table table(plans, buildingsLeft);
     const std::array<bool, 5> free = {true, true, true, true, true};
     for (auto _ : state) {
         benchmark::DoNotOptimize(table.seats[0].AIPickRole(free));
     }
-    modGlobal::SetBuildingsLeft(11);
 }
 
 }  // namespace
@@ -146,12 +147,11 @@ BENCHMARK(BM_AIPickRole_End);
 // values the remaining cards again for every place it fills.
 template <typename Order>
 void OrderHand12(benchmark::State& state, Order order) {
-    modGlobal::SetNumberOfPlayers(4);
-    modGlobal::SetBuildingsLeft(6);
     Table table({{{{"Indigo Plant", "Smithy", "Sugar Mill", "Well"}, {}, 1},
                   {{"Indigo Plant"}, {}, 0},
                   {{"Indigo Plant", "Crane"}, {}, 0},
-                  {{"Indigo Plant", "Hero"}, {}, 0}}});
+                  {{"Indigo Plant", "Hero"}, {}, 0}}},
+                6);
     DeckRef hand =
         MakeDeck({"Hero", "Market Hall", "Tobacco Storage", "Chapel", "Guild Hall", "Quarry",
                   "Crane", "Palace", "Silver Smelter", "Statue", "Library", "Prefecture"});
@@ -160,7 +160,6 @@ void OrderHand12(benchmark::State& state, Order order) {
         order(*hand, table.seats[0], perCost);
         perCost = !perCost;  // alternate so that each pass has reordering to do
     }
-    modGlobal::SetBuildingsLeft(11);
 }
 
 static void BM_OrderByAIValue_Hand12(benchmark::State& state) {

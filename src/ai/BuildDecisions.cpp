@@ -6,7 +6,6 @@
 
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
-#include "core/Globals.h"
 #include "core/Random.h"
 #include "players/qlPlayer.h"
 
@@ -98,7 +97,7 @@ DeckRef qlPlayer::AIBlackMarket() const {
 DeckRef qlPlayer::AIGetCardToBuild(int savings) const {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
-    if (modGlobal::BuildingsLeft() == 11) {
+    if (Game().BuildingsLeft == 11) {
         for (const RuleBuilding opening :
              {RuleBuilding("Library"), RuleBuilding("Coffee Roaster")}) {
             if (HoldsCard(opening)) {

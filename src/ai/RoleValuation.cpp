@@ -8,7 +8,6 @@
 #include "ai/Stage.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
-#include "core/Globals.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
         v += 1;
     }
     const bool isMe = &seat == &me;
-    if (!isMe || modGlobal::BuildingsLeft() > 5) {
+    if (!isMe || me.Game().BuildingsLeft > 5) {
         // Cards beyond the hand limit are lost again in the governor phase.
         if (v > room) {
             v = room;
@@ -75,7 +74,7 @@ double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
         const DeckRef toBuild = me.AIGetCardToBuild(0);
         if (toBuild->Empty()) {
             v = me.HasBuiltCard("Crane") && me.BuiltCards()->Count() > 1 ? -1 : -999;
-        } else if (modGlobal::BuildingsLeft() <= 5) {
+        } else if (me.Game().BuildingsLeft <= 5) {
             const long x = LateShortfall(me, toBuild);
             if (x > 0) {
                 v -= static_cast<double>(x);
@@ -134,7 +133,7 @@ double RoleEstimate(const qlPlayer& me, const qlPlayer& seat, int role) {
 }
 
 double RoleAdvantage(const qlPlayer& me, int role) {
-    double total = (ai::Players() - 1) * RoleEstimate(me, me, role);
+    double total = (ai::Players(me.Game()) - 1) * RoleEstimate(me, me, role);
     for (const qlPlayer* seat = me.NextPlayer(); seat != nullptr && seat != &me;
          seat = seat->NextPlayer()) {
         total -= RoleEstimate(me, *seat, role);

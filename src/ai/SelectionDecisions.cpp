@@ -5,7 +5,6 @@
 
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
-#include "core/Globals.h"
 #include "players/qlPlayer.h"
 
 namespace {
@@ -57,7 +56,7 @@ DeckRef qlPlayer::AIPickChapelCard() const {
 
 DeckRef qlPlayer::AIDiscardDownTo(int maxCards) {
     // Early on cheap cards are worth keeping for their value per card of cost.
-    const bool perCost = modGlobal::BuildingsLeft() > 9;
+    const bool perCost = Game().BuildingsLeft > 9;
     const DeckRef hand = mCardsInHand;
     DeckRef unique = UniqueCardsInHand();
     unique->OrderByAIValue(*this, perCost);

@@ -49,7 +49,7 @@ qlGame::qlGame(const qlGame& other, Table& table)
         return copy;
     };
     for (std::size_t i = 0; i < 4; ++i) {
-        mPlayers[i] = std::make_unique<qlPlayer>();
+        mPlayers[i] = std::make_unique<qlPlayer>(mContext);
         mPlayers[i]->CopyStateFrom(*other.mPlayers[i], counterpart);
         for (const CardRef& building : *other.mPlayers[i]->BuiltCards()) {
             if (building->GoodPresent()) {

@@ -91,7 +91,7 @@ void qlGame::SetUpGame() {
 
 void qlGame::CreateSeats() {
     for (Integer n = 1; n <= 4; ++n) {
-        mPlayers[n - 1] = std::make_unique<qlPlayer>();
+        mPlayers[n - 1] = std::make_unique<qlPlayer>(mContext);
         mPlayers[n - 1]->SetPlayerNumber(n);
     }
     const Integer players = modGlobal::NumberOfPlayers();

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-qlPlayer::qlPlayer() : mBuiltCards(NewDeck()) {
+qlPlayer::qlPlayer(const GameContext& game) : mBuiltCards(NewDeck()), mGame(&game) {
     FollowHand(NewDeck());
 }
 

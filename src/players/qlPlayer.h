@@ -9,6 +9,7 @@
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
 #include "core/Event.h"
+#include "core/GameContext.h"
 #include "core/Types.h"
 #include "players/ScoreBreakdown.h"
 
@@ -16,7 +17,9 @@
 // flags, the values its buildings give, its points, and the computer seat's decisions.
 class qlPlayer {
   public:
-    qlPlayer();
+    // A seat of the game whose values are `game`: the computer seat's decisions weigh its
+    // number of players and the buildings left, read there as the game moves on.
+    explicit qlPlayer(const GameContext& game);
     qlPlayer(const qlPlayer&) = delete;
     qlPlayer& operator=(const qlPlayer&) = delete;
 
@@ -57,6 +60,7 @@ class qlPlayer {
     bool SelectedRole() const { return mSelectedRole; }
     void SetSelectedRole(bool value) { mSelectedRole = value; }
     Integer CardsAllowed() const { return mCardsAllowed; }
+    const GameContext& Game() const { return *mGame; }
     qlPlayer* NextPlayer() const { return mNextPlayer; }
     void SetNextPlayer(qlPlayer* player) { mNextPlayer = player; }
     // The city itself; it changes only through BuildCard and BuildOverCard.
@@ -159,6 +163,7 @@ class qlPlayer {
     bool mIsHuman = false;
     bool mSelectedRole = false;
     bool mGetsRoleBenefit = false;
+    const GameContext* mGame;
     qlPlayer* mNextPlayer = nullptr;
     bool mLibraryActive = false;
     Integer mChapelCount = 0;

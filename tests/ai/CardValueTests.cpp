@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/GameContext.h"
+#include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
 
 using namespace testing_support;
@@ -22,4 +24,19 @@ TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
     gifts->AddCard(std::make_shared<qlCard>(0, 0, "Gift", "", 1));  // worth 0, costs nothing
     gifts->OrderByAIValue(*seat, true);
     EXPECT_EQ(Names(*gifts), Split("Smithy,Gift,Tower"));
+}
+
+TEST(CardValue, ASeatWeighsItsOwnGamesValuesAsTheyChangeNotThoseCurrentOnItsThread) {
+    TableGlobals current(4, 11);  // what the thread's current game says
+    GameContext own;
+    own.NumberOfPlayers = 2;
+    own.BuildingsLeft = 3;
+    qlPlayer seat(own);
+    seat.BuildCard(MakeCard("Indigo Plant"));
+    const CardRef library = MakeCard("Library");
+    // Late in the game a library is its points and 0.8 per player per building left.
+    const double points = library->VictoryPoints();
+    EXPECT_DOUBLE_EQ(library->AIValue(seat), points + 0.8 * 2 * 3);
+    own.BuildingsLeft = 2;
+    EXPECT_DOUBLE_EQ(library->AIValue(seat), points + 0.8 * 2 * 2);
 }

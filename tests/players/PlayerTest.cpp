@@ -53,7 +53,7 @@ TEST(BuildingPowers, DiscountsCostsAndWhatCanBeBuilt) {
 }
 
 TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) {
-    qlPlayer seat;
+    qlPlayer seat(CurrentGameContext());
     Strings log;
     const auto note = [&log](const std::string& what) {
         return [&log, what](const CardRef& c) { log.push_back(what + c->BuildingName()); };

@@ -53,7 +53,7 @@ std::vector<std::string> Split(const std::string& names) {
 
 std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand, bool roleBenefit,
                                bool libraryActive) {
-    auto seat = std::make_unique<qlPlayer>();
+    auto seat = std::make_unique<qlPlayer>(CurrentGameContext());
     for (const std::string& name : Split(city)) {
         seat->BuildCard(MakeCard(name));
     }
