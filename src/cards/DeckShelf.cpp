@@ -1,5 +1,5 @@
 // Where collections are made. Most collections live for one decision of a computer seat, and
-// making each afresh (the collection, its room for cards and its count of owners) was a fifth
+// making each afresh (the collection, its room for cards and its count of owners) was an eighth
 // of a game's work; so a collection nobody holds any more waits on its thread's shelf, with its
 // room for cards kept, until the next one is wanted.
 
