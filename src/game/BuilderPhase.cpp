@@ -70,8 +70,10 @@ void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef&
     Build(player, building, covered);
     const Long handBefore = player.CardsInHand()->Count();
     DrawAfterBuilding(player, building);
-    WriteGameLog("Player " + std::to_string(player.PlayerNumber()) +
-                 " Built: " + building->BuildingName());
+    WriteGameLog([&] {
+        return "Player " + std::to_string(player.PlayerNumber()) +
+               " Built: " + building->BuildingName();
+    });
     Tell([&] {
         return table_events::Built(player, building, payment, covered, goodsUsed,
                                    static_cast<int>(player.CardsInHand()->Count() - handBefore));

@@ -93,7 +93,7 @@ void qlGame::ReleaseGame() {
     mDiscard->SetDiscardDeck(nullptr);
 }
 
-void qlGame::WriteGameLog(const std::string& line) {
+void qlGame::WriteGameLogLine(const std::string& line) {
     WriteLine(mGameLogFile, line);
 }
 

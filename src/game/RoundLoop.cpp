@@ -149,8 +149,10 @@ void qlGame::SelectRole(int index) {
     mCurrentRole = RoleName(index);
     mRolesFree[static_cast<std::size_t>(index)] = false;
     mTable->EnableRole(index, false);
-    WriteGameLog("Player " + std::to_string(mRoleChooser->PlayerNumber()) +
-                 " Selected Role: " + mCurrentRole);
+    WriteGameLog([&] {
+        return "Player " + std::to_string(mRoleChooser->PlayerNumber()) +
+               " Selected Role: " + mCurrentRole;
+    });
     Tell([&] { return table_events::RoleChosen(*mRoleChooser, mCurrentRole); });
 }
 

@@ -180,7 +180,14 @@ class qlGame {
     void WriteResultsLog();
     void ShowFinalScores(const std::string& preface);
     void ReleaseGame();
-    void WriteGameLog(const std::string& line);
+    // Writes the line `make` returns to the game log; it is made only when a game log is open.
+    template <typename Make>
+    void WriteGameLog(const Make& make) {
+        if (mGameLogFile) {
+            WriteGameLogLine(make());
+        }
+    }
+    void WriteGameLogLine(const std::string& line);
     void LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered);
     // Shows the table event `make` returns; it is made only when the table follows events.
     template <typename Make>
