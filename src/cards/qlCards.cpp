@@ -212,6 +212,16 @@ CardRef qlCards::DealCardByName(const std::string& name) {
     return nullptr;
 }
 
+DeckRef qlCards::DealCardsByName(const std::vector<std::string>& names) {
+    DeckRef taken = NewDeck(static_cast<Long>(names.size()));
+    for (const std::string& name : names) {
+        if (CardRef card = DealCardByName(name)) {
+            taken->AddCard(card);
+        }
+    }
+    return taken;
+}
+
 DeckRef qlCards::GetCardsByName(const std::string& name) const {
     return GetCardsById(buildings::FindId(name));
 }

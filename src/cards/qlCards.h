@@ -63,6 +63,9 @@ class qlCards {
     void SetDiscardDeck(DeckRef deck) { mDiscardDeck = std::move(deck); }
 
     CardRef DealCardByName(const std::string& name);
+    // Takes out the first card of each name in turn (a name twice: two cards of it), in a new
+    // collection; a name the collection holds no more is passed over.
+    DeckRef DealCardsByName(const std::vector<std::string>& names);
     DeckRef GetCardsByName(const std::string& name) const;
     DeckRef GetCardsById(BuildingId id) const;
     Long CountOf(BuildingId id) const;

@@ -43,7 +43,6 @@ void qlGame::ResumeBuild() {
     qlPlayer& player = *mCurrentPlayer;
     FinishBuild(player, DeciderOf(player).Building(*this, player, Savings(build)), build.covered,
                 build.goodsUsed);
-    mRoleChooser->SetGetsRoleBenefit(false);
 }
 
 void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,

@@ -6,19 +6,25 @@
 
 void qlGame::CouncillorPhase() {
     qlPlayer& player = *mCurrentPlayer;
-    const Integer keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
-    const bool archive = player.HasBuiltCard("Archive");
     int draw = 2;
     if (player.GetsRoleBenefit()) {
         draw = player.LibraryActive() ? 8 : 5;
     }
-    const DeckRef drawn = mReserve->Deal(draw);
+    // A copy taken while the seat decides what to keep finishes the phase from here.
+    const Integer keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
+    mPendingKeep = PendingKeep{mReserve->Deal(draw), keep, player.HasBuiltCard("Archive")};
+    KeepCouncilCards(player);
+}
+
+void qlGame::KeepCouncilCards(qlPlayer& player) {
+    const auto [drawn, keep, archive] = *mPendingKeep;
     const auto offered = static_cast<int>(drawn->Count());
     const int held = archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
     if (player.IsHuman()) {
         Tell([&] { return table_events::KeepAsked(player, offered, keep, held); });
     }
     const DeckRef kept = DeciderOf(player).CouncilKeep(*this, player, drawn, keep, archive);
+    mPendingKeep.reset();
     if (archive) {
         player.SetCardsInHand(kept);
     } else {

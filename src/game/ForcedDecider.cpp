@@ -17,6 +17,12 @@ ForcedDecider ForcedDecider::Build(std::string name) {
     return decider;
 }
 
+ForcedDecider ForcedDecider::Keep(Names names) {
+    ForcedDecider decider;
+    decider.mKeep = std::move(names);
+    return decider;
+}
+
 int ForcedDecider::PickRole(const qlGame& game, qlPlayer& seat) {
     if (mRole) {
         return *std::exchange(mRole, std::nullopt);
@@ -34,4 +40,12 @@ DeckRef ForcedDecider::Building(const qlGame& game, qlPlayer& seat, Integer savi
         choice->AddCard(named->Item(1));
     }
     return choice;
+}
+
+DeckRef ForcedDecider::CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn,
+                                   Integer keep, bool archive) {
+    if (!mKeep) {
+        return StandardDecider::CouncilKeep(game, seat, drawn, keep, archive);
+    }
+    return drawn->DealCardsByName(*std::exchange(mKeep, std::nullopt));
 }

@@ -74,6 +74,10 @@ qlGame::qlGame(const qlGame& other, Table& table)
         mPendingBuild =
             PendingBuild{covered ? counterpart(covered) : nullptr, other.mPendingBuild->goodsUsed};
     }
+    if (other.mPendingKeep) {
+        mPendingKeep = PendingKeep{copyDeck(*other.mPendingKeep->drawn), other.mPendingKeep->keep,
+                                   other.mPendingKeep->archive};
+    }
     FollowSeats();
 }
 
@@ -85,6 +89,11 @@ void qlGame::ForceRole(int index) {
 void qlGame::ForceBuild(std::string name) {
     SetDecider(mCurrentPlayer->PlayerNumber(),
                std::make_unique<ForcedDecider>(ForcedDecider::Build(std::move(name))));
+}
+
+void qlGame::ForceKeep(std::vector<std::string> names) {
+    SetDecider(mCurrentPlayer->PlayerNumber(),
+               std::make_unique<ForcedDecider>(ForcedDecider::Keep(std::move(names))));
 }
 
 void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {

@@ -78,9 +78,7 @@ bool qlGame::PlayRoleChoices() {
 // player left before a seat's turn.
 bool qlGame::PerformRoleForEverySeat() {
     do {
-        if (mPendingBuild) {
-            ResumeBuild();
-        } else {
+        if (!ResumeTurn()) {
             if (ExitRequested()) {
                 return false;
             }
@@ -92,6 +90,20 @@ bool qlGame::PerformRoleForEverySeat() {
         }
         mCurrentPlayer = mCurrentPlayer->NextPlayer();
     } while (mCurrentPlayer != mRoleChooser);
+    return true;
+}
+
+// A copy taken while a seat decides in the middle of its turn finishes that turn first. False
+// when no turn was waiting.
+bool qlGame::ResumeTurn() {
+    if (mPendingBuild) {
+        ResumeBuild();
+    } else if (mPendingKeep) {
+        KeepCouncilCards(*mCurrentPlayer);
+    } else {
+        return false;
+    }
+    mRoleChooser->SetGetsRoleBenefit(false);
     return true;
 }
 

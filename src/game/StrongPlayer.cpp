@@ -32,6 +32,53 @@ int Halvings(int options) {
     return rounds;
 }
 
+using Names = std::vector<std::string>;
+
+// Every way to keep `keep` cards of those named in `names` (`counts` of each), each once: the
+// seat cannot tell two cards of one name apart. Best names first, as `names` stand.
+void AddKeepChoices(const Names& names, std::vector<Long>& counts, std::size_t from, Long keep,
+                    Names& choice, std::vector<Names>& choices) {
+    if (keep == 0) {
+        choices.push_back(choice);
+        return;
+    }
+    for (std::size_t i = from; i < names.size(); ++i) {
+        if (counts[i] == 0) {
+            continue;
+        }
+        --counts[i];
+        choice.push_back(names[i]);
+        AddKeepChoices(names, counts, i, keep - 1, choice, choices);
+        choice.pop_back();
+        ++counts[i];
+    }
+}
+
+// Every way to keep `keep` of `cards` (all of them when they are fewer), the names ranked by
+// their worth to `seat`, best first.
+std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, Long keep) {
+    DeckRef ranked = NewDeck(cards.Count());
+    for (const CardRef& card : cards) {
+        ranked->AddCard(card);
+    }
+    ranked->OrderByAIValue(seat, false);
+    Names names;
+    std::vector<Long> counts;
+    for (const CardRef& card : *ranked) {
+        const auto known = std::find(names.begin(), names.end(), card->BuildingName());
+        if (known == names.end()) {
+            names.push_back(card->BuildingName());
+            counts.push_back(1);
+        } else {
+            ++counts[static_cast<std::size_t>(known - names.begin())];
+        }
+    }
+    std::vector<Names> choices;
+    Names choice;
+    AddKeepChoices(names, counts, 0, std::min(keep, cards.Count()), choice, choices);
+    return choices;
+}
+
 }  // namespace
 
 StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int budget, int threads)
@@ -158,4 +205,19 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
         chosen->AddCard(card);
     }
     return chosen;
+}
+
+DeckRef StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
+                                        const DeckRef& drawn, Integer keep) {
+    const std::vector<Names> choices = KeepChoices(*drawn, seat, keep);
+    std::size_t taken = 0;
+    if (choices.size() > 1) {
+        taken = static_cast<std::size_t>(
+            Decide(game, table, static_cast<int>(choices.size()), [&choices](qlGame& copy, int o) {
+                copy.ForceKeep(choices[static_cast<std::size_t>(o)]);
+            }).option);
+    } else {
+        mLastVerdict = {};
+    }
+    return drawn->DealCardsByName(choices[taken]);
 }

@@ -14,10 +14,10 @@ class qlPlayer;
 class Table;
 class WorkerPool;
 
-// The strong computer player: at its role choice and at its build choice it plays the options
-// on in copies of the game, everything it cannot see dealt afresh in each, every seat of the
-// copies playing by the standard rules, and takes the option that wins most often (the better
-// points margin breaking a tie). Each decision spends a fixed number of copies by successive
+// The strong computer player: at its role choice, its build choice and its councillor's keep it
+// plays the options on in copies of the game, everything it cannot see dealt afresh in each, every
+// seat of the copies playing by the standard rules, and takes the option that wins most often (the
+// better points margin breaking a tie). Each decision spends a fixed number of copies by successive
 // halving: every option is tried on the same deals, the worse half dropped, and the survivors
 // tried further until one is left. The number of copies and the deals depend on nothing but
 // the seed, so a seeded game repeats however many threads think; its own generator keeps its
@@ -52,6 +52,10 @@ class StrongPlayer {
     int PickRole(const qlGame& game, Table& table);
     // The hand card to build (none for nothing) at the seat's build choice.
     DeckRef ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat, Integer savings);
+    // The cards to keep, `keep` of them, of those `drawn` at the seat's councillor choice; leaves
+    // `drawn` holding the others.
+    DeckRef ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
+                              const DeckRef& drawn, Integer keep);
     // The best of `options` decisions the seat may take in `game`, `force` setting the
     // decision in each copy. Rethrows whatever a copy threw.
     Verdict Decide(const qlGame& game, Table& table, int options, const Force& force);

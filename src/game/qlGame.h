@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
@@ -65,14 +66,15 @@ class qlGame {
     void SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider);
 
     // For the look-ahead of a strong player, on a copy: the role the chooser takes at the
-    // role choice the copy resumes at, or the building (by name, "" for none) the seat builds
-    // at the build choice it resumes at.
+    // role choice the copy resumes at, the building (by name, "" for none) the seat builds
+    // at the build choice it resumes at, or the cards it keeps of the councillor's draw.
     void ForceRole(int index);
     // Stops the game once it would start round `rounds`, as no game may play on forever where
     // no seat can build: a copy played on gives up without scores, a game played whole ends
     // with the scores so far (after kMostRounds rounds when no limit is set).
     void SetRoundLimit(Long rounds) { mRoundLimit = rounds; }
     void ForceBuild(std::string name);
+    void ForceKeep(std::vector<std::string> names);
     // Deals afresh from `seed` everything `viewer` (a seat number) cannot see: the other
     // hands, the draw and discard piles, the goods on the buildings, the tiles not turned up
     // yet and every random draw still to come, keeping every count the seat can see. Only for
@@ -124,6 +126,12 @@ class qlGame {
         CardRef covered;
         Integer goodsUsed = 0;
     };  // arranges positions for the scenario tests
+    // A councillor's choice waiting for the seat: the cards drawn and how many it keeps.
+    struct PendingKeep {
+        DeckRef drawn;
+        Integer keep = 1;
+        bool archive = false;
+    };
 
     // Set-up and the round loop.
     void SetUpGame();
@@ -138,6 +146,7 @@ class qlGame {
     void ChooseRole();
     void SelectRole(int index);
     bool PerformRoleForEverySeat();
+    bool ResumeTurn();
     void PerformRole();
     void ClearSelectedRoles();
     Integer ComputeBuildingsLeft() const;
@@ -161,6 +170,7 @@ class qlGame {
     void Build(qlPlayer& player, const CardRef& building, const CardRef& covered);
     void DrawAfterBuilding(qlPlayer& player, const CardRef& building);
     void CouncillorPhase();
+    void KeepCouncilCards(qlPlayer& player);
     void ProspectorPhase();
     void WorkGoldMine(qlPlayer& player);
     void ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold, const DeckRef& taken);
@@ -216,6 +226,7 @@ class qlGame {
     bool mRoundOpen = false;
     bool mPerforming = false;
     std::optional<PendingBuild> mPendingBuild;
+    std::optional<PendingKeep> mPendingKeep;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
     HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
     bool mGameOver = false;

@@ -1,5 +1,5 @@
-// Copies of a game: taken at any role choice, played on at their own tables, on any thread,
-// without touching the original.
+// Copies of a game: taken at any role choice, keep or build, played on at their own tables, on
+// any thread, without touching the original.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "game/HeadlessTable.h"
+#include "game/StandardDecider.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -61,6 +62,61 @@ TEST(GameCopy, ACopyAtEveryRoleChoicePlaysOnAsTheOriginalAndChangesNothingInIt) 
         for (std::size_t k = 0; k < copies.size(); ++k) {
             EXPECT_EQ(copies[k].gameLog, untouched.gameLog.substr(copiedAt[k]))
                 << players << " players, role choice " << k;
+            EXPECT_EQ(copies[k].results, untouched.results);
+        }
+    }
+}
+
+// A seat deciding by the standard rules that first plays on a copy of the game at each of its
+// keeps and builds, noting where the original's game log stood.
+class CopyingDecider : public StandardDecider {
+  public:
+    CopyingDecider(const std::ostringstream& gameLog, std::vector<std::size_t>& copiedAt,
+                   std::vector<Played>& copies)
+        : mGameLog(gameLog), mCopiedAt(copiedAt), mCopies(copies) {}
+
+    DeckRef CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn, Integer keep,
+                        bool archive) override {
+        Copy(game);
+        return StandardDecider::CouncilKeep(game, seat, drawn, keep, archive);
+    }
+    DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override {
+        Copy(game);
+        return StandardDecider::Building(game, seat, savings);
+    }
+
+  private:
+    void Copy(const qlGame& game) {
+        mCopiedAt.push_back(mGameLog.str().size());
+        mCopies.push_back(PlayOn(game));
+    }
+    const std::ostringstream& mGameLog;
+    std::vector<std::size_t>& mCopiedAt;
+    std::vector<Played>& mCopies;
+};
+
+// Copies taken in the middle of a seat's turn, while it decides what to keep of the
+// councillor's draw or what to build, finish that turn and play on as the original.
+TEST(GameCopy, ACopyInTheMiddleOfATurnFinishesItAndPlaysOnAsTheOriginal) {
+    for (const Integer players : {2, 4}) {
+        const Played untouched = PlaySeeded(players, 43);
+        HeadlessTable table;
+        qlGame game(table, players, 0, Random::SeededSource(43));
+        std::ostringstream log;
+        std::ostringstream gameLog;
+        game.SetLogFiles(&log, &gameLog);
+        std::vector<std::size_t> copiedAt;
+        std::vector<Played> copies;
+        for (Integer seat = 1; seat <= players; ++seat) {
+            game.SetDecider(seat, std::make_unique<CopyingDecider>(gameLog, copiedAt, copies));
+        }
+        game.PlayGame();
+
+        EXPECT_EQ(gameLog.str(), untouched.gameLog);
+        EXPECT_GT(copies.size(), 30u);
+        for (std::size_t k = 0; k < copies.size(); ++k) {
+            EXPECT_EQ(copies[k].gameLog, untouched.gameLog.substr(copiedAt[k]))
+                << players << " players, copy " << k;
             EXPECT_EQ(copies[k].results, untouched.results);
         }
     }

@@ -57,7 +57,8 @@ class GameTestAccess {
     static void EmptyReserve(qlGame& game) {
         game.mDiscard->AddCards(game.mReserve->Deal(game.mReserve->Count()));
     }
-    // The seat performs `role`, with the privilege when it is the role's chooser.
+    // The seat performs `role`, with the privilege when it is the role's chooser; a copy taken
+    // meanwhile finishes the role and the round.
     static void Perform(qlGame& game, Integer seat, const std::string& role, bool chooser) {
         GameContextScope scope(game.mContext);
         qlPlayer& player = game.Player(seat);
@@ -65,7 +66,14 @@ class GameTestAccess {
         game.mCurrentPlayer = &player;
         game.mRoleChooser->SetGetsRoleBenefit(true);
         game.mCurrentRole = role;
+        for (int index = 0; index < 5; ++index) {
+            if (role == qlGame::RoleName(index)) {
+                game.mRolesFree[static_cast<std::size_t>(index)] = false;
+            }
+        }
+        game.mPerforming = true;
         game.PerformRole();
+        game.mPerforming = false;
     }
     static void Governor(qlGame& game, Integer seat, bool firstRound) {
         GameContextScope scope(game.mContext);

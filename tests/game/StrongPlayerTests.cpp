@@ -3,12 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "GameTestAccess.h"
 #include "ScriptedTable.h"
 #include "core/Globals.h"
+#include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
@@ -44,6 +48,35 @@ TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
     EXPECT_EQ(alone.PickRole(game, table), looked);
     EXPECT_EQ(alone.LastVerdict().wins, strong.LastVerdict().wins);
     EXPECT_EQ(alone.LastVerdict().margin, strong.LastVerdict().margin);
+}
+
+// With the Prefecture the strong seat weighs every pair of the councillor's draw it could keep,
+// a pair of one name once: five cards of four names give seven pairs, halved to four, two and
+// one, so the pair kept was played in 15, 26 and 53 copies of 320. The two kept join the hand
+// and the other three go to the discard pile.
+TEST(StrongPlayer, WeighsEveryPairItCouldKeepOfTheCouncillorsDrawAndLosesNoCard) {
+    testing_support::ScriptedTable table;
+    qlGame game(table, 2, 0, Random::SeededSource(21));
+    GameTestAccess::SetUp(game);
+    GameTestAccess::Build(game, 1, "Prefecture");
+    GameTestAccess::Give(game, 1, "Smithy,Well");
+    GameTestAccess::Stack(game, "Statue,Quarry,Statue,Hero,Palace");
+    GameTestAccess::OpenRound(game, 1);
+    StrongPlayer strong(1, 4, 320, 2);
+    game.SetDecider(1, std::make_unique<StrongDecider>(strong, table));
+    const Long discarded = game.Discard()->Count();
+    GameTestAccess::Perform(game, 1, "Councillor", true);
+
+    EXPECT_EQ(strong.LastVerdict().games, 15 + 26 + 53);
+    const qlCards& hand = *game.Player(1).CardsInHand();
+    ASSERT_EQ(hand.Count(), 4);
+    ASSERT_EQ(game.Discard()->Count(), discarded + 3);
+    std::vector<std::string> offered{hand.Item(3)->BuildingName(), hand.Item(4)->BuildingName()};
+    for (Long n = discarded + 1; n <= discarded + 3; ++n) {
+        offered.push_back(game.Discard()->Item(n)->BuildingName());
+    }
+    std::sort(offered.begin(), offered.end());
+    EXPECT_EQ(offered, (std::vector<std::string>{"Hero", "Palace", "Quarry", "Statue", "Statue"}));
 }
 
 // A copy that fails stops the decision and its fault reaches the deciding thread; the workers
