@@ -40,64 +40,43 @@ Played PlayOn(const qlGame& original) {
     return {gameLog.str(), log.str()};
 }
 
-TEST(GameCopy, ACopyAtEveryRoleChoicePlaysOnAsTheOriginalAndChangesNothingInIt) {
-    for (const Integer players : {2, 4}) {
-        const Played untouched = PlaySeeded(players, 77);
-        HeadlessTable table;
-        qlGame game(table, players, 0, Random::SeededSource(77));
-        std::ostringstream log;
-        std::ostringstream gameLog;
-        game.SetLogFiles(&log, &gameLog);
-        std::vector<std::size_t> copiedAt;
-        std::vector<Played> copies;
-        Subscription copying = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
-            copiedAt.push_back(gameLog.str().size());
-            copies.push_back(PlayOn(g));
-        });
-        game.PlayGame();
+// Plays a copy of the game on wherever it is asked to, noting where the original's game log
+// stood.
+struct Copier {
+    const std::ostringstream& gameLog;
+    std::vector<std::size_t> copiedAt;
+    std::vector<Played> copies;
 
-        EXPECT_EQ(gameLog.str(), untouched.gameLog);
-        EXPECT_EQ(log.str(), untouched.results);
-        ASSERT_EQ(static_cast<Long>(copies.size()), game.RolesChosen());
-        for (std::size_t k = 0; k < copies.size(); ++k) {
-            EXPECT_EQ(copies[k].gameLog, untouched.gameLog.substr(copiedAt[k]))
-                << players << " players, role choice " << k;
-            EXPECT_EQ(copies[k].results, untouched.results);
-        }
+    void Copy(const qlGame& game) {
+        copiedAt.push_back(gameLog.str().size());
+        copies.push_back(PlayOn(game));
     }
-}
+};
 
-// A seat deciding by the standard rules that first plays on a copy of the game at each of its
-// keeps and builds, noting where the original's game log stood.
+// A seat deciding by the standard rules that first has a copy of the game played on at each of
+// its keeps and builds.
 class CopyingDecider : public StandardDecider {
   public:
-    CopyingDecider(const std::ostringstream& gameLog, std::vector<std::size_t>& copiedAt,
-                   std::vector<Played>& copies)
-        : mGameLog(gameLog), mCopiedAt(copiedAt), mCopies(copies) {}
+    explicit CopyingDecider(Copier& copier) : mCopier(copier) {}
 
     DeckRef CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn, Integer keep,
                         bool archive) override {
-        Copy(game);
+        mCopier.Copy(game);
         return StandardDecider::CouncilKeep(game, seat, drawn, keep, archive);
     }
     DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override {
-        Copy(game);
+        mCopier.Copy(game);
         return StandardDecider::Building(game, seat, savings);
     }
 
   private:
-    void Copy(const qlGame& game) {
-        mCopiedAt.push_back(mGameLog.str().size());
-        mCopies.push_back(PlayOn(game));
-    }
-    const std::ostringstream& mGameLog;
-    std::vector<std::size_t>& mCopiedAt;
-    std::vector<Played>& mCopies;
+    Copier& mCopier;
 };
 
-// Copies taken in the middle of a seat's turn, while it decides what to keep of the
-// councillor's draw or what to build, finish that turn and play on as the original.
-TEST(GameCopy, ACopyInTheMiddleOfATurnFinishesItAndPlaysOnAsTheOriginal) {
+// Copies taken at every role choice, and in the middle of a seat's turn while it decides what to
+// keep of the councillor's draw or what to build, finish that turn and play on as the original,
+// which none of them changes.
+TEST(GameCopy, ACopyAtAnyDecisionPlaysOnAsTheOriginalAndChangesNothingInIt) {
     for (const Integer players : {2, 4}) {
         const Played untouched = PlaySeeded(players, 43);
         HeadlessTable table;
@@ -105,19 +84,25 @@ TEST(GameCopy, ACopyInTheMiddleOfATurnFinishesItAndPlaysOnAsTheOriginal) {
         std::ostringstream log;
         std::ostringstream gameLog;
         game.SetLogFiles(&log, &gameLog);
-        std::vector<std::size_t> copiedAt;
-        std::vector<Played> copies;
+        Copier roleChoices{gameLog, {}, {}};
+        Copier turns{gameLog, {}, {}};
+        Subscription copying =
+            game.BeforeRoleChoice.Subscribe([&](const qlGame& g) { roleChoices.Copy(g); });
         for (Integer seat = 1; seat <= players; ++seat) {
-            game.SetDecider(seat, std::make_unique<CopyingDecider>(gameLog, copiedAt, copies));
+            game.SetDecider(seat, std::make_unique<CopyingDecider>(turns));
         }
         game.PlayGame();
 
         EXPECT_EQ(gameLog.str(), untouched.gameLog);
-        EXPECT_GT(copies.size(), 30u);
-        for (std::size_t k = 0; k < copies.size(); ++k) {
-            EXPECT_EQ(copies[k].gameLog, untouched.gameLog.substr(copiedAt[k]))
-                << players << " players, copy " << k;
-            EXPECT_EQ(copies[k].results, untouched.results);
+        EXPECT_EQ(log.str(), untouched.results);
+        EXPECT_EQ(static_cast<Long>(roleChoices.copies.size()), game.RolesChosen());
+        EXPECT_GT(turns.copies.size(), 30u);
+        for (const Copier* copier : {&roleChoices, &turns}) {
+            for (std::size_t k = 0; k < copier->copies.size(); ++k) {
+                EXPECT_EQ(copier->copies[k].gameLog, untouched.gameLog.substr(copier->copiedAt[k]))
+                    << players << " players, copy " << k;
+                EXPECT_EQ(copier->copies[k].results, untouched.results);
+            }
         }
     }
 }
