@@ -1,6 +1,8 @@
 // The councillor phase of one seat: draw, keep one (two with the Prefecture), discard the
 // rest; with the Archive the hand joins the drawn cards in the choice.
 
+#include <utility>
+
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
@@ -17,13 +19,16 @@ void qlGame::CouncillorPhase() {
 }
 
 void qlGame::KeepCouncilCards(qlPlayer& player) {
-    const auto [drawn, keep, archive] = *mPendingKeep;
-    const auto offered = static_cast<int>(drawn->Count());
+    const PendingKeep& pending = *mPendingKeep;
+    const bool archive = pending.archive;
+    const auto offered = static_cast<int>(pending.drawn->Count());
     const int held = archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
     if (player.IsHuman()) {
-        Tell([&] { return table_events::KeepAsked(player, offered, keep, held); });
+        Tell([&] { return table_events::KeepAsked(player, offered, pending.keep, held); });
     }
-    const DeckRef kept = DeciderOf(player).CouncilKeep(*this, player, drawn, keep, archive);
+    const DeckRef kept =
+        DeciderOf(player).CouncilKeep(*this, player, pending.drawn, pending.keep, archive);
+    const DeckRef drawn = std::move(mPendingKeep->drawn);
     mPendingKeep.reset();
     if (archive) {
         player.SetCardsInHand(kept);
