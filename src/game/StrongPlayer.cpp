@@ -162,6 +162,15 @@ StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int
     return mLastVerdict;
 }
 
+std::size_t StrongPlayer::Choose(const qlGame& game, Table& table, std::size_t options,
+                                 const Force& force) {
+    if (options <= 1) {
+        mLastVerdict = {};
+        return 0;
+    }
+    return static_cast<std::size_t>(Decide(game, table, static_cast<int>(options), force).option);
+}
+
 int StrongPlayer::PickRole(const qlGame& game, Table& table) {
     std::vector<int> free;
     for (int role = 0; role < 5; ++role) {
@@ -169,14 +178,13 @@ int StrongPlayer::PickRole(const qlGame& game, Table& table) {
             free.push_back(role);
         }
     }
-    if (free.size() <= 1) {
+    if (free.empty()) {
         mLastVerdict = {};
-        return free.empty() ? 0 : free.front();
+        return 0;
     }
-    const Verdict verdict =
-        Decide(game, table, static_cast<int>(free.size()),
-               [&free](qlGame& copy, int o) { copy.ForceRole(free[static_cast<std::size_t>(o)]); });
-    return free[static_cast<std::size_t>(verdict.option)];
+    return free[Choose(game, table, free.size(), [&free](qlGame& copy, int o) {
+        copy.ForceRole(free[static_cast<std::size_t>(o)]);
+    })];
 }
 
 DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat,
@@ -191,17 +199,12 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
             choices.push_back(card);
         }
     }
+    const std::size_t taken = Choose(game, table, choices.size(), [&choices](qlGame& copy, int o) {
+        const CardRef& card = choices[static_cast<std::size_t>(o)];
+        copy.ForceBuild(card ? card->BuildingName() : "");
+    });
     DeckRef chosen = NewDeck();
-    if (choices.size() == 1) {
-        mLastVerdict = {};
-        return chosen;
-    }
-    const Verdict verdict =
-        Decide(game, table, static_cast<int>(choices.size()), [&choices](qlGame& copy, int o) {
-            const CardRef& card = choices[static_cast<std::size_t>(o)];
-            copy.ForceBuild(card ? card->BuildingName() : "");
-        });
-    if (const CardRef& card = choices[static_cast<std::size_t>(verdict.option)]) {
+    if (const CardRef& card = choices[taken]) {
         chosen->AddCard(card);
     }
     return chosen;
@@ -210,14 +213,8 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
 DeckRef StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
                                         const DeckRef& drawn, Integer keep) {
     const std::vector<Names> choices = KeepChoices(*drawn, seat, keep);
-    std::size_t taken = 0;
-    if (choices.size() > 1) {
-        taken = static_cast<std::size_t>(
-            Decide(game, table, static_cast<int>(choices.size()), [&choices](qlGame& copy, int o) {
-                copy.ForceKeep(choices[static_cast<std::size_t>(o)]);
-            }).option);
-    } else {
-        mLastVerdict = {};
-    }
-    return drawn->DealCardsByName(choices[taken]);
+    return drawn->DealCardsByName(
+        choices[Choose(game, table, choices.size(), [&choices](qlGame& copy, int o) {
+            copy.ForceKeep(choices[static_cast<std::size_t>(o)]);
+        })]);
 }

@@ -70,6 +70,9 @@ class StrongPlayer {
         long wins = 0;
         long margin = 0;
     };
+    // The option to take of `options` (at least one): Decide's, or the only one, without a copy
+    // played and with an empty verdict.
+    std::size_t Choose(const qlGame& game, Table& table, std::size_t options, const Force& force);
     Tally PlayOut(const qlGame& game, std::uint64_t sampleSeed, const Force& force,
                   int option) const;
 
