@@ -39,7 +39,8 @@ std::string CheckCardsConserved(const qlGame& game) {
                    " buildings";
         }
         if (!See(*seat.CardsInHand(), who + "'s hand", seen, problem) ||
-            !See(*seat.BuiltCards(), who + "'s city", seen, problem)) {
+            !See(*seat.BuiltCards(), who + "'s city", seen, problem) ||
+            !See(*seat.ChapelCards(), who + "'s chapel", seen, problem)) {
             return problem;
         }
         for (const CardRef& building : *seat.BuiltCards()) {
@@ -49,7 +50,6 @@ std::string CheckCardsConserved(const qlGame& game) {
                        "'s good";
             }
         }
-        gone += seat.ChapelPoints();
     }
     const Long counted = static_cast<Long>(seen.size()) + gone;
     if (counted != game.CatalogueSize()) {

@@ -109,6 +109,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     for (Integer n = 1; n <= mContext.NumberOfPlayers; ++n) {
         if (n != viewer) {
             gather(*Player(n).CardsInHand());
+            gather(*Player(n).ChapelCards());
         }
         for (const CardRef& building : *Player(n).BuiltCards()) {
             if (building->GoodPresent()) {
@@ -139,6 +140,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     for (Integer n = 1; n <= mContext.NumberOfPlayers; ++n) {
         if (n != viewer) {
             refill(*Player(n).CardsInHand());
+            refill(*Player(n).ChapelCards());
         }
     }
     for (const CardRef& building : goodSlots) {

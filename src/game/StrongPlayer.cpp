@@ -81,6 +81,11 @@ std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, Long 
 
 }  // namespace
 
+std::uint64_t StrongPlayer::SeedFor(std::uint64_t gameSeed, Integer seat) {
+    Random::Generator mix(gameSeed * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(seat));
+    return mix.NextBits();
+}
+
 StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int budget, int threads)
     : mSeat(seat),
       mGenerator(seed),

@@ -42,6 +42,9 @@ class StrongPlayer {
     // For seat `seat`, seeded with `seed`; `budget` copies per decision, played on `threads`
     // worker threads (0: one per core) that live as long as the player.
     StrongPlayer(Integer seat, std::uint64_t seed, int budget = kDefaultBudget, int threads = 0);
+    // The seed of seat `seat`'s own generator in the game seeded with `gameSeed`: mixed, so that
+    // no seat's sampling can line up with the game's own random sequence.
+    static std::uint64_t SeedFor(std::uint64_t gameSeed, Integer seat);
     StrongPlayer(const StrongPlayer&) = delete;
     StrongPlayer& operator=(const StrongPlayer&) = delete;
     ~StrongPlayer();

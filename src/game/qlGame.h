@@ -76,9 +76,9 @@ class qlGame {
     void ForceBuild(std::string name);
     void ForceKeep(std::vector<std::string> names);
     // Deals afresh from `seed` everything `viewer` (a seat number) cannot see: the other
-    // hands, the draw and discard piles, the goods on the buildings, the tiles not turned up
-    // yet and every random draw still to come, keeping every count the seat can see. Only for
-    // copies: the seat's thinking plays on these, and can never be given the real future.
+    // hands and chapels, the draw and discard piles, the goods on the buildings, the tiles not
+    // turned up yet and every random draw still to come, keeping every count the seat can see. Only
+    // for copies: the seat's thinking plays on these, and can never be given the real future.
     void RedealHidden(Integer viewer, std::uint64_t seed);
 
     // Raised at every role choice, before the chooser picks: the moment a game may be copied.

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-qlPlayer::qlPlayer(const GameContext& game) : mBuiltCards(NewDeck()), mGame(&game) {
+qlPlayer::qlPlayer(const GameContext& game)
+    : mBuiltCards(NewDeck()), mGame(&game), mChapelCards(NewDeck()) {
     FollowHand(NewDeck());
 }
 
@@ -59,8 +60,8 @@ void qlPlayer::BuildOverCard(const CardRef& newCard, const CardRef& oldCard) {
 }
 
 void qlPlayer::BuryCard(const CardRef& card) {
-    ++mChapelCount;
     mCardsInHand->RemoveCard(card);
+    mChapelCards->AddCard(card);
 }
 
 DeckRef qlPlayer::CopyOfBuiltCards() const {
@@ -77,7 +78,10 @@ void qlPlayer::CopyStateFrom(const qlPlayer& other,
     mSelectedRole = other.mSelectedRole;
     mGetsRoleBenefit = other.mGetsRoleBenefit;
     mLibraryActive = other.mLibraryActive;
-    mChapelCount = other.mChapelCount;
+    mChapelCards = NewDeck(other.mChapelCards->Count());
+    for (const CardRef& card : *other.mChapelCards) {
+        mChapelCards->AddCard(counterpart(card));
+    }
     mBuiltCards = NewDeck(other.mBuiltCards->Count());
     for (const CardRef& card : *other.mBuiltCards) {
         mBuiltCards->AddCard(counterpart(card));

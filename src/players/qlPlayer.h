@@ -32,7 +32,9 @@ class qlPlayer {
     void BuryCard(const CardRef& card);
     void BuildCard(const CardRef& cardBuilt);
     void BuildOverCard(const CardRef& newCard, const CardRef& oldCard);
-    Integer ChapelPoints() const { return mChapelCount; }
+    // One point a card buried under the Chapel; the cards lie face down, seen by their seat only.
+    Integer ChapelPoints() const { return static_cast<Integer>(mChapelCards->Count()); }
+    const DeckRef& ChapelCards() const { return mChapelCards; }
     DeckRef CopyOfBuiltCards() const;
 
     // The city's production buildings: all, those without a good, those with one.
@@ -166,7 +168,7 @@ class qlPlayer {
     const GameContext* mGame;
     qlPlayer* mNextPlayer = nullptr;
     bool mLibraryActive = false;
-    Integer mChapelCount = 0;
+    DeckRef mChapelCards;
     DeckRef mCardsInHand;
     Subscription mHandSubscription;
 };

@@ -297,7 +297,8 @@ void frmMain::PlayGame() {
         const std::uint64_t seed = source();
         for (Integer seat = 1; seat <= 4; ++seat) {
             if (seat != mOptions.humanSeat) {
-                mStrongPlayers.push_back(std::make_unique<StrongPlayer>(seat, seed + seat));
+                mStrongPlayers.push_back(
+                    std::make_unique<StrongPlayer>(seat, StrongPlayer::SeedFor(seed, seat)));
                 mGame->SetDecider(seat,
                                   std::make_unique<StrongDecider>(*mStrongPlayers.back(), *this));
             }

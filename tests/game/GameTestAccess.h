@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cards/qlCard.h"
@@ -80,6 +82,52 @@ class GameTestAccess {
         game.mCurrentPlayer = &game.Player(seat);
         game.GovernorPhase(game.Player(seat), firstRound);
     }
+    // Gives the seat these cards and buries them under its Chapel.
+    static void Bury(qlGame& game, Integer seat, const std::string& names) {
+        for (const std::string& name : testing_support::Split(names)) {
+            const CardRef card = Take(game, name);
+            game.Player(seat).CardsInHand()->AddCard(card);
+            game.Player(seat).BuryCard(card);
+        }
+    }
+    // Lays the trade tiles and turns up the first, as the first trader does.
+    static void TurnFirstTile(qlGame& game) {
+        GameContextScope scope(game.mContext);
+        game.mTradeTiles.emplace();
+        game.mGoodValues = game.mTradeTiles->GetTile();
+        game.mTilesTurned = 1;
+    }
+    // Lays the trade tiles not turned up yet in another order.
+    static void ShuffleUnturnedTiles(qlGame& game, std::uint64_t seed) {
+        Random::Generator generator(seed);
+        game.mTradeTiles->ShuffleUnseen(static_cast<Integer>(game.mTilesTurned), generator);
+    }
+    // Every card of the game where it lies, by name and in order, the tiles in the order they
+    // will be turned, and the next random draw: equal only for games that play on alike.
+    static std::string Layout(const qlGame& game) {
+        std::string layout = "draw " + Names(*game.mReserve) + "\ndiscard " + Names(*game.mDiscard);
+        for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
+            const qlPlayer& seat = game.Player(n);
+            layout += "\nseat " + std::to_string(n) + ": hand " + Names(*seat.CardsInHand()) +
+                      "; chapel " + Names(*seat.ChapelCards()) + "; city";
+            for (const CardRef& building : *seat.BuiltCards()) {
+                layout += " " + building->BuildingName();
+                if (building->GoodPresent()) {
+                    layout += "[" + building->GoodPresent()->BuildingName() + "]";
+                }
+            }
+        }
+        layout += "\ntiles";
+        if (std::optional<qlTradeTiles> tiles = game.mTradeTiles) {
+            for (int turn = 0; turn < 5; ++turn) {
+                for (const Integer price : tiles->GetTile()) {
+                    layout += " " + std::to_string(price);
+                }
+            }
+        }
+        Random::SeedSource future = game.mContext.SeedSource;
+        return layout + "\nnext draw " + std::to_string(future());
+    }
     static void SetPrices(qlGame& game, const qlTradeTiles::Tile& prices) {
         game.mGoodValues = prices;
     }
@@ -94,6 +142,13 @@ class GameTestAccess {
     static GameContext& Context(qlGame& game) { return game.mContext; }
 
   private:
+    static std::string Names(const qlCards& cards) {
+        std::string names;
+        for (const CardRef& card : cards) {
+            names += card->BuildingName() + ",";
+        }
+        return names;
+    }
     static CardRef Take(qlGame& game, const std::string& name) {
         CardRef card = game.mReserve->DealCardByName(name);
         if (!card) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -77,6 +78,88 @@ TEST(StrongPlayer, WeighsEveryPairItCouldKeepOfTheCouncillorsDrawAndLosesNoCard)
     }
     std::sort(offered.begin(), offered.end());
     EXPECT_EQ(offered, (std::vector<std::string>{"Hero", "Palace", "Quarry", "Statue", "Statue"}));
+}
+
+// What seat 2 holds out of seat 1's sight: its hand, the good on its Indigo Plant, the five
+// cards under its Chapel, and the order of the four tiles nobody has turned up yet.
+struct HiddenFromSeatOne {
+    std::string hand = "Well,Quarry";
+    std::string good = "Indigo Plant";
+    std::string chapel = "Palace,Palace,Hero,Hero,Victory Column";
+    std::uint64_t tileOrder = 0;  // 0: as dealt
+};
+
+// A three-seat position at seat 1's role choice in which seat 1 sees its own hand and chapel
+// and every city; all else is arranged as `hidden` says.
+void ArrangePosition(qlGame& game, const HiddenFromSeatOne& hidden) {
+    GameTestAccess::SetUp(game);
+    GameTestAccess::Build(game, 1, "Chapel,Smithy,Coffee Roaster");
+    GameTestAccess::Give(game, 1, "Market Stand,Tower");
+    GameTestAccess::Bury(game, 1, "Statue");
+    GameTestAccess::Build(game, 2, "Chapel,Indigo Plant,Sugar Mill,Library");
+    GameTestAccess::Give(game, 2, hidden.hand);
+    GameTestAccess::Stack(game, hidden.good);
+    GameTestAccess::PutGood(game, 2, "Indigo Plant");
+    GameTestAccess::Bury(game, 2, hidden.chapel);
+    GameTestAccess::Build(game, 3, "Tobacco Storage,Well");
+    GameTestAccess::Give(game, 3, "Carpenter,Crane,Prefecture");
+    GameTestAccess::TurnFirstTile(game);
+    if (hidden.tileOrder != 0) {
+        GameTestAccess::ShuffleUnturnedTiles(game, hidden.tileOrder);
+    }
+    GameTestAccess::OpenRound(game, 1);
+}
+
+// Positions that differ only in what seat 1 cannot see are dealt alike in every copy it thinks
+// with, so it decides alike, to the copy won and the point of margin. The cards under another
+// seat's Chapel are dealt afresh with the rest, while seat 1's own stay as it buried them: with
+// both Palaces under its own Chapel, no copy deals a Palace anywhere else.
+TEST(StrongPlayer, CannotTellPositionsApartThatDifferOnlyInWhatItsSeatCannotSee) {
+    HiddenFromSeatOne otherHand;
+    otherHand.hand = "Hero,Aqueduct";
+    HiddenFromSeatOne otherGood;
+    otherGood.good = "Silver Smelter";
+    HiddenFromSeatOne otherChapel;
+    otherChapel.chapel = "Indigo Plant,Indigo Plant,Indigo Plant,Indigo Plant,Indigo Plant";
+    HiddenFromSeatOne otherTiles;
+    otherTiles.tileOrder = 99;
+    testing_support::ScriptedTable table;
+    qlGame base(table, 3, 0, Random::SeededSource(31));
+    ArrangePosition(base, {});
+    StrongPlayer baseStrong(1, 8, 48, 2);
+    const int baseRole = baseStrong.PickRole(base, table);
+    for (const HiddenFromSeatOne& hidden : {otherHand, otherGood, otherChapel, otherTiles}) {
+        qlGame other(table, 3, 0, Random::SeededSource(31));
+        ArrangePosition(other, hidden);
+        ASSERT_NE(GameTestAccess::Layout(base), GameTestAccess::Layout(other));
+        for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+            qlGame baseCopy(base, table);
+            qlGame otherCopy(other, table);
+            baseCopy.RedealHidden(1, seed);
+            otherCopy.RedealHidden(1, seed);
+            ASSERT_EQ(GameTestAccess::Layout(baseCopy), GameTestAccess::Layout(otherCopy))
+                << "seed " << seed << ", seat 2's hand " << hidden.hand << ", chapel "
+                << hidden.chapel;
+        }
+        StrongPlayer strong(1, 8, 48, 2);
+        EXPECT_EQ(strong.PickRole(other, table), baseRole);
+        EXPECT_EQ(strong.LastVerdict().wins, baseStrong.LastVerdict().wins);
+        EXPECT_EQ(strong.LastVerdict().margin, baseStrong.LastVerdict().margin);
+    }
+
+    qlGame palaces(table, 3, 0, Random::SeededSource(31));
+    ArrangePosition(palaces, otherChapel);
+    GameTestAccess::Bury(palaces, 1, "Palace,Palace");
+    for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+        qlGame copy(palaces, table);
+        copy.RedealHidden(1, seed);
+        const std::string layout = GameTestAccess::Layout(copy);
+        const std::string ownChapel = "chapel Statue,Palace,Palace,;";
+        ASSERT_NE(layout.find(ownChapel), std::string::npos) << layout;
+        EXPECT_EQ(layout.find("Palace", layout.find(ownChapel) + ownChapel.size()),
+                  std::string::npos);
+        EXPECT_EQ(layout.find("Palace"), layout.find(ownChapel) + 14) << layout;
+    }
 }
 
 // A copy that fails stops the decision and its fault reaches the deciding thread; the workers

@@ -16,12 +16,6 @@
 
 namespace {
 
-// The seed of a strong seat's own generator, made from the game's seed.
-std::uint64_t StrongSeed(std::uint64_t gameSeed, int seat) {
-    Random::Generator mix(gameSeed * 0x2545F4914F6CDD1DULL + static_cast<std::uint64_t>(seat));
-    return mix.NextBits();
-}
-
 // " (seed S, game n; replay with --seed S+n --games 1)"
 std::string GameNamed(std::uint64_t seed, long game) {
     return " (seed " + std::to_string(seed) + ", game " + std::to_string(game) +
@@ -47,7 +41,7 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     }
     for (const int seat : options.StrongSeatsOf(n)) {
         strong.push_back(std::make_unique<StrongPlayer>(
-            static_cast<Integer>(seat), StrongSeed(gameSeed, seat),
+            static_cast<Integer>(seat), StrongPlayer::SeedFor(gameSeed, static_cast<Integer>(seat)),
             options.playouts > 0 ? options.playouts : StrongPlayer::kDefaultBudget, threads));
         game.SetDecider(static_cast<Integer>(seat),
                         std::make_unique<StrongDecider>(*strong.back(), table));
