@@ -1,16 +1,10 @@
 // The producer and trader phases: goods laid on production buildings from the draw pile, and
 // goods sold for cards at the prices of the tile turned up for the role.
 
+#include "cards/Good.h"
 #include "cards/qlCard.h"
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
-
-namespace {
-
-constexpr std::array<const char*, 5> kGoodNames{"Indigo Plant", "Sugar Mill", "Tobacco Storage",
-                                                "Coffee Roaster", "Silver Smelter"};
-
-}  // namespace
 
 void qlGame::ProducerPhase() {
     qlPlayer& player = *mCurrentPlayer;
@@ -40,7 +34,7 @@ void qlGame::TraderPhase() {
     int total = 0;
     std::vector<int> prices;
     for (const CardRef& building : *chosen) {
-        total += prices.emplace_back(GoodValue(building->BuildingName()));
+        total += prices.emplace_back(GoodValue(*building));
         mDiscard->AddCard(building->GoodPresent());
         building->SetGoodPresent(nullptr);
     }
@@ -69,11 +63,7 @@ void qlGame::DrawTradeTile() {
     mTable->ShowTradePrices(mGoodValues);
 }
 
-Integer qlGame::GoodValue(const std::string& name) const {
-    for (std::size_t i = 0; i < kGoodNames.size(); ++i) {
-        if (name == kGoodNames[i]) {
-            return mGoodValues[i];
-        }
-    }
-    return 0;
+Integer qlGame::GoodValue(const qlCard& building) const {
+    const std::optional<Good> good = GoodOf(building.Id());
+    return good ? mGoodValues[static_cast<std::size_t>(*good)] : Integer{0};
 }

@@ -7,7 +7,7 @@
 #include "game/qlGame.h"
 
 std::string Hint::Text() const {
-    const std::string choice = role >= 0          ? qlGame::RoleName(role)
+    const std::string choice = role >= 0          ? RoleName(RoleAt(role))
                                : building.empty() ? "build nothing"
                                                   : building;
     if (games == 0) {

@@ -9,13 +9,6 @@
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
-namespace {
-
-constexpr std::array<const char*, 5> kRoleNames{"Councillor", "Builder", "Producer", "Trader",
-                                                "Prospector"};
-
-}  // namespace
-
 void qlGame::PlayRounds() {
     while (!ExitRequested()) {
         if (!mRoundOpen) {
@@ -48,7 +41,7 @@ bool qlGame::PlayRoleChoices() {
                 return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mRoleChooser);
             });
             ChooseRole();
-            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, mCurrentRole);
+            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, RoleName(*mCurrentRole));
             mPerforming = true;
         }
         if (!PerformRoleForEverySeat()) {
@@ -61,7 +54,7 @@ bool qlGame::PlayRoleChoices() {
         }
         modGlobal::SetBuildingsLeft(ComputeBuildingsLeft());
         mTable->HideTradePrices();
-        mCurrentRole.clear();
+        mCurrentRole.reset();
         const bool roundOver = modGlobal::NumberOfPlayers() == 2
                                    ? mRoleChooser == mGovernor && mRoleChooser->SelectedRole()
                                    : mRoleChooser->NextPlayer() == mGovernor;
@@ -82,7 +75,7 @@ bool qlGame::PerformRoleForEverySeat() {
             if (ExitRequested()) {
                 return false;
             }
-            ShowStatus("perform ", mCurrentRole, " role...");
+            ShowStatus("perform ", RoleName(*mCurrentRole), " role...");
             Tell([&] {
                 return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mCurrentPlayer);
             });
@@ -144,10 +137,6 @@ void qlGame::cmdRoles_Click(int index) {
     }
 }
 
-const char* qlGame::RoleName(int index) {
-    return kRoleNames[static_cast<std::size_t>(index)];
-}
-
 bool qlGame::HumanChoosesRole() const {
     return mHuman && mHuman->ChoosingRole();
 }
@@ -155,30 +144,37 @@ bool qlGame::HumanChoosesRole() const {
 // What a press of a role button does, for the human's click and the computer's choice alike.
 void qlGame::SelectRole(int index) {
     ++mRolesChosen;
-    if (index == 3) {
+    const Role role = RoleAt(index);
+    if (role == Role::Trader) {
         DrawTradeTile();
     }
-    mCurrentRole = RoleName(index);
+    mCurrentRole = role;
     mRolesFree[static_cast<std::size_t>(index)] = false;
     mTable->EnableRole(index, false);
     WriteGameLog([&] {
         return "Player " + std::to_string(mRoleChooser->PlayerNumber()) +
-               " Selected Role: " + mCurrentRole;
+               " Selected Role: " + RoleName(role);
     });
-    Tell([&] { return table_events::RoleChosen(*mRoleChooser, mCurrentRole); });
+    Tell([&] { return table_events::RoleChosen(*mRoleChooser, RoleName(role)); });
 }
 
 void qlGame::PerformRole() {
-    if (mCurrentRole == "Builder") {
-        BuilderPhase();
-    } else if (mCurrentRole == "Councillor") {
-        CouncillorPhase();
-    } else if (mCurrentRole == "Prospector") {
-        ProspectorPhase();
-    } else if (mCurrentRole == "Producer") {
-        ProducerPhase();
-    } else if (mCurrentRole == "Trader") {
-        TraderPhase();
+    switch (*mCurrentRole) {
+        case Role::Councillor:
+            CouncillorPhase();
+            break;
+        case Role::Builder:
+            BuilderPhase();
+            break;
+        case Role::Producer:
+            ProducerPhase();
+            break;
+        case Role::Trader:
+            TraderPhase();
+            break;
+        case Role::Prospector:
+            ProspectorPhase();
+            break;
     }
     mRoleChooser->SetGetsRoleBenefit(false);
 }

@@ -18,6 +18,7 @@
 #include "core/Types.h"
 #include "game/SeatDecider.h"
 #include "game/Table.h"
+#include "players/Role.h"
 #include "players/qlPlayer.h"
 
 // One game from set-up to final scores: the seats, the piles, the tiles, whose turn it is, the
@@ -94,7 +95,8 @@ class qlGame {
     qlPlayer* Governor() const { return mGovernor; }
     qlPlayer* RoleChooser() const { return mRoleChooser; }
     qlPlayer* CurrentPlayer() const { return mCurrentPlayer; }
-    const std::string& CurrentRole() const { return mCurrentRole; }
+    // The role being performed; none at a role choice and between rounds.
+    const std::optional<Role>& CurrentRole() const { return mCurrentRole; }
     const std::array<bool, 5>& RolesFree() const { return mRolesFree; }
     bool GameOver() const { return mGameOver; }
     Integer NumberOfPlayers() const { return mContext.NumberOfPlayers; }
@@ -105,8 +107,6 @@ class qlGame {
     // Rounds started and roles chosen so far.
     Long Rounds() const { return mRounds; }
     Long RolesChosen() const { return mRolesChosen; }
-    // The name of role `index` (0 "Councillor" to 4 "Prospector").
-    static const char* RoleName(int index);
     // True while the human is to press a role button.
     bool HumanChoosesRole() const;
     // At a seat's build choice, the cost the crane and the black market have already covered;
@@ -177,7 +177,7 @@ class qlGame {
     void ProducerPhase();
     void TraderPhase();
     void DrawTradeTile();
-    Integer GoodValue(const std::string& name) const;
+    Integer GoodValue(const qlCard& building) const;
 
     // Who decides for `seat`; every seat of a copy decides by the standard rules.
     SeatDecider& DeciderOf(const qlPlayer& seat) const {
@@ -221,7 +221,7 @@ class qlGame {
     qlPlayer* mCurrentPlayer = nullptr;
     qlPlayer* mGovernor = nullptr;
     qlPlayer* mRoleChooser = nullptr;
-    std::string mCurrentRole;
+    std::optional<Role> mCurrentRole;
     std::array<bool, 5> mRolesFree{};
     bool mRoundOpen = false;
     bool mPerforming = false;

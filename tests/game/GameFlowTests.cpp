@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -55,7 +56,7 @@ TEST_P(RoundStructure, PrivilegeStageAndRoleButtonsHoldThroughAWholeGame) {
     Subscription beforeChoice = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
         EXPECT_EQ(g.CurrentPlayer(), g.RoleChooser());
         EXPECT_EQ(g.BuildingsLeft(), 12 - LargestCity(g));
-        EXPECT_TRUE(g.CurrentRole().empty());
+        EXPECT_FALSE(g.CurrentRole());
     });
     // While a role is performed only its chooser, in its own turn, holds the privilege; and a
     // role button pressed now changes nothing.
@@ -68,7 +69,7 @@ TEST_P(RoundStructure, PrivilegeStageAndRoleButtonsHoldThroughAWholeGame) {
             EXPECT_EQ(seat.GetsRoleBenefit(),
                       &seat == game.RoleChooser() && &seat == game.CurrentPlayer());
         }
-        const std::string role = game.CurrentRole();
+        const std::optional<Role> role = game.CurrentRole();
         const std::size_t logged = gameLog.str().size();
         game.cmdRoles_Click(game.RolesFree()[0] ? 0 : 4);
         EXPECT_EQ(game.CurrentRole(), role);

@@ -67,9 +67,9 @@ class GameTestAccess {
         game.mRoleChooser = chooser ? &player : player.NextPlayer();
         game.mCurrentPlayer = &player;
         game.mRoleChooser->SetGetsRoleBenefit(true);
-        game.mCurrentRole = role;
-        for (int index = 0; index < 5; ++index) {
-            if (role == qlGame::RoleName(index)) {
+        for (int index = 0; index < kRoleCount; ++index) {
+            if (role == RoleName(RoleAt(index))) {
+                game.mCurrentRole = RoleAt(index);
                 game.mRolesFree[static_cast<std::size_t>(index)] = false;
             }
         }
