@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "cards/qlCards.h"
-#include "core/GameContext.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
 
@@ -46,7 +45,7 @@ struct SeatPlan {
 
 // Four seats of a four-player game with the given buildings left.
 struct Table {
-    GameContext game;
+    GameValues game;
     std::array<qlPlayer, 4> seats{qlPlayer(game), qlPlayer(game), qlPlayer(game), qlPlayer(game)};
 
     Table(const std::array<SeatPlan, 4>& plans, Integer buildingsLeft) {

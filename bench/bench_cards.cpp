@@ -5,10 +5,10 @@
 
 // Loading the catalogue (with its shuffle), as at the start of every game.
 static void BM_ResetCatalogue(benchmark::State& state) {
-    Random::SetSeedSource(Random::SeededSource(1));
+    Random::Stream random(Random::SeededSource(1));
     for (auto _ : state) {
         qlCards reserve;
-        reserve.Reset();
+        reserve.Reset(random);
         benchmark::DoNotOptimize(reserve.Count());
     }
 }
@@ -16,13 +16,13 @@ BENCHMARK(BM_ResetCatalogue);
 
 // Dealing the whole deck through a discard pile, so that every deal crosses refills.
 static void BM_DealThroughRefills(benchmark::State& state) {
-    Random::SetSeedSource(Random::SeededSource(2));
+    Random::Stream random(Random::SeededSource(2));
     auto reserve = NewDeck();
     auto discard = NewDeck();
     reserve->SetDiscardDeck(discard);
-    reserve->Reset();
+    reserve->Reset(random);
     for (auto _ : state) {
-        discard->AddCards(reserve->Deal(7));
+        discard->AddCards(reserve->Deal(7, random));
     }
 }
 BENCHMARK(BM_DealThroughRefills);

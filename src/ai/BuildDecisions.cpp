@@ -29,11 +29,11 @@ CardRef BestBuildable(const qlPlayer& player) {
 
 }  // namespace
 
-DeckRef qlPlayer::AIUseCrane() const {
+DeckRef qlPlayer::AIUseCrane(Random::Stream& random) const {
     // Building over is left to chance, not to the card value: one call in ten, then any
     // building but the crane. Reseeding first keeps the draw apart from the shuffles before it.
-    Random::Reseed();
-    const float r = std::floor(Random::NextSingle() * 10.0f) + 1.0f;
+    random.Reseed();
+    const float r = std::floor(random.NextSingle() * 10.0f) + 1.0f;
     if (r != 1.0f) {
         return NewDeck();
     }
@@ -48,7 +48,7 @@ DeckRef qlPlayer::AIUseCrane() const {
     }
     const auto n = static_cast<float>(city.Count());
     for (;;) {
-        const auto k = static_cast<Long>(std::floor(n * Random::NextSingle())) + 1;
+        const auto k = static_cast<Long>(std::floor(n * random.NextSingle())) + 1;
         const CardRef building = city.Item(k);
         if (building->Id() != buildings::Id("Crane")) {
             return DeckOf(building);

@@ -225,7 +225,7 @@ void BuildingRule(const Context& c, double& v) {
 }  // namespace
 
 double qlCard::AIValue(const qlPlayer& player) const {
-    const GameContext& game = player.Game();
+    const GameValues& game = player.Game();
     const Context c{*this, player, ai::Stage(game), ai::Players(game), ai::RoleScale(game)};
     const double vp = VictoryPoints();
     double v = c.bl < 8 ? vp : vp * (11 - c.bl) / c.bl;

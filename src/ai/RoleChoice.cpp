@@ -6,8 +6,6 @@
 #include "ai/Stage.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
-#include "core/Globals.h"
-#include "core/Pause.h"
 #include "players/qlPlayer.h"
 
 namespace {
@@ -111,7 +109,9 @@ int qlPlayer::AIPickRole(const std::array<bool, 5>& rolesFree) const {
 }
 
 void qlPlayer::Pause() const {
-    RunPause(modGlobal::PauseLength());
+    if (mGame->Pause) {
+        mGame->Pause(kComputerPause);
+    }
 }
 
 Integer qlPlayer::TradingPower(bool roleChooser, bool library) const {

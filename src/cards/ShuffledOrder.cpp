@@ -51,13 +51,13 @@ void TakeByCountingTree(const Order& order, const Order& ranks, Order& taken) {
 
 }  // namespace
 
-std::vector<std::uint32_t> ShuffledOrder(std::size_t count) {
+std::vector<std::uint32_t> ShuffledOrder(std::size_t count, Random::Stream& random) {
     Order order(count);
     std::iota(order.begin(), order.end(), 0u);
     Order ranks(count);
     Order taken(count);
     for (int pass = 0; pass < 3; ++pass) {
-        Random::NextRanks(ranks);
+        random.NextRanks(ranks);
         if (count <= kGapClosingLimit) {
             TakeByClosingGaps(order, ranks, taken);
         } else {

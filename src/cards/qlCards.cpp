@@ -10,14 +10,14 @@
 #include "cards/ShuffledOrder.h"
 #include "core/Random.h"
 
-DeckRef qlCards::Deal(int numberOfCards) {
+DeckRef qlCards::Deal(int numberOfCards, Random::Stream& random) {
     DeckRef result = NewDeck();
     result->mCol.reserve(static_cast<std::size_t>(std::max(numberOfCards, 0)));
     for (int owed = numberOfCards; owed > 0;) {
         if (mCol.empty()) {
             // Every card still owed refills afresh, and each refill reshuffles (and so
             // reseeds) even when the discard pile has nothing to give.
-            ReshuffleDiscards();
+            ReshuffleDiscards(random);
             if (mCol.empty()) {
                 --owed;
                 continue;
@@ -37,14 +37,14 @@ DeckRef qlCards::Deal(int numberOfCards) {
     return result;
 }
 
-void qlCards::ReshuffleDiscards() {
+void qlCards::ReshuffleDiscards(Random::Stream& random) {
     if (!mDiscardDeck || mDiscardDeck.get() == this) {
         return;
     }
     for (const CardRef& card : *mDiscardDeck) {
         Append(card);
     }
-    Shuffle();
+    Shuffle(random);
     mDiscardDeck->ClearDeck();
     RaiseSizeChanged();
 }
@@ -54,9 +54,9 @@ void qlCards::ClearDeck() {
     RaiseSizeChanged();
 }
 
-void qlCards::Shuffle() {
-    Random::Reseed();
-    const std::vector<std::uint32_t> order = ShuffledOrder(mCol.size());
+void qlCards::Shuffle(Random::Stream& random) {
+    random.Reseed();
+    const std::vector<std::uint32_t> order = ShuffledOrder(mCol.size(), random);
     std::vector<CardRef> shuffled;
     shuffled.reserve(order.size());
     for (const std::uint32_t from : order) {
@@ -66,11 +66,11 @@ void qlCards::Shuffle() {
     mKeys.clear();
 }
 
-void qlCards::Reset() {
-    LoadCatalogue(CatalogueFile());
+void qlCards::Reset(Random::Stream& random) {
+    LoadCatalogue(CatalogueFile(), random);
 }
 
-void qlCards::LoadCatalogue(const std::filesystem::path& file) {
+void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& random) {
     const auto entries = LoadCatalogueEntries(file);
     Clear();
     for (const CatalogueEntry& entry : *entries) {
@@ -78,7 +78,7 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file) {
             Append(std::make_shared<qlCard>(*entry.building));
         }
     }
-    Shuffle();
+    Shuffle(random);
     RaiseSizeChanged();
 }
 

@@ -8,6 +8,7 @@
 #include "cards/CardRefs.h"
 #include "cards/qlCard.h"
 #include "core/Event.h"
+#include "core/Random.h"
 #include "core/Types.h"
 
 // An ordered collection of shared cards: the draw and discard piles, hands, cities and every
@@ -22,15 +23,15 @@ class qlCards {
 
     // Takes cards from the top, refilling from the discard pile whenever this deck is empty
     // before a card. When both piles run dry it gives what there was.
-    DeckRef Deal(int numberOfCards);
+    DeckRef Deal(int numberOfCards, Random::Stream& random);
     void ClearDeck();
-    void Shuffle();
+    void Shuffle(Random::Stream& random);
 
     // Drops every card and loads the catalogue of the data folder, then shuffles. Throws
     // CatalogueError, leaving the deck as it was, when the catalogue is missing or unusable.
-    void Reset();
+    void Reset(Random::Stream& random);
     // The same from any catalogue file.
-    void LoadCatalogue(const std::filesystem::path& file);
+    void LoadCatalogue(const std::filesystem::path& file, Random::Stream& random);
 
     // Puts the card last and gives it back.
     const CardRef& AddCard(const CardRef& card);
@@ -79,7 +80,7 @@ class qlCards {
     Event<Integer> DeckSizeChanged;
 
   private:
-    void ReshuffleDiscards();
+    void ReshuffleDiscards(Random::Stream& random);
     void Append(CardRef card);
     void Append(CardRef card, std::string key);
     void RaiseSizeChanged() { DeckSizeChanged.Raise(static_cast<Integer>(mCol.size())); }

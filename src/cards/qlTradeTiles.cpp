@@ -18,12 +18,12 @@ constexpr std::array<qlTradeTiles::Tile, 5> kTiles{{
 
 }  // namespace
 
-qlTradeTiles::qlTradeTiles() {
-    Random::Reseed();
+qlTradeTiles::qlTradeTiles(Random::Stream& random) {
+    random.Reseed();
     for (const Tile& tile : kTiles) {
-        int slot = Random::NextIndex(5);
+        int slot = random.NextIndex(5);
         while (mSlots[static_cast<std::size_t>(slot)][0] != 0) {
-            slot = Random::NextIndex(5);
+            slot = random.NextIndex(5);
         }
         mSlots[static_cast<std::size_t>(slot)] = tile;
     }

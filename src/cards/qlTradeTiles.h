@@ -11,7 +11,7 @@ class qlTradeTiles {
   public:
     using Tile = std::array<Integer, 5>;
 
-    qlTradeTiles();  // reseeds the random generator and lays the tiles
+    explicit qlTradeTiles(Random::Stream& random);  // reseeds `random` and lays the tiles
 
     // A copy of the prices of the next tile; the tile after the fifth is the first again.
     Tile GetTile();

@@ -1,17 +1,11 @@
 #include "core/Random.h"
 
-#include "core/GameContext.h"
-
 #include <chrono>
 #include <cmath>
 #include <ctime>
 #include <utility>
 
 namespace Random {
-
-void SetSeedSource(SeedSource source) {
-    CurrentGameContext().SeedSource = std::move(source);
-}
 
 SeedSource TimeOfDaySource() {
     return [] {
@@ -29,11 +23,6 @@ SeedSource TimeOfDaySource() {
 
 SeedSource SeededSource(std::uint64_t gameSeed) {
     return [gameSeed, k = std::uint64_t{0}]() mutable { return gameSeed * 1000003 + k++; };
-}
-
-void Reseed() {
-    GameContext& context = CurrentGameContext();
-    context.RandomState = context.SeedSource();
 }
 
 namespace {
@@ -57,28 +46,27 @@ int ToIndex(double r, int count) {
 
 }  // namespace
 
-double Next() {
-    return ToUnit(SplitMix64(CurrentGameContext().RandomState));
+double Stream::Next() {
+    return ToUnit(SplitMix64(mState));
 }
 
-float NextSingle() {
+float Stream::NextSingle() {
     const float r = static_cast<float>(Next());
     return r < 1.0f ? r : std::nextafter(1.0f, 0.0f);
 }
 
-int NextIndex(int count) {
+int Stream::NextIndex(int count) {
     return count <= 0 ? 0 : ToIndex(Next(), count);
 }
 
-void NextRanks(std::span<std::uint32_t> ranks) {
-    std::uint64_t& state = CurrentGameContext().RandomState;
-    std::uint64_t local = state;
+void Stream::NextRanks(std::span<std::uint32_t> ranks) {
+    std::uint64_t local = mState;
     const std::size_t count = ranks.size();
     for (std::size_t i = 0; i < count; ++i) {
         ranks[i] = static_cast<std::uint32_t>(
             ToIndex(ToUnit(SplitMix64(local)), static_cast<int>(count - i)));
     }
-    state = local;
+    mState = local;
 }
 
 std::uint64_t Generator::NextBits() {

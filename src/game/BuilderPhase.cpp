@@ -83,7 +83,7 @@ CardRef qlGame::ChooseBuildingToCover(qlPlayer& player) {
     if (!player.HasBuiltCard("Crane") || player.BuiltCards()->Count() < 2) {
         return nullptr;
     }
-    const DeckRef selection = DeciderOf(player).CraneCover(*this, player);
+    const DeckRef selection = DeciderOf(player).CraneCover(*this, player, mRandom);
     return selection->Count() == 1 ? selection->Item(1) : nullptr;
 }
 
@@ -116,10 +116,10 @@ void qlGame::Build(qlPlayer& player, const CardRef& building, const CardRef& cov
 void qlGame::DrawAfterBuilding(qlPlayer& player, const CardRef& building) {
     if (player.HasBuiltCard("Carpenter") && building->BuildingType() == 1 &&
         building->BuildingName() != "Carpenter") {
-        player.CardsInHand()->AddCards(mReserve->Deal(1));
+        player.CardsInHand()->AddCards(Draw(1));
     }
     if (player.HasBuiltCard("Poor House") && player.CardsInHand()->Count() < 2 &&
         building->BuildingName() != "Poor House") {
-        player.CardsInHand()->AddCards(mReserve->Deal(1));
+        player.CardsInHand()->AddCards(Draw(1));
     }
 }

@@ -14,7 +14,7 @@ void qlGame::CouncillorPhase() {
     }
     // A copy taken while the seat decides what to keep finishes the phase from here.
     const Integer keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
-    mPendingKeep = PendingKeep{mReserve->Deal(draw), keep, player.HasBuiltCard("Archive")};
+    mPendingKeep = PendingKeep{Draw(draw), keep, player.HasBuiltCard("Archive")};
     KeepCouncilCards(player);
 }
 

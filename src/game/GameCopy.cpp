@@ -11,7 +11,9 @@
 
 qlGame::qlGame(const qlGame& other, Table& table)
     : mTable(&table),
-      mContext(other.mContext),
+      mValues(other.mValues),
+      mHumanSeat(other.mHumanSeat),
+      mRandom(other.mRandom),
       mTradeTiles(other.mTradeTiles),
       mGoodValues(other.mGoodValues),
       mCurrentRole(other.mCurrentRole),
@@ -27,7 +29,7 @@ qlGame::qlGame(const qlGame& other, Table& table)
       mRolesChosen(other.mRolesChosen),
       mTilesTurned(other.mTilesTurned),
       mCatalogueFile(other.mCatalogueFile) {
-    mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+    mValues.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
     UseStandardDeciders();
     if (!other.mSeatsExist) {
         return;
@@ -49,7 +51,7 @@ qlGame::qlGame(const qlGame& other, Table& table)
         return copy;
     };
     for (std::size_t i = 0; i < 4; ++i) {
-        mPlayers[i] = std::make_unique<qlPlayer>(mContext);
+        mPlayers[i] = std::make_unique<qlPlayer>(mValues);
         mPlayers[i]->CopyStateFrom(*other.mPlayers[i], counterpart);
         for (const CardRef& building : *other.mPlayers[i]->BuiltCards()) {
             if (building->GoodPresent()) {
@@ -106,7 +108,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     gather(*mReserve);
     gather(*mDiscard);
     std::vector<CardRef> goodSlots;
-    for (Integer n = 1; n <= mContext.NumberOfPlayers; ++n) {
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
         if (n != viewer) {
             gather(*Player(n).CardsInHand());
             gather(*Player(n).ChapelCards());
@@ -137,7 +139,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     };
     refill(*mReserve);
     refill(*mDiscard);
-    for (Integer n = 1; n <= mContext.NumberOfPlayers; ++n) {
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
         if (n != viewer) {
             refill(*Player(n).CardsInHand());
             refill(*Player(n).ChapelCards());
@@ -150,5 +152,5 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
         mTradeTiles->ShuffleUnseen(static_cast<Integer>(std::min<Long>(mTilesTurned, 5)),
                                    generator);
     }
-    mContext.SeedSource = Random::SeededSource(generator.NextBits());
+    mRandom.SetSeeds(Random::SeededSource(generator.NextBits()));
 }

@@ -4,18 +4,15 @@
 #include <string>
 
 #include "cards/Catalogue.h"
-#include "core/Globals.h"
 #include "game/HumanDecider.h"
 #include "game/StandardDecider.h"
 #include "game/qlGame.h"
 
 qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
                Random::SeedSource seedSource)
-    : mTable(&table) {
-    mContext.NumberOfPlayers = numberOfPlayers;
-    mContext.HumanSeat = humanSeat;
-    mContext.SeedSource = std::move(seedSource);
-    mContext.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
+    : mTable(&table), mHumanSeat(humanSeat), mRandom(std::move(seedSource)) {
+    mValues.NumberOfPlayers = numberOfPlayers;
+    mValues.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
     UseStandardDeciders();
     if (humanSeat >= 1 && humanSeat <= 4) {
         auto human = std::make_unique<HumanDecider>(table);
@@ -38,8 +35,6 @@ qlGame::Outcome qlGame::PlayGame() {
             "a new game needs a new qlGame");
     }
     mPlayStarted = true;
-    GameContextScope scope(mContext);
-    modGlobal::SetPauseLength(2000);
     if (mRoundLimit == 0) {
         mRoundLimit = kMostRounds;
     }
@@ -55,7 +50,6 @@ qlGame::Outcome qlGame::PlayGame() {
 }
 
 qlGame::Outcome qlGame::PlayOn() {
-    GameContextScope scope(mContext);
     PlayRounds();
     return FinishGame();
 }
@@ -73,7 +67,7 @@ qlGame::Outcome qlGame::FinishGame() {
 
 void qlGame::SetUpGame() {
     ClearStatus();
-    modGlobal::SetBuildingsLeft(11);
+    mValues.BuildingsLeft = 11;
     mGameOver = false;
     CreateSeats();
     mReserve = NewDeck();
@@ -81,9 +75,9 @@ void qlGame::SetUpGame() {
     FollowSeats();
     mReserve->SetDiscardDeck(mDiscard);
     if (mCatalogueFile) {
-        mReserve->LoadCatalogue(*mCatalogueFile);
+        mReserve->LoadCatalogue(*mCatalogueFile, mRandom);
     } else {
-        mReserve->Reset();
+        mReserve->Reset(mRandom);
     }
     mCatalogueSize = mReserve->Count();
     GiveStartingBuildings();
@@ -91,10 +85,10 @@ void qlGame::SetUpGame() {
 
 void qlGame::CreateSeats() {
     for (Integer n = 1; n <= 4; ++n) {
-        mPlayers[n - 1] = std::make_unique<qlPlayer>(mContext);
+        mPlayers[n - 1] = std::make_unique<qlPlayer>(mValues);
         mPlayers[n - 1]->SetPlayerNumber(n);
     }
-    const Integer players = modGlobal::NumberOfPlayers();
+    const Integer players = mValues.NumberOfPlayers;
     Player(1).SetNextPlayer(&Player(2));
     Player(2).SetNextPlayer(players <= 2 ? &Player(1) : &Player(3));
     if (players <= 3) {
@@ -103,9 +97,8 @@ void qlGame::CreateSeats() {
         Player(3).SetNextPlayer(&Player(4));
         Player(4).SetNextPlayer(&Player(1));
     }
-    const Integer human = modGlobal::HumanSeat();
-    if (human >= 1 && human <= 4) {
-        Player(human).SetIsHuman(true);
+    if (mHumanSeat >= 1 && mHumanSeat <= 4) {
+        Player(mHumanSeat).SetIsHuman(true);
     }
     mSeatsExist = true;
 }
@@ -139,7 +132,7 @@ void qlGame::OnCoverOldCard(const CardRef& covered) {
 }
 
 void qlGame::GiveStartingBuildings() {
-    const Integer players = modGlobal::NumberOfPlayers();
+    const Integer players = mValues.NumberOfPlayers;
     const Long plants = mReserve->GetCardsByName("Indigo Plant")->Count();
     if (plants < players) {
         const std::string file = (mCatalogueFile ? *mCatalogueFile : CatalogueFile()).string();
@@ -157,7 +150,7 @@ void qlGame::GiveStartingBuildings() {
 void qlGame::DealStartingHands() {
     qlPlayer* seat = &Player(1);
     do {
-        seat->SetCardsInHand(mReserve->Deal(seat->PlayerNumber() + 4));
+        seat->SetCardsInHand(Draw(seat->PlayerNumber() + 4));
         seat = seat->NextPlayer();
     } while (seat != &Player(1));
 }

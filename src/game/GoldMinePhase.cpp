@@ -35,7 +35,7 @@ bool AllDifferentCosts(const qlCards& cards) {
 void qlGame::ProspectorPhase() {
     qlPlayer& player = *mCurrentPlayer;
     if (player.GetsRoleBenefit()) {
-        const DeckRef drawn = mReserve->Deal(player.LibraryActive() ? 2 : 1);
+        const DeckRef drawn = Draw(player.LibraryActive() ? 2 : 1);
         player.CardsInHand()->AddCards(drawn);
         Tell([&] {
             return table_events::ForSeat(TableEvent::Kind::Prospected, player,
@@ -49,7 +49,7 @@ void qlGame::ProspectorPhase() {
 }
 
 void qlGame::WorkGoldMine(qlPlayer& player) {
-    const DeckRef mine = mReserve->Deal(4);
+    const DeckRef mine = Draw(4);
     const bool gold = AllDifferentCosts(*mine);
     const DeckRef taken = gold ? DeciderOf(player).GoldMineCard(*this, player, mine) : NewDeck();
     // The human is shown every mine; the one that found gold for the human was the question.

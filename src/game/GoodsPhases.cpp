@@ -13,13 +13,13 @@ void qlGame::ProducerPhase() {
     const DeckRef chosen = DeciderOf(player).ProductionGoods(*this, player, goods);
     for (const CardRef& building : *chosen) {
         // When both piles are dry the building stays without a good.
-        const DeckRef good = mReserve->Deal(1);
+        const DeckRef good = Draw(1);
         if (!good->Empty()) {
             building->SetGoodPresent(good->Item(1));
         }
     }
     if (chosen->Count() >= 2 && player.HasBuiltCard("Well")) {
-        player.CardsInHand()->AddCards(mReserve->Deal(1));
+        player.CardsInHand()->AddCards(Draw(1));
     }
     Tell([&] {
         return table_events::Produced(player, *chosen,
@@ -46,7 +46,7 @@ void qlGame::TraderPhase() {
     }
     const Long handBefore = player.CardsInHand()->Count();
     if (total > 0) {
-        player.CardsInHand()->AddCards(mReserve->Deal(total));
+        player.CardsInHand()->AddCards(Draw(total));
     }
     Tell([&] {
         return table_events::Sold(player, *chosen, prices,
@@ -56,7 +56,7 @@ void qlGame::TraderPhase() {
 
 void qlGame::DrawTradeTile() {
     if (!mTradeTiles) {
-        mTradeTiles.emplace();
+        mTradeTiles.emplace(mRandom);
     }
     mGoodValues = mTradeTiles->GetTile();
     ++mTilesTurned;

@@ -48,7 +48,7 @@ DeckRef HumanDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit) {
     return chooser->DiscardedCards();
 }
 
-DeckRef HumanDecider::CraneCover(const qlGame&, qlPlayer& seat) {
+DeckRef HumanDecider::CraneCover(const qlGame&, qlPlayer& seat, Random::Stream&) {
     return mTable
         .Ask(0,
              [&seat](CardChooser& chooser) {

@@ -21,7 +21,7 @@ class HumanDecider : public SeatDecider {
     int PickRole(const qlGame& game, qlPlayer& seat) override;
     DeckRef ChapelCard(const qlGame& game, qlPlayer& seat) override;
     DeckRef KeepHandOf(const qlGame& game, qlPlayer& seat, Integer limit) override;
-    DeckRef CraneCover(const qlGame& game, qlPlayer& seat) override;
+    DeckRef CraneCover(const qlGame& game, qlPlayer& seat, Random::Stream& random) override;
     DeckRef BlackMarketGoods(const qlGame& game, qlPlayer& seat, Integer most) override;
     DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override;
     DeckRef Payment(const qlGame& game, qlPlayer& seat, Integer cost) override;

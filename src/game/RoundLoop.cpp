@@ -4,7 +4,6 @@
 #include <string>
 #include <utility>
 
-#include "core/Globals.h"
 #include "game/HumanDecider.h"
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
@@ -52,10 +51,10 @@ bool qlGame::PlayRoleChoices() {
         if (mGameOver) {
             return false;
         }
-        modGlobal::SetBuildingsLeft(ComputeBuildingsLeft());
+        mValues.BuildingsLeft = ComputeBuildingsLeft();
         mTable->HideTradePrices();
         mCurrentRole.reset();
-        const bool roundOver = modGlobal::NumberOfPlayers() == 2
+        const bool roundOver = mValues.NumberOfPlayers == 2
                                    ? mRoleChooser == mGovernor && mRoleChooser->SelectedRole()
                                    : mRoleChooser->NextPlayer() == mGovernor;
         if (roundOver) {

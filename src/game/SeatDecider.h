@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/CardRefs.h"
+#include "core/Random.h"
 #include "core/Types.h"
 
 class qlGame;
@@ -21,8 +22,9 @@ class SeatDecider {
     virtual DeckRef ChapelCard(const qlGame& game, qlPlayer& seat) = 0;
     // Cuts the hand to `limit` cards; returns the cards given up.
     virtual DeckRef KeepHandOf(const qlGame& game, qlPlayer& seat, Integer limit) = 0;
-    // 0 or 1 building of the city for the crane to build over.
-    virtual DeckRef CraneCover(const qlGame& game, qlPlayer& seat) = 0;
+    // 0 or 1 building of the city for the crane to build over; a computer seat leaves it to
+    // chance, drawn from the game's `random` sequence.
+    virtual DeckRef CraneCover(const qlGame& game, qlPlayer& seat, Random::Stream& random) = 0;
     // Up to `most` buildings whose goods are spent at the black market.
     virtual DeckRef BlackMarketGoods(const qlGame& game, qlPlayer& seat, Integer most) = 0;
     // The hand card to build first (none: nothing), with `savings` of its cost already covered.

@@ -2,8 +2,8 @@
 
 #include "game/qlGame.h"
 
-// The standard rules read the number of players and the buildings left from the game values
-// current on this thread, which the game keeps equal to `game`'s while it plays.
+// The standard rules read the number of players and the buildings left from the values of the
+// seat's own game.
 
 int StandardDecider::PickRole(const qlGame& game, qlPlayer& seat) {
     return seat.AIPickRole(game.RolesFree());
@@ -17,8 +17,8 @@ DeckRef StandardDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit
     return seat.AIDiscardDownTo(limit);
 }
 
-DeckRef StandardDecider::CraneCover(const qlGame&, qlPlayer& seat) {
-    return seat.AIUseCrane();
+DeckRef StandardDecider::CraneCover(const qlGame&, qlPlayer& seat, Random::Stream& random) {
+    return seat.AIUseCrane(random);
 }
 
 DeckRef StandardDecider::BlackMarketGoods(const qlGame&, qlPlayer& seat, Integer) {

@@ -14,7 +14,7 @@
 #include "cards/qlCards.h"
 #include "cards/qlTradeTiles.h"
 #include "core/Event.h"
-#include "core/GameContext.h"
+#include "core/Random.h"
 #include "core/Types.h"
 #include "game/SeatDecider.h"
 #include "game/Table.h"
@@ -99,8 +99,8 @@ class qlGame {
     const std::optional<Role>& CurrentRole() const { return mCurrentRole; }
     const std::array<bool, 5>& RolesFree() const { return mRolesFree; }
     bool GameOver() const { return mGameOver; }
-    Integer NumberOfPlayers() const { return mContext.NumberOfPlayers; }
-    Integer BuildingsLeft() const { return mContext.BuildingsLeft; }
+    Integer NumberOfPlayers() const { return mValues.NumberOfPlayers; }
+    Integer BuildingsLeft() const { return mValues.BuildingsLeft; }
     // Cards of the catalogue, and those gone from play under a covering building.
     Long CatalogueSize() const { return mCatalogueSize; }
     Long CoveredCount() const { return mCoveredCount; }
@@ -132,6 +132,9 @@ class qlGame {
         Integer keep = 1;
         bool archive = false;
     };
+
+    // Cards from the top of the draw pile, refilled from the shuffled discards when it runs out.
+    DeckRef Draw(int count) { return mReserve->Deal(count, mRandom); }
 
     // Set-up and the round loop.
     void SetUpGame();
@@ -211,7 +214,9 @@ class qlGame {
     void OnCoverOldCard(const CardRef& covered);
 
     Table* mTable;
-    GameContext mContext;
+    GameValues mValues;
+    Integer mHumanSeat = 0;
+    Random::Stream mRandom;
     std::array<std::unique_ptr<qlPlayer>, 4> mPlayers;
     std::array<Subscription, 8> mSeatSubscriptions;
     DeckRef mReserve;

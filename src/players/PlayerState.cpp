@@ -2,7 +2,7 @@
 
 #include <utility>
 
-qlPlayer::qlPlayer(const GameContext& game)
+qlPlayer::qlPlayer(const GameValues& game)
     : mBuiltCards(NewDeck()), mGame(&game), mChapelCards(NewDeck()) {
     FollowHand(NewDeck());
 }

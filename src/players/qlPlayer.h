@@ -9,8 +9,9 @@
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
 #include "core/Event.h"
-#include "core/GameContext.h"
+#include "core/Random.h"
 #include "core/Types.h"
+#include "players/GameValues.h"
 #include "players/ScoreBreakdown.h"
 
 // One seat at the table, human or computer: its hand, city, chapel, hand limit and per-round
@@ -19,7 +20,7 @@ class qlPlayer {
   public:
     // A seat of the game whose values are `game`: the computer seat's decisions weigh its
     // number of players and the buildings left, read there as the game moves on.
-    explicit qlPlayer(const GameContext& game);
+    explicit qlPlayer(const GameValues& game);
     qlPlayer(const qlPlayer&) = delete;
     qlPlayer& operator=(const qlPlayer&) = delete;
 
@@ -62,7 +63,7 @@ class qlPlayer {
     bool SelectedRole() const { return mSelectedRole; }
     void SetSelectedRole(bool value) { mSelectedRole = value; }
     Integer CardsAllowed() const { return mCardsAllowed; }
-    const GameContext& Game() const { return *mGame; }
+    const GameValues& Game() const { return *mGame; }
     qlPlayer* NextPlayer() const { return mNextPlayer; }
     void SetNextPlayer(qlPlayer* player) { mNextPlayer = player; }
     // The city itself; it changes only through BuildCard and BuildOverCard.
@@ -113,7 +114,7 @@ class qlPlayer {
     // Keeps the best `maxCards` distinct cards as the new hand; returns the cards given up.
     DeckRef AIDiscardDownTo(int maxCards);
     // 0 or 1 building of the city for the crane to build over; a random choice.
-    DeckRef AIUseCrane() const;
+    DeckRef AIUseCrane(Random::Stream& random) const;
     // 0 to 2 buildings whose goods are spent at the black market.
     DeckRef AIBlackMarket() const;
     // The hand card(s) to build with `savings` of cost already covered; the first is built.
@@ -129,7 +130,7 @@ class qlPlayer {
     // Up to `numUnits` buildings carrying a good to sell from, best good first.
     DeckRef AIChooseTradingGoods(int numUnits) const;
 
-    // The computer seat's pause of modGlobal::PauseLength milliseconds.
+    // The computer seat's pause after a move, through its game's pause.
     void Pause() const;
     // Goods the seat may sell in one trader phase, or produce in one producer phase (1 to 4).
     Integer TradingPower(bool roleChooser, bool library) const;
@@ -165,7 +166,7 @@ class qlPlayer {
     bool mIsHuman = false;
     bool mSelectedRole = false;
     bool mGetsRoleBenefit = false;
-    const GameContext* mGame;
+    const GameValues* mGame;
     qlPlayer* mNextPlayer = nullptr;
     bool mLibraryActive = false;
     DeckRef mChapelCards;

@@ -2,15 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/GameContext.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
 
 using namespace testing_support;
 
 TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
-    TableGlobals g(4, 11);
-    const auto seat = Seat("Indigo Plant");
+    const GameValues g{4, 11, {}};
+    const auto seat = Seat(g, "Indigo Plant");
     auto hand = MakeDeck({"Tower", "Smithy", "Market Stand", "Library", "Smithy"});
     const auto h = Ids(*hand);
     int events = 0;
@@ -26,9 +25,8 @@ TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
     EXPECT_EQ(Names(*gifts), Split("Smithy,Gift,Tower"));
 }
 
-TEST(CardValue, ASeatWeighsItsOwnGamesValuesAsTheyChangeNotThoseCurrentOnItsThread) {
-    TableGlobals current(4, 11);  // what the thread's current game says
-    GameContext own;
+TEST(CardValue, ASeatWeighsItsOwnGamesValuesAsTheyChange) {
+    GameValues own;
     own.NumberOfPlayers = 2;
     own.BuildingsLeft = 3;
     qlPlayer seat(own);

@@ -13,14 +13,14 @@ using namespace testing_support;
 using V = std::vector<const qlCard*>;
 
 TEST(AIUseCrane, ACityOfCranesHasNothingToBuildOver) {
-    SeedGuard seed(5);
+    Random::Stream random(Random::SeededSource(5));
     for (int i = 0; i < 100; ++i) {
-        EXPECT_TRUE(Seat("Crane,Crane")->AIUseCrane()->Empty());
+        EXPECT_TRUE(Seat("Crane,Crane")->AIUseCrane(random)->Empty());
     }
 }
 
 TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
-    TableGlobals g(4, 8);
+    const GameValues g{4, 8, {}};
     // Sugar mills in hand need 1 more card of power, tobacco storages 2; with the smithy
     // something is buildable already. Every production building carries a good.
     const char* smithy = "Smithy,Well";
@@ -37,14 +37,14 @@ TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
         {"Coffee Roaster,Indigo Plant,Market Stand", smithy, ""},
     };
     for (const auto& [city, hand, spent] : cases) {
-        const auto seat = Seat(city, hand);
+        const auto seat = Seat(g, city, hand);
         PutGoods(*seat, Split(city));
         EXPECT_EQ(Names(*seat->AIBlackMarket()), Split(spent)) << city << " / " << hand;
     }
 }
 
 TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
-    TableGlobals g(4, 8);
+    const GameValues g{4, 8, {}};
     // Without a production building a plant is worth 3/8 - 1; a smithy 3/8 + 3 - 1; a second
     // well -1 (one less with the privilege). Hand, privilege, card buried:
     const std::tuple<const char*, bool, const char*> cases[] = {
@@ -54,32 +54,32 @@ TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
         {"Indigo Plant,Market Hall,Victory Column,Prefecture", false, "Victory Column"},
     };
     for (const auto& [hand, privilege, buried] : cases) {
-        const auto seat = Seat("Well", hand, privilege);
+        const auto seat = Seat(g, "Well", hand, privilege);
         EXPECT_EQ(Names(*seat->AIPickChapelCard()), Split(buried)) << hand;
         EXPECT_EQ(Names(*seat->CardsInHand()), Split(hand));
     }
     // The privilege and an active Library make a lone plant buildable one card short, but no
     // other card can be buried in its place.
-    EXPECT_TRUE(Seat("Smithy,Library", "Indigo Plant", true, true)->AIPickChapelCard()->Empty());
+    EXPECT_TRUE(Seat(g, "Smithy,Library", "Indigo Plant", true, true)->AIPickChapelCard()->Empty());
 }
 
 TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
     const char* nine =
         "Chapel,Tower,Hero,Victory Column,Well,Gold Mine,Smithy,Market Hall,Prefecture";
-    TableGlobals g(4, 8);
-    auto seat = Seat("Indigo Plant", nine);
+    GameValues g{4, 8, {}};
+    auto seat = Seat(g, "Indigo Plant", nine);
     const DeckRef oldHand = seat->CardsInHand();
     EXPECT_EQ(seat->AIDiscardDownTo(7), oldHand);  // the former hand holds what is given up
     EXPECT_EQ(Names(*seat->CardsInHand()),
               Split("Prefecture,Market Hall,Smithy,Gold Mine,Well,Victory Column,Hero"));
     EXPECT_EQ(Names(*oldHand), Split("Chapel,Tower"));
     // Early, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall 4.2/4.
-    modGlobal::SetBuildingsLeft(10);
-    seat = Seat("Indigo Plant", nine);
+    g.BuildingsLeft = 10;
+    seat = Seat(g, "Indigo Plant", nine);
     seat->AIDiscardDownTo(3);
     EXPECT_EQ(Names(*seat->CardsInHand()), Split("Prefecture,Gold Mine,Smithy"));
-    modGlobal::SetBuildingsLeft(8);
-    seat = Seat("Indigo Plant",
+    g.BuildingsLeft = 8;
+    seat = Seat(g, "Indigo Plant",
                 "Prefecture,Chapel,Chapel,Tower,Prefecture,Smithy,Smithy,Hero,Tower,Chapel");
     const auto h = Ids(*seat->CardsInHand());
     EXPECT_EQ(Ids(*seat->AIDiscardDownTo(7)), (V{h[8], h[2], h[9]}));

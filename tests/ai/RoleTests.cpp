@@ -15,11 +15,11 @@ constexpr int kCouncillor = 0, kBuilder = 1, kProducer = 2, kTrader = 3, kProspe
 }
 
 TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
-    TableGlobals g(2, 8);
+    const GameValues g{2, 8, {}};
     // I can build nothing: Councillor 0.2, Builder -999, Producer 0, Trader 0, Prospector 1;
     // the opponent, with five cards and no privilege, counts 0 for every role.
-    auto me = Seat("Indigo Plant", "", true);
-    auto opp = Seat("Indigo Plant", "Well,Well,Well,Well,Well");
+    auto me = Seat(g, "Indigo Plant", "", true);
+    auto opp = Seat(g, "Indigo Plant", "Well,Well,Well,Well,Well");
     LinkRing({me.get(), opp.get()});
     EXPECT_EQ(me->AIPickRole({true, true, true, true, true}), kProspector);
     EXPECT_EQ(me->AIPickRole({true, true, true, true, false}), kCouncillor);
@@ -36,10 +36,10 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
 }
 
 TEST(RoleValuation, ASeatThatCanBuildNothingButHasACraneToUseValuesItsBuilderAtMinusOne) {
-    TableGlobals g(4, 8);
-    const auto crane = Seat("Indigo Plant,Crane");
+    const GameValues g{4, 8, {}};
+    const auto crane = Seat(g, "Indigo Plant,Crane");
     EXPECT_DOUBLE_EQ(RoleEstimate(*crane, *crane, kBuilder), -1);
-    const auto cranes = Seat("Crane");
+    const auto cranes = Seat(g, "Crane");
     EXPECT_DOUBLE_EQ(RoleEstimate(*cranes, *cranes, kBuilder), -999);
 }
 

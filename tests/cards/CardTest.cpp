@@ -32,8 +32,8 @@ TEST(Card, TradeWorthGoodEventsAndPicturesFollowTheBuilding) {
 TEST(TradeTiles, ASeedLaysAFixedOrderOfTheFiveTilesThatRepeatsEveryFive) {
     using Tiles = std::vector<qlTradeTiles::Tile>;
     const auto lay = [](std::uint64_t seed, int count) {
-        testing_support::SeedGuard guard(seed);
-        qlTradeTiles tiles;
+        Random::Stream random(Random::SeededSource(seed));
+        qlTradeTiles tiles(random);
         Tiles laid;
         for (int i = 0; i < count; ++i) {
             laid.push_back(tiles.GetTile());

@@ -84,17 +84,19 @@ TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {
         std::ofstream(file, std::ios::binary) << text;
         return file;
     };
+    Random::Stream random(Random::SeededSource(1));
     qlCards deck;
     deck.AddCard(testing_support::MakeCard("Hero"));
     std::vector<Integer> sizes;
     Subscription s = deck.DeckSizeChanged.Subscribe([&](Integer n) { sizes.push_back(n); });
-    deck.LoadCatalogue(write("Cardname:Well\nNumber:2\nType:1\n"));
+    deck.LoadCatalogue(write("Cardname:Well\nNumber:2\nType:1\n"), random);
     EXPECT_EQ(testing_support::Names(deck), (std::vector<std::string>{"Well", "Well"}));
     EXPECT_NE(deck.Item(1), deck.Item(2));  // each copy is a card of its own
-    EXPECT_THROW(deck.LoadCatalogue(write("Cardname:Well\nCost:x\nNumber:2\n")), CatalogueError);
+    EXPECT_THROW(deck.LoadCatalogue(write("Cardname:Well\nCost:x\nNumber:2\n"), random),
+                 CatalogueError);
     std::filesystem::remove(file);
     try {
-        deck.LoadCatalogue(file);
+        deck.LoadCatalogue(file, random);
         ADD_FAILURE() << "a missing catalogue must be reported";
     } catch (const CatalogueError& error) {
         EXPECT_EQ(std::string(error.what()), "File not found: " + file.string());
@@ -103,7 +105,7 @@ TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {
     EXPECT_EQ(sizes, (std::vector<Integer>{2}));
 
     qlCards game;  // the game's own catalogue: 110 cards of 29 buildings
-    game.Reset();
+    game.Reset(random);
     EXPECT_EQ(game.Count(), 110);
     EXPECT_EQ(ReadCatalogueFile(CatalogueFile()).size(), 29u);
     EXPECT_EQ(game.GetCardsByName("Indigo Plant")->Count(), 10);

@@ -22,16 +22,16 @@ std::vector<const qlCard*> Sorted(std::vector<const qlCard*> ids) {
 }  // namespace
 
 TEST(Deck, DealRefillsFromTheShuffledDiscardsForEveryCardOwedAndASeedGivesItsShuffle) {
-    SeedGuard guard(11);
+    Random::Stream random(Random::SeededSource(11));
     DeckRef reserve = MakeDeck({"Hero", "Statue", "Chapel"});
     DeckRef discard = MakeDeck({"Well", "Crane", "Tower", "Smithy", "Quarry", "Palace"});
     reserve->SetDiscardDeck(discard);
     const auto discards = Ids(*discard);
     std::vector<Integer> sizes;
     Subscription s = reserve->DeckSizeChanged.Subscribe([&](Integer n) { sizes.push_back(n); });
-    EXPECT_EQ(reserve->Deal(0)->Count(), 0);
-    EXPECT_EQ(reserve->Deal(1)->Item(1)->BuildingName(), "Hero");
-    const DeckRef dealt = reserve->Deal(5);
+    EXPECT_EQ(reserve->Deal(0, random)->Count(), 0);
+    EXPECT_EQ(reserve->Deal(1, random)->Item(1)->BuildingName(), "Hero");
+    const DeckRef dealt = reserve->Deal(5, random);
     EXPECT_EQ(Names(*dealt).front(), "Statue");
     EXPECT_EQ(Names(*dealt)[1], "Chapel");
     EXPECT_EQ(discard->Count(), 0);
@@ -45,20 +45,20 @@ TEST(Deck, DealRefillsFromTheShuffledDiscardsForEveryCardOwedAndASeedGivesItsShu
 
     // With both piles dry a deal gives what there is, and every card still owed reseeds once.
     int reseeds = 0;
-    Random::SetSeedSource([&reseeds] { return static_cast<std::uint64_t>(++reseeds); });
-    EXPECT_EQ(reserve->Deal(6)->Count(), 3);
+    Random::Stream counted([&reseeds] { return static_cast<std::uint64_t>(++reseeds); });
+    EXPECT_EQ(reserve->Deal(6, counted)->Count(), 3);
     EXPECT_EQ(reseeds, 3);
-    EXPECT_EQ(MakeDeck({"Well"})->Deal(3)->Count(), 1);  // no discard pile at all
+    EXPECT_EQ(MakeDeck({"Well"})->Deal(3, counted)->Count(), 1);  // no discard pile at all
     EXPECT_EQ(reseeds, 3);
 
-    SeedGuard fixed(42);  // a given seed, a given shuffle of the same cards
-    reserve->Reset();
+    Random::Stream fixed(Random::SeededSource(42));  // a given seed, a given shuffle
+    reserve->Reset(fixed);
     // Worked out independently from the generator and the three-pass shuffle for seed 42.
-    EXPECT_EQ(Names(*reserve->Deal(7)),
+    EXPECT_EQ(Names(*reserve->Deal(7, fixed)),
               (Strings{"Market Hall", "Aqueduct", "Chapel", "Tobacco Storage", "Silver Smelter",
                        "Indigo Plant", "Tobacco Storage"}));
     const auto before = Ids(*reserve);
-    reserve->Shuffle();
+    reserve->Shuffle(fixed);
     EXPECT_NE(Ids(*reserve), before);
     EXPECT_EQ(Sorted(Ids(*reserve)), Sorted(before));
 
@@ -67,20 +67,20 @@ TEST(Deck, DealRefillsFromTheShuffledDiscardsForEveryCardOwedAndASeedGivesItsShu
     const DeckRef large = MakeDeck(std::vector<std::string>(3000, "Well"));
     std::vector<const qlCard*> expected = Ids(*large);
     {
-        SeedGuard plain(9);
-        Random::Reseed();
+        Random::Stream plain(Random::SeededSource(9));
+        plain.Reseed();
         for (int pass = 0; pass < 3; ++pass) {
             std::vector<const qlCard*> left = expected;
             expected.clear();
             while (!left.empty()) {
-                const auto at = left.begin() + Random::NextIndex(static_cast<int>(left.size()));
+                const auto at = left.begin() + plain.NextIndex(static_cast<int>(left.size()));
                 expected.push_back(*at);
                 left.erase(at);
             }
         }
     }
-    SeedGuard same(9);
-    large->Shuffle();
+    Random::Stream same(Random::SeededSource(9));
+    large->Shuffle(same);
     EXPECT_EQ(Ids(*large), expected);
 }
 
@@ -133,7 +133,8 @@ TEST(Deck, AddRemoveAndKeysRaiseExactlyTheirEventsAndIgnoreWhatIsNotThere) {
     const DeckRef fresh = NewDeck();
     EXPECT_EQ(fresh.get(), usedAt);  // the same collection, made new
     EXPECT_TRUE(fresh->Empty() && !fresh->Item("w"));
-    EXPECT_EQ(fresh->Deal(1)->Count(), 0);  // the old discard pile is not its own
+    Random::Stream random(Random::SeededSource(3));
+    EXPECT_EQ(fresh->Deal(1, random)->Count(), 0);  // the old discard pile is not its own
     fresh->AddCard(MakeCard("Hero"));
     EXPECT_EQ(heard, 0);
     follower.Reset();

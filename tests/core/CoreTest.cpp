@@ -12,22 +12,24 @@ TEST(Random, SeedsGiveTheKnownOutputsOfTheGeneratorAndDrawsStayInRange) {
     auto source = Random::SeededSource(5);
     EXPECT_EQ(source(), 5u * 1000003u);
     EXPECT_EQ(source(), 5u * 1000003u + 1);
-    testing_support::SeedGuard guard(0);
-    Random::Reseed();
+    Random::Stream random(Random::SeededSource(0));
+    random.Reseed();
     // The published first outputs of the generator from state 0, their top 53 bits scaled.
-    EXPECT_EQ(Random::Next(), static_cast<double>(0xE220A8397B1DCDAFULL >> 11) * 0x1.0p-53);
-    EXPECT_EQ(Random::NextIndex(7), 3);  // 0x6E789E6AA1B965F4: 0.4315...
-    EXPECT_EQ(Random::NextSingle(), static_cast<float>((0x06C45D188009454FULL >> 11) * 0x1.0p-53));
-    Random::Reseed();  // the source's second seed, 1
-    const double second = Random::Next();
-    Random::SetSeedSource([] { return std::uint64_t{1}; });
-    Random::Reseed();
-    EXPECT_EQ(Random::Next(), second);
+    EXPECT_EQ(random.Next(), static_cast<double>(0xE220A8397B1DCDAFULL >> 11) * 0x1.0p-53);
+    EXPECT_EQ(random.NextIndex(7), 3);  // 0x6E789E6AA1B965F4: 0.4315...
+    EXPECT_EQ(random.NextSingle(), static_cast<float>((0x06C45D188009454FULL >> 11) * 0x1.0p-53));
+    random.Reseed();  // the source's second seed, 1
+    const double second = random.Next();
+    Random::Stream copied = random;  // a copy draws on as its original does
+    EXPECT_EQ(copied.Next(), random.Next());
+    random.SetSeeds([] { return std::uint64_t{1}; });
+    random.Reseed();
+    EXPECT_EQ(random.Next(), second);
     for (int i = 0; i < 10000; ++i) {
-        const int index = Random::NextIndex(7);
+        const int index = random.NextIndex(7);
         ASSERT_TRUE(index >= 0 && index < 7);
     }
-    EXPECT_EQ(Random::NextIndex(0) + Random::NextIndex(-3), 0);
+    EXPECT_EQ(random.NextIndex(0) + random.NextIndex(-3), 0);
 }
 
 TEST(Event, HandlersRunInOrderUntilUnsubscribedEvenByAnotherHandler) {

@@ -13,19 +13,10 @@
 class GameTestAccess {
   public:
     // Seats, ring and piles of a fresh game, without the starting hands.
-    static void SetUp(qlGame& game) {
-        GameContextScope scope(game.mContext);
-        game.SetUpGame();
-    }
+    static void SetUp(qlGame& game) { game.SetUpGame(); }
     // The four seats and their ring only: empty cities and hands.
-    static void CreateSeats(qlGame& game) {
-        GameContextScope scope(game.mContext);
-        game.CreateSeats();
-    }
-    static void DealStartingHands(qlGame& game) {
-        GameContextScope scope(game.mContext);
-        game.DealStartingHands();
-    }
+    static void CreateSeats(qlGame& game) { game.CreateSeats(); }
+    static void DealStartingHands(qlGame& game) { game.DealStartingHands(); }
     static void Give(qlGame& game, Integer seat, const std::string& names) {
         for (const std::string& name : testing_support::Split(names)) {
             game.Player(seat).CardsInHand()->AddCard(Take(game, name));
@@ -40,7 +31,7 @@ class GameTestAccess {
     static void PutGood(qlGame& game, Integer seat, const std::string& building) {
         for (const CardRef& card : *game.Player(seat).BuiltCards()) {
             if (card->BuildingName() == building && !card->GoodPresent()) {
-                card->SetGoodPresent(game.mReserve->Deal(1)->Item(1));
+                card->SetGoodPresent(game.Draw(1)->Item(1));
                 return;
             }
         }
@@ -51,18 +42,18 @@ class GameTestAccess {
         for (const std::string& name : testing_support::Split(names)) {
             top->AddCard(Take(game, name));
         }
-        const DeckRef rest = game.mReserve->Deal(game.mReserve->Count());
+        const DeckRef rest = game.Draw(game.mReserve->Count());
         game.mReserve->AddCards(top);
         game.mReserve->AddCards(rest);
     }
+    static DeckRef Draw(qlGame& game, Long count) { return game.Draw(static_cast<int>(count)); }
     // Moves every card of the draw pile to the discard pile.
     static void EmptyReserve(qlGame& game) {
-        game.mDiscard->AddCards(game.mReserve->Deal(game.mReserve->Count()));
+        game.mDiscard->AddCards(game.Draw(game.mReserve->Count()));
     }
     // The seat performs `role`, with the privilege when it is the role's chooser; a copy taken
     // meanwhile finishes the role and the round.
     static void Perform(qlGame& game, Integer seat, const std::string& role, bool chooser) {
-        GameContextScope scope(game.mContext);
         qlPlayer& player = game.Player(seat);
         game.mRoleChooser = chooser ? &player : player.NextPlayer();
         game.mCurrentPlayer = &player;
@@ -78,7 +69,6 @@ class GameTestAccess {
         game.mPerforming = false;
     }
     static void Governor(qlGame& game, Integer seat, bool firstRound) {
-        GameContextScope scope(game.mContext);
         game.mCurrentPlayer = &game.Player(seat);
         game.GovernorPhase(game.Player(seat), firstRound);
     }
@@ -92,8 +82,7 @@ class GameTestAccess {
     }
     // Lays the trade tiles and turns up the first, as the first trader does.
     static void TurnFirstTile(qlGame& game) {
-        GameContextScope scope(game.mContext);
-        game.mTradeTiles.emplace();
+        game.mTradeTiles.emplace(game.mRandom);
         game.mGoodValues = game.mTradeTiles->GetTile();
         game.mTilesTurned = 1;
     }
@@ -125,8 +114,9 @@ class GameTestAccess {
                 }
             }
         }
-        Random::SeedSource future = game.mContext.SeedSource;
-        return layout + "\nnext draw " + std::to_string(future());
+        Random::Stream future = game.mRandom;
+        future.Reseed();
+        return layout + "\nnext draw " + std::to_string(future.Next());
     }
     static void SetPrices(qlGame& game, const qlTradeTiles::Tile& prices) {
         game.mGoodValues = prices;
@@ -138,8 +128,7 @@ class GameTestAccess {
         game.mRoundOpen = true;
     }
 
-    // The game's own values, current on this thread while the scope lives.
-    static GameContext& Context(qlGame& game) { return game.mContext; }
+    static void SetBuildingsLeft(qlGame& game, Integer left) { game.mValues.BuildingsLeft = left; }
 
   private:
     static std::string Names(const qlCards& cards) {

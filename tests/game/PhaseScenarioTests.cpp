@@ -194,7 +194,7 @@ TEST_F(PhaseTest, ACouncillorDrawingFewerCardsThanItKeepsKeepsAllOfThem) {
     GameTestAccess::Build(game, 1, "Prefecture");
     GameTestAccess::Give(game, 2, "Indigo Plant");  // seat 2 holds all but one card
     while (game.Reserve()->Count() > 1) {
-        Robot().CardsInHand()->AddCards(game.Reserve()->Deal(1));
+        Robot().CardsInHand()->AddCards(GameTestAccess::Draw(game, 1));
     }
     table.Answer({"#1"});
     GameTestAccess::Perform(game, 1, "Councillor", false);
@@ -248,7 +248,7 @@ TEST_F(PhaseTest, ProspectorFindsGoldOnlyWhenTheFourPrintedCostsDiffer) {
 
 TEST_F(PhaseTest, AGoldMineDrawingFewerThanFourCardsFindsNoGold) {
     GameTestAccess::Build(game, 1, "Gold Mine");
-    Robot().CardsInHand()->AddCards(game.Reserve()->Deal(game.Reserve()->Count() - 3));
+    Robot().CardsInHand()->AddCards(GameTestAccess::Draw(game, game.Reserve()->Count() - 3));
     GameTestAccess::Perform(game, 1, "Prospector", false);
     EXPECT_EQ(table.Questions().back().substr(0, 53),
               "Ask 0: Sorry!  No gold found today.  Press OK. | card");

@@ -12,7 +12,6 @@
 
 #include "GameTestAccess.h"
 #include "ScriptedTable.h"
-#include "core/Globals.h"
 #include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
@@ -35,8 +34,7 @@ TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
     GameTestAccess::Build(game, 1, "Sugar Mill,Coffee Roaster,Quarry");
     GameTestAccess::Give(game, 1, "City Hall");
     GameTestAccess::OpenRound(game, 1);
-    GameContextScope scope(GameTestAccess::Context(game));
-    modGlobal::SetBuildingsLeft(1);
+    GameTestAccess::SetBuildingsLeft(game, 1);
     const int standard = game.Player(1).AIPickRole(game.RolesFree());
     StrongPlayer strong(1, 3, 320, 2);
     const int looked = strong.PickRole(game, table);

@@ -53,7 +53,7 @@ TEST(BuildingPowers, DiscountsCostsAndWhatCanBeBuilt) {
 }
 
 TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) {
-    qlPlayer seat(CurrentGameContext());
+    qlPlayer seat(StartValues());
     Strings log;
     const auto note = [&log](const std::string& what) {
         return [&log, what](const CardRef& c) { log.push_back(what + c->BuildingName()); };
@@ -75,6 +75,7 @@ TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) 
     seat.BuryCard(seat.CardsInHand()->Item(2));
     EXPECT_EQ(Names(*seat.CardsInHand()), (Strings{"Well", "Tower "}));
     EXPECT_EQ(seat.ChapelPoints(), 1);
+    EXPECT_EQ(Names(*seat.ChapelCards()), (Strings{"Hero"}));  // face down under the Chapel
     EXPECT_EQ(log, (Strings{"built Tower", "covered Tower", "built Library", "covered Library",
                             "built Well", "hand 3", "hand 2"}));
     EXPECT_TRUE(seat.HasBuiltName("Well") && seat.HoldsName("Tower "));  // names match exactly

@@ -51,9 +51,19 @@ std::vector<std::string> Split(const std::string& names) {
     return result;
 }
 
+const GameValues& StartValues() {
+    static const GameValues values;
+    return values;
+}
+
 std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand, bool roleBenefit,
                                bool libraryActive) {
-    auto seat = std::make_unique<qlPlayer>(CurrentGameContext());
+    return Seat(StartValues(), city, hand, roleBenefit, libraryActive);
+}
+
+std::unique_ptr<qlPlayer> Seat(const GameValues& game, const std::string& city,
+                               const std::string& hand, bool roleBenefit, bool libraryActive) {
+    auto seat = std::make_unique<qlPlayer>(game);
     for (const std::string& name : Split(city)) {
         seat->BuildCard(MakeCard(name));
     }

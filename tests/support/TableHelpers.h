@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "cards/qlCards.h"
-#include "core/Globals.h"
 #include "core/Random.h"
 #include "players/qlPlayer.h"
 
@@ -22,9 +21,16 @@ std::vector<const qlCard*> Ids(const qlCards& cards);
 // Names separated by commas, in order; none for an empty text.
 std::vector<std::string> Split(const std::string& names);
 
-// A seat with the given city (built through BuildCard) and hand, from comma-separated names.
+// A seat of a game with the values `game` (which must outlive it), with the given city (built
+// through BuildCard) and hand, from comma-separated names.
+std::unique_ptr<qlPlayer> Seat(const GameValues& game, const std::string& city,
+                               const std::string& hand = "", bool roleBenefit = false,
+                               bool libraryActive = false);
+// The same in a four-player game at its start.
 std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand = "",
                                bool roleBenefit = false, bool libraryActive = false);
+// The values of a four-player game at its start, without pauses.
+const GameValues& StartValues();
 // Puts a good on the first production building without one of each name given.
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names);
 void LinkRing(const std::vector<qlPlayer*>& seats);
@@ -36,26 +42,5 @@ std::filesystem::path WriteLargeCatalogue(int cards);
 
 // The whole of a file as it is on disk; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& file);
-
-// A fixed seed source while it lives; the time of day again afterwards.
-struct SeedGuard {
-    explicit SeedGuard(std::uint64_t seed) { Random::SetSeedSource(Random::SeededSource(seed)); }
-    SeedGuard(const SeedGuard&) = delete;
-    ~SeedGuard() { Random::SetSeedSource(Random::TimeOfDaySource()); }
-};
-
-// The players and the stage, with no pause, while it lives; four players at the start after.
-struct TableGlobals {
-    TableGlobals(Integer players, Integer buildingsLeft) {
-        modGlobal::SetNumberOfPlayers(players);
-        modGlobal::SetBuildingsLeft(buildingsLeft);
-        modGlobal::SetPauseLength(0);
-    }
-    TableGlobals(const TableGlobals&) = delete;
-    ~TableGlobals() {
-        modGlobal::SetNumberOfPlayers(4);
-        modGlobal::SetBuildingsLeft(11);
-    }
-};
 
 }  // namespace testing_support

@@ -80,7 +80,8 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     std::array<std::unique_ptr<qlPlayer>, 4> seats;
     std::array<qlPlayer*, 4> pointers{};
     for (int i = 0; i < 4; ++i) {
-        seats[static_cast<std::size_t>(i)] = std::make_unique<qlPlayer>(CurrentGameContext());
+        seats[static_cast<std::size_t>(i)] =
+            std::make_unique<qlPlayer>(testing_support::StartValues());
         seats[static_cast<std::size_t>(i)]->SetPlayerNumber(static_cast<Integer>(i + 1));
         pointers[static_cast<std::size_t>(i)] = seats[static_cast<std::size_t>(i)].get();
     }
