@@ -1,5 +1,6 @@
 #include "ui/HistoryPanel.h"
 
+#include <QBoxLayout>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QToolButton>
@@ -12,10 +13,9 @@ const char* const kFoldedCaption = "\u25c2 History";
 
 }  // namespace
 
-HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
+HistoryPanel::HistoryPanel(QBoxLayout& buttonRow, QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
     cmdFold = new QToolButton(this);
     cmdFold->setObjectName("cmdHistoryFold");
     cmdFold->setText(kOpenCaption);
@@ -24,7 +24,7 @@ HistoryPanel::HistoryPanel(QWidget* parent) : QWidget(parent) {
         "hurries a computer seat; Ctrl+Space skips to your turn.");
     cmdFold->setAutoRaise(true);
     cmdFold->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(cmdFold, 0, Qt::AlignLeft);
+    buttonRow.addWidget(cmdFold);
     txtHistory = new QPlainTextEdit(this);
     txtHistory->setObjectName("txtHistory");
     txtHistory->setAccessibleName("History");
@@ -46,11 +46,10 @@ QString HistoryPanel::Text() const {
 }
 
 void HistoryPanel::SetFolded(bool folded) {
-    txtHistory->setVisible(!folded);
+    setVisible(!folded);
     cmdFold->setText(folded ? kFoldedCaption : kOpenCaption);
-    setMaximumWidth(folded ? cmdFold->sizeHint().width() : QWIDGETSIZE_MAX);
 }
 
 bool HistoryPanel::Folded() const {
-    return txtHistory->isHidden();
+    return isHidden();
 }

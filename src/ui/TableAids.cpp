@@ -11,6 +11,7 @@
 #include "cards/qlCard.h"
 #include "game/Hint.h"
 #include "game/qlGame.h"
+#include "ui/ElidedLabel.h"
 #include "ui/HintWorker.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmHelp.h"
@@ -30,10 +31,8 @@ QPushButton* HintButton(QWidget* parent) {
     return button;
 }
 
-QLabel* HintAnswer(QWidget* parent) {
-    auto* label = new QLabel(parent);
+QLabel* HintAnswer(QLabel* label) {
     label->setObjectName("lblHint");
-    label->setWordWrap(true);
     label->setAccessibleName("Hint");
     return label;
 }
@@ -50,7 +49,7 @@ qlTableAids::qlTableAids(QWidget& table)
     connect(hint, &QShortcut::activated, this, &qlTableAids::AskForRoleHint);
 }
 
-QWidget* qlTableAids::NewButtons(QWidget* parent) {
+QWidget* qlTableAids::NewButtons(QWidget* parent, QWidget* last) {
     auto* aids = new QWidget(parent);
     auto* layout = new QVBoxLayout(aids);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -64,8 +63,10 @@ QWidget* qlTableAids::NewButtons(QWidget* parent) {
     cmdHint->setEnabled(false);
     connect(cmdHint, &QPushButton::clicked, this, &qlTableAids::AskForRoleHint);
     buttons->addWidget(cmdHint);
+    buttons->addWidget(last);
     layout->addLayout(buttons);
-    lblHint = HintAnswer(aids);
+    // Two lines from the start: an answer appearing moves nothing around it.
+    lblHint = HintAnswer(new ElidedLabel("", aids, 2));
     layout->addWidget(lblHint);
     return aids;
 }
@@ -151,7 +152,8 @@ void qlTableAids::EquipQuestion(frmCardChooser& chooser) {
     layout->setContentsMargins(0, 0, 0, 0);
     QPushButton* button = HintButton(aid);
     button->setShortcut(QKeySequence(Qt::Key_H));
-    QLabel* answer = HintAnswer(aid);
+    QLabel* answer = HintAnswer(new QLabel(aid));
+    answer->setWordWrap(true);
     answer->setMinimumWidth(260);
     layout->addWidget(button);
     layout->addWidget(answer, 1);

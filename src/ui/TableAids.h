@@ -25,8 +25,9 @@ class qlTableAids : public QObject {
   public:
     explicit qlTableAids(QWidget& table);
 
-    // The aids' buttons and the hint's answer, for the table's centre column.
-    QWidget* NewButtons(QWidget* parent);
+    // The aids' buttons, followed on their row by `last`, and the hint's answer under them, for
+    // the table's centre column.
+    QWidget* NewButtons(QWidget* parent, QWidget* last);
     // Lets F1 open the help from `window` too: the table, and each question it shows.
     void AddKeysTo(QWidget& window);
     // The game the hints are asked about, with the human's seat; none once it is over.

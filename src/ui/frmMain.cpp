@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
@@ -24,6 +25,7 @@
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "ui/CardPictures.h"
+#include "ui/ElidedLabel.h"
 #include "ui/HistoryPanel.h"
 #include "ui/ScoreViews.h"
 #include "ui/TableAids.h"
@@ -51,9 +53,14 @@ const char* const kHumanText = "#0000c0";
 
 // Seat n's place in the grid: 1 top left, 2 top right, 3 bottom right, 4 bottom left.
 constexpr std::array<std::pair<int, int>, 4> kSeatCells{{{0, 0}, {0, 2}, {1, 2}, {1, 0}}};
+// Every seat area is as wide as the others whatever its header says: room for a city row of six
+// and a header with the turn marker, "(you)", "GOVERNOR", a role and two-digit counts.
+constexpr int kSeatWidth = 450;
+constexpr int kCentreWidth = 340;  // the two setting groups side by side
 
-QLabel* BoldLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* BoldLabel(const QString& text, QWidget* parent) {
+    auto* label = new Label(text, parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -76,12 +83,22 @@ frmMain::frmMain(Options options, QWidget* parent)
       mOptions(std::move(options)),
       mLogs(mOptions.logFolder ? GameLogs(*mOptions.logFolder) : GameLogs()) {
     setWindowTitle("Quellin");
-    setMinimumSize(1180, 720);       // every label and a city of six cards a row stay whole
     setFocusPolicy(Qt::ClickFocus);  // a click on the table takes the keyboard off a setting
     frmPauser::Reset();              // a new table waits through its pauses again
     mAids = new qlTableAids(*this);
     mAids->AddKeysTo(*this);
-    auto* grid = new QGridLayout(this);
+    // Below the size at which every label and a city of six cards a row stay whole, the table
+    // scrolls rather than squeezing them.
+    mTable = new QWidget(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("scrTable");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // the keyboard stays the table's own
+    scroll->setWidgetResizable(true);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(scroll);
+    auto* grid = new QGridLayout(mTable);
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(6);
     for (int i = 0; i < 4; ++i) {
@@ -95,15 +112,20 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setRowStretch(0, 1);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(2, 1);  // a tall screen gives the history more lines too
+    scroll->setWidget(mTable);
     optDelay[2]->setChecked(true);
     mWatch = WindowSystemWatch::Install();
 }
 
 frmMain::~frmMain() = default;
 
+QSize frmMain::sizeHint() const {
+    return mTable->minimumSizeHint();
+}
+
 QWidget* frmMain::BuildSeatArea(int index) {
     SeatArea& area = mSeatAreas[static_cast<std::size_t>(index)];
-    area.shpPlayer = new QFrame(this);
+    area.shpPlayer = new QFrame(mTable);
     area.shpPlayer->setObjectName("shpPlayer" + QString::number(index));
     area.shpPlayer->setFrameShape(QFrame::StyledPanel);
     area.shpPlayer->setStyleSheet(QString("QFrame#%1 { background: %2; border: 1px solid #8a7f6a; "
@@ -111,12 +133,17 @@ QWidget* frmMain::BuildSeatArea(int index) {
                                       .arg(area.shpPlayer->objectName(), kSeatFill));
     auto* layout = new QVBoxLayout(area.shpPlayer);
     layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(2);
+    // Its own width, not its header's: a growing header never moves the columns.
+    area.shpPlayer->setMinimumWidth(kSeatWidth);
+    area.shpPlayer->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* header = new QHBoxLayout;
-    area.lblPlayer = BoldLabel("PLAYER " + QString::number(index + 1), area.shpPlayer);
+    header->setSpacing(4);
+    area.lblPlayer = BoldLabel<ElidedLabel>("PLAYER " + QString::number(index + 1), area.shpPlayer);
     area.lblGovernor = BoldLabel("GOVERNOR", area.shpPlayer);
     area.lblGovernor->setStyleSheet("color: #8b1a1a;");
     area.lblGovernor->setVisible(false);
-    area.lblRole = BoldLabel("", area.shpPlayer);
+    area.lblRole = BoldLabel<ElidedLabel>("", area.shpPlayer);
     area.lblRole->setStyleSheet("color: #1d5e2b;");
     area.lblTextPoints = new QLabel("Points:", area.shpPlayer);
     area.lblPoints = BoldLabel("0", area.shpPlayer);
@@ -124,16 +151,16 @@ QWidget* frmMain::BuildSeatArea(int index) {
     area.lblCards = BoldLabel("0", area.shpPlayer);
     header->addWidget(area.lblPlayer);
     header->addWidget(area.lblGovernor);
-    header->addWidget(area.lblRole);
-    header->addStretch();
+    header->addWidget(area.lblRole, 1);
     header->addWidget(area.lblTextPoints);
     header->addWidget(area.lblPoints);
-    header->addSpacing(12);
+    header->addSpacing(8);
     header->addWidget(area.lblTextCards);
     header->addWidget(area.lblCards);
     layout->addLayout(header);
     area.hldPlayerBuilt = new qlCardHolder(area.shpPlayer);
     area.hldPlayerBuilt->SetNumberOfRows(2);
+    area.hldPlayerBuilt->SetGrowth(true);
     area.hldPlayerBuilt->setAccessibleName("City of player " + QString::number(index + 1));
     area.hldPlayerBuilt->setObjectName("hldPlayerBuilt" + QString::number(index));
     area.lblPoints->setObjectName("lblPoints" + QString::number(index));
@@ -143,7 +170,7 @@ QWidget* frmMain::BuildSeatArea(int index) {
 }
 
 QWidget* frmMain::BuildCentre() {
-    auto* centre = new QWidget(this);
+    auto* centre = new QWidget(mTable);
     auto* layout = new QVBoxLayout(centre);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -152,7 +179,7 @@ QWidget* frmMain::BuildCentre() {
     for (int i = 0; i < 5; ++i) {
         QPushButton*& button = cmdRoles[static_cast<std::size_t>(i)];
         button = new QPushButton(kRoleCaptions[static_cast<std::size_t>(i)], pctRoles);
-        button->setMinimumHeight(30);
+        button->setMinimumHeight(26);
         button->setObjectName("cmdRoles" + QString::number(i));
         roles->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, i] {
@@ -199,25 +226,27 @@ QWidget* frmMain::BuildCentre() {
 
     layout->addWidget(BuildSettings());
     layout->addStretch();
-    layout->addWidget(mAids->NewButtons(centre));
     cmdExit = new QPushButton("E&xit", centre);
     connect(cmdExit, &QPushButton::clicked, this, [this] { mExitRequested = true; });
-    layout->addWidget(cmdExit);
-    centre->setFixedWidth(250);
+    layout->addWidget(mAids->NewButtons(centre, cmdExit));
+    centre->setFixedWidth(kCentreWidth);
     return centre;
 }
 
+// The two groups side by side, "Gold Mine Views" under the shorter one.
 QWidget* frmMain::BuildSettings() {
-    auto* settings = new QWidget(this);
-    auto* layout = new QVBoxLayout(settings);
+    auto* settings = new QWidget(mTable);
+    auto* layout = new QHBoxLayout(settings);
     layout->setContentsMargins(0, 0, 0, 0);
+    auto* left = new QVBoxLayout;
+    layout->addLayout(left);
     auto* selector = new QGroupBox("Selector Behavior", settings);
     auto* selectorLayout = new QVBoxLayout(selector);
     chkCardHelp = new QCheckBox("Card Details", selector);
     chkPosition = new QCheckBox("Logical Positions", selector);
     selectorLayout->addWidget(chkCardHelp);
     selectorLayout->addWidget(chkPosition);
-    layout->addWidget(selector);
+    left->addWidget(selector);
 
     auto* autoClose = new QGroupBox("Automatic Close", settings);
     auto* closeLayout = new QVBoxLayout(autoClose);
@@ -244,10 +273,11 @@ QWidget* frmMain::BuildSettings() {
     }
     delays->addWidget(new QLabel("Slow", autoClose));
     closeLayout->addLayout(delays);
-    layout->addWidget(autoClose);
+    layout->addWidget(autoClose, 0, Qt::AlignTop);
 
     chkProspect = new QCheckBox("Gold Mine Views", settings);
-    layout->addWidget(chkProspect);
+    left->addWidget(chkProspect);
+    left->addStretch();
     for (QCheckBox* box : {chkCardHelp, chkPosition, chkNoChoice, chkMessages, chkProspect}) {
         box->setChecked(true);
     }
@@ -255,18 +285,23 @@ QWidget* frmMain::BuildSettings() {
 }
 
 QWidget* frmMain::BuildHand() {
-    shpHumans = new QFrame(this);
+    shpHumans = new QFrame(mTable);
     shpHumans->setObjectName("shpHumans");
     shpHumans->setStyleSheet(QString("QFrame#shpHumans { background: %1; border: 1px solid "
                                      "#6d87a8; border-radius: 6px; }")
                                  .arg(kHumanFill));
     auto* layout = new QVBoxLayout(shpHumans);
     layout->setContentsMargins(8, 4, 8, 4);
-    lblMessage = new QLabel("Messages", shpHumans);
+    layout->setSpacing(2);
+    lblMessage = new ElidedLabel("Messages", shpHumans);
     lblMessage->setAccessibleName("Status");
     lblMessage->setObjectName("lblMessage");
-    layout->addWidget(lblMessage);
+    lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* statusLine = new QHBoxLayout;  // the history's fold button joins it at its end
+    statusLine->addWidget(lblMessage, 1);
+    layout->addLayout(statusLine);
     hldHumansCards = new qlCardHolder(shpHumans);
+    hldHumansCards->SetGrowth(true);
     hldHumansCards->setAccessibleName("Your hand");
     hldHumansCards->setObjectName("hldHumansCards");
     layout->addWidget(hldHumansCards);

@@ -73,6 +73,9 @@ class frmMain : public QWidget, public Table {
     bool FollowsEvents() const override { return true; }
     void ShowEvent(const TableEvent& event) override;
 
+    // The size at which the whole table shows without scrolling.
+    QSize sizeHint() const override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -110,6 +113,7 @@ class frmMain : public QWidget, public Table {
     void EndSkipOnHumansTurn();
 
     Options mOptions;
+    QWidget* mTable = nullptr;  // everything, in a scroll area
     std::array<SeatArea, 4> mSeatAreas;
     qlCardHolder* hldHumansCards = nullptr;
     QFrame* shpHumans = nullptr;

@@ -28,12 +28,14 @@ QLabel* TurnMarker(QWidget* parent) {
 // The hand and the history side by side, under the seat areas; and the pace, and a turn marker
 // in every seat area's header.
 QWidget* frmMain::BuildBottomRow() {
-    auto* row = new QWidget(this);
+    auto* row = new QWidget(mTable);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
     layout->addWidget(BuildHand(), 3);
-    mHistory = new HistoryPanel(row);
+    // The fold button on the hand's status line: folded, the history leaves the row to the hand.
+    mHistory =
+        new HistoryPanel(*qobject_cast<QBoxLayout*>(shpHumans->layout()->itemAt(0)->layout()), row);
     mHistory->setMinimumWidth(300);
     layout->addWidget(mHistory, 2);
     mPace = new TablePace(*this);

@@ -12,6 +12,10 @@ namespace {
 
 constexpr int kRowTwips = 1605;
 constexpr int kMarginTwips = 90;
+constexpr int kTopTwips = 60;  // above each row
+constexpr int kGapTwips = 15;  // between cards side by side, when there is room
+constexpr int kRowOfSix = 6;
+constexpr double kLargestScale = 2;
 
 }  // namespace
 
@@ -23,6 +27,7 @@ qlCardHolder::qlCardHolder(QWidget* parent) : QWidget(parent), mCards(NewDeck())
 
 qlCardImage* qlCardHolder::NewImage() {
     auto* image = new qlCardImage(this);
+    image->SetScale(mScale);
     image->SetEnableCheck(mEnableCheck);
     connect(image, &qlCardImage::Click, this, [this] { emit CardClicked(CheckedCount()); });
     connect(image, &qlCardImage::Hover, this, [this, image] {
@@ -80,6 +85,12 @@ void qlCardHolder::SetNumberOfRows(int rows) {
     mRows = std::max(1, rows);
     setMinimumHeight(Px(mRows * kRowTwips));
     updateGeometry();
+    LayOut();
+}
+
+void qlCardHolder::SetGrowth(bool on) {
+    mGrowth = on;
+    Rescale();
     LayOut();
 }
 
@@ -146,17 +157,18 @@ void qlCardHolder::LayOut() {
     if (count == 0) {
         return;
     }
-    const int perRow = mRows != 1 ? 6 : count;
+    const int perRow = mRows != 1 ? kRowOfSix : count;
     const int imageWidth = mImages.front()->width() * 15;
     const int imageHeight = mImages.front()->height() * 15;
     const int widthTwips = width() * 15;
     int step = 0;
     if (perRow != 1) {
-        step = std::min((widthTwips - 180 - imageWidth) / (perRow - 1), imageWidth + 15);
+        step = std::min((widthTwips - 2 * kMarginTwips - imageWidth) / (perRow - 1),
+                        imageWidth + kGapTwips);
     }
     for (int k = 0; k < count; ++k) {
         const int left = (k % perRow) * step + kMarginTwips;
-        const int top = (k / perRow) * (imageHeight + 60) + 60;
+        const int top = (k / perRow) * (imageHeight + kTopTwips) + kTopTwips;
         qlCardImage* image = mImages[static_cast<std::size_t>(k)];
         image->move(Px(left), Px(top));
         image->show();
@@ -164,16 +176,38 @@ void qlCardHolder::LayOut() {
     }
 }
 
+// Six cards a row side by side, each row with the room above it.
+double qlCardHolder::FittingScale() const {
+    const QSize base = qlCardImage::BaseSize() * 15;
+    const double across = (width() * 15.0 - 2 * kMarginTwips - (kRowOfSix - 1) * kGapTwips) /
+                          (kRowOfSix * base.width());
+    const double down = (height() * 15.0 / mRows - kTopTwips) / base.height();
+    return std::clamp(std::min(across, down), 1.0, kLargestScale);
+}
+
+void qlCardHolder::Rescale() {
+    const double scale = mGrowth ? FittingScale() : 1;
+    if (scale == mScale) {
+        return;
+    }
+    mScale = scale;
+    for (qlCardImage* image : mImages) {
+        image->SetScale(scale);
+    }
+}
+
 void qlCardHolder::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    Rescale();
     LayOut();
 }
 
+// The room of cards at their own size: grown cards never ask for more.
 QSize qlCardHolder::sizeHint() const {
-    const int imageWidth = mImages.front()->width() * 15;
-    return {Px(2 * kMarginTwips + 6 * (imageWidth + 15)), Px(mRows * kRowTwips)};
+    const int imageWidth = qlCardImage::BaseSize().width() * 15;
+    return {Px(2 * kMarginTwips + kRowOfSix * (imageWidth + kGapTwips)), Px(mRows * kRowTwips)};
 }
 
 QSize qlCardHolder::minimumSizeHint() const {
-    return {Px(4 * kMarginTwips + mImages.front()->width() * 15), Px(mRows * kRowTwips)};
+    return {Px(4 * kMarginTwips + qlCardImage::BaseSize().width() * 15), Px(mRows * kRowTwips)};
 }

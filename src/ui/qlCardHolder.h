@@ -28,6 +28,9 @@ class qlCardHolder : public QWidget {
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed);
     void SetNumberOfRows(int rows);
     void SetEnableCheck(bool on);
+    // Lets the cards grow with the room the holder is given, up to twice their size, while a
+    // row of six still fits; without it they keep their size.
+    void SetGrowth(bool on);
     DeckRef SelectedCards() const;
     DeckRef DiscardedCards() const;
     int CheckedCount() const;
@@ -48,10 +51,15 @@ class qlCardHolder : public QWidget {
   private:
     void Refresh();
     void LayOut();
+    // The cards' scale in the holder's present room, and giving it to every image.
+    double FittingScale() const;
+    void Rescale();
     qlCardImage* NewImage();
 
     DeckRef mCards;
     std::vector<qlCardImage*> mImages;
     int mRows = 1;
     bool mEnableCheck = false;
+    bool mGrowth = false;
+    double mScale = 1;
 };

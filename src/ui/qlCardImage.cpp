@@ -16,13 +16,24 @@ constexpr int kHeightTwips = 1485;
 }  // namespace
 
 qlCardImage::qlCardImage(QWidget* parent) : QWidget(parent) {
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    setFixedSize(BaseSize());
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }
 
-QSize qlCardImage::sizeHint() const {
+QSize qlCardImage::BaseSize() {
     return {Px(kWidthTwips), Px(kHeightTwips)};
+}
+
+void qlCardImage::SetScale(double scale) {
+    mScale = scale;
+    // Whole pixels, never more than the scale asks: a row of grown cards still fits its room.
+    setFixedSize(static_cast<int>(BaseSize().width() * scale),
+                 static_cast<int>(BaseSize().height() * scale));
+}
+
+QSize qlCardImage::sizeHint() const {
+    return size();
 }
 
 void qlCardImage::SetCard(CardRef card) {
@@ -99,7 +110,8 @@ QRect qlCardImage::PictureRect() const {
 }
 
 QRectF qlCardImage::GoodMarker() const {
-    return {PictureRect().left() + 1.0, height() / 2.0, 14, 20};  // below the name, by the emblem
+    // Below the name, by the emblem, and as large beside it as the card is.
+    return {PictureRect().left() + 1.0, height() / 2.0, 14 * mScale, 20 * mScale};
 }
 
 void qlCardImage::paintEvent(QPaintEvent*) {

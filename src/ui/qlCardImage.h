@@ -14,6 +14,10 @@ class qlCardImage : public QWidget {
   public:
     explicit qlCardImage(QWidget* parent = nullptr);
 
+    // An image's size at scale 1; SetScale(s) makes it s times that.
+    static QSize BaseSize();
+    void SetScale(double scale);
+
     const CardRef& Card() const { return mCard; }
     void SetCard(CardRef card);
     bool Highlight() const { return mHighlight; }
@@ -51,4 +55,5 @@ class qlCardImage : public QWidget {
     bool mChecked = false;
     bool mEnableCheck = false;
     bool mGoodShown = false;
+    double mScale = 1;
 };

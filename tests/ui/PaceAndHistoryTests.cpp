@@ -65,9 +65,14 @@ TEST(TablePace, SpaceOrAClickHurriesOnePauseAndCtrlSpaceEveryPauseUntilTheHumanI
 }
 
 TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
-    HistoryPanel panel;
-    panel.resize(300, 120);
-    panel.show();
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* buttonRow = new QHBoxLayout;
+    layout->addLayout(buttonRow);
+    HistoryPanel& panel = *new HistoryPanel(*buttonRow);
+    layout->addWidget(&panel);
+    window.resize(300, 150);
+    window.show();
     for (int i = 1; i <= 40; ++i) {
         panel.AddLine(QString("Player 3 chooses Trader %1").arg(i));
     }
@@ -84,7 +89,8 @@ TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
 
     panel.SetFolded(true);
     EXPECT_TRUE(panel.Folded());
-    EXPECT_TRUE(panel.txtHistory->isHidden());
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_TRUE(panel.cmdFold->isVisible());  // outside the folded panel, to open it again
     QTest::mouseClick(panel.cmdFold, Qt::LeftButton);
     EXPECT_FALSE(panel.Folded());
 }
