@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QTextLayout>
+#include <algorithm>
 
 ElidedLabel::ElidedLabel(const QString& text, QWidget* parent, int lines)
     : QLabel(text, parent), mLines(std::max(1, lines)) {

@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "cards/qlCards.h"
@@ -56,7 +57,7 @@ constexpr std::array<std::pair<int, int>, 4> kSeatCells{{{0, 0}, {0, 2}, {1, 2},
 // Every seat area is as wide as the others whatever its header says: room for a city row of six
 // and a header with the turn marker, "(you)", "GOVERNOR", a role and two-digit counts.
 constexpr int kSeatWidth = 450;
-constexpr int kCentreWidth = 340;  // the two setting groups side by side
+constexpr int kCentreWidth = 340;  // at least
 
 template <typename Label = QLabel>
 Label* BoldLabel(const QString& text, QWidget* parent) {
@@ -229,7 +230,8 @@ QWidget* frmMain::BuildCentre() {
     cmdExit = new QPushButton("E&xit", centre);
     connect(cmdExit, &QPushButton::clicked, this, [this] { mExitRequested = true; });
     layout->addWidget(mAids->NewButtons(centre, cmdExit));
-    centre->setFixedWidth(kCentreWidth);
+    // As wide as the setting groups side by side need, in whatever font the screen has.
+    centre->setFixedWidth(std::max(kCentreWidth, layout->minimumSize().width()));
     return centre;
 }
 
