@@ -40,7 +40,9 @@ bool qlGame::PlayRoleChoices() {
                 return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mRoleChooser);
             });
             ChooseRole();
-            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, RoleName(*mCurrentRole));
+            // No role when the human left instead of choosing one.
+            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1,
+                             mCurrentRole ? RoleName(*mCurrentRole) : "");
             mPerforming = true;
         }
         if (!PerformRoleForEverySeat()) {
