@@ -59,8 +59,7 @@ Texts Of(const qlCard& card) {
         kind = card.Id() < kGoods.size() ? kGoods[card.Id()] : "PRODUCTION";
     }
     return {QString::number(card.Cost()), QString::number(card.VictoryPoints()),
-            QString::fromStdString(card.BuildingName()), kind,
-            QString::fromStdString(card.Description())};
+            QString::fromStdString(card.BuildingName()), kind};
 }
 
 std::optional<int> FittingPixels(const QString& text, const QRectF& box, int flags, int pixels,
@@ -85,11 +84,6 @@ QRectF KindBox(QSizeF size) {
     const bool large = size.width() >= 100;
     return {4, large ? NameBox(size).bottom() + 76 : size.height() - 13, size.width() - 8,
             large ? 13.0 : 10.0};
-}
-
-QRectF DescriptionBox(QSizeF size) {
-    const double top = KindBox(size).bottom() + 5;
-    return {7, top, size.width() - 14, size.height() - top - 7};
 }
 
 QRectF PointsBadge(QSizeF size) {
@@ -125,12 +119,6 @@ QPixmap Draw(const qlCard& card, const QPixmap& art, QSize size, bool large) {
     Strip(painter, kind);
     painter.setPen(Qt::black);
     Write(painter, kind, texts.kind, Qt::AlignCenter, large ? 10 : 7, true);
-    if (large) {
-        const QRectF description = DescriptionBox(face.size());
-        Strip(painter, description);
-        painter.setPen(Qt::black);
-        Write(painter, description, texts.description, kDescriptionFlags, 10, false);
-    }
     return pixmap;
 }
 

@@ -18,25 +18,22 @@ struct Texts {
     QString points;
     QString name;
     QString kind;  // the good a production building makes, or VIOLET
-    QString description;
 };
 
 Texts Of(const qlCard& card);
-// Where the points, the name, the kind and (on a large face) the description stand on a face of
-// this size, in its own coordinates.
+// Where the points, the name and the kind stand on a face of this size, in its own coordinates.
 QRectF PointsBadge(QSizeF size);
 QRectF NameBox(QSizeF size);
 QRectF KindBox(QSizeF size);
-QRectF DescriptionBox(QSizeF size);
-// How the name and the description are set in their boxes.
+// How the name is set in its box.
 inline constexpr int kNameFlags = Qt::AlignCenter | Qt::TextWordWrap;
-inline constexpr int kDescriptionFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 // The largest pixel size, from `pixels` down to the smallest the face uses, at which `text`
 // fits `box` whole; none when it fits at none (it is then drawn at the smallest and cut).
 std::optional<int> FittingPixels(const QString& text, const QRectF& box, int flags, int pixels,
                                  bool bold);
 // The face at `size` (drawn at twice that, for dense screens) over `art`, or over a plain card
-// when `art` is null; the large face also carries the description.
+// when `art` is null. No face carries the description: the chooser writes it under the large
+// one, and the tooltips carry it for the small ones.
 QPixmap Draw(const qlCard& card, const QPixmap& art, QSize size, bool large);
 
 }  // namespace CardFace

@@ -14,12 +14,8 @@ namespace {
 QPixmap Face(const qlCard& card, const std::filesystem::path& file, QSize size, bool large) {
     static QHash<QString, QPixmap> cache;
     const CardFace::Texts texts = CardFace::Of(card);
-    const QString key = QStringList{QString::fromStdString(file.string()),
-                                    texts.cost,
-                                    texts.points,
-                                    texts.name,
-                                    texts.kind,
-                                    texts.description}
+    const QString key = QStringList{QString::fromStdString(file.string()), texts.cost, texts.points,
+                                    texts.name, texts.kind}
                             .join('\n');
     if (const auto found = cache.constFind(key); found != cache.constEnd()) {
         return *found;

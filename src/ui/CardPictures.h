@@ -18,9 +18,8 @@ inline constexpr QSize kLarge{160, 246};
 
 // The picture at `file`, or a null pixmap when it is missing or unreadable.
 QPixmap Load(const std::filesystem::path& file);
-// The card's small or large face: its cost, points, name and kind (and on the large one its
-// description) as the catalogue in play says, over its picture, or over a plain card when the
-// picture cannot be read.
+// The card's small or large face: its cost, points, name and kind as the catalogue in play says,
+// over its picture, or over a plain card when the picture cannot be read.
 QPixmap Small(const qlCard& card);
 QPixmap Large(const qlCard& card);
 // Role picture 0 to 5; null when missing.
