@@ -4,10 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "ui/CardPictures.h"
 #include "ui/InputGuard.h"
+#include "ui/OnScreen.h"
 
 frmShowMessage::frmShowMessage(QWidget* parent) : QDialog(parent) {
     setWindowModality(Qt::WindowModal);  // the help beside the table stays usable
@@ -61,6 +63,7 @@ void frmShowMessage::SetDetails(QWidget* details) {
     auto* grid = static_cast<QGridLayout*>(layout());
     cmdDetails = new QPushButton("&Details", this);
     cmdDetails->setCheckable(true);
+    cmdDetails->setAutoDefault(false);  // Enter still means OK once Details has been clicked
     cmdDetails->setMinimumWidth(90);
     grid->removeWidget(cmdOK);
     auto* buttons = new QHBoxLayout;
@@ -74,7 +77,18 @@ void frmShowMessage::SetDetails(QWidget* details) {
     connect(cmdDetails, &QPushButton::toggled, this, [this, details](bool shown) {
         details->setVisible(shown);
         adjustSize();
+        CentreOnScreen();
     });
+}
+
+// Over the middle of the table, moved as little as it takes to stay wholly on its screen: the
+// details widen the window far past where its first place let it grow.
+void frmShowMessage::CentreOnScreen() {
+    const QRect screen = this->screen()->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(parentWidget() ? parentWidget()->window()->frameGeometry().center()
+                                    : screen.center());
+    move(OnScreen(frame, screen).topLeft());
 }
 
 void frmShowMessage::showEvent(QShowEvent* event) {

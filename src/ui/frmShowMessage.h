@@ -34,6 +34,8 @@ class frmShowMessage : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void CentreOnScreen();
+
     bool mAutoClose = false;
     InputGuard* mGuard = nullptr;
 };

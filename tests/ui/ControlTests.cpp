@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -339,6 +341,40 @@ TEST(Messages, CaptionsAndClosingAndPausesThatWaitAsLongAsAsked) {
     clock.restart();
     frmPauser::Pause(120);
     EXPECT_GE(clock.elapsed(), 120);
+}
+
+// Details widen the final scores past the place they opened at: the window then stands over
+// the table's middle, as far as its screen lets it, and Enter still means OK.
+TEST(Messages, DetailsKeepTheScoresOverTheTableWhollyOnTheScreenAndEnterMeansOk) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget table;
+    for (const int tableLeft : {screen.center().x() - 250, screen.right() - 420}) {
+        table.setGeometry(tableLeft, screen.top() + 40, 500, 400);
+        table.show();
+        QRect widened;
+        bool closedByEnter = false;
+        QTimer::singleShot(0, &table, [&] {
+            auto* message = qobject_cast<frmShowMessage*>(QApplication::activeModalWidget());
+            message->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(message));
+            QTest::mouseClick(message->cmdDetails, Qt::LeftButton);
+            widened = message->frameGeometry();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            closedByEnter = !message->isVisible() && message->cmdDetails->isChecked();
+            message->cmdOK->click();  // never left open, whatever Enter did
+        });
+        ShowMessageWindow(&table, 0, 0, "Player 1 wins: 30 points!", false, 1,
+                          [&screen](QWidget* parent) {
+                              auto* details = new QLabel("Player 1: 30 points", parent);
+                              details->setFixedSize(screen.width() / 3, 100);
+                              return details;
+                          });
+        EXPECT_TRUE(screen.contains(widened)) << tableLeft;
+        const int centre =
+            std::min(table.frameGeometry().center().x(), screen.right() - widened.width() / 2);
+        EXPECT_NEAR(widened.center().x(), centre, 1) << tableLeft;
+        EXPECT_TRUE(closedByEnter) << tableLeft;
+    }
 }
 
 }  // namespace
