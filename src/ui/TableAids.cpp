@@ -1,12 +1,13 @@
 #include "ui/TableAids.h"
 
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "cards/qlCard.h"
 #include "game/Hint.h"
@@ -88,16 +89,27 @@ void qlTableAids::SetGame(const qlGame* game, Integer humanSeat) {
     FollowRoleChoice();
 }
 
+qlTableAids::~qlTableAids() = default;
+
 void qlTableAids::ShowHelp() {
     if (!mHelp) {
-        mHelp = new frmHelp(&mTable);
-        // A child of the table, but not a window the table's questions hold: it can be read
-        // and searched while a question waits for an answer.
-        mHelp->winId();
-        mHelp->windowHandle()->setTransientParent(nullptr);
-        mHelp->setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with the table
+        mHelp = std::make_unique<frmHelp>();
+        const QRect place = frmHelp::Place(mTable.screen()->availableGeometry(),
+                                           mTable.frameGeometry(), SettingsArea(), mHelp->size());
+        mHelp->resize(place.size());
+        mHelp->move(place.topLeft());  // a window's position is its frame's
     }
     mHelp->Present();
+}
+
+// The settings' part of the table, on the screen: from the first settings group down.
+QRect qlTableAids::SettingsArea() const {
+    for (const QGroupBox* group : mTable.findChildren<QGroupBox*>()) {
+        if (group->title() == "Selector Behavior") {
+            return {group->mapToGlobal(QPoint()), group->size()};
+        }
+    }
+    return mTable.frameGeometry();
 }
 
 void qlTableAids::FollowRoleChoice() {

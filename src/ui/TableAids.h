@@ -2,12 +2,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <memory>
 #include <optional>
 
 #include "core/Types.h"
 
 class QLabel;
 class QPushButton;
+class QRect;
 class QTimer;
 class QWidget;
 class frmCardChooser;
@@ -24,6 +26,7 @@ class qlTableAids : public QObject {
 
   public:
     explicit qlTableAids(QWidget& table);
+    ~qlTableAids() override;
 
     // The aids' buttons, followed on their row by `last`, and the hint's answer under them, for
     // the table's centre column.
@@ -41,6 +44,7 @@ class qlTableAids : public QObject {
     QLabel* lblHint = nullptr;
 
   private:
+    QRect SettingsArea() const;
     // Follows whether the human is choosing a role: the hint button is offered only then, and
     // a hint's marks go once the choice is made.
     void FollowRoleChoice();
@@ -50,7 +54,8 @@ class qlTableAids : public QObject {
     void MarkRole(int role);
 
     QWidget& mTable;
-    frmHelp* mHelp = nullptr;  // made at its first showing, a child of the table
+    // Made at its first showing and placed then; after that it stays where the player puts it.
+    std::unique_ptr<frmHelp> mHelp;
     const qlGame* mGame = nullptr;
     Integer mHumanSeat = 0;
     qlHintWorker* mWorker = nullptr;

@@ -8,14 +8,19 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 
 #include "cards/Catalogue.h"
 #include "cards/qlCard.h"
 #include "ui/CardPictures.h"
+#include "ui/OnScreen.h"
 #include "ui/RulesSummary.h"
 
 namespace {
+
+// The help is not squeezed below this height to stay clear of what is above the settings.
+constexpr int kLowest = 360;
 
 enum Column { kPicture, kName, kKind, kCost, kPoints, kCopies, kDescription, kColumns };
 
@@ -33,9 +38,10 @@ QTableWidgetItem* NumberCell(int number) {
 
 }  // namespace
 
-frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmHelp::frmHelp() {
     setWindowTitle("Quellin Help");
     setObjectName("frmHelp");
+    setAttribute(Qt::WA_QuitOnClose, false);  // the program ends with the table
     auto* layout = new QVBoxLayout(this);
     tabs = new QTabWidget(this);
     txtRules = new QTextBrowser(tabs);
@@ -119,6 +125,20 @@ void frmHelp::Search(const QString& text) {
         grdCards->setRowHidden(
             row, !grdCards->item(row, kName)->text().contains(text.trimmed(), Qt::CaseInsensitive));
     }
+}
+
+QRect frmHelp::Place(const QRect& screen, const QRect& table, const QRect& settings, QSize size) {
+    QRect place(QPoint(), size.boundedTo(screen.size()));
+    if (table.right() + place.width() <= screen.right()) {
+        place.moveTopLeft({table.right() + 1, table.top()});
+    } else if (table.left() - place.width() >= screen.left()) {
+        place.moveTopRight({table.left() - 1, table.top()});
+    } else {
+        place.setHeight(
+            std::min(place.height(), std::max(kLowest, screen.bottom() + 1 - settings.top())));
+        place.moveTopLeft({settings.center().x() - place.width() / 2, settings.top()});
+    }
+    return OnScreen(place, screen);
 }
 
 void frmHelp::Present() {

@@ -35,18 +35,30 @@ std::vector<std::string> VisibleNames(const QTableWidget& cards) {
     return names;
 }
 
+// The help window, a window of its own; none before its first showing.
+frmHelp* TheHelp() {
+    frmHelp* found = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<frmHelp*>(window)) {
+            EXPECT_EQ(found, nullptr) << "a second help window";
+            found = help;
+        }
+    }
+    return found;
+}
+
 TEST(Help, F1OpensTheRulesAndEveryCardOfTheCatalogueBesideTheTableAlsoFromAQuestion) {
     frmMain::Options options;
     options.logFolder = std::filesystem::temp_directory_path();
     frmMain window(options);
-    EXPECT_EQ(window.findChild<frmHelp*>(), nullptr);
+    EXPECT_EQ(TheHelp(), nullptr);
     const std::unique_ptr<CardChooser> question = window.NewChooser();
     auto* chooser = static_cast<frmCardChooser*>(question.get());
     chooser->show();
     chooser->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(chooser));
     QTest::keyClick(chooser, Qt::Key_F1);
-    auto* help = window.findChild<frmHelp*>();
+    frmHelp* help = TheHelp();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_TRUE(help->isWindow());
@@ -85,10 +97,76 @@ TEST(Help, F1OpensTheRulesAndEveryCardOfTheCatalogueBesideTheTableAlsoFromAQuest
     help->close();
     chooser->close();
     QTest::mouseClick(window.findChild<QPushButton*>("cmdHelp"), Qt::LeftButton);
-    EXPECT_TRUE(help->isVisible());  // the same window again, from the table's button
-    EXPECT_EQ(window.findChildren<frmHelp*>().size(), 1);
+    EXPECT_EQ(TheHelp(), help);  // the same window again, from the table's button
+    EXPECT_TRUE(help->isVisible());
     // An open help window does not keep the program running once the table has closed.
     EXPECT_FALSE(help->testAttribute(Qt::WA_QuitOnClose));
+}
+
+// The help is a window of its own, so no widget of the table gets a native window for it; Escape
+// closes it whenever it is the active window, also after the table has had the keyboard back; it
+// opens again where the player left it.
+TEST(Help, IsAWindowOfItsOwnThatEscapeClosesAndThatComesBackWhereItWasLeft) {
+    frmMain::Options options;
+    options.logFolder = std::filesystem::temp_directory_path();
+    frmMain window(options);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    frmHelp* help = TheHelp();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    for (int i = 0; i < 5; ++i) {  // opened over the settings, below the role buttons
+        const auto* role = window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
+        EXPECT_FALSE(
+            help->frameGeometry().intersects(QRect(role->mapToGlobal(QPoint()), role->size())));
+    }
+    for (const QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isWindow()) {
+            EXPECT_FALSE(child->testAttribute(Qt::WA_NativeWindow) || child->internalWinId())
+                << child->metaObject()->className() << " " << child->objectName().toStdString();
+        }
+    }
+
+    window.activateWindow();  // the table takes the keyboard back, as after a question
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const QPoint left = help->pos() + QPoint(37, 23);
+    help->move(left);
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    ASSERT_EQ(QApplication::activeWindow(), help);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_EQ(TheHelp(), help);
+    EXPECT_EQ(help->pos(), left);
+    help->tabs->setCurrentIndex(1);  // the search box has the keyboard
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    ASSERT_EQ(QApplication::activeWindow(), help);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}
+
+// The help opens beside the table, on its right where there is room, else on its left; on a
+// screen the table fills, it covers the table from the settings down, wholly on the screen.
+TEST(Help, OpensBesideTheTableWhereTheScreenAllowsElseOverItsSettings) {
+    const QSize help(880, 640);
+    const QRect settings(560, 330, 230, 70);
+    EXPECT_EQ(frmHelp::Place({0, 0, 2560, 1440}, {100, 50, 1280, 800}, settings, help),
+              QRect(QPoint(1380, 50), help));
+    EXPECT_EQ(frmHelp::Place({0, 0, 2560, 1440}, {1200, 30, 1280, 800}, settings, help),
+              QRect(QPoint(320, 30), help));
+    EXPECT_EQ(frmHelp::Place({0, 0, 1280, 800}, {0, 0, 1280, 800}, settings, help),
+              QRect(234, 330, 880, 470));
+    EXPECT_EQ(frmHelp::Place({0, 0, 1920, 1080}, {0, 0, 1920, 1080}, {1200, 300, 230, 70}, help),
+              QRect(874, 300, 880, 640));
+    // A small screen: the help keeps a readable height, and all of it is on the screen.
+    EXPECT_EQ(frmHelp::Place({0, 0, 800, 600}, {-10, -10, 1180, 720}, {460, 330, 230, 70}, help),
+              QRect(0, 240, 800, 360));
 }
 
 // Plays seat 1 of a two-player game by clicks until it has asked for a hint at a role choice
