@@ -75,19 +75,21 @@ void frmShowMessage::SetDetails(QWidget* details) {
     details->setVisible(false);
     grid->addWidget(details, 0, 2);
     connect(cmdDetails, &QPushButton::toggled, this, [this, details](bool shown) {
+        const int middle = frameGeometry().center().y();
         details->setVisible(shown);
         adjustSize();
-        CentreOnScreen();
+        CentreOnScreen(middle);
     });
 }
 
-// Over the middle of the table, moved as little as it takes to stay wholly on its screen: the
-// details widen the window far past where its first place let it grow.
-void frmShowMessage::CentreOnScreen() {
+// Across the middle of the table at the height `middle`, moved as little as it takes to stay
+// wholly on its screen: the details widen the window far past where its first place let it grow.
+void frmShowMessage::CentreOnScreen(int middle) {
     const QRect screen = this->screen()->availableGeometry();
     QRect frame = frameGeometry();
-    frame.moveCenter(parentWidget() ? parentWidget()->window()->frameGeometry().center()
-                                    : screen.center());
+    frame.moveCenter({parentWidget() ? parentWidget()->window()->frameGeometry().center().x()
+                                     : screen.center().x(),
+                      middle});
     move(OnScreen(frame, screen).topLeft());
 }
 

@@ -34,7 +34,7 @@ class frmShowMessage : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void CentreOnScreen();
+    void CentreOnScreen(int middle);
 
     bool mAutoClose = false;
     InputGuard* mGuard = nullptr;
