@@ -94,15 +94,18 @@ qlTableAids::~qlTableAids() = default;
 void qlTableAids::ShowHelp() {
     if (!mHelp) {
         mHelp = std::make_unique<frmHelp>();
-        const QRect place = frmHelp::Place(mTable.screen()->availableGeometry(),
-                                           mTable.frameGeometry(), SettingsArea(), mHelp->size());
-        mHelp->resize(place.size());
+        // Its frame is not known before it is shown: the window system will frame it as the table.
+        const QSize frame = mTable.frameGeometry().size() - mTable.size();
+        const QRect place =
+            frmHelp::Place(mTable.screen()->availableGeometry(), mTable.frameGeometry(),
+                           SettingsArea(), mHelp->size() + frame);
+        mHelp->resize(place.size() - frame);
         mHelp->move(place.topLeft());  // a window's position is its frame's
     }
     mHelp->Present();
 }
 
-// The settings' part of the table, on the screen: from the first settings group down.
+// The first group of the table's settings, on the screen; the help may open over it.
 QRect qlTableAids::SettingsArea() const {
     for (const QGroupBox* group : mTable.findChildren<QGroupBox*>()) {
         if (group->title() == "Selector Behavior") {

@@ -44,6 +44,7 @@ class qlTableAids : public QObject {
     QLabel* lblHint = nullptr;
 
   private:
+    // Where the table's settings begin, on the screen.
     QRect SettingsArea() const;
     // Follows whether the human is choosing a role: the hint button is offered only then, and
     // a hint's marks go once the choice is made.
