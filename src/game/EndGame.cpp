@@ -93,8 +93,11 @@ void qlGame::ReleaseGame() {
     mDiscard->SetDiscardDeck(nullptr);
 }
 
+// Each line reaches the file at once, so that a game killed or crashed midway leaves its log
+// so far behind.
 void qlGame::WriteGameLogLine(const std::string& line) {
     WriteLine(mGameLogFile, line);
+    mGameLogFile->flush();
 }
 
 void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered) {
@@ -102,12 +105,11 @@ void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const CardR
         return;
     }
     const std::string number = "Player " + std::to_string(player.PlayerNumber());
-    WriteLine(mGameLogFile, number + stage + (covered ? covered->BuildingName() : ""));
-    WriteLine(mGameLogFile,
-              "  Current Built Count = " + std::to_string(player.BuiltCards()->Count()));
+    WriteGameLogLine(number + stage + (covered ? covered->BuildingName() : ""));
+    WriteGameLogLine("  Current Built Count = " + std::to_string(player.BuiltCards()->Count()));
     if (covered) {
         for (const CardRef& building : *player.BuiltCards()) {
-            WriteLine(mGameLogFile, "  " + building->BuildingName());
+            WriteGameLogLine("  " + building->BuildingName());
         }
     }
 }

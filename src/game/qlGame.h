@@ -200,6 +200,7 @@ class qlGame {
             WriteGameLogLine(make());
         }
     }
+    // Writes one line to the open game log and flushes it.
     void WriteGameLogLine(const std::string& line);
     void LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered);
     // Shows the table event `make` returns; it is made only when the table follows events.

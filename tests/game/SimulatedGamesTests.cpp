@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include "ScriptedTable.h"
 #include "SimGame.h"
 #include "SimOptions.h"
+#include "game/GameLogs.h"
 #include "game/HeadlessTable.h"
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
@@ -150,6 +153,54 @@ TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
         EXPECT_EQ(gameLog, ReadFile(folder / "GameLog.txt")) << folder;
         EXPECT_EQ(log, ReadFile(folder / "Log.txt")) << folder;
     }
+}
+
+// Plays the seeded three-player game of computer seats and calls `atRole` at every role chosen
+// with the count so far.
+void PlayCountingRoles(std::ostream* gameLog, const std::function<void(int)>& atRole) {
+    HeadlessTable table;
+    qlGame game(table, 3, 0, Random::SeededSource(2026));
+    game.SetLogFiles(nullptr, gameLog);
+    int roles = 0;
+    table.onEvent = [&](const TableEvent& event) {
+        if (event.kind == TableEvent::Kind::RoleChosen) {
+            atRole(++roles);
+        }
+    };
+    game.PlayGame();
+}
+
+TEST(GameLogs, AGameKilledMidwayLeavesEveryLineWrittenSoFarInItsGameLog) {
+    constexpr int kRolesBeforeTheKill = 20;
+    std::ostringstream inMemory;
+    std::string soFar;
+    PlayCountingRoles(&inMemory, [&](int roles) {
+        if (roles == kRolesBeforeTheKill) {
+            soFar = inMemory.str();
+        }
+    });
+    std::size_t roleLines = 0;
+    for (std::size_t at = 0; (at = soFar.find(" Selected Role: ", at)) != std::string::npos; ++at) {
+        ++roleLines;
+    }
+    ASSERT_EQ(roleLines, std::size_t{kRolesBeforeTheKill});
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "quellin-killed-game";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    EXPECT_EXIT(
+        {
+            GameLogs logs(folder);
+            PlayCountingRoles(logs.GameLogFile.get(), [](int roles) {
+                if (roles == kRolesBeforeTheKill) {
+                    std::raise(SIGKILL);
+                }
+            });
+        },
+        testing::KilledBySignal(SIGKILL), "");
+    EXPECT_EQ(ReadFile(folder / "GameLog.txt"), soFar);
+    std::filesystem::remove_all(folder);
 }
 
 // 64-bit FNV-1a of a text's bytes in 16 hex digits, as tests/game/record-digests.py writes it.
