@@ -45,6 +45,16 @@ run() {
 }
 expect_status 0 run "$prefix/bin/quellin-sim" --players 3 --games 5 --seed 11 --check
 grep -q "^games 5, " "$work/out" || fail "quellin-sim printed: $(cat "$work/out")"
+# A stalled game is counted apart and the run plays on; a run of stalled games only ends with 3.
+expect_status 0 run "$prefix/bin/quellin-sim" --players 3 --games 4 --seed 433762 --check
+grep -q "^games 4, .*, stalled 1 (first: seed 433764)$" "$work/out" ||
+  fail "quellin-sim with a stalled game printed: $(cat "$work/out")"
+printf 'Cardname:Indigo Plant\nCost:1\nNumber:10\nType:0\nCardname:Well\nCost:99\nNumber:99\n' \
+  >"$work/unbuildable.txt"
+expect_status 3 run "$prefix/bin/quellin-sim" --players 2 --games 2 --seed 5 \
+  --catalogue "$work/unbuildable.txt"
+grep -qF "in any game (seed 5, game 0; replay with --seed 5 --games 1)" "$work/err" ||
+  fail "quellin-sim with stalled games only printed: $(cat "$work/err")"
 
 # The menu entry's command, found on the PATH, plays a seeded game until the human's first
 # question, when the test ends it.

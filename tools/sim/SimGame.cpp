@@ -16,13 +16,6 @@
 
 namespace {
 
-// " (seed S, game n; replay with --seed S+n --games 1)"
-std::string GameNamed(std::uint64_t seed, long game) {
-    return " (seed " + std::to_string(seed) + ", game " + std::to_string(game) +
-           "; replay with --seed " + std::to_string(seed + static_cast<std::uint64_t>(game)) +
-           " --games 1)";
-}
-
 void Require(const std::string& problem, std::uint64_t seed, long game) {
     if (!problem.empty()) {
         throw SimCheckFailure(problem + GameNamed(seed, game));
@@ -30,6 +23,12 @@ void Require(const std::string& problem, std::uint64_t seed, long game) {
 }
 
 }  // namespace
+
+std::string GameNamed(std::uint64_t seed, long game) {
+    return " (seed " + std::to_string(seed) + ", game " + std::to_string(game) +
+           "; replay with --seed " + std::to_string(seed + static_cast<std::uint64_t>(game)) +
+           " --games 1)";
+}
 
 SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     HeadlessTable table;
@@ -69,15 +68,14 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
             Require(CheckHandLimits(g, g.Rounds() == 1), options.seed, n);
         });
     }
-    if (game.PlayGame() == qlGame::Outcome::RoundCapped) {
-        throw SimRoundCapped("no city reached twelve buildings in " +
-                             std::to_string(game.Rounds()) + " rounds" +
-                             GameNamed(options.seed, n));
-    }
-    const qlPlayer& winner = game.GetWinner();
     SimGameResult result;
+    result.stalled = game.PlayGame() == qlGame::Outcome::RoundCapped;
     result.rounds = game.Rounds();
     result.roles = game.RolesChosen();
+    if (result.stalled) {
+        return result;
+    }
+    const qlPlayer& winner = game.GetWinner();
     result.winner = winner.PlayerNumber();
     result.winningPoints = winner.Points();
     if (!strong.empty()) {

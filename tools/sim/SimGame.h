@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "SimOptions.h"
@@ -8,6 +10,9 @@
 
 // What the summary needs of one game.
 struct SimGameResult {
+    // No city reached twelve buildings within the round cap: the computer seats stopped
+    // building, so the game has no winner worth counting.
+    bool stalled = false;
     Long rounds = 0;
     Long roles = 0;
     Integer winner = 0;
@@ -24,13 +29,11 @@ struct SimCheckFailure : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A game that reached the round cap without a full city; the message names the game.
-struct SimRoundCapped : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+// " (seed S, game n; replay with --seed S+n --games 1)": where game n of a run comes from.
+std::string GameNamed(std::uint64_t seed, long game);
 
 // Plays game n of a run: every seat a computer seat, game seed options.seed + n, logs into
 // options.logs/<n>/ when asked, and the invariants checked after every role when asked.
-// Strong seats think on `threads` worker threads. Throws SimCheckFailure, SimRoundCapped, or
+// Strong seats think on `threads` worker threads. Throws SimCheckFailure, or
 // std::invalid_argument when the logs cannot be written.
 SimGameResult PlaySimGame(const SimOptions& options, long n, int threads = 1);
