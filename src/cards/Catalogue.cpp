@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "core/DataFolder.h"
+#include "core/FileReading.h"
 
 namespace {
 
@@ -121,10 +122,10 @@ std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& 
 }
 
 std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        throw CatalogueError("File not found: " + file.string());
+    if (const std::string problem = WhyUnreadable(file); !problem.empty()) {
+        throw CatalogueError(problem);
     }
+    std::ifstream in(file, std::ios::binary);
     return ReadCatalogue(in, file.string());
 }
 

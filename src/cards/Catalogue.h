@@ -33,7 +33,8 @@ struct CatalogueRecord {
 // record) are left out. `fileName` only labels the errors.
 std::vector<CatalogueRecord> ReadCatalogue(std::istream& in, const std::string& fileName);
 
-// Opens and reads a catalogue file; a missing file is a CatalogueError naming the full path.
+// Opens and reads a catalogue file; one that cannot be opened (missing, a folder, refused by the
+// system) is a CatalogueError naming the full path and why (see WhyUnreadable).
 std::vector<CatalogueRecord> ReadCatalogueFile(const std::filesystem::path& file);
 
 // One building of a catalogue and how many cards of it a game has.

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "core/FileReading.h"
 #include "core/ProgramFolder.h"
 
 namespace {
@@ -72,6 +73,13 @@ std::string DataNotFoundMessage(const std::vector<std::filesystem::path>& candid
     std::string message = "The card catalogue " + kCatalogue.string() + " was not found in";
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         message += (i == 0 ? " " : ", ") + candidates[i].string();
+    }
+    // Something of that name that is no file to read would otherwise look like nothing at all.
+    for (const std::filesystem::path& folder : candidates) {
+        std::error_code error;
+        if (std::filesystem::exists(folder / kCatalogue, error) || error) {
+            message += "; " + WhyUnreadable(folder / kCatalogue);
+        }
     }
     return message;
 }

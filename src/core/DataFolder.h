@@ -18,7 +18,8 @@ std::vector<std::filesystem::path> DataFolderCandidates(const std::filesystem::p
 std::optional<std::filesystem::path> FindDataFolder(
     const std::vector<std::filesystem::path>& candidates);
 
-// The message for data found nowhere: it names every folder looked in.
+// The message for data found nowhere: it names every folder looked in, and why a catalogue path
+// that holds something (a folder, a file the system refuses) could not serve.
 std::string DataNotFoundMessage(const std::vector<std::filesystem::path>& candidates);
 
 // The running program's data folder, searched once from its executable and its environment.

@@ -92,14 +92,20 @@ TEST(DataFolder, TheProgramsFolderComesFirstThenShareThenTheXdgFolders) {
     EXPECT_EQ(DataNotFoundMessage(candidates),
               "The card catalogue scripts/DeckInfo.txt was not found in " + candidates[0].string() +
                   ", " + candidates[1].string() + ", " + candidates[2].string());
+    // A folder of the catalogue's name is no catalogue, and the message says what it is.
+    const fs::path folderNamedLikeIt = candidates[0] / "scripts" / "DeckInfo.txt";
+    fs::create_directories(folderNamedLikeIt);
+    EXPECT_FALSE(FindDataFolder(candidates));
+    EXPECT_EQ(DataNotFoundMessage(candidates),
+              "The card catalogue scripts/DeckInfo.txt was not found in " + candidates[0].string() +
+                  ", " + candidates[1].string() + ", " + candidates[2].string() + "; " +
+                  folderNamedLikeIt.string() + " is a folder, not a file");
     fs::create_directories(candidates[0] / "Images");
     for (const fs::path& folder : {candidates[2], candidates[1]}) {
         fs::create_directories(folder / "scripts");
         std::ofstream(folder / "scripts" / "DeckInfo.txt") << "Cardname:Well\n";
         EXPECT_EQ(FindDataFolder(candidates), folder);
     }
-    fs::create_directories(candidates[0] / "scripts" / "DeckInfo.txt");  // a folder, not a file
-    EXPECT_EQ(FindDataFolder(candidates), candidates[1]);
     fs::remove_all(root);
 }
 

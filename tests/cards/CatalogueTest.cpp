@@ -4,10 +4,12 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <system_error>
 #include <tuple>
 
 #include "cards/Catalogue.h"
 #include "cards/qlCards.h"
+#include "core/FileReading.h"
 #include "support/TableHelpers.h"
 
 namespace {
@@ -75,6 +77,33 @@ TEST(Catalogue, BadValuesNameTheFileLineAndText) {
               "more than 10000");
     EXPECT_EQ(ErrorOf("Cardname:A\nNumber:0\n"), "test.txt: the catalogue holds no card");
     EXPECT_EQ(ErrorOf(""), "test.txt: the catalogue holds no card");
+}
+
+// Something of the catalogue's name that cannot be read is named with what it is or why the
+// system refuses it, never as missing.
+TEST(Catalogue, AFolderOrAPathTheSystemRefusesIsNamedWithWhyItCannotBeRead) {
+    const auto base = std::filesystem::temp_directory_path() /
+                      ("quellin-unreadable-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(base / "DeckInfo.txt");
+    const auto loop = base / "loop.txt";
+    std::filesystem::create_symlink(base / "back.txt", loop);
+    std::filesystem::create_symlink(loop, base / "back.txt");
+    const auto error = [](const std::filesystem::path& file) -> std::string {
+        try {
+            ReadCatalogueFile(file);
+        } catch (const CatalogueError& e) {
+            return e.what();
+        }
+        return "read";
+    };
+    EXPECT_EQ(error(base / "DeckInfo.txt"),
+              (base / "DeckInfo.txt").string() + " is a folder, not a file");
+    EXPECT_EQ(error(loop), loop.string() + " cannot be read: Too many levels of symbolic links");
+    EXPECT_EQ(error(base / "none.txt"), "File not found: " + (base / "none.txt").string());
+    // Root opens any file whatever its permissions, so the refusal is checked in words.
+    EXPECT_EQ(CannotReadMessage(loop, std::make_error_code(std::errc::permission_denied)),
+              loop.string() + " cannot be read: Permission denied");
+    std::filesystem::remove_all(base);
 }
 
 TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {

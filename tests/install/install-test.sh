@@ -92,4 +92,17 @@ grep -qF "was not found in $work/lonely, $work/share/quellin, $work/xdg/quellin,
 expect_status 124 run timeout 5 "$work/lonely/quellin"
 grep -qF "was not found in $work/lonely, " "$work/err" ||
   fail "quellin without data printed: $(cat "$work/err")"
+# A catalogue path that holds a folder, or a file its user may not read, is named with what is
+# wrong with it.
+mkdir -p "$work/folder/scripts/DeckInfo.txt"
+cp "$prefix/bin/quellin-sim" "$work/folder/"
+expect_status 1 run "$work/folder/quellin-sim" --players 2 --games 1 --seed 1
+grep -qF "; $work/folder/scripts/DeckInfo.txt is a folder, not a file" "$work/err" ||
+  fail "quellin-sim with a folder for a catalogue printed: $(cat "$work/err")"
+printf 'Cardname:Well\nNumber:1\n' >"$work/locked.txt"
+chmod 000 "$work/locked.txt"
+expect_status 2 run "$prefix/bin/quellin-sim" --players 2 --games 1 --seed 1 \
+  --catalogue "$work/locked.txt"
+grep -qF "$work/locked.txt cannot be read: Permission denied" "$work/err" ||
+  fail "quellin-sim with an unreadable catalogue printed: $(cat "$work/err")"
 echo "install test: passed"
