@@ -2,6 +2,7 @@
 // paid for from the hand, then the carpenter's and the poor house's cards.
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -53,15 +54,15 @@ void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef&
     }
     const CardRef building = choice->Item(1);
     player.CardsInHand()->RemoveCard(building);
+    // Made before the build changes the city; told once the build is done and paid for.
+    std::optional<TableEvent> told;
+    if (mTable->FollowsEvents()) {
+        told = table_events::BuildCost(player, *building, covered, goodsUsed);
+    }
     const Integer craneCredit = covered ? covered->Cost() : Integer{0};
     const int cost = std::max(0, player.GetBuildCost(*building) - goodsUsed - craneCredit);
     DeckRef payment;
     if (cost > 0) {
-        if (player.IsHuman()) {
-            Tell([&] {
-                return table_events::PaymentAsked(player, *building, covered, goodsUsed, cost);
-            });
-        }
         payment = DeciderOf(player).Payment(*this, player, static_cast<Integer>(cost));
         mDiscard->AddCards(payment);
         player.CardsInHand()->RemoveCards(payment);
@@ -73,10 +74,11 @@ void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef&
         return "Player " + std::to_string(player.PlayerNumber()) +
                " Built: " + building->BuildingName();
     });
-    Tell([&] {
-        return table_events::Built(player, building, payment, covered, goodsUsed,
-                                   static_cast<int>(player.CardsInHand()->Count() - handBefore));
-    });
+    if (told) {
+        mTable->ShowEvent(
+            table_events::Built(std::move(*told), player, payment,
+                                static_cast<int>(player.CardsInHand()->Count() - handBefore)));
+    }
 }
 
 CardRef qlGame::ChooseBuildingToCover(qlPlayer& player) {

@@ -14,9 +14,9 @@ struct TableEvent {
         RoundStarted,  // seat: the governor; count: the round
         TurnStarted,   // seat: whose turn it is now (governor phase, role choice or role)
         RoleChosen,    // seat, role
-        Built,         // building ("" when nothing is built); cost: cards paid; cards: the
-                       // human's payment; covered: under the crane; goods: spent at the black
-                       // market; drawn: cards drawn after building
+        Built,         // building ("" when nothing is built); count: its printed cost;
+                       // reductions; cost: cards paid; cards: the human's payment; covered:
+                       // under the crane; drawn: cards drawn after building
         Produced,      // cards: the buildings given a good; count: goods; drawn: by the well
         Sold,          // cards: the buildings sold from, prices: one each; drawn: cards drawn
         Councillor,    // drawn; count: kept; held: hand cards joining the choice (archive);
@@ -27,9 +27,8 @@ struct TableEvent {
         HandLimit,     // count: cards discarded; held: the hand limit
         GameEnded,     // seat: the winner; count: its points
         // The human's open question and what it is for.
-        PaymentAsked,  // building; count: its printed cost; reductions; cost: cards to pay
-        KeepAsked,     // drawn; count: cards to keep; held: hand cards joining; reasons
-        LimitAsked,    // count: cards to keep; held: hand size; reasons
+        KeepAsked,   // drawn; count: cards to keep; held: hand cards joining; reasons
+        LimitAsked,  // count: cards to keep; held: hand size; reasons
     };
     // What lowers the cost of a building: "Smithy", "Quarry", "Builder" (the privilege),
     // "Library" (the privilege doubled), "Black Market" (goods spent) or "Crane" (the covered
@@ -55,5 +54,4 @@ struct TableEvent {
     int drawn = 0;
     int held = 0;
     int cost = 0;
-    int goods = 0;
 };

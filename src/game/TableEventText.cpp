@@ -44,23 +44,36 @@ std::string AndDraws(const Sentence& who, int drawn) {
     return drawn > 0 ? " and " + std::string(who.You() ? "draw " : "draws ") + Cards(drawn) : "";
 }
 
+// ", 1 off as Builder, 3 off for building over Tobacco Storage": what lowered a build's cost.
+std::string Reductions(const TableEvent& event) {
+    std::string text;
+    for (const TableEvent::Reduction& reduction : event.reductions) {
+        text += ", " + std::to_string(reduction.amount) + " off ";
+        if (reduction.source == "Builder") {
+            text += "as Builder";
+        } else if (reduction.source == "Library") {
+            text += "as Builder with the Library";
+        } else if (reduction.source == "Black Market") {
+            text += "for goods at the Black Market";
+        } else if (reduction.source == "Crane") {
+            text += "for building over " + event.covered;
+        } else {
+            text += "for the " + reduction.source;
+        }
+    }
+    return text;
+}
+
 std::string Built(const TableEvent& event, const Sentence& who) {
     if (event.building.empty()) {
         return who.Says("build") + " nothing";
     }
-    std::string text = who.Says("build") + " " + event.building;
-    if (!event.covered.empty()) {
-        text += " over " + event.covered;
-    }
-    if (event.goods > 0) {
-        text += ", spending " + Goods(event.goods) + " at the Black Market";
-    }
+    std::string text = who.Says("build") + " " + event.building + ": cost " +
+                       std::to_string(event.count) + Reductions(event);
     if (event.cost == 0) {
-        text += " for free";
-    } else if (event.cards.empty()) {
-        text += " for " + Cards(event.cost);
+        text += ", for free";
     } else {
-        text += ", paying " + List(event.cards);
+        text += ", paying " + (event.cards.empty() ? Cards(event.cost) : List(event.cards));
     }
     return text + AndDraws(who, event.drawn);
 }
@@ -110,26 +123,6 @@ std::string GoldMine(const TableEvent& event, const Sentence& who) {
 std::string Chapel(const TableEvent& event, const Sentence& who) {
     const std::string what = event.cards.empty() ? "a card" : event.cards.front();
     return who.Says("place") + " " + what + " under the chapel";
-}
-
-std::string PaymentAsked(const TableEvent& event, const Sentence& who) {
-    std::string text =
-        who.Says("build") + " " + event.building + ": cost " + std::to_string(event.count);
-    for (const TableEvent::Reduction& reduction : event.reductions) {
-        text += ", " + std::to_string(reduction.amount) + " off ";
-        if (reduction.source == "Builder") {
-            text += "as Builder";
-        } else if (reduction.source == "Library") {
-            text += "as Builder with the Library";
-        } else if (reduction.source == "Black Market") {
-            text += "for goods at the Black Market";
-        } else if (reduction.source == "Crane") {
-            text += "for building over " + event.covered;
-        } else {
-            text += "for the " + reduction.source;
-        }
-    }
-    return text + " \u2014 pay " + Cards(event.cost);
 }
 
 bool Has(const TableEvent& event, const std::string& reason) {
@@ -198,8 +191,6 @@ std::string DescribeEvent(const TableEvent& event, Integer humanSeat) {
         case Kind::GameEnded:
             return "Game over: " + who.Says("win") + " with " + std::to_string(event.count) +
                    " points";
-        case Kind::PaymentAsked:
-            return PaymentAsked(event, who);
         case Kind::KeepAsked:
             return KeepAsked(event, who);
         case Kind::LimitAsked:

@@ -39,18 +39,36 @@ TableEvent RoleChosen(const qlPlayer& seat, const std::string& role) {
     return event;
 }
 
-TableEvent Built(const qlPlayer& seat, const CardRef& building, const DeckRef& payment,
-                 const CardRef& covered, int goods, int drawn) {
-    TableEvent event = ForSeat(Kind::Built, seat);
-    event.building = building->BuildingName();
-    if (payment) {
-        event.cost = static_cast<int>(payment->Count());
-        event.cards = OwnNames(seat, *payment);
+TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
+                     int goods) {
+    TableEvent event = ForSeat(Kind::Built, seat, building.Cost());
+    event.building = building.BuildingName();
+    const bool production = building.BuildingType() == 0;
+    const char* discountBuilding = production ? "Smithy" : "Quarry";
+    if (seat.HasBuiltCard(production ? RuleBuilding("Smithy") : RuleBuilding("Quarry"))) {
+        event.reductions.push_back({discountBuilding, 1});
     }
-    event.covered = covered ? covered->BuildingName() : "";
-    event.goods = goods;
-    event.drawn = drawn;
+    if (seat.GetsRoleBenefit()) {
+        const bool library = seat.HasBuiltCard("Library") && seat.LibraryActive();
+        event.reductions.push_back({library ? "Library" : "Builder", library ? 2 : 1});
+    }
+    if (goods > 0) {
+        event.reductions.push_back({"Black Market", goods});
+    }
+    if (covered) {
+        event.covered = covered->BuildingName();
+        event.reductions.push_back({"Crane", covered->Cost()});
+    }
     return event;
+}
+
+TableEvent Built(TableEvent build, const qlPlayer& seat, const DeckRef& payment, int drawn) {
+    if (payment) {
+        build.cost = static_cast<int>(payment->Count());
+        build.cards = OwnNames(seat, *payment);
+    }
+    build.drawn = drawn;
+    return build;
 }
 
 TableEvent NothingBuilt(const qlPlayer& seat) {
@@ -102,30 +120,6 @@ TableEvent Chapel(const qlPlayer& seat, const qlCards& buried) {
 TableEvent HandLimit(const qlPlayer& seat, int discarded, int limit) {
     TableEvent event = ForSeat(Kind::HandLimit, seat, discarded);
     event.held = limit;
-    return event;
-}
-
-TableEvent PaymentAsked(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
-                        int goods, int cost) {
-    TableEvent event = ForSeat(Kind::PaymentAsked, seat, building.Cost());
-    event.building = building.BuildingName();
-    const bool production = building.BuildingType() == 0;
-    const char* discountBuilding = production ? "Smithy" : "Quarry";
-    if (seat.HasBuiltCard(production ? RuleBuilding("Smithy") : RuleBuilding("Quarry"))) {
-        event.reductions.push_back({discountBuilding, 1});
-    }
-    if (seat.GetsRoleBenefit()) {
-        const bool library = seat.HasBuiltCard("Library") && seat.LibraryActive();
-        event.reductions.push_back({library ? "Library" : "Builder", library ? 2 : 1});
-    }
-    if (goods > 0) {
-        event.reductions.push_back({"Black Market", goods});
-    }
-    if (covered) {
-        event.covered = covered->BuildingName();
-        event.reductions.push_back({"Crane", covered->Cost()});
-    }
-    event.cost = cost;
     return event;
 }
 

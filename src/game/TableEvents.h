@@ -13,9 +13,13 @@ namespace table_events {
 
 TableEvent ForSeat(TableEvent::Kind kind, const qlPlayer& seat, int count = 0);
 TableEvent RoleChosen(const qlPlayer& seat, const std::string& role);
-// `payment` may be nothing (a free build); `drawn` the cards drawn after building.
-TableEvent Built(const qlPlayer& seat, const CardRef& building, const DeckRef& payment,
-                 const CardRef& covered, int goods, int drawn);
+// A build before it is paid for: the building, its printed cost and what lowers it, read while
+// the city is as it was (a Quarry built or covered now changes only the builds after it).
+TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
+                     int goods);
+// The build once done, from its BuildCost: `payment` may be nothing (a free build); `drawn`
+// the cards drawn after building.
+TableEvent Built(TableEvent build, const qlPlayer& seat, const DeckRef& payment, int drawn);
 TableEvent NothingBuilt(const qlPlayer& seat);
 // The buildings of `chosen` that now carry a good.
 TableEvent Produced(const qlPlayer& seat, const qlCards& chosen, int drawn);
@@ -27,10 +31,7 @@ TableEvent GoldMine(const qlPlayer& seat, const qlCards& mine, const qlCards& ta
 TableEvent Chapel(const qlPlayer& seat, const qlCards& buried);
 TableEvent HandLimit(const qlPlayer& seat, int discarded, int limit);
 
-// The human's questions: the cost of `building` after every reduction, the councillor's
-// keep, the hand limit.
-TableEvent PaymentAsked(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
-                        int goods, int cost);
+// The human's questions: the councillor's keep, the hand limit.
 TableEvent KeepAsked(const qlPlayer& seat, int drawn, int keep, int held);
 TableEvent LimitAsked(const qlPlayer& seat, int limit, bool firstRound);
 

@@ -55,6 +55,10 @@ class PhaseTest : public ::testing::Test {
     std::string ShownAfterEvent(std::size_t index) const {
         return table.shown.at(table.eventShownAt.at(index));
     }
+    // The line shown right before event `index`: the question it follows.
+    std::string ShownBeforeEvent(std::size_t index) const {
+        return table.shown.at(table.eventShownAt.at(index) - 1);
+    }
 
     ScriptedTable table;
     qlGame game{table, 2, 1, Random::SeededSource(3)};
@@ -97,12 +101,26 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
                        "Player 1 OverBuilt: Tobacco Storage", "  Current Built Count = 5",
                        "  Indigo Plant", "  Crane", "  Black Market", "  Coffee Roaster",
                        "  Silver Smelter", "Player 1 Built: Silver Smelter"}));
-    // The payment question is explained before it opens; the build is told once done.
+    // The build is told once, after its payment, with the cost and all that lowered it.
     EXPECT_EQ(Told(), (Strings{"You build Silver Smelter: cost 5, 1 off for goods at the Black "
-                               "Market, 3 off for building over Tobacco Storage \u2014 pay 1 card",
-                               "You build Silver Smelter over Tobacco Storage, spending 1 good "
-                               "at the Black Market, paying Well"}));
-    EXPECT_EQ(ShownAfterEvent(0).rfind("Ask 0: Select Cards to Discard...", 0), 0u);
+                               "Market, 3 off for building over Tobacco Storage, paying Well"}));
+    EXPECT_EQ(ShownBeforeEvent(0).rfind("Ask 0: Select Cards to Discard...", 0), 0u);
+}
+
+TEST_F(PhaseTest, ABuildIsToldOnceDoneWithTheCostAsItStoodAndThePaymentNamedOnlyForTheHuman) {
+    // The Quarry does not lower its own cost; the one already built lowers the Carpenter's.
+    GameTestAccess::Give(game, 1, "Quarry,Well,Hero,Statue");
+    table.Answer({"Quarry"});
+    table.Answer({"Well", "Hero", "Statue"});
+    GameTestAccess::Perform(game, 1, "Builder", true);
+    GameTestAccess::Build(game, 2, "Quarry");
+    GameTestAccess::Give(game, 2, "Carpenter,Palace,Hero");
+    GameTestAccess::Perform(game, 2, "Builder", false);
+    EXPECT_EQ(City(2), (Strings{"Indigo Plant", "Quarry", "Carpenter"}));
+    EXPECT_EQ(Told(), (Strings{"You build Quarry: cost 4, 1 off as Builder, paying Well, Hero, "
+                               "Statue",
+                               "Player 2 builds Carpenter: cost 3, 1 off for the Quarry, paying 2 "
+                               "cards"}));
 }
 
 TEST_F(PhaseTest, BuilderSpendsGoodsEvenWhenNothingIsBuiltAndAnEmptyHandOnlyHearsAMessage) {

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -293,6 +294,46 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     }
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText() + "\n", told);
     EXPECT_TRUE(told.endsWith(" points\n")) << told.toStdString();
+}
+
+// A player who builds the first card offered whenever the game asks: each build is told in one
+// history line, once it is paid for, with its cost and what lowered it.
+TEST(TableWindow, EachBuildOfThePlayerIsToldOnceWithItsCostAfterItIsPaidFor) {
+    const std::filesystem::path folder = LogFolder("quellin-window-builds");
+    frmMain window(GameOptions(3, 2, 5, 0, folder));
+    Seen seen;
+    ASSERT_TRUE(RunGame(window, [&] {
+        auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
+        const std::vector<qlCardImage*> offer =
+            chooser ? chooser->cardsChoice->Images() : std::vector<qlCardImage*>{};
+        const auto first = std::find_if(offer.begin(), offer.end(),
+                                        [](const qlCardImage* image) { return image->Card(); });
+        if (first == offer.end() || chooser->windowTitle() != "Select Card to Build...") {
+            AnswerLikeAPlayer(window, seen);
+            return;
+        }
+        if (!(*first)->Checked()) {
+            QTest::mouseClick(*first, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
+        }
+    }));
+    const QStringList built = window.findChild<QPlainTextEdit*>("txtHistory")
+                                  ->toPlainText()
+                                  .split('\n')
+                                  .filter(QRegularExpression("^You build (?!nothing$)"));
+    EXPECT_EQ(built.size(), QString::fromStdString(ReadFile(folder / "GameLog.txt"))
+                                .count(QRegularExpression("^Player 2 Built: ",
+                                                          QRegularExpression::MultilineOption)));
+    EXPECT_GT(built.size(), 3);
+    for (const QString& line : built) {
+        EXPECT_TRUE(QRegularExpression("^You build [A-Za-z ]+: cost \\d(, \\d off [^,]+)*, "
+                                       "(paying [A-Za-z ]+(, [A-Za-z ]+)*|for free)( and draw "
+                                       "\\d cards?)?$")
+                        .match(line)
+                        .hasMatch())
+            << line.toStdString();
+    }
 }
 
 // The third seed of game 2468 fails: a fault in the middle of the game, as the game itself sees
