@@ -187,6 +187,15 @@ TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
         const auto [gameLog, log] = PlayedLogs(players, seed);
         EXPECT_EQ(gameLog, ReadFile(folder / "GameLog.txt")) << folder;
         EXPECT_EQ(log, ReadFile(folder / "Log.txt")) << folder;
+        // The simulator writes the same files.
+        SimOptions options;
+        options.players = players;
+        options.seed = seed;
+        options.logs = std::filesystem::temp_directory_path() / "quellin-golden-sim-logs";
+        PlaySimGame(options, 0);
+        EXPECT_EQ(ReadFile(*options.logs / "0" / "GameLog.txt"), gameLog) << folder;
+        EXPECT_EQ(ReadFile(*options.logs / "0" / "Log.txt"), log) << folder;
+        std::filesystem::remove_all(*options.logs);
     }
 }
 

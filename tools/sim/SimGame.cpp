@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <system_error>
 
@@ -15,6 +16,22 @@
 #include "game/qlGame.h"
 
 namespace {
+
+// A game log kept in memory and written whole to its file when the game ends, however it ends
+// (a broken rule under --check too). A simulated game lasts well under a millisecond, and
+// writing through on every line, as the table's log does, would slow a run with --logs by half.
+class WholeGameLog {
+  public:
+    explicit WholeGameLog(std::ostream& file) : mFile(file) {}
+    WholeGameLog(const WholeGameLog&) = delete;
+    WholeGameLog& operator=(const WholeGameLog&) = delete;
+    ~WholeGameLog() { mFile << mText.str(); }
+    std::ostream* Text() { return &mText; }
+
+  private:
+    std::ostream& mFile;
+    std::ostringstream mText;
+};
 
 void Require(const std::string& problem, std::uint64_t seed, long game) {
     if (!problem.empty()) {
@@ -46,6 +63,7 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
                         std::make_unique<StrongDecider>(*strong.back(), table));
     }
     std::optional<GameLogs> logs;
+    std::optional<WholeGameLog> gameLog;
     if (options.logs) {
         const std::filesystem::path folder = *options.logs / std::to_string(n);
         std::error_code error;
@@ -55,7 +73,8 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
             throw std::invalid_argument("--logs: cannot write the logs of game " +
                                         std::to_string(n) + " into \"" + folder.string() + "\"");
         }
-        game.SetLogFiles(logs->LogFile.get(), logs->GameLogFile.get());
+        gameLog.emplace(*logs->GameLogFile);
+        game.SetLogFiles(logs->LogFile.get(), gameLog->Text());
     }
     Subscription afterRole;
     Subscription afterGovernor;
