@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ai/CardValue.h"
+#include "ai/ComputerPlayer.h"
 #include "cards/qlCards.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
@@ -17,7 +19,7 @@ using testing_support::MakeCard;
 using testing_support::MakeDeck;
 
 // Ordering by card value as a plain selection sort that works every card's quotient out afresh
-// at each comparison: the yardstick that qlCards::OrderByAIValue must beat for speed.
+// at each comparison: the yardstick that ai::OrderByAIValue must beat for speed.
 std::vector<const qlCard*> PlainSelectionSort(const qlCards& cards, const qlPlayer& seat,
                                               bool divideByCost) {
     std::vector<CardRef> rest(cards.begin(), cards.end());
@@ -26,7 +28,7 @@ std::vector<const qlCard*> PlainSelectionSort(const qlCards& cards, const qlPlay
         double best = -9999;
         std::size_t bestPosition = 0;
         for (std::size_t i = 0; i < rest.size(); ++i) {
-            const double q = rest[i]->AIValue(seat) / (divideByCost ? rest[i]->Cost() : 1);
+            const double q = ai::AIValue(*rest[i], seat) / (divideByCost ? rest[i]->Cost() : 1);
             if (q > best) {
                 best = q;
                 bestPosition = i;
@@ -74,7 +76,7 @@ void PickRole(benchmark::State& state, Integer buildingsLeft,
     Table table(plans, buildingsLeft);
     const std::array<bool, 5> free = {true, true, true, true, true};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(table.seats[0].AIPickRole(free));
+        benchmark::DoNotOptimize(ai::AIPickRole(table.seats[0], free));
     }
 }
 
@@ -163,7 +165,7 @@ void OrderHand12(benchmark::State& state, Order order) {
 
 static void BM_OrderByAIValue_Hand12(benchmark::State& state) {
     OrderHand12(state, [](qlCards& hand, const qlPlayer& seat, bool perCost) {
-        hand.OrderByAIValue(seat, perCost);
+        ai::OrderByAIValue(hand, seat, perCost);
         benchmark::DoNotOptimize(hand.Item(1));
     });
 }

@@ -4,10 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "cards/qlCard.h"
-#include "cards/qlCards.h"
-#include "core/Random.h"
-#include "players/qlPlayer.h"
+#include "ai/CardValue.h"
+#include "ai/ComputerPlayer.h"
 
 namespace {
 
@@ -23,13 +21,15 @@ DeckRef DeckOf(const CardRef& card) {
 // The seat's most valuable card among those it can build with its own power, if any.
 CardRef BestBuildable(const qlPlayer& player) {
     DeckRef buildable = player.GetBuildableCards();
-    buildable->OrderByAIValue(player, false);
+    ai::OrderByAIValue(*buildable, player, false);
     return buildable->Item(1);
 }
 
 }  // namespace
 
-DeckRef qlPlayer::AIUseCrane(Random::Stream& random) const {
+namespace ai {
+
+DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random) {
     // Building over is left to chance, not to the card value: one call in ten, then any
     // building but the crane. Reseeding first keeps the draw apart from the shuffles before it.
     random.Reseed();
@@ -38,7 +38,7 @@ DeckRef qlPlayer::AIUseCrane(Random::Stream& random) const {
         return NewDeck();
     }
     // Drawing until the building found is not the crane itself needs some other building.
-    const qlCards& city = *mBuiltCards;
+    const qlCards& city = *seat.BuiltCards();
     bool other = false;
     for (const CardRef& building : city) {
         other = other || building->Id() != buildings::Id("Crane");
@@ -56,19 +56,19 @@ DeckRef qlPlayer::AIUseCrane(Random::Stream& random) const {
     }
 }
 
-DeckRef qlPlayer::AIBlackMarket() const {
-    DeckRef goods = BuildingsWithGoods();
+DeckRef AIBlackMarket(const qlPlayer& seat) {
+    DeckRef goods = seat.BuildingsWithGoods();
     const DeckRef indigo = goods->GetCardsById(buildings::Id("Indigo Plant"));
     goods->OrderByGoodValue();
     const Long g = goods->Count();
     const Long most = std::min<Long>(2, g);
 
     DeckRef spent = NewDeck();
-    if (!CanBuildFromHand()) {
+    if (!seat.CanBuildFromHand()) {
         // Spend the cheapest goods, and only when they make something buildable.
-        if (CanBuildFromHand(1) && most >= 1) {
+        if (seat.CanBuildFromHand(1) && most >= 1) {
             spent->AddCard(goods->Item(g));
-        } else if (CanBuildFromHand(2) && most >= 2) {
+        } else if (seat.CanBuildFromHand(2) && most >= 2) {
             spent->AddCard(goods->Item(g - 1));
             spent->AddCard(goods->Item(g));
         }
@@ -87,37 +87,37 @@ DeckRef qlPlayer::AIBlackMarket() const {
             spent->AddCard(indigo->Item(1));
         }
     } else if (g == 2) {
-        if (ind >= 1 && !HasBuiltCard("Market Stand")) {
+        if (ind >= 1 && !seat.HasBuiltCard("Market Stand")) {
             spent->AddCard(indigo->Item(1));
         }
     }
     return spent;
 }
 
-DeckRef qlPlayer::AIGetCardToBuild(int savings) const {
+DeckRef AIGetCardToBuild(const qlPlayer& seat, int savings) {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
-    if (Game().BuildingsLeft == 11) {
+    if (seat.Game().BuildingsLeft == 11) {
         for (const RuleBuilding opening :
              {RuleBuilding("Library"), RuleBuilding("Coffee Roaster")}) {
-            if (HoldsCard(opening)) {
-                return GetBuildableCards(nullptr, savings)->GetCardsById(opening.Id());
+            if (seat.HoldsCard(opening)) {
+                return seat.GetBuildableCards(nullptr, savings)->GetCardsById(opening.Id());
             }
         }
     }
-    DeckRef buildable = GetBuildableCards(nullptr, savings);
+    DeckRef buildable = seat.GetBuildableCards(nullptr, savings);
     if (buildable->Empty()) {
         return buildable;
     }
-    buildable->OrderByAIValue(*this, false);
+    OrderByAIValue(*buildable, seat, false);
     DeckRef chosen = DeckOf(buildable->Item(1));
-    Pause();
+    Pause(seat);
     return chosen;
 }
 
-DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
+DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, int numCards) {
     const Long needed = std::max(numCards, 0);
-    DeckRef pay = GetUselessCards();
+    DeckRef pay = GetUselessCards(seat);
     while (pay->Count() > needed) {
         pay->Remove(1);
     }
@@ -125,8 +125,9 @@ DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
         return pay;
     }
 
-    DeckRef rest = NewDeck(mCardsInHand->Count());
-    for (const CardRef& card : *mCardsInHand) {
+    const qlCards& hand = *seat.CardsInHand();
+    DeckRef rest = NewDeck(hand.Count());
+    for (const CardRef& card : hand) {
         if (!pay->Contains(card)) {
             rest->AddCard(card);
         }
@@ -136,8 +137,8 @@ DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
         return pay;
     }
 
-    rest->OrderByAIValue(*this, false);
-    const CardRef keep = BestBuildable(*this);
+    OrderByAIValue(*rest, seat, false);
+    const CardRef keep = BestBuildable(seat);
     for (Long i = rest->Count(); i >= 1 && pay->Count() < needed; --i) {
         const CardRef card = rest->Item(i);
         if (card != keep) {
@@ -151,10 +152,11 @@ DeckRef qlPlayer::AIGetBuildPaymentCards(int numCards) const {
     return pay;
 }
 
-DeckRef qlPlayer::GetUselessCards() const {
-    const DeckRef buildable = GetBuildableCards();
-    DeckRef useless = NewDeck(mCardsInHand->Count());
-    for (const CardRef& card : *mCardsInHand) {
+DeckRef GetUselessCards(const qlPlayer& seat) {
+    const DeckRef buildable = seat.GetBuildableCards();
+    const qlCards& hand = *seat.CardsInHand();
+    DeckRef useless = NewDeck(hand.Count());
+    for (const CardRef& card : hand) {
         if (!buildable->Contains(card)) {
             useless->AddCard(card);
         }
@@ -167,3 +169,5 @@ DeckRef qlPlayer::GetUselessCards() const {
     }
     return result;
 }
+
+}  // namespace ai

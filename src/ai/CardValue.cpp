@@ -2,13 +2,12 @@
 // game. Every adjustment is added to the running value one at a time, in the order the rules
 // give, so that the Double results are the same on every platform.
 
+#include "ai/CardValue.h"
+
 #include <algorithm>
 #include <cmath>
 
 #include "ai/Stage.h"
-#include "cards/qlCard.h"
-#include "cards/qlCards.h"
-#include "players/qlPlayer.h"
 
 namespace {
 
@@ -224,20 +223,22 @@ void BuildingRule(const Context& c, double& v) {
 
 }  // namespace
 
-double qlCard::AIValue(const qlPlayer& player) const {
-    const GameValues& game = player.Game();
-    const Context c{*this, player, ai::Stage(game), ai::Players(game), ai::RoleScale(game)};
-    const double vp = VictoryPoints();
+namespace ai {
+
+double AIValue(const qlCard& card, const qlPlayer& seat) {
+    const GameValues& game = seat.Game();
+    const Context c{card, seat, Stage(game), Players(game), RoleScale(game)};
+    const double vp = card.VictoryPoints();
     double v = c.bl < 8 ? vp : vp * (11 - c.bl) / c.bl;
     BuildingRule(c, v);
 
     const int reduction =
-        BuildingType() == 0 ? player.ProductionBuildModifier() : player.VioletBuildModifier();
-    const double effectiveCost = std::max(0, Cost() - reduction);
+        card.BuildingType() == 0 ? seat.ProductionBuildModifier() : seat.VioletBuildModifier();
+    const double effectiveCost = std::max(0, card.Cost() - reduction);
 
     // A second copy of a violet building does nothing; a second production building still
     // makes goods.
-    if (BuildingType() == 1 && player.HasBuilt(Id())) {
+    if (card.BuildingType() == 1 && seat.HasBuilt(card.Id())) {
         v = 0;
     }
     // Late in the game every card in hand is as good as spent: its cost no longer counts.
@@ -246,3 +247,5 @@ double qlCard::AIValue(const qlPlayer& player) const {
     }
     return v;
 }
+
+}  // namespace ai

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "ai/ComputerPlayer.h"
+#include "ai/RoleValuation.h"
 #include "ai/Stage.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
-#include "players/qlPlayer.h"
 
 namespace {
 
@@ -51,25 +52,14 @@ double SlotTotal(const qlCards& city, Keep keep, int slots) {
     return sum;
 }
 
-// The goods one phase handles: one, the privilege's second, the Library's third, and one more
-// from the building that widens the phase.
-Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleBuilding building) {
-    int power = 1;
-    if (roleChooser) {
-        power = library ? 3 : 2;
-    }
-    if (player.HasBuiltCard(building)) {
-        ++power;
-    }
-    return static_cast<Integer>(power);
-}
-
 }  // namespace
 
-int qlPlayer::AIPickRole(const std::array<bool, 5>& rolesFree) const {
+namespace ai {
+
+int AIPickRole(const qlPlayer& seat, const std::array<bool, 5>& rolesFree) {
     std::array<double, 5> score{};
     for (int i = 0; i < 5; ++i) {
-        score[static_cast<std::size_t>(i)] = AIRoleValue(i);
+        score[static_cast<std::size_t>(i)] = AIRoleValue(seat, i);
     }
     const std::array<double, 5> original = score;
 
@@ -104,50 +94,45 @@ int qlPlayer::AIPickRole(const std::array<bool, 5>& rolesFree) const {
     if (fallback >= 0) {
         return fallback;
     }
-    Pause();
+    Pause(seat);
     return 0;
 }
 
-void qlPlayer::Pause() const {
-    if (mGame->Pause) {
-        mGame->Pause(kComputerPause);
+void Pause(const qlPlayer& seat) {
+    if (seat.Game().Pause) {
+        seat.Game().Pause(kComputerPause);
     }
 }
 
-Integer qlPlayer::TradingPower(bool roleChooser, bool library) const {
-    return PhasePower(*this, roleChooser, library, "Trading Post");
-}
-
-Integer qlPlayer::ProducingPower(bool roleChooser, bool library) const {
-    return PhasePower(*this, roleChooser, library, "Aqueduct");
-}
-
-double qlPlayer::CardsFromTradingAvg(bool roleChooser, bool library) const {
-    const int n = TradingPower(roleChooser, library);
-    const Long goods = GoodsOnBuildings();
+double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
+    const int n = seat.TradingPower(roleChooser, library);
+    const Long goods = seat.GoodsOnBuildings();
     double sum = SlotTotal(
-        *mBuiltCards, [](const qlCard& b) { return b.GoodPresent() != nullptr; }, n);
-    if (HasBuiltCard("Market Stand") && goods >= 2 && n >= 2) {
+        *seat.BuiltCards(), [](const qlCard& b) { return b.GoodPresent() != nullptr; }, n);
+    if (seat.HasBuiltCard("Market Stand") && goods >= 2 && n >= 2) {
         sum += 1;
     }
-    if (HasBuiltCard("Market Hall")) {
+    if (seat.HasBuiltCard("Market Hall")) {
         sum += 1;
     }
-    if (HasBuiltCard("Black Market")) {
+    if (seat.HasBuiltCard("Black Market")) {
         sum -= goods >= 2 ? 1 : 0.5;
     }
     return sum;
 }
 
-double qlPlayer::CardsFromProducingAvg(bool roleChooser, bool library) const {
-    const int n = ProducingPower(roleChooser, library);
+double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
+    const int n = seat.ProducingPower(roleChooser, library);
     const auto open = [](const qlCard& b) { return b.GoodPresent() == nullptr; };
-    double sum = SlotTotal(*mBuiltCards, open, n);
-    if (HasBuiltCard("Well") && n >= 2 &&
-        std::count_if(mBuiltCards->begin(), mBuiltCards->end(), [&open](const CardRef& b) {
+    const qlCards& city = *seat.BuiltCards();
+    double sum = SlotTotal(city, open, n);
+    if (seat.HasBuiltCard("Well") && n >= 2 &&
+        std::count_if(city.begin(), city.end(), [&open](const CardRef& b) {
             return b->BuildingType() == 0 && open(*b);
         }) >= 2) {
         sum += 1;
     }
     return sum;
 }
+
+}  // namespace ai

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "ai/CardValue.h"
+#include "ai/ComputerPlayer.h"
 #include "ai/Stage.h"
-#include "cards/qlCard.h"
-#include "cards/qlCards.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) 
 // Late in the game a seat whose best card is poor wants cards more and building less: the
 // shortfall of that card's value below 5, in quarters, rounded.
 long LateShortfall(const qlPlayer& me, const DeckRef& cards) {
-    cards->OrderByAIValue(me, false);
-    return ai::RoundToEven((5 - cards->Item(1)->AIValue(me)) / 4);
+    ai::OrderByAIValue(*cards, me, false);
+    return ai::RoundToEven((5 - ai::AIValue(*cards->Item(1), me)) / 4);
 }
 
 double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
@@ -71,7 +71,7 @@ double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
         v += -room;
     }
     if (&seat == &me) {
-        const DeckRef toBuild = me.AIGetCardToBuild(0);
+        const DeckRef toBuild = ai::AIGetCardToBuild(me, 0);
         if (toBuild->Empty()) {
             v = me.HasBuiltCard("Crane") && me.BuiltCards()->Count() > 1 ? -1 : -999;
         } else if (me.Game().BuildingsLeft <= 5) {
@@ -90,15 +90,16 @@ double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
 }
 
 double Producer(const qlPlayer& seat, int room) {
-    const double base = seat.CardsFromProducingAvg(false, false);
-    const double own = seat.CardsFromProducingAvg(seat.GetsRoleBenefit(), seat.LibraryActive());
+    const double base = ai::CardsFromProducingAvg(seat, false, false);
+    const double own =
+        ai::CardsFromProducingAvg(seat, seat.GetsRoleBenefit(), seat.LibraryActive());
     const long gain = ai::RoundToEven(own - base);
     return static_cast<double>(std::min<long>(gain, room));
 }
 
 double Trader(const qlPlayer& seat, int room) {
-    const long gain =
-        ai::RoundToEven(seat.CardsFromTradingAvg(seat.GetsRoleBenefit(), seat.LibraryActive()));
+    const long gain = ai::RoundToEven(
+        ai::CardsFromTradingAvg(seat, seat.GetsRoleBenefit(), seat.LibraryActive()));
     return static_cast<double>(std::min<long>(gain, room));
 }
 
@@ -132,7 +133,7 @@ double RoleEstimate(const qlPlayer& me, const qlPlayer& seat, int role) {
     }
 }
 
-double RoleAdvantage(const qlPlayer& me, int role) {
+double AIRoleValue(const qlPlayer& me, int role) {
     double total = (ai::Players(me.Game()) - 1) * RoleEstimate(me, me, role);
     for (const qlPlayer* seat = me.NextPlayer(); seat != nullptr && seat != &me;
          seat = seat->NextPlayer()) {
@@ -142,7 +143,3 @@ double RoleAdvantage(const qlPlayer& me, int role) {
 }
 
 }  // namespace ai
-
-double qlPlayer::AIRoleValue(int role) const {
-    return ai::RoleAdvantage(*this, role);
-}

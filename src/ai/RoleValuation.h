@@ -9,8 +9,12 @@ namespace ai {
 // seat's own hand, city and flags; `seat` may be `me` itself. 0 for a role outside 0 to 4.
 double RoleEstimate(const qlPlayer& me, const qlPlayer& seat, int role);
 
-// The deciding seat's advantage: its own estimate weighed by the number of opponents, less
-// every opponent's estimate.
-double RoleAdvantage(const qlPlayer& me, int role);
+// The deciding seat's advantage from choosing `role`: its own estimate weighed by the number
+// of opponents, less every opponent's estimate.
+double AIRoleValue(const qlPlayer& me, int role);
+
+// Expected cards from one trade, and expected worth in cards of one production.
+double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library);
+double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool library);
 
 }  // namespace ai

@@ -3,9 +3,8 @@
 
 #include <algorithm>
 
-#include "cards/qlCard.h"
-#include "cards/qlCards.h"
-#include "players/qlPlayer.h"
+#include "ai/CardValue.h"
+#include "ai/ComputerPlayer.h"
 
 namespace {
 
@@ -16,7 +15,7 @@ CardRef BuildableFromDraw(const qlPlayer& player, const DeckRef& choices) {
         return nullptr;
     }
     DeckRef buildable = player.GetBuildableCards(choices, 0);
-    buildable->OrderByAIValue(player, false);
+    ai::OrderByAIValue(*buildable, player, false);
     return buildable->Item(1);
 }
 
@@ -31,18 +30,20 @@ DeckRef BestGoods(DeckRef buildings, int numUnits) {
 
 }  // namespace
 
-DeckRef qlPlayer::AIPickChapelCard() const {
+namespace ai {
+
+DeckRef AIPickChapelCard(const qlPlayer& seat) {
     // Burying costs a card of buying power; it is done only while something stays buildable
     // after it.
-    const int lessCards = mGetsRoleBenefit ? -1 : -2;
-    DeckRef buildable = GetBuildableCards(nullptr, lessCards);
+    const int lessCards = seat.GetsRoleBenefit() ? -1 : -2;
+    DeckRef buildable = seat.GetBuildableCards(nullptr, lessCards);
     DeckRef result = NewDeck();
     if (buildable->Empty()) {
         return result;
     }
-    DeckRef sorted = NewDeck(mCardsInHand->Count());
-    sorted->AddCards(mCardsInHand);
-    sorted->OrderByAIValue(*this, false);
+    DeckRef sorted = NewDeck(seat.CardsInHand()->Count());
+    sorted->AddCards(seat.CardsInHand());
+    OrderByAIValue(*sorted, seat, false);
     const CardRef lowest = sorted->Item(sorted->Count());
     buildable->RemoveCard(lowest);
     if (!buildable->Empty()) {
@@ -54,12 +55,12 @@ DeckRef qlPlayer::AIPickChapelCard() const {
     return result;
 }
 
-DeckRef qlPlayer::AIDiscardDownTo(int maxCards) {
+DeckRef AIDiscardDownTo(qlPlayer& seat, int maxCards) {
     // Early on cheap cards are worth keeping for their value per card of cost.
-    const bool perCost = Game().BuildingsLeft > 9;
-    const DeckRef hand = mCardsInHand;
-    DeckRef unique = UniqueCardsInHand();
-    unique->OrderByAIValue(*this, perCost);
+    const bool perCost = seat.Game().BuildingsLeft > 9;
+    const DeckRef hand = seat.CardsInHand();
+    DeckRef unique = seat.UniqueCardsInHand();
+    OrderByAIValue(*unique, seat, perCost);
     DeckRef kept = NewDeck();
     if (unique->Count() >= maxCards) {
         for (int i = 0; i < maxCards; ++i) {
@@ -73,61 +74,63 @@ DeckRef qlPlayer::AIDiscardDownTo(int maxCards) {
             kept->AddCard(card);
             hand->RemoveCard(card);
         }
-        hand->OrderByAIValue(*this, perCost);
+        OrderByAIValue(*hand, seat, perCost);
         while (kept->Count() < maxCards && !hand->Empty()) {
             kept->AddCard(hand->Item(1));
             hand->Remove(1);
         }
     }
-    SetCardsInHand(kept);
+    seat.SetCardsInHand(kept);
     return hand;
 }
 
-DeckRef qlPlayer::AIPickCouncillorCards(const DeckRef& newCards) const {
-    int keep = HasBuiltCard("Prefecture") ? 2 : 1;
+DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards) {
+    int keep = seat.HasBuiltCard("Prefecture") ? 2 : 1;
     DeckRef result = NewDeck();
     // A seat that cannot build first makes sure of a card it can.
-    if (const CardRef card = BuildableFromDraw(*this, newCards)) {
+    if (const CardRef card = BuildableFromDraw(seat, newCards)) {
         result->AddCard(card);
         newCards->RemoveCard(card);
         --keep;
     }
-    if (HasBuiltCard("Archive")) {
-        newCards->AddCards(mCardsInHand);
-        keep += mCardsInHand->Count();
+    if (seat.HasBuiltCard("Archive")) {
+        newCards->AddCards(seat.CardsInHand());
+        keep += seat.CardsInHand()->Count();
     }
-    newCards->OrderByAIValue(*this, false);
+    OrderByAIValue(*newCards, seat, false);
     while (keep > 0 && !newCards->Empty()) {
         result->AddCard(newCards->Item(1));
         newCards->Remove(1);
         --keep;
     }
-    Pause();
+    Pause(seat);
     return result;
 }
 
-DeckRef qlPlayer::AIPickGoldMineCard(const DeckRef& newCards) const {
-    CardRef taken = BuildableFromDraw(*this, newCards);
+DeckRef AIPickGoldMineCard(const qlPlayer& seat, const DeckRef& newCards) {
+    CardRef taken = BuildableFromDraw(seat, newCards);
     if (!taken) {
-        newCards->OrderByAIValue(*this, false);
+        OrderByAIValue(*newCards, seat, false);
         taken = newCards->Item(1);
     }
     DeckRef result = NewDeck();
     if (taken) {
         result->AddCard(taken);
     }
-    Pause();
+    Pause(seat);
     return result;
 }
 
-DeckRef qlPlayer::AIChooseProductionGoods(int numUnits) const {
-    DeckRef chosen = BestGoods(OpenProductionBuildings(), numUnits);
-    Pause();
+DeckRef AIChooseProductionGoods(const qlPlayer& seat, int numUnits) {
+    DeckRef chosen = BestGoods(seat.OpenProductionBuildings(), numUnits);
+    Pause(seat);
     return chosen;
 }
 
-DeckRef qlPlayer::AIChooseTradingGoods(int numUnits) const {
-    DeckRef chosen = BestGoods(BuildingsWithGoods(), numUnits);
-    Pause();
+DeckRef AIChooseTradingGoods(const qlPlayer& seat, int numUnits) {
+    DeckRef chosen = BestGoods(seat.BuildingsWithGoods(), numUnits);
+    Pause(seat);
     return chosen;
 }
+
+}  // namespace ai

@@ -44,10 +44,6 @@ class qlCard {
     Integer Cost() const { return mBuilding->cost; }
     void SetCost(Integer cost);
 
-    // Worth of this card as a building to `player` at the present stage of the game; may be
-    // negative. Defined with the computer player.
-    double AIValue(const qlPlayer& player) const;
-
     Event<const CardRef&> GoodChanged;
 
   private:

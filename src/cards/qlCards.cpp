@@ -157,6 +157,18 @@ void qlCards::RemoveAt(std::size_t index) {
     }
 }
 
+void qlCards::MoveUp(Long from, Long to) {
+    if (to < 1 || to >= from || from > Count()) {
+        return;
+    }
+    const auto first = static_cast<std::ptrdiff_t>(to - 1);
+    const auto moved = static_cast<std::ptrdiff_t>(from - 1);
+    std::rotate(mCol.begin() + first, mCol.begin() + moved, mCol.begin() + moved + 1);
+    if (!mKeys.empty()) {
+        std::rotate(mKeys.begin() + first, mKeys.begin() + moved, mKeys.begin() + moved + 1);
+    }
+}
+
 void qlCards::Remove(Long position) {
     if (position < 1 || position > Count()) {
         return;

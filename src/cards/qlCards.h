@@ -50,6 +50,10 @@ class qlCards {
     void RemoveCard(const CardRef& card);
     void RemoveCards(const DeckRef& cards);
     void Clear();
+    // Takes the card at `from` out and puts it in at `to`, nearer the top; the cards between
+    // move down one. Positions outside 1 to `from` are ignored. Raises no event: the
+    // collection holds the same cards.
+    void MoveUp(Long from, Long to);
 
     // True when this very card object is in the collection.
     bool Contains(const CardRef& card) const;
@@ -72,10 +76,6 @@ class qlCards {
     Long CountOf(BuildingId id) const;
     // Keeps only the production buildings, most valuable good first.
     void OrderByGoodValue();
-    // Orders the cards best first by their worth to `player`, per card of cost when
-    // `divideByCost`; equal worths keep their order. Raises no event. Defined with the
-    // computer player.
-    void OrderByAIValue(const qlPlayer& player, bool divideByCost);
 
     Event<Integer> DeckSizeChanged;
 

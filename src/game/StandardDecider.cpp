@@ -1,55 +1,56 @@
 #include "game/StandardDecider.h"
 
+#include "ai/ComputerPlayer.h"
 #include "game/qlGame.h"
 
 // The standard rules read the number of players and the buildings left from the values of the
 // seat's own game.
 
 int StandardDecider::PickRole(const qlGame& game, qlPlayer& seat) {
-    return seat.AIPickRole(game.RolesFree());
+    return ai::AIPickRole(seat, game.RolesFree());
 }
 
 DeckRef StandardDecider::ChapelCard(const qlGame&, qlPlayer& seat) {
-    return seat.AIPickChapelCard();
+    return ai::AIPickChapelCard(seat);
 }
 
 DeckRef StandardDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit) {
-    return seat.AIDiscardDownTo(limit);
+    return ai::AIDiscardDownTo(seat, limit);
 }
 
 DeckRef StandardDecider::CraneCover(const qlGame&, qlPlayer& seat, Random::Stream& random) {
-    return seat.AIUseCrane(random);
+    return ai::AIUseCrane(seat, random);
 }
 
 DeckRef StandardDecider::BlackMarketGoods(const qlGame&, qlPlayer& seat, Integer) {
-    return seat.AIBlackMarket();
+    return ai::AIBlackMarket(seat);
 }
 
 DeckRef StandardDecider::Building(const qlGame&, qlPlayer& seat, Integer savings) {
-    return seat.AIGetCardToBuild(savings);
+    return ai::AIGetCardToBuild(seat, savings);
 }
 
 DeckRef StandardDecider::Payment(const qlGame&, qlPlayer& seat, Integer cost) {
-    return seat.AIGetBuildPaymentCards(cost);
+    return ai::AIGetBuildPaymentCards(seat, cost);
 }
 
 DeckRef StandardDecider::CouncilKeep(const qlGame&, qlPlayer& seat, const DeckRef& drawn, Integer,
                                      bool) {
-    return seat.AIPickCouncillorCards(drawn);
+    return ai::AIPickCouncillorCards(seat, drawn);
 }
 
 DeckRef StandardDecider::GoldMineCard(const qlGame&, qlPlayer& seat, const DeckRef& mine) {
-    return seat.AIPickGoldMineCard(mine);
+    return ai::AIPickGoldMineCard(seat, mine);
 }
 
 DeckRef StandardDecider::ProductionGoods(const qlGame&, qlPlayer& seat, Integer goods) {
-    return seat.AIChooseProductionGoods(goods);
+    return ai::AIChooseProductionGoods(seat, goods);
 }
 
 DeckRef StandardDecider::TradingGoods(const qlGame&, qlPlayer& seat, Integer goods) {
-    return seat.AIChooseTradingGoods(goods);
+    return ai::AIChooseTradingGoods(seat, goods);
 }
 
 void StandardDecider::PauseAfterMove(const qlPlayer& seat) {
-    seat.Pause();
+    ai::Pause(seat);
 }

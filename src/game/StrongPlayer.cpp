@@ -6,6 +6,7 @@
 #include <string>
 #include <thread>
 
+#include "ai/CardValue.h"
 #include "cards/qlCard.h"
 #include "game/HeadlessTable.h"
 #include "game/WorkerPool.h"
@@ -61,7 +62,7 @@ std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, Long 
     for (const CardRef& card : cards) {
         ranked->AddCard(card);
     }
-    ranked->OrderByAIValue(seat, false);
+    ai::OrderByAIValue(*ranked, seat, false);
     Names names;
     std::vector<Long> counts;
     for (const CardRef& card : *ranked) {

@@ -14,6 +14,19 @@ DeckRef ProductionBuildingsWhere(const qlCards& city, bool (*keep)(const qlCard&
     return result;
 }
 
+// The goods one phase handles: one, the privilege's second, the Library's third, and one more
+// from the building that widens the phase.
+Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleBuilding building) {
+    int power = 1;
+    if (roleChooser) {
+        power = library ? 3 : 2;
+    }
+    if (player.HasBuiltCard(building)) {
+        ++power;
+    }
+    return static_cast<Integer>(power);
+}
+
 }  // namespace
 
 DeckRef qlPlayer::ProductionBuildings() const {
@@ -52,6 +65,14 @@ Integer qlPlayer::ProductionBuildPower() const {
 
 Integer qlPlayer::VioletBuildPower() const {
     return static_cast<Integer>(mCardsInHand->Count() - 1 + VioletBuildModifier());
+}
+
+Integer qlPlayer::TradingPower(bool roleChooser, bool library) const {
+    return PhasePower(*this, roleChooser, library, "Trading Post");
+}
+
+Integer qlPlayer::ProducingPower(bool roleChooser, bool library) const {
+    return PhasePower(*this, roleChooser, library, "Aqueduct");
 }
 
 Integer qlPlayer::GetBuildCost(const qlCard& card) const {

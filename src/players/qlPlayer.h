@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -9,13 +8,12 @@
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
 #include "core/Event.h"
-#include "core/Random.h"
 #include "core/Types.h"
 #include "players/GameValues.h"
 #include "players/ScoreBreakdown.h"
 
 // One seat at the table, human or computer: its hand, city, chapel, hand limit and per-round
-// flags, the values its buildings give, its points, and the computer seat's decisions.
+// flags, the values its buildings give and its points.
 class qlPlayer {
   public:
     // A seat of the game whose values are `game`: the computer seat's decisions weigh its
@@ -103,52 +101,15 @@ class qlPlayer {
     // The first card of each building name in the hand, in hand order.
     DeckRef UniqueCardsInHand() const;
 
-    // The computer seat's decisions, defined in the computer-player library. Each returns a
-    // new collection and changes nothing unless its comment says otherwise.
-
-    // The best role (0 Councillor, 1 Builder, 2 Producer, 3 Trader, 4 Prospector) among those
-    // still free; 0 after a pause when none is.
-    int AIPickRole(const std::array<bool, 5>& rolesFree) const;
-    // 0 or 1 hand card to bury under the chapel.
-    DeckRef AIPickChapelCard() const;
-    // Keeps the best `maxCards` distinct cards as the new hand; returns the cards given up.
-    DeckRef AIDiscardDownTo(int maxCards);
-    // 0 or 1 building of the city for the crane to build over; a random choice.
-    DeckRef AIUseCrane(Random::Stream& random) const;
-    // 0 to 2 buildings whose goods are spent at the black market.
-    DeckRef AIBlackMarket() const;
-    // The hand card(s) to build with `savings` of cost already covered; the first is built.
-    DeckRef AIGetCardToBuild(int savings) const;
-    // `numCards` hand cards to pay with (the whole hand when it holds fewer).
-    DeckRef AIGetBuildPaymentCards(int numCards) const;
-    // The drawn cards to keep. Leaves `newCards` holding the cards not kept, best first.
-    DeckRef AIPickCouncillorCards(const DeckRef& newCards) const;
-    // One card of `newCards` to take; may reorder `newCards` but removes nothing.
-    DeckRef AIPickGoldMineCard(const DeckRef& newCards) const;
-    // Up to `numUnits` open production buildings to produce on, best good first.
-    DeckRef AIChooseProductionGoods(int numUnits) const;
-    // Up to `numUnits` buildings carrying a good to sell from, best good first.
-    DeckRef AIChooseTradingGoods(int numUnits) const;
-
-    // The computer seat's pause after a move, through its game's pause.
-    void Pause() const;
     // Goods the seat may sell in one trader phase, or produce in one producer phase (1 to 4).
     Integer TradingPower(bool roleChooser, bool library) const;
     Integer ProducingPower(bool roleChooser, bool library) const;
-    // Expected cards from one trade, and expected worth in cards of one production.
-    double CardsFromTradingAvg(bool roleChooser, bool library) const;
-    double CardsFromProducingAvg(bool roleChooser, bool library) const;
-    // The hand cards the seat cannot build that share their name with another such card.
-    DeckRef GetUselessCards() const;
 
     Event<const DeckRef&> PlayersCardsChanged;
     Event<const CardRef&> BuiltNewCard;
     Event<const CardRef&> CoverOldCard;
 
   private:
-    // This seat's advantage from choosing `role` over the estimates of every other seat.
-    double AIRoleValue(int role) const;
-
     Integer BuildModifier(RuleBuilding costBuilding) const;
     bool Affords(const qlCard& card, int productionPower, int violetPower) const;
     void OnBuilt(const qlCard& card);

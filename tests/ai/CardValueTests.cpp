@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ai/CardValue.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
 
@@ -14,14 +15,14 @@ TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
     const auto h = Ids(*hand);
     int events = 0;
     const auto sub = hand->DeckSizeChanged.Subscribe([&](Integer) { ++events; });
-    hand->OrderByAIValue(*seat, false);  // 30.2, 1.08, 1, 1, -1.9
+    ai::OrderByAIValue(*hand, *seat, false);  // 30.2, 1.08, 1, 1, -1.9
     EXPECT_EQ(Ids(*hand), (std::vector{h[3], h[2], h[1], h[4], h[0]}));
-    hand->OrderByAIValue(*seat, true);  // per card of cost: 6.04, 1, 1, 0.54, -0.63
+    ai::OrderByAIValue(*hand, *seat, true);  // per card of cost: 6.04, 1, 1, 0.54, -0.63
     EXPECT_EQ(Ids(*hand), (std::vector{h[3], h[1], h[4], h[2], h[0]}));
     EXPECT_EQ(events, 0);
     auto gifts = MakeDeck({"Tower", "Smithy"});
     gifts->AddCard(std::make_shared<qlCard>(0, 0, "Gift", "", 1));  // worth 0, costs nothing
-    gifts->OrderByAIValue(*seat, true);
+    ai::OrderByAIValue(*gifts, *seat, true);
     EXPECT_EQ(Names(*gifts), Split("Smithy,Gift,Tower"));
 }
 
@@ -34,7 +35,7 @@ TEST(CardValue, ASeatWeighsItsOwnGamesValuesAsTheyChange) {
     const CardRef library = MakeCard("Library");
     // Late in the game a library is its points and 0.8 per player per building left.
     const double points = library->VictoryPoints();
-    EXPECT_DOUBLE_EQ(library->AIValue(seat), points + 0.8 * 2 * 3);
+    EXPECT_DOUBLE_EQ(ai::AIValue(*library, seat), points + 0.8 * 2 * 3);
     own.BuildingsLeft = 2;
-    EXPECT_DOUBLE_EQ(library->AIValue(seat), points + 0.8 * 2 * 2);
+    EXPECT_DOUBLE_EQ(ai::AIValue(*library, seat), points + 0.8 * 2 * 2);
 }

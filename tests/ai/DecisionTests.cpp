@@ -7,15 +7,17 @@
 
 #include <array>
 
+#include "ai/ComputerPlayer.h"
 #include "support/TableHelpers.h"
 
 using namespace testing_support;
+using namespace ai;
 using V = std::vector<const qlCard*>;
 
 TEST(AIUseCrane, ACityOfCranesHasNothingToBuildOver) {
     Random::Stream random(Random::SeededSource(5));
     for (int i = 0; i < 100; ++i) {
-        EXPECT_TRUE(Seat("Crane,Crane")->AIUseCrane(random)->Empty());
+        EXPECT_TRUE(AIUseCrane(*Seat("Crane,Crane"), random)->Empty());
     }
 }
 
@@ -39,7 +41,7 @@ TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
     for (const auto& [city, hand, spent] : cases) {
         const auto seat = Seat(g, city, hand);
         PutGoods(*seat, Split(city));
-        EXPECT_EQ(Names(*seat->AIBlackMarket()), Split(spent)) << city << " / " << hand;
+        EXPECT_EQ(Names(*AIBlackMarket(*seat)), Split(spent)) << city << " / " << hand;
     }
 }
 
@@ -55,12 +57,12 @@ TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
     };
     for (const auto& [hand, privilege, buried] : cases) {
         const auto seat = Seat(g, "Well", hand, privilege);
-        EXPECT_EQ(Names(*seat->AIPickChapelCard()), Split(buried)) << hand;
+        EXPECT_EQ(Names(*AIPickChapelCard(*seat)), Split(buried)) << hand;
         EXPECT_EQ(Names(*seat->CardsInHand()), Split(hand));
     }
     // The privilege and an active Library make a lone plant buildable one card short, but no
     // other card can be buried in its place.
-    EXPECT_TRUE(Seat(g, "Smithy,Library", "Indigo Plant", true, true)->AIPickChapelCard()->Empty());
+    EXPECT_TRUE(AIPickChapelCard(*Seat(g, "Smithy,Library", "Indigo Plant", true, true))->Empty());
 }
 
 TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
@@ -69,19 +71,19 @@ TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
     GameValues g{4, 8, {}};
     auto seat = Seat(g, "Indigo Plant", nine);
     const DeckRef oldHand = seat->CardsInHand();
-    EXPECT_EQ(seat->AIDiscardDownTo(7), oldHand);  // the former hand holds what is given up
+    EXPECT_EQ(AIDiscardDownTo(*seat, 7), oldHand);  // the former hand holds what is given up
     EXPECT_EQ(Names(*seat->CardsInHand()),
               Split("Prefecture,Market Hall,Smithy,Gold Mine,Well,Victory Column,Hero"));
     EXPECT_EQ(Names(*oldHand), Split("Chapel,Tower"));
     // Early, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall 4.2/4.
     g.BuildingsLeft = 10;
     seat = Seat(g, "Indigo Plant", nine);
-    seat->AIDiscardDownTo(3);
+    AIDiscardDownTo(*seat, 3);
     EXPECT_EQ(Names(*seat->CardsInHand()), Split("Prefecture,Gold Mine,Smithy"));
     g.BuildingsLeft = 8;
     seat = Seat(g, "Indigo Plant",
                 "Prefecture,Chapel,Chapel,Tower,Prefecture,Smithy,Smithy,Hero,Tower,Chapel");
     const auto h = Ids(*seat->CardsInHand());
-    EXPECT_EQ(Ids(*seat->AIDiscardDownTo(7)), (V{h[8], h[2], h[9]}));
+    EXPECT_EQ(Ids(*AIDiscardDownTo(*seat, 7)), (V{h[8], h[2], h[9]}));
     EXPECT_EQ(Ids(*seat->CardsInHand()), (V{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
 }

@@ -4,11 +4,12 @@
 
 #include <array>
 
+#include "ai/ComputerPlayer.h"
 #include "ai/RoleValuation.h"
 #include "support/TableHelpers.h"
 
 using namespace testing_support;
-using ai::RoleEstimate;
+using namespace ai;
 
 namespace {
 constexpr int kCouncillor = 0, kBuilder = 1, kProducer = 2, kTrader = 3, kProspector = 4;
@@ -21,18 +22,18 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
     auto me = Seat(g, "Indigo Plant", "", true);
     auto opp = Seat(g, "Indigo Plant", "Well,Well,Well,Well,Well");
     LinkRing({me.get(), opp.get()});
-    EXPECT_EQ(me->AIPickRole({true, true, true, true, true}), kProspector);
-    EXPECT_EQ(me->AIPickRole({true, true, true, true, false}), kCouncillor);
-    EXPECT_EQ(me->AIPickRole({false, true, true, true, false}), kProducer);
-    EXPECT_EQ(me->AIPickRole({false, true, false, false, false}), kBuilder);
-    EXPECT_EQ(me->AIPickRole({}), 0);  // none free
+    EXPECT_EQ(AIPickRole(*me, {true, true, true, true, true}), kProspector);
+    EXPECT_EQ(AIPickRole(*me, {true, true, true, true, false}), kCouncillor);
+    EXPECT_EQ(AIPickRole(*me, {false, true, true, true, false}), kProducer);
+    EXPECT_EQ(AIPickRole(*me, {false, true, false, false, false}), kBuilder);
+    EXPECT_EQ(AIPickRole(*me, {}), 0);  // none free
     // 10010 unbuildable cards leave a room of -10003, which caps Councillor, Producer and
     // Trader below the mark; the opponent's Prefecture takes one more off the Councillor.
     me->SetCardsInHand(MakeDeck(std::vector<std::string>(10010, "Indigo Plant")));
     opp->BuildCard(MakeCard("Prefecture"));
-    EXPECT_DOUBLE_EQ(ai::RoleAdvantage(*me, kCouncillor), -10003 - 1);
-    EXPECT_EQ(me->AIPickRole({true, false, true, true, false}), kProducer);
-    EXPECT_EQ(me->AIPickRole({true, false, false, false, false}), kCouncillor);
+    EXPECT_DOUBLE_EQ(AIRoleValue(*me, kCouncillor), -10003 - 1);
+    EXPECT_EQ(AIPickRole(*me, {true, false, true, true, false}), kProducer);
+    EXPECT_EQ(AIPickRole(*me, {true, false, false, false, false}), kCouncillor);
 }
 
 TEST(RoleValuation, ASeatThatCanBuildNothingButHasACraneToUseValuesItsBuilderAtMinusOne) {
@@ -63,8 +64,8 @@ TEST(PhaseMeasures, PowersAndSlotEstimates) {
     for (const auto& [city, goods, trade, chooser, expected] : cases) {
         const auto s = Seat(city);
         PutGoods(*s, Split(goods));
-        EXPECT_DOUBLE_EQ(trade ? s->CardsFromTradingAvg(chooser, false)
-                               : s->CardsFromProducingAvg(chooser, false),
+        EXPECT_DOUBLE_EQ(trade ? CardsFromTradingAvg(*s, chooser, false)
+                               : CardsFromProducingAvg(*s, chooser, false),
                          expected)
             << city << " / " << goods;
     }

@@ -12,6 +12,7 @@
 
 #include "GameTestAccess.h"
 #include "ScriptedTable.h"
+#include "ai/ComputerPlayer.h"
 #include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
@@ -35,7 +36,7 @@ TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
     GameTestAccess::Give(game, 1, "City Hall");
     GameTestAccess::OpenRound(game, 1);
     GameTestAccess::SetBuildingsLeft(game, 1);
-    const int standard = game.Player(1).AIPickRole(game.RolesFree());
+    const int standard = ai::AIPickRole(game.Player(1), game.RolesFree());
     StrongPlayer strong(1, 3, 320, 2);
     const int looked = strong.PickRole(game, table);
     EXPECT_EQ(standard, 0);

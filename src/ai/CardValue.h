@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cards/qlCard.h"
+#include "cards/qlCards.h"
+#include "players/qlPlayer.h"
+
+// The card value: what a card is worth as a building to one seat, and collections ordered by
+// it.
+namespace ai {
+
+// Worth of `card` as a building to `seat` at the present stage of the game; may be negative.
+double AIValue(const qlCard& card, const qlPlayer& seat);
+
+// Orders `cards` best first by their worth to `seat`, per card of cost when `divideByCost`;
+// equal worths keep their order. Raises no event.
+void OrderByAIValue(qlCards& cards, const qlPlayer& seat, bool divideByCost);
+
+}  // namespace ai

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+
+#include "cards/CardRefs.h"
+#include "core/Random.h"
+#include "players/qlPlayer.h"
+
+// The computer seat's decisions. Each reads the seat it decides for and returns a new
+// collection, changing nothing unless its comment says otherwise.
+namespace ai {
+
+// The best role (0 Councillor, 1 Builder, 2 Producer, 3 Trader, 4 Prospector) among those
+// still free; 0 after a pause when none is.
+int AIPickRole(const qlPlayer& seat, const std::array<bool, 5>& rolesFree);
+// 0 or 1 hand card to bury under the chapel.
+DeckRef AIPickChapelCard(const qlPlayer& seat);
+// Keeps the best `maxCards` distinct cards as the seat's new hand; returns the cards given up.
+DeckRef AIDiscardDownTo(qlPlayer& seat, int maxCards);
+// 0 or 1 building of the city for the crane to build over; a random choice.
+DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random);
+// 0 to 2 buildings whose goods are spent at the black market.
+DeckRef AIBlackMarket(const qlPlayer& seat);
+// The hand card(s) to build with `savings` of cost already covered; the first is built.
+DeckRef AIGetCardToBuild(const qlPlayer& seat, int savings);
+// `numCards` hand cards to pay with (the whole hand when it holds fewer).
+DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, int numCards);
+// The drawn cards to keep. Leaves `newCards` holding the cards not kept, best first.
+DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards);
+// One card of `newCards` to take; may reorder `newCards` but removes nothing.
+DeckRef AIPickGoldMineCard(const qlPlayer& seat, const DeckRef& newCards);
+// Up to `numUnits` open production buildings to produce on, best good first.
+DeckRef AIChooseProductionGoods(const qlPlayer& seat, int numUnits);
+// Up to `numUnits` buildings carrying a good to sell from, best good first.
+DeckRef AIChooseTradingGoods(const qlPlayer& seat, int numUnits);
+
+// The computer seat's pause after a move, through its game's pause.
+void Pause(const qlPlayer& seat);
+// The hand cards the seat cannot build that share their name with another such card.
+DeckRef GetUselessCards(const qlPlayer& seat);
+
+}  // namespace ai
