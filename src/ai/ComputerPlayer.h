@@ -15,8 +15,9 @@ namespace ai {
 int AIPickRole(const qlPlayer& seat, const std::array<bool, 5>& rolesFree);
 // 0 or 1 hand card to bury under the chapel.
 DeckRef AIPickChapelCard(const qlPlayer& seat);
-// Keeps the best `maxCards` distinct cards as the seat's new hand; returns the cards given up.
-DeckRef AIDiscardDownTo(qlPlayer& seat, int maxCards);
+// The best `maxCards` distinct cards (then the best duplicates) to keep, as the new hand holds
+// them; `givenUp` receives the others, in the order they are discarded.
+DeckRef AIDiscardDownTo(const qlPlayer& seat, int maxCards, const DeckRef& givenUp);
 // 0 or 1 building of the city for the crane to build over; a random choice.
 DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random);
 // 0 to 2 buildings whose goods are spent at the black market.

@@ -55,10 +55,11 @@ DeckRef AIPickChapelCard(const qlPlayer& seat) {
     return result;
 }
 
-DeckRef AIDiscardDownTo(qlPlayer& seat, int maxCards) {
+DeckRef AIDiscardDownTo(const qlPlayer& seat, int maxCards, const DeckRef& givenUp) {
     // Early on cheap cards are worth keeping for their value per card of cost.
     const bool perCost = seat.Game().BuildingsLeft > 9;
-    const DeckRef hand = seat.CardsInHand();
+    const DeckRef hand = NewDeck(seat.CardsInHand()->Count());
+    hand->AddCards(seat.CardsInHand());
     DeckRef unique = seat.UniqueCardsInHand();
     OrderByAIValue(*unique, seat, perCost);
     DeckRef kept = NewDeck();
@@ -80,8 +81,8 @@ DeckRef AIDiscardDownTo(qlPlayer& seat, int maxCards) {
             hand->Remove(1);
         }
     }
-    seat.SetCardsInHand(kept);
-    return hand;
+    givenUp->AddCards(hand);
+    return kept;
 }
 
 DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards) {

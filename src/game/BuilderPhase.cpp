@@ -19,55 +19,71 @@ void qlGame::BuilderPhase() {
         Tell([&] { return table_events::NothingBuilt(player); });
         return;
     }
-    const CardRef covered = ChooseBuildingToCover(player);
-    const Integer goodsUsed = SpendGoodsAtBlackMarket(player);
-    // A copy taken while the seat decides what to build finishes the build from here.
-    mPendingBuild = PendingBuild{covered, goodsUsed};
-    const DeckRef choice = DeciderOf(player).Building(*this, player, Savings(*mPendingBuild));
-    mPendingBuild.reset();
-    FinishBuild(player, choice, covered, goodsUsed);
+    if (player.HasBuiltCard("Crane") && player.BuiltCards()->Count() >= 2) {
+        Await(DecisionKind::CraneCover);
+        return;
+    }
+    AfterCrane(NewDeck());
 }
 
-Integer qlGame::Savings(const PendingBuild& build) {
-    return static_cast<Integer>(build.goodsUsed + (build.covered ? build.covered->Cost() : 0));
+void qlGame::AfterCrane(const DeckRef& cover) {
+    qlPlayer& player = *mCurrentPlayer;
+    mTurn.covered = cover->Count() == 1 ? cover->Item(1) : nullptr;
+    if (player.HasBuiltCard("Black Market") && player.BuildingsWithGoods()->Count() >= 1) {
+        Await(DecisionKind::BlackMarket);
+        return;
+    }
+    AfterBlackMarket(NewDeck());
+}
+
+void qlGame::AfterBlackMarket(const DeckRef& goods) {
+    for (const CardRef& building : *goods) {
+        ++mTurn.goodsUsed;
+        mDiscard->AddCard(building->GoodPresent());
+        building->SetGoodPresent(nullptr);
+    }
+    Await(DecisionKind::Build);
 }
 
 std::optional<Integer> qlGame::BuildSavings() const {
-    if (!mPendingBuild) {
+    if (mStep != Step::Decide || mAwaiting != DecisionKind::Build) {
         return std::nullopt;
     }
-    return Savings(*mPendingBuild);
+    return static_cast<Integer>(mTurn.goodsUsed + (mTurn.covered ? mTurn.covered->Cost() : 0));
 }
 
-void qlGame::ResumeBuild() {
-    const PendingBuild build = *std::exchange(mPendingBuild, std::nullopt);
+void qlGame::ChooseBuilding(const DeckRef& choice) {
     qlPlayer& player = *mCurrentPlayer;
-    FinishBuild(player, DeciderOf(player).Building(*this, player, Savings(build)), build.covered,
-                build.goodsUsed);
-}
-
-void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,
-                         Integer goodsUsed) {
     if (choice->Empty()) {
         Tell([&] { return table_events::NothingBuilt(player); });
+        mStep = Step::TurnDone;
         return;
     }
-    const CardRef building = choice->Item(1);
-    player.CardsInHand()->RemoveCard(building);
-    // Made before the build changes the city; told once the build is done and paid for.
-    std::optional<TableEvent> told;
-    if (mTable->FollowsEvents()) {
-        told = table_events::BuildCost(player, *building, covered, goodsUsed);
+    mTurn.building = choice->Item(1);
+    player.CardsInHand()->RemoveCard(mTurn.building);
+    const Integer craneCredit = mTurn.covered ? mTurn.covered->Cost() : Integer{0};
+    mTurn.cost = static_cast<Integer>(
+        std::max(0, player.GetBuildCost(*mTurn.building) - mTurn.goodsUsed - craneCredit));
+    if (mTurn.cost > 0) {
+        Await(DecisionKind::Payment);
+        return;
     }
-    const Integer craneCredit = covered ? covered->Cost() : Integer{0};
-    const int cost = std::max(0, player.GetBuildCost(*building) - goodsUsed - craneCredit);
-    DeckRef payment;
-    if (cost > 0) {
-        payment = DeciderOf(player).Payment(*this, player, static_cast<Integer>(cost));
+    FinishBuild(nullptr);
+}
+
+void qlGame::FinishBuild(const DeckRef& payment) {
+    qlPlayer& player = *mCurrentPlayer;
+    if (payment) {
         mDiscard->AddCards(payment);
         player.CardsInHand()->RemoveCards(payment);
     }
-    Build(player, building, covered);
+    const CardRef building = mTurn.building;
+    // Made before the build changes the city; told once the build is done and paid for.
+    std::optional<TableEvent> told;
+    if (mTable->FollowsEvents()) {
+        told = table_events::BuildCost(player, *building, mTurn.covered, mTurn.goodsUsed);
+    }
+    Build(player, building, mTurn.covered);
     const Long handBefore = player.CardsInHand()->Count();
     DrawAfterBuilding(player, building);
     WriteGameLog([&] {
@@ -79,30 +95,7 @@ void qlGame::FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef&
             table_events::Built(std::move(*told), player, payment,
                                 static_cast<int>(player.CardsInHand()->Count() - handBefore)));
     }
-}
-
-CardRef qlGame::ChooseBuildingToCover(qlPlayer& player) {
-    if (!player.HasBuiltCard("Crane") || player.BuiltCards()->Count() < 2) {
-        return nullptr;
-    }
-    const DeckRef selection = DeciderOf(player).CraneCover(*this, player, mRandom);
-    return selection->Count() == 1 ? selection->Item(1) : nullptr;
-}
-
-Integer qlGame::SpendGoodsAtBlackMarket(qlPlayer& player) {
-    const Long withGoods = player.BuildingsWithGoods()->Count();
-    if (!player.HasBuiltCard("Black Market") || withGoods < 1) {
-        return 0;
-    }
-    const DeckRef selection = DeciderOf(player).BlackMarketGoods(
-        *this, player, static_cast<Integer>(std::min<Long>(withGoods, 2)));
-    Integer goodsUsed = 0;
-    for (const CardRef& building : *selection) {
-        ++goodsUsed;
-        mDiscard->AddCard(building->GoodPresent());
-        building->SetGoodPresent(nullptr);
-    }
-    return goodsUsed;
+    mStep = Step::TurnDone;
 }
 
 void qlGame::Build(qlPlayer& player, const CardRef& building, const CardRef& covered) {

@@ -1,8 +1,6 @@
 // The councillor phase of one seat: draw, keep one (two with the Prefecture), discard the
 // rest; with the Archive the hand joins the drawn cards in the choice.
 
-#include <utility>
-
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
@@ -12,29 +10,29 @@ void qlGame::CouncillorPhase() {
     if (player.GetsRoleBenefit()) {
         draw = player.LibraryActive() ? 8 : 5;
     }
-    // A copy taken while the seat decides what to keep finishes the phase from here.
-    const Integer keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
-    mPendingKeep = PendingKeep{Draw(draw), keep, player.HasBuiltCard("Archive")};
-    KeepCouncilCards(player);
+    mTurn.offered = Draw(draw);
+    mTurn.keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
+    mTurn.archive = player.HasBuiltCard("Archive");
+    if (player.IsHuman()) {
+        const int held = mTurn.archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
+        Tell([&] {
+            return table_events::KeepAsked(player, static_cast<int>(mTurn.offered->Count()),
+                                           mTurn.keep, held);
+        });
+    }
+    Await(DecisionKind::CouncilKeep);
 }
 
-void qlGame::KeepCouncilCards(qlPlayer& player) {
-    const PendingKeep& pending = *mPendingKeep;
-    const bool archive = pending.archive;
-    const auto offered = static_cast<int>(pending.drawn->Count());
-    const int held = archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
-    if (player.IsHuman()) {
-        Tell([&] { return table_events::KeepAsked(player, offered, pending.keep, held); });
-    }
-    const DeckRef kept =
-        DeciderOf(player).CouncilKeep(*this, player, pending.drawn, pending.keep, archive);
-    const DeckRef drawn = std::move(mPendingKeep->drawn);
-    mPendingKeep.reset();
-    if (archive) {
-        player.SetCardsInHand(kept);
+void qlGame::KeepCouncilCards(const Choice& choice) {
+    qlPlayer& player = *mCurrentPlayer;
+    const auto offered = static_cast<int>(mTurn.offered->Count());
+    const int held = mTurn.archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
+    if (mTurn.archive) {
+        player.SetCardsInHand(choice.cards);
     } else {
-        player.CardsInHand()->AddCards(kept);
+        player.CardsInHand()->AddCards(choice.cards);
     }
-    mDiscard->AddCards(drawn);
-    Tell([&] { return table_events::Councillor(player, offered, *kept, held); });
+    mDiscard->AddCards(choice.givenUp);
+    Tell([&] { return table_events::Councillor(player, offered, *choice.cards, held); });
+    mStep = Step::TurnDone;
 }

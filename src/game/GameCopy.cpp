@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "cards/qlCard.h"
-#include "game/ForcedDecider.h"
 #include "game/qlGame.h"
 
 qlGame::qlGame(const qlGame& other, Table& table)
@@ -18,8 +17,9 @@ qlGame::qlGame(const qlGame& other, Table& table)
       mGoodValues(other.mGoodValues),
       mCurrentRole(other.mCurrentRole),
       mRolesFree(other.mRolesFree),
-      mRoundOpen(other.mRoundOpen),
-      mPerforming(other.mPerforming),
+      mStep(other.mStep),
+      mAwaiting(other.mAwaiting),
+      mFirstRound(other.mFirstRound),
       mGameOver(other.mGameOver),
       mSeatsExist(other.mSeatsExist),
       mPlayStarted(other.mPlayStarted),
@@ -71,31 +71,18 @@ qlGame::qlGame(const qlGame& other, Table& table)
     mReserve = copyDeck(*other.mReserve);
     mDiscard = copyDeck(*other.mDiscard);
     mReserve->SetDiscardDeck(mDiscard);
-    if (other.mPendingBuild) {
-        const CardRef& covered = other.mPendingBuild->covered;
-        mPendingBuild =
-            PendingBuild{covered ? counterpart(covered) : nullptr, other.mPendingBuild->goodsUsed};
-    }
-    if (other.mPendingKeep) {
-        mPendingKeep = PendingKeep{copyDeck(*other.mPendingKeep->drawn), other.mPendingKeep->keep,
-                                   other.mPendingKeep->archive};
-    }
+    mGovernorSeat = seat(other.mGovernorSeat);
+    const auto card = [&counterpart](const CardRef& original) {
+        return original ? counterpart(original) : nullptr;
+    };
+    mTurn = {card(other.mTurn.covered),
+             other.mTurn.goodsUsed,
+             card(other.mTurn.building),
+             other.mTurn.cost,
+             other.mTurn.offered ? copyDeck(*other.mTurn.offered) : nullptr,
+             other.mTurn.keep,
+             other.mTurn.archive};
     FollowSeats();
-}
-
-void qlGame::ForceRole(int index) {
-    SetDecider(mRoleChooser->PlayerNumber(),
-               std::make_unique<ForcedDecider>(ForcedDecider::Role(index)));
-}
-
-void qlGame::ForceBuild(std::string name) {
-    SetDecider(mCurrentPlayer->PlayerNumber(),
-               std::make_unique<ForcedDecider>(ForcedDecider::Build(std::move(name))));
-}
-
-void qlGame::ForceKeep(std::vector<std::string> names) {
-    SetDecider(mCurrentPlayer->PlayerNumber(),
-               std::make_unique<ForcedDecider>(ForcedDecider::Keep(std::move(names))));
 }
 
 void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {

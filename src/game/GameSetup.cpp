@@ -40,7 +40,7 @@ qlGame::Outcome qlGame::PlayGame() {
     }
     SetUpGame();
     DealStartingHands();
-    PlayRounds();
+    PlayDecisions();
     if (!ExitRequested() && !mGameOver && mRounds >= mRoundLimit) {
         EndGame("No city reached twelve buildings in " + std::to_string(mRounds) +
                 " rounds: the game ends here.\r\n\r\n");
@@ -50,7 +50,7 @@ qlGame::Outcome qlGame::PlayGame() {
 }
 
 qlGame::Outcome qlGame::PlayOn() {
-    PlayRounds();
+    PlayDecisions();
     return FinishGame();
 }
 

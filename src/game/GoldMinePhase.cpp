@@ -44,14 +44,23 @@ void qlGame::ProspectorPhase() {
         DeciderOf(player).PauseAfterMove(player);
     }
     if (player.HasBuiltCard("Gold Mine")) {
-        WorkGoldMine(player);
+        WorkGoldMine();
     }
 }
 
-void qlGame::WorkGoldMine(qlPlayer& player) {
-    const DeckRef mine = Draw(4);
+void qlGame::WorkGoldMine() {
+    mTurn.offered = Draw(4);
+    if (AllDifferentCosts(*mTurn.offered)) {
+        Await(DecisionKind::GoldMine);
+        return;
+    }
+    FinishGoldMine(NewDeck());
+}
+
+void qlGame::FinishGoldMine(const DeckRef& taken) {
+    qlPlayer& player = *mCurrentPlayer;
+    const DeckRef mine = mTurn.offered;
     const bool gold = AllDifferentCosts(*mine);
-    const DeckRef taken = gold ? DeciderOf(player).GoldMineCard(*this, player, mine) : NewDeck();
     // The human is shown every mine; the one that found gold for the human was the question.
     if (!player.IsHuman() || !gold) {
         ShowGoldMine(player, mine, gold, taken);
@@ -62,6 +71,7 @@ void qlGame::WorkGoldMine(qlPlayer& player) {
     mDiscard->AddCards(mine);
     mDiscard->RemoveCards(taken);
     Tell([&] { return table_events::GoldMine(player, *mine, *taken); });
+    mStep = Step::TurnDone;
 }
 
 void qlGame::ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold,

@@ -6,11 +6,9 @@
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
-void qlGame::ProducerPhase() {
+void qlGame::ProducerPhase(const DeckRef& chosen) {
     qlPlayer& player = *mCurrentPlayer;
-    const Integer goods = player.ProducingPower(player.GetsRoleBenefit(), player.LibraryActive());
     const Long handBefore = player.CardsInHand()->Count();
-    const DeckRef chosen = DeciderOf(player).ProductionGoods(*this, player, goods);
     for (const CardRef& building : *chosen) {
         // When both piles are dry the building stays without a good.
         const DeckRef good = Draw(1);
@@ -25,12 +23,11 @@ void qlGame::ProducerPhase() {
         return table_events::Produced(player, *chosen,
                                       static_cast<int>(player.CardsInHand()->Count() - handBefore));
     });
+    mStep = Step::TurnDone;
 }
 
-void qlGame::TraderPhase() {
+void qlGame::TraderPhase(const DeckRef& chosen) {
     qlPlayer& player = *mCurrentPlayer;
-    const Integer goods = player.TradingPower(player.GetsRoleBenefit(), player.LibraryActive());
-    const DeckRef chosen = DeciderOf(player).TradingGoods(*this, player, goods);
     int total = 0;
     std::vector<int> prices;
     for (const CardRef& building : *chosen) {
@@ -52,6 +49,7 @@ void qlGame::TraderPhase() {
         return table_events::Sold(player, *chosen, prices,
                                   static_cast<int>(player.CardsInHand()->Count() - handBefore));
     });
+    mStep = Step::TurnDone;
 }
 
 void qlGame::DrawTradeTile() {

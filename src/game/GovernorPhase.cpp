@@ -6,21 +6,29 @@
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
-void qlGame::GovernorPhase(qlPlayer& player, bool firstRound) {
+namespace {
+
+Integer HandLimitOf(const qlPlayer& player, bool firstRound) {
+    return firstRound ? Integer{4} : player.CardsAllowed();
+}
+
+}  // namespace
+
+void qlGame::StartGovernorTurn() {
+    qlPlayer& player = *mGovernorSeat;
     ShowStatus("Governor Phase...");
     Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, player); });
     if (player.HasBuiltCard("Library")) {
         player.SetLibraryActive(true);
     }
-    BuryInChapel(player);
-    CutHandToLimit(player, firstRound);
+    if (player.HasBuiltCard("Chapel") && !player.CardsInHand()->Empty()) {
+        Await(DecisionKind::Chapel);
+    } else {
+        mStep = Step::HandLimit;
+    }
 }
 
-void qlGame::BuryInChapel(qlPlayer& player) {
-    if (!player.HasBuiltCard("Chapel") || player.CardsInHand()->Empty()) {
-        return;
-    }
-    const DeckRef chapel = DeciderOf(player).ChapelCard(*this, player);
+void qlGame::BuryInChapel(qlPlayer& player, const DeckRef& chapel) {
     if (!player.IsHuman() && chapel->Count() >= 1) {
         mTable->ShowMessage(
             1, 0,
@@ -31,19 +39,28 @@ void qlGame::BuryInChapel(qlPlayer& player) {
         mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
         Tell([&] { return table_events::Chapel(player, *chapel); });
     }
+    mStep = Step::HandLimit;
 }
 
-void qlGame::CutHandToLimit(qlPlayer& player, bool firstRound) {
-    const Integer limit = firstRound ? Integer{4} : player.CardsAllowed();
+void qlGame::StartHandLimit() {
+    qlPlayer& player = *mGovernorSeat;
+    const Integer limit = HandLimitOf(player, mFirstRound);
     if (player.CardsInHand()->Count() <= limit) {
+        mStep = Step::NextGovernorTurn;
         return;
     }
     if (player.IsHuman()) {
-        Tell([&] { return table_events::LimitAsked(player, limit, firstRound); });
+        Tell([&] { return table_events::LimitAsked(player, limit, mFirstRound); });
     }
-    const DeckRef discarded = DeciderOf(player).KeepHandOf(*this, player, limit);
-    mDiscard->AddCards(discarded);
+    Await(DecisionKind::HandLimit);
+}
+
+void qlGame::CutHandToLimit(qlPlayer& player, const Choice& choice) {
+    player.SetCardsInHand(choice.cards);
+    mDiscard->AddCards(choice.givenUp);
     Tell([&] {
-        return table_events::HandLimit(player, static_cast<int>(discarded->Count()), limit);
+        return table_events::HandLimit(player, static_cast<int>(choice.givenUp->Count()),
+                                       HandLimitOf(player, mFirstRound));
     });
+    mStep = Step::NextGovernorTurn;
 }

@@ -13,7 +13,7 @@ void HumanDecider::PressRole(int index) {
     mPressed = index;
 }
 
-int HumanDecider::PickRole(const qlGame& game, qlPlayer&) {
+int HumanDecider::PickRole(const qlGame& game) {
     mRolesOpen = &game.RolesFree();
     mPressed = -1;
     while (mPressed < 0 && !mTable.ExitRequested()) {
@@ -23,7 +23,7 @@ int HumanDecider::PickRole(const qlGame& game, qlPlayer&) {
     return mPressed;
 }
 
-DeckRef HumanDecider::ChapelCard(const qlGame&, qlPlayer& seat) {
+DeckRef HumanDecider::ChapelCard(const qlPlayer& seat) {
     return mTable
         .Ask(0,
              [&seat](CardChooser& chooser) {
@@ -36,7 +36,7 @@ DeckRef HumanDecider::ChapelCard(const qlGame&, qlPlayer& seat) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit) {
+Choice HumanDecider::KeepHandOf(const qlPlayer& seat, Integer limit) {
     const std::unique_ptr<CardChooser> chooser = mTable.Ask(0, [&](CardChooser& c) {
         c.SetMinAmt(limit);
         c.SetMaxAmt(limit);
@@ -44,11 +44,10 @@ DeckRef HumanDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit) {
         c.SetStartImage(0);
         c.SetCards(seat.CardsInHand());
     });
-    seat.SetCardsInHand(chooser->SelectedCards());
-    return chooser->DiscardedCards();
+    return {.cards = chooser->SelectedCards(), .givenUp = chooser->DiscardedCards()};
 }
 
-DeckRef HumanDecider::CraneCover(const qlGame&, qlPlayer& seat, Random::Stream&) {
+DeckRef HumanDecider::CraneCover(const qlPlayer& seat) {
     return mTable
         .Ask(0,
              [&seat](CardChooser& chooser) {
@@ -62,7 +61,7 @@ DeckRef HumanDecider::CraneCover(const qlGame&, qlPlayer& seat, Random::Stream&)
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::BlackMarketGoods(const qlGame&, qlPlayer& seat, Integer most) {
+DeckRef HumanDecider::BlackMarketGoods(const qlPlayer& seat, Integer most) {
     return mTable
         .Ask(0,
              [&seat, most](CardChooser& chooser) {
@@ -75,7 +74,7 @@ DeckRef HumanDecider::BlackMarketGoods(const qlGame&, qlPlayer& seat, Integer mo
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::Building(const qlGame&, qlPlayer& seat, Integer savings) {
+DeckRef HumanDecider::Building(const qlPlayer& seat, Integer savings) {
     return mTable
         .Ask(0,
              [this, &seat, savings](CardChooser& chooser) {
@@ -88,7 +87,7 @@ DeckRef HumanDecider::Building(const qlGame&, qlPlayer& seat, Integer savings) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::Payment(const qlGame&, qlPlayer& seat, Integer cost) {
+DeckRef HumanDecider::Payment(const qlPlayer& seat, Integer cost) {
     return mTable
         .Ask(0,
              [&seat, cost](CardChooser& chooser) {
@@ -101,8 +100,11 @@ DeckRef HumanDecider::Payment(const qlGame&, qlPlayer& seat, Integer cost) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::CouncilKeep(const qlGame&, qlPlayer& seat, const DeckRef& drawn, Integer keep,
-                                  bool archive) {
+Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision) {
+    const bool archive = decision.archive;
+    const Integer keep = decision.keep;
+    const DeckRef drawn = NewDeck(decision.offered->Count());
+    drawn->AddCards(decision.offered);
     const DeckRef formerHand = seat.CardsInHand();
     const DeckRef kept =
         mTable
@@ -132,10 +134,10 @@ DeckRef HumanDecider::CouncilKeep(const qlGame&, qlPlayer& seat, const DeckRef& 
             }
         }
     }
-    return kept;
+    return {.cards = kept, .givenUp = drawn};
 }
 
-DeckRef HumanDecider::GoldMineCard(const qlGame&, qlPlayer&, const DeckRef& mine) {
+DeckRef HumanDecider::GoldMineCard(const DeckRef& mine) {
     return mTable
         .Ask(0,
              [&mine](CardChooser& c) {
@@ -163,12 +165,37 @@ DeckRef HumanDecider::AskForBuildings(int seatIndex, Integer goods, const char* 
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::ProductionGoods(const qlGame&, qlPlayer& seat, Integer goods) {
-    return AskForBuildings(0, goods, "Select buildings to produce goods...", 3,
-                           seat.OpenProductionBuildings());
-}
-
-DeckRef HumanDecider::TradingGoods(const qlGame&, qlPlayer& seat, Integer goods) {
-    return AskForBuildings(1, goods, "Select buildings to trade goods...", 5,
-                           seat.BuildingsWithGoods());
+Choice HumanDecider::Answer(const qlGame& game, const Decision& decision, Random::Stream&) {
+    const qlPlayer& seat = game.Player(decision.seat);
+    switch (decision.kind) {
+        case DecisionKind::Role:
+            return {.role = PickRole(game)};
+        case DecisionKind::Chapel:
+            return {.cards = ChapelCard(seat)};
+        case DecisionKind::HandLimit:
+            return KeepHandOf(seat, decision.count);
+        case DecisionKind::CraneCover:
+            return {.cards = CraneCover(seat)};
+        case DecisionKind::BlackMarket:
+            return {.cards = BlackMarketGoods(seat, decision.count)};
+        case DecisionKind::Build:
+            return {.cards = Building(seat, decision.savings)};
+        case DecisionKind::Payment:
+            return {.cards = Payment(seat, decision.count)};
+        case DecisionKind::CouncilKeep:
+            return CouncilKeep(seat, decision);
+        case DecisionKind::GoldMine:
+            return {.cards = GoldMineCard(decision.offered)};
+        case DecisionKind::Produce:
+            return {.cards =
+                        AskForBuildings(0, decision.count, "Select buildings to produce goods...",
+                                        3, seat.OpenProductionBuildings())};
+        case DecisionKind::Trade:
+            return {.cards =
+                        AskForBuildings(1, decision.count, "Select buildings to trade goods...", 5,
+                                        seat.BuildingsWithGoods())};
+        case DecisionKind::None:
+            break;
+    }
+    return {};
 }

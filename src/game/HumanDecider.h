@@ -18,21 +18,21 @@ class HumanDecider : public SeatDecider {
     // True while the seat is to press a role button and has not pressed one yet.
     bool ChoosingRole() const { return mRolesOpen && mPressed < 0; }
 
-    int PickRole(const qlGame& game, qlPlayer& seat) override;
-    DeckRef ChapelCard(const qlGame& game, qlPlayer& seat) override;
-    DeckRef KeepHandOf(const qlGame& game, qlPlayer& seat, Integer limit) override;
-    DeckRef CraneCover(const qlGame& game, qlPlayer& seat, Random::Stream& random) override;
-    DeckRef BlackMarketGoods(const qlGame& game, qlPlayer& seat, Integer most) override;
-    DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override;
-    DeckRef Payment(const qlGame& game, qlPlayer& seat, Integer cost) override;
-    DeckRef CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn, Integer keep,
-                        bool archive) override;
-    DeckRef GoldMineCard(const qlGame& game, qlPlayer& seat, const DeckRef& mine) override;
-    DeckRef ProductionGoods(const qlGame& game, qlPlayer& seat, Integer goods) override;
-    DeckRef TradingGoods(const qlGame& game, qlPlayer& seat, Integer goods) override;
+    // Asks the human at the table; the role choice waits for a role button.
+    Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override;
     void PauseAfterMove(const qlPlayer&) override {}
 
   private:
+    int PickRole(const qlGame& game);
+    DeckRef ChapelCard(const qlPlayer& seat);
+    Choice KeepHandOf(const qlPlayer& seat, Integer limit);
+    DeckRef CraneCover(const qlPlayer& seat);
+    DeckRef BlackMarketGoods(const qlPlayer& seat, Integer most);
+    DeckRef Building(const qlPlayer& seat, Integer savings);
+    DeckRef Payment(const qlPlayer& seat, Integer cost);
+    Choice CouncilKeep(const qlPlayer& seat, const Decision& decision);
+    DeckRef GoldMineCard(const DeckRef& mine);
+
     // The human's choice of up to `goods` buildings among `offer`, for the producer and the
     // trader.
     DeckRef AskForBuildings(int seatIndex, Integer goods, const char* caption, Integer picture,

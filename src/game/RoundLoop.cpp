@@ -1,5 +1,6 @@
 // The rounds: the governor passes, every seat goes through the governor phase, and the seats
-// choose roles in turn, every seat performing each role from its chooser on.
+// choose roles in turn, every seat performing each role from its chooser on. The rules run
+// step by step to the next decision; where they stand is the game's step and turn state.
 
 #include <string>
 #include <utility>
@@ -8,103 +9,70 @@
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
-void qlGame::PlayRounds() {
-    while (!ExitRequested()) {
-        if (!mRoundOpen) {
-            if (mRoundLimit > 0 && mRounds >= mRoundLimit) {
-                return;
-            }
+void qlGame::Advance() {
+    while (mStep != Step::Decide && mStep != Step::Stopped && mStep != Step::Over) {
+        RunStep();
+    }
+}
+
+void qlGame::RunStep() {
+    switch (mStep) {
+        case Step::StartRound:
             StartRound();
-            mRoundOpen = true;
-        }
-        if (!PlayRoleChoices()) {
+            break;
+        case Step::GovernorTurn:
+            StartGovernorTurn();
+            break;
+        case Step::HandLimit:
+            StartHandLimit();
+            break;
+        case Step::NextGovernorTurn:
+            NextGovernorTurn();
+            break;
+        case Step::RoleChoice:
+            StartRoleChoice();
+            break;
+        case Step::Turn:
+            StartTurn();
+            break;
+        case Step::TurnDone:
+            EndTurn();
+            break;
+        case Step::RoleDone:
+            EndRole();
+            break;
+        case Step::Decide:
+        case Step::Stopped:
+        case Step::Over:
+            break;
+    }
+}
+
+// Every seat answers for itself until the game is over or stops. A seat that leaves at its
+// role choice (the human pressing Exit) stops the game where it stands.
+void qlGame::PlayDecisions() {
+    Advance();
+    while (mStep == Step::Decide) {
+        const Decision decision = Pending();
+        const Choice choice = DeciderOf(DecidingSeat()).Answer(*this, decision, mRandom);
+        if (decision.kind == DecisionKind::Role && choice.role < 0) {
+            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, "");
+            mAwaiting = DecisionKind::None;
+            mStep = Step::Stopped;
             return;
         }
-        mRoundOpen = false;
-        mTable->ProcessEvents();
+        Apply(choice);
     }
-}
-
-// The role choices of one round, from the present role chooser on (or from the seat whose
-// turn it is, when a copy resumes in the middle of a role). False when the game stops: the
-// player left, or a city reached twelve buildings.
-bool qlGame::PlayRoleChoices() {
-    for (;;) {
-        if (!mPerforming) {
-            if (ExitRequested()) {
-                return false;
-            }
-            BeforeRoleChoice.Raise(*this);
-            ShowStatus("select a role...");
-            Tell([&] {
-                return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mRoleChooser);
-            });
-            ChooseRole();
-            // No role when the human left instead of choosing one.
-            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1,
-                             mCurrentRole ? RoleName(*mCurrentRole) : "");
-            mPerforming = true;
-        }
-        if (!PerformRoleForEverySeat()) {
-            return false;
-        }
-        mPerforming = false;
-        RolePerformed.Raise(*this);
-        if (mGameOver) {
-            return false;
-        }
-        mValues.BuildingsLeft = ComputeBuildingsLeft();
-        mTable->HideTradePrices();
-        mCurrentRole.reset();
-        const bool roundOver = mValues.NumberOfPlayers == 2
-                                   ? mRoleChooser == mGovernor && mRoleChooser->SelectedRole()
-                                   : mRoleChooser->NextPlayer() == mGovernor;
-        if (roundOver) {
-            return true;
-        }
-        mRoleChooser->SetSelectedRole(true);
-        mRoleChooser = mRoleChooser->NextPlayer();
-        mCurrentPlayer = mRoleChooser;
-    }
-}
-
-// From the current player on, until the role chooser's turn comes round again. False when the
-// player left before a seat's turn.
-bool qlGame::PerformRoleForEverySeat() {
-    do {
-        if (!ResumeTurn()) {
-            if (ExitRequested()) {
-                return false;
-            }
-            ShowStatus("perform ", RoleName(*mCurrentRole), " role...");
-            Tell([&] {
-                return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mCurrentPlayer);
-            });
-            PerformRole();
-        }
-        mCurrentPlayer = mCurrentPlayer->NextPlayer();
-    } while (mCurrentPlayer != mRoleChooser);
-    return true;
-}
-
-// A copy taken while a seat decides in the middle of its turn finishes that turn first. False
-// when no turn was waiting.
-bool qlGame::ResumeTurn() {
-    if (mPendingBuild) {
-        ResumeBuild();
-    } else if (mPendingKeep) {
-        KeepCouncilCards(*mCurrentPlayer);
-    } else {
-        return false;
-    }
-    mRoleChooser->SetGetsRoleBenefit(false);
-    return true;
 }
 
 void qlGame::StartRound() {
+    if (ExitRequested() || (mRoundLimit > 0 && mRounds >= mRoundLimit)) {
+        mStep = Step::Stopped;
+        return;
+    }
     ++mRounds;
-    const bool firstRound = mGovernor == nullptr;
-    mGovernor = firstRound ? &Player(1) : mGovernor->NextPlayer();
+    mFirstRound = mGovernor == nullptr;
+    mGovernor = mFirstRound ? &Player(1) : mGovernor->NextPlayer();
     for (int i = 0; i < 4; ++i) {
         mTable->ShowRole(i, "");
     }
@@ -113,33 +81,34 @@ void qlGame::StartRound() {
         [&] { return table_events::ForSeat(TableEvent::Kind::RoundStarted, *mGovernor, mRounds); });
     mCurrentPlayer = mRoleChooser = mGovernor;
     ClearSelectedRoles();
-    qlPlayer* seat = &Player(1);
-    do {
-        GovernorPhase(*seat, firstRound);
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
+    mGovernorSeat = &Player(1);
+    mStep = Step::GovernorTurn;
+}
+
+void qlGame::NextGovernorTurn() {
+    mGovernorSeat = mGovernorSeat->NextPlayer();
+    if (mGovernorSeat != &Player(1)) {
+        mStep = Step::GovernorTurn;
+        return;
+    }
     GovernorPhasesDone.Raise(*this);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kRoleCount; ++i) {
         mRolesFree[static_cast<std::size_t>(i)] = true;
         mTable->EnableRole(i, true);
     }
+    mStep = Step::RoleChoice;
 }
 
-void qlGame::ChooseRole() {
+void qlGame::StartRoleChoice() {
+    if (ExitRequested()) {
+        mStep = Step::Stopped;
+        return;
+    }
+    BeforeRoleChoice.Raise(*this);
+    ShowStatus("select a role...");
+    Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mRoleChooser); });
     mRoleChooser->SetGetsRoleBenefit(true);
-    if (const int role = DeciderOf(*mRoleChooser).PickRole(*this, *mRoleChooser); role >= 0) {
-        SelectRole(role);
-    }
-}
-
-void qlGame::cmdRoles_Click(int index) {
-    if (mHuman) {
-        mHuman->PressRole(index);
-    }
-}
-
-bool qlGame::HumanChoosesRole() const {
-    return mHuman && mHuman->ChoosingRole();
+    Await(DecisionKind::Role);
 }
 
 // What a press of a role button does, for the human's click and the computer's choice alike.
@@ -157,9 +126,22 @@ void qlGame::SelectRole(int index) {
                " Selected Role: " + RoleName(role);
     });
     Tell([&] { return table_events::RoleChosen(*mRoleChooser, RoleName(role)); });
+    mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, RoleName(role));
+    mStep = Step::Turn;
 }
 
-void qlGame::PerformRole() {
+void qlGame::StartTurn() {
+    if (ExitRequested()) {
+        mStep = Step::Stopped;
+        return;
+    }
+    ShowStatus("perform ", RoleName(*mCurrentRole), " role...");
+    Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mCurrentPlayer); });
+    BeginPhase();
+}
+
+void qlGame::BeginPhase() {
+    mStep = Step::TurnDone;  // unless the phase waits for a decision
     switch (*mCurrentRole) {
         case Role::Councillor:
             CouncillorPhase();
@@ -168,16 +150,57 @@ void qlGame::PerformRole() {
             BuilderPhase();
             break;
         case Role::Producer:
-            ProducerPhase();
+            Await(DecisionKind::Produce);
             break;
         case Role::Trader:
-            TraderPhase();
+            Await(DecisionKind::Trade);
             break;
         case Role::Prospector:
             ProspectorPhase();
             break;
     }
+}
+
+// The turn is over: the chooser's privilege ends with it, and the next seat performs the role
+// until the chooser's turn would come round again.
+void qlGame::EndTurn() {
     mRoleChooser->SetGetsRoleBenefit(false);
+    mTurn = {};
+    mCurrentPlayer = mCurrentPlayer->NextPlayer();
+    mStep = mCurrentPlayer == mRoleChooser ? Step::RoleDone : Step::Turn;
+}
+
+void qlGame::EndRole() {
+    RolePerformed.Raise(*this);
+    if (mGameOver) {
+        mStep = Step::Over;
+        return;
+    }
+    mValues.BuildingsLeft = ComputeBuildingsLeft();
+    mTable->HideTradePrices();
+    mCurrentRole.reset();
+    const bool roundOver = mValues.NumberOfPlayers == 2
+                               ? mRoleChooser == mGovernor && mRoleChooser->SelectedRole()
+                               : mRoleChooser->NextPlayer() == mGovernor;
+    if (roundOver) {
+        mTable->ProcessEvents();
+        mStep = Step::StartRound;
+        return;
+    }
+    mRoleChooser->SetSelectedRole(true);
+    mRoleChooser = mRoleChooser->NextPlayer();
+    mCurrentPlayer = mRoleChooser;
+    mStep = Step::RoleChoice;
+}
+
+void qlGame::cmdRoles_Click(int index) {
+    if (mHuman) {
+        mHuman->PressRole(index);
+    }
+}
+
+bool qlGame::HumanChoosesRole() const {
+    return mHuman && mHuman->ChoosingRole();
 }
 
 void qlGame::ClearSelectedRoles() {

@@ -3,52 +3,66 @@
 #include "ai/ComputerPlayer.h"
 #include "game/qlGame.h"
 
+namespace {
+
+// A collection of its own holding `cards`, for a choice that reorders or takes from what it is
+// offered without touching the game's cards.
+DeckRef CopyOf(const DeckRef& cards) {
+    DeckRef copy = NewDeck(cards->Count());
+    copy->AddCards(cards);
+    return copy;
+}
+
+}  // namespace
+
 // The standard rules read the number of players and the buildings left from the values of the
 // seat's own game.
-
-int StandardDecider::PickRole(const qlGame& game, qlPlayer& seat) {
-    return ai::AIPickRole(seat, game.RolesFree());
-}
-
-DeckRef StandardDecider::ChapelCard(const qlGame&, qlPlayer& seat) {
-    return ai::AIPickChapelCard(seat);
-}
-
-DeckRef StandardDecider::KeepHandOf(const qlGame&, qlPlayer& seat, Integer limit) {
-    return ai::AIDiscardDownTo(seat, limit);
-}
-
-DeckRef StandardDecider::CraneCover(const qlGame&, qlPlayer& seat, Random::Stream& random) {
-    return ai::AIUseCrane(seat, random);
-}
-
-DeckRef StandardDecider::BlackMarketGoods(const qlGame&, qlPlayer& seat, Integer) {
-    return ai::AIBlackMarket(seat);
-}
-
-DeckRef StandardDecider::Building(const qlGame&, qlPlayer& seat, Integer savings) {
-    return ai::AIGetCardToBuild(seat, savings);
-}
-
-DeckRef StandardDecider::Payment(const qlGame&, qlPlayer& seat, Integer cost) {
-    return ai::AIGetBuildPaymentCards(seat, cost);
-}
-
-DeckRef StandardDecider::CouncilKeep(const qlGame&, qlPlayer& seat, const DeckRef& drawn, Integer,
-                                     bool) {
-    return ai::AIPickCouncillorCards(seat, drawn);
-}
-
-DeckRef StandardDecider::GoldMineCard(const qlGame&, qlPlayer& seat, const DeckRef& mine) {
-    return ai::AIPickGoldMineCard(seat, mine);
-}
-
-DeckRef StandardDecider::ProductionGoods(const qlGame&, qlPlayer& seat, Integer goods) {
-    return ai::AIChooseProductionGoods(seat, goods);
-}
-
-DeckRef StandardDecider::TradingGoods(const qlGame&, qlPlayer& seat, Integer goods) {
-    return ai::AIChooseTradingGoods(seat, goods);
+Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
+                               Random::Stream& random) {
+    const qlPlayer& seat = game.Player(decision.seat);
+    switch (decision.kind) {
+        case DecisionKind::Role:
+            return {.role = ai::AIPickRole(seat, game.RolesFree())};
+        case DecisionKind::Chapel:
+            return {.cards = ai::AIPickChapelCard(seat)};
+        case DecisionKind::HandLimit: {
+            DeckRef givenUp = NewDeck();
+            DeckRef kept = ai::AIDiscardDownTo(seat, decision.count, givenUp);
+            return {.cards = std::move(kept), .givenUp = std::move(givenUp)};
+        }
+        case DecisionKind::CraneCover:
+            return {.cards = ai::AIUseCrane(seat, random)};
+        case DecisionKind::BlackMarket:
+            return {.cards = ai::AIBlackMarket(seat)};
+        case DecisionKind::Build: {
+            // The standard rules may name several cards of one building: the first is built.
+            DeckRef build = NewDeck();
+            if (const CardRef first = ai::AIGetCardToBuild(seat, decision.savings)->Item(1)) {
+                build->AddCard(first);
+            }
+            return {.cards = std::move(build)};
+        }
+        case DecisionKind::Payment:
+            return {.cards = ai::AIGetBuildPaymentCards(seat, decision.count)};
+        case DecisionKind::CouncilKeep: {
+            DeckRef drawn = CopyOf(decision.offered);
+            DeckRef kept = ai::AIPickCouncillorCards(seat, drawn);
+            return {.cards = std::move(kept), .givenUp = std::move(drawn)};
+        }
+        case DecisionKind::GoldMine: {
+            // The mine goes to the discard pile in the order the card value left it.
+            DeckRef mine = CopyOf(decision.offered);
+            DeckRef taken = ai::AIPickGoldMineCard(seat, mine);
+            return {.cards = std::move(taken), .givenUp = std::move(mine)};
+        }
+        case DecisionKind::Produce:
+            return {.cards = ai::AIChooseProductionGoods(seat, decision.count)};
+        case DecisionKind::Trade:
+            return {.cards = ai::AIChooseTradingGoods(seat, decision.count)};
+        case DecisionKind::None:
+            break;
+    }
+    return {};
 }
 
 void StandardDecider::PauseAfterMove(const qlPlayer& seat) {

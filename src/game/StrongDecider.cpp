@@ -1,22 +1,28 @@
 #include "game/StrongDecider.h"
 
 #include "game/StrongPlayer.h"
+#include "game/qlGame.h"
 
-int StrongDecider::PickRole(const qlGame& game, qlPlayer&) {
-    return mPlayer.PickRole(game, mTable);
-}
-
-DeckRef StrongDecider::Building(const qlGame& game, qlPlayer& seat, Integer savings) {
-    return mPlayer.ChooseBuilding(game, mTable, seat, savings);
-}
-
-DeckRef StrongDecider::CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn,
-                                   Integer keep, bool archive) {
-    // With the Archive the whole hand is in the choice: too many ways to keep to weigh each.
-    if (archive) {
-        return StandardDecider::CouncilKeep(game, seat, drawn, keep, archive);
+Choice StrongDecider::Answer(const qlGame& game, const Decision& decision, Random::Stream& random) {
+    const qlPlayer& seat = game.Player(decision.seat);
+    switch (decision.kind) {
+        case DecisionKind::Role:
+            return {.role = mPlayer.PickRole(game, mTable)};
+        case DecisionKind::Build:
+            return {.cards = mPlayer.ChooseBuilding(game, mTable, seat, decision.savings)};
+        case DecisionKind::CouncilKeep:
+            // With the Archive the whole hand is in the choice: too many ways to keep to weigh
+            // each.
+            if (!decision.archive) {
+                DeckRef drawn = NewDeck(decision.offered->Count());
+                drawn->AddCards(decision.offered);
+                DeckRef kept = mPlayer.ChooseCouncilKeep(game, mTable, seat, drawn, decision.keep);
+                PauseAfterMove(seat);
+                return {.cards = std::move(kept), .givenUp = std::move(drawn)};
+            }
+            break;
+        default:
+            break;
     }
-    const DeckRef kept = mPlayer.ChooseCouncilKeep(game, mTable, seat, drawn, keep);
-    PauseAfterMove(seat);
-    return kept;
+    return StandardDecider::Answer(game, decision, random);
 }

@@ -13,10 +13,7 @@ class StrongDecider : public StandardDecider {
   public:
     StrongDecider(StrongPlayer& player, Table& table) : mPlayer(player), mTable(table) {}
 
-    int PickRole(const qlGame& game, qlPlayer& seat) override;
-    DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override;
-    DeckRef CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn, Integer keep,
-                        bool archive) override;
+    Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override;
 
   private:
     StrongPlayer& mPlayer;

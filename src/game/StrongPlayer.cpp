@@ -105,8 +105,8 @@ StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t samp
         copy.SetComputerSeat(n);
     }
     copy.RedealHidden(mSeat, sampleSeed);
-    force(copy, option);
     copy.SetRoundLimit(game.Rounds() + kRoundsAhead);
+    copy.Apply(force(copy, option));
     if (copy.PlayOn() != qlGame::Outcome::Finished) {
         return {};
     }
@@ -188,8 +188,8 @@ int StrongPlayer::PickRole(const qlGame& game, Table& table) {
         mLastVerdict = {};
         return 0;
     }
-    return free[Choose(game, table, free.size(), [&free](qlGame& copy, int o) {
-        copy.ForceRole(free[static_cast<std::size_t>(o)]);
+    return free[Choose(game, table, free.size(), [&free](const qlGame&, int o) {
+        return Choice{.role = free[static_cast<std::size_t>(o)]};
     })];
 }
 
@@ -205,10 +205,19 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
             choices.push_back(card);
         }
     }
-    const std::size_t taken = Choose(game, table, choices.size(), [&choices](qlGame& copy, int o) {
-        const CardRef& card = choices[static_cast<std::size_t>(o)];
-        copy.ForceBuild(card ? card->BuildingName() : "");
-    });
+    const Integer number = seat.PlayerNumber();
+    const std::size_t taken =
+        Choose(game, table, choices.size(), [&choices, number](const qlGame& copy, int o) {
+            // The card of that name in the copy's own hand.
+            DeckRef build = NewDeck();
+            if (const CardRef& card = choices[static_cast<std::size_t>(o)]) {
+                build->AddCard(copy.Player(number)
+                                   .CardsInHand()
+                                   ->GetCardsByName(card->BuildingName())
+                                   ->Item(1));
+            }
+            return Choice{.cards = build};
+        });
     DeckRef chosen = NewDeck();
     if (const CardRef& card = choices[taken]) {
         chosen->AddCard(card);
@@ -220,7 +229,11 @@ DeckRef StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const 
                                         const DeckRef& drawn, Integer keep) {
     const std::vector<Names> choices = KeepChoices(*drawn, seat, keep);
     return drawn->DealCardsByName(
-        choices[Choose(game, table, choices.size(), [&choices](qlGame& copy, int o) {
-            copy.ForceKeep(choices[static_cast<std::size_t>(o)]);
+        choices[Choose(game, table, choices.size(), [&choices](const qlGame& copy, int o) {
+            // The same names of the copy's own draw.
+            DeckRef rest = NewDeck();
+            rest->AddCards(copy.Pending().offered);
+            DeckRef kept = rest->DealCardsByName(choices[static_cast<std::size_t>(o)]);
+            return Choice{.cards = std::move(kept), .givenUp = std::move(rest)};
         })]);
 }

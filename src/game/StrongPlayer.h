@@ -8,6 +8,7 @@
 #include "cards/CardRefs.h"
 #include "core/Random.h"
 #include "core/Types.h"
+#include "game/Decision.h"
 
 class qlGame;
 class qlPlayer;
@@ -36,8 +37,9 @@ class StrongPlayer {
         long games = 0;
         long margin = 0;
     };
-    // Sets the decision of one copy: `option` counts from 0.
-    using Force = std::function<void(qlGame& copy, int option)>;
+    // The choice of option `option` (counting from 0) in a copy of the game, at the decision the
+    // copy waits for.
+    using Force = std::function<Choice(const qlGame& copy, int option)>;
 
     // For seat `seat`, seeded with `seed`; `budget` copies per decision, played on `threads`
     // worker threads (0: one per core) that live as long as the player.

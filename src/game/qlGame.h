@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -16,15 +17,18 @@
 #include "core/Event.h"
 #include "core/Random.h"
 #include "core/Types.h"
+#include "game/Decision.h"
 #include "game/SeatDecider.h"
 #include "game/Table.h"
 #include "players/Role.h"
 #include "players/qlPlayer.h"
 
 // One game from set-up to final scores: the seats, the piles, the tiles, whose turn it is, the
-// flags, the game-wide values and the random generator's state. Every seat decides through its
-// own SeatDecider. A game can be copied whole at any role choice and the copy played on at its
-// own table, leaving the original untouched.
+// flags, the game-wide values and the random generator's state. The rules run from one decision
+// to the next: Pending names the decision the game waits for, Apply carries a seat's choice out
+// and runs on to the next one, and every seat answers through its own SeatDecider. Where the game
+// stands is all in its members, never on the call stack, so a game can be copied whole at any
+// decision and the copy played on at its own table, leaving the original untouched.
 class HumanDecider;
 
 class qlGame {
@@ -53,8 +57,15 @@ class qlGame {
     // CatalogueError at set-up for a catalogue the game cannot be played with, and
     // std::logic_error on a game that has been played (or copied from one) already.
     Outcome PlayGame();
-    // Plays a copied game on from the role choice it was copied at, to its end.
+    // Plays a copied game on from the decision it was copied at, to its end.
     Outcome PlayOn();
+
+    // The decision the game waits for; DecisionKind::None before set-up, once the game is over
+    // and once it has stopped (the player left, or the round limit came).
+    Decision Pending() const;
+    // Carries out `choice` for the pending decision and runs the rules on to the next one.
+    // Throws std::invalid_argument for a choice the rules do not allow there, changing nothing.
+    void Apply(const Choice& choice);
 
     // The role button handler: the human's choice of role. A click at any other moment, or on
     // a role already taken, is ignored.
@@ -66,23 +77,17 @@ class qlGame {
     // human's decides by the standard rules; every seat of a copy does.
     void SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider);
 
-    // For the look-ahead of a strong player, on a copy: the role the chooser takes at the
-    // role choice the copy resumes at, the building (by name, "" for none) the seat builds
-    // at the build choice it resumes at, or the cards it keeps of the councillor's draw.
-    void ForceRole(int index);
     // Stops the game once it would start round `rounds`, as no game may play on forever where
     // no seat can build: a copy played on gives up without scores, a game played whole ends
     // with the scores so far (after kMostRounds rounds when no limit is set).
     void SetRoundLimit(Long rounds) { mRoundLimit = rounds; }
-    void ForceBuild(std::string name);
-    void ForceKeep(std::vector<std::string> names);
     // Deals afresh from `seed` everything `viewer` (a seat number) cannot see: the other
     // hands and chapels, the draw and discard piles, the goods on the buildings, the tiles not
     // turned up yet and every random draw still to come, keeping every count the seat can see. Only
     // for copies: the seat's thinking plays on these, and can never be given the real future.
     void RedealHidden(Integer viewer, std::uint64_t seed);
 
-    // Raised at every role choice, before the chooser picks: the moment a game may be copied.
+    // Raised as every role choice begins, before the chooser has the privilege.
     Event<const qlGame&> BeforeRoleChoice;
     // Raised after every seat has performed a role, and after every round's governor phases.
     Event<const qlGame&> RolePerformed;
@@ -120,37 +125,68 @@ class qlGame {
   private:
     friend class GameTestAccess;
 
-    // A build waiting for the seat's choice of building: what the crane and the black market
-    // have already settled.
-    struct PendingBuild {
-        CardRef covered;
-        Integer goodsUsed = 0;
-    };  // arranges positions for the scenario tests
-    // A councillor's choice waiting for the seat: the cards drawn and how many it keeps.
-    struct PendingKeep {
-        DeckRef drawn;
-        Integer keep = 1;
+    // Where the rules stand between two decisions: the next thing they do when the game runs
+    // on. Decide: they wait for the decision mAwaiting names; Stopped: the player left or the
+    // round limit came; Over: a city holds twelve buildings once the role is done.
+    enum class Step : std::uint8_t {
+        StartRound,        // the governor passes and the round's governor phases begin
+        GovernorTurn,      // the governor phase of mGovernorSeat: its library, its chapel
+        HandLimit,         // the same seat's hand cut to its limit
+        NextGovernorTurn,  // the next seat's governor phase, or the round's first role choice
+        RoleChoice,        // the role chooser picks a role
+        Turn,              // the current seat performs the role
+        TurnDone,          // the next seat's turn, or the role is done
+        RoleDone,          // the next role choice, or the next round
+        Decide,
+        Stopped,
+        Over,
+    };
+    // What the rules have settled for the decision they wait for, or for the rest of the turn.
+    struct TurnState {
+        CardRef covered;      // the building the crane builds over
+        Integer goodsUsed{};  // goods spent at the black market
+        CardRef building;     // the card being built, out of the hand while it is paid for
+        Integer cost{};       // what the seat pays for it
+        DeckRef offered;      // the councillor's draw, or the gold mine's four cards
+        Integer keep = 1;     // how many of the draw the councillor keeps
         bool archive = false;
     };
 
     // Cards from the top of the draw pile, refilled from the shuffled discards when it runs out.
     DeckRef Draw(int count) { return mReserve->Deal(count, mRandom); }
 
-    // Set-up and the round loop.
+    // Set-up and the game loop.
     void SetUpGame();
     void CreateSeats();
     void GiveStartingBuildings();
     void DealStartingHands();
     Outcome FinishGame();
-    void PlayRounds();
-    bool PlayRoleChoices();
-    void EndRoleChoice();
+    // Runs the rules on to the next decision, and answers decisions by the seats' deciders
+    // until the game is over or stops.
+    void Advance();
+    void PlayDecisions();
+    void RunStep();
+    void Await(DecisionKind kind) {
+        mAwaiting = kind;
+        mStep = Step::Decide;
+    }
+    // The seat whose decision is pending.
+    qlPlayer& DecidingSeat() const;
+    void CheckChoice(const Choice& choice) const;
+    void CarryOut(const Choice& choice);
+
+    // The round: its start, the governor phases, the role choices and every seat's turn.
     void StartRound();
-    void ChooseRole();
+    void StartGovernorTurn();
+    void StartHandLimit();
+    void NextGovernorTurn();
+    void StartRoleChoice();
     void SelectRole(int index);
-    bool PerformRoleForEverySeat();
-    bool ResumeTurn();
-    void PerformRole();
+    void StartTurn();
+    // The current seat's phase of the current role, up to its first decision or to its end.
+    void BeginPhase();
+    void EndTurn();
+    void EndRole();
     void ClearSelectedRoles();
     Integer ComputeBuildingsLeft() const;
     // "Robot 2, " and the text in up to three parts, put together only for a table that shows it.
@@ -159,26 +195,25 @@ class qlGame {
     bool ExitRequested() const { return mTable->ExitRequested(); }
     void FollowSeats();
 
-    // The phases; each acts on the current player.
-    void GovernorPhase(qlPlayer& player, bool firstRound);
-    void BuryInChapel(qlPlayer& player);
-    void CutHandToLimit(qlPlayer& player, bool firstRound);
+    // The phases, each from its start to its first decision, and on from each decision; each
+    // acts on the current player (the governor phases on mGovernorSeat).
+    void BuryInChapel(qlPlayer& player, const DeckRef& chapel);
+    void CutHandToLimit(qlPlayer& player, const Choice& choice);
     void BuilderPhase();
-    CardRef ChooseBuildingToCover(qlPlayer& player);
-    Integer SpendGoodsAtBlackMarket(qlPlayer& player);
-    static Integer Savings(const PendingBuild& build);
-    void ResumeBuild();
-    void FinishBuild(qlPlayer& player, const DeckRef& choice, const CardRef& covered,
-                     Integer goodsUsed);
+    void AfterCrane(const DeckRef& cover);
+    void AfterBlackMarket(const DeckRef& goods);
+    void ChooseBuilding(const DeckRef& choice);
+    void FinishBuild(const DeckRef& payment);
     void Build(qlPlayer& player, const CardRef& building, const CardRef& covered);
     void DrawAfterBuilding(qlPlayer& player, const CardRef& building);
     void CouncillorPhase();
-    void KeepCouncilCards(qlPlayer& player);
+    void KeepCouncilCards(const Choice& choice);
     void ProspectorPhase();
-    void WorkGoldMine(qlPlayer& player);
+    void WorkGoldMine();
+    void FinishGoldMine(const DeckRef& taken);
     void ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold, const DeckRef& taken);
-    void ProducerPhase();
-    void TraderPhase();
+    void ProducerPhase(const DeckRef& chosen);
+    void TraderPhase(const DeckRef& chosen);
     void DrawTradeTile();
     Integer GoodValue(const qlCard& building) const;
 
@@ -229,10 +264,11 @@ class qlGame {
     qlPlayer* mRoleChooser = nullptr;
     std::optional<Role> mCurrentRole;
     std::array<bool, 5> mRolesFree{};
-    bool mRoundOpen = false;
-    bool mPerforming = false;
-    std::optional<PendingBuild> mPendingBuild;
-    std::optional<PendingKeep> mPendingKeep;
+    Step mStep = Step::StartRound;
+    DecisionKind mAwaiting = DecisionKind::None;
+    qlPlayer* mGovernorSeat = nullptr;  // the seat in its governor phase
+    bool mFirstRound = false;
+    TurnState mTurn;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
     HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
     bool mGameOver = false;

@@ -70,20 +70,21 @@ TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
         "Chapel,Tower,Hero,Victory Column,Well,Gold Mine,Smithy,Market Hall,Prefecture";
     GameValues g{4, 8, {}};
     auto seat = Seat(g, "Indigo Plant", nine);
-    const DeckRef oldHand = seat->CardsInHand();
-    EXPECT_EQ(AIDiscardDownTo(*seat, 7), oldHand);  // the former hand holds what is given up
-    EXPECT_EQ(Names(*seat->CardsInHand()),
+    DeckRef givenUp = NewDeck();
+    EXPECT_EQ(Names(*AIDiscardDownTo(*seat, 7, givenUp)),
               Split("Prefecture,Market Hall,Smithy,Gold Mine,Well,Victory Column,Hero"));
-    EXPECT_EQ(Names(*oldHand), Split("Chapel,Tower"));
+    EXPECT_EQ(Names(*givenUp), Split("Chapel,Tower"));
+    EXPECT_EQ(Names(*seat->CardsInHand()), Split(nine));  // the decision moves no card
     // Early, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall 4.2/4.
     g.BuildingsLeft = 10;
     seat = Seat(g, "Indigo Plant", nine);
-    AIDiscardDownTo(*seat, 3);
-    EXPECT_EQ(Names(*seat->CardsInHand()), Split("Prefecture,Gold Mine,Smithy"));
+    EXPECT_EQ(Names(*AIDiscardDownTo(*seat, 3, NewDeck())), Split("Prefecture,Gold Mine,Smithy"));
     g.BuildingsLeft = 8;
     seat = Seat(g, "Indigo Plant",
                 "Prefecture,Chapel,Chapel,Tower,Prefecture,Smithy,Smithy,Hero,Tower,Chapel");
     const auto h = Ids(*seat->CardsInHand());
-    EXPECT_EQ(Ids(*AIDiscardDownTo(*seat, 7)), (V{h[8], h[2], h[9]}));
-    EXPECT_EQ(Ids(*seat->CardsInHand()), (V{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
+    givenUp = NewDeck();
+    EXPECT_EQ(Ids(*AIDiscardDownTo(*seat, 7, givenUp)),
+              (V{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
+    EXPECT_EQ(Ids(*givenUp), (V{h[8], h[2], h[9]}));
 }

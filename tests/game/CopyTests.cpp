@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -54,56 +55,64 @@ struct Copier {
 };
 
 // A seat deciding by the standard rules that first has a copy of the game played on at each of
-// its keeps and builds.
+// its decisions, and counts them by kind.
 class CopyingDecider : public StandardDecider {
   public:
-    explicit CopyingDecider(Copier& copier) : mCopier(copier) {}
+    CopyingDecider(Copier& copier, std::array<int, 12>& kinds) : mCopier(copier), mKinds(kinds) {}
 
-    DeckRef CouncilKeep(const qlGame& game, qlPlayer& seat, const DeckRef& drawn, Integer keep,
-                        bool archive) override {
+    Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override {
         mCopier.Copy(game);
-        return StandardDecider::CouncilKeep(game, seat, drawn, keep, archive);
-    }
-    DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override {
-        mCopier.Copy(game);
-        return StandardDecider::Building(game, seat, savings);
+        ++mKinds[static_cast<std::size_t>(decision.kind)];
+        return StandardDecider::Answer(game, decision, random);
     }
 
   private:
     Copier& mCopier;
+    std::array<int, 12>& mKinds;
 };
 
-// Copies taken at every role choice, and in the middle of a seat's turn while it decides what to
-// keep of the councillor's draw or what to build, finish that turn and play on as the original,
-// which none of them changes.
+// Copies taken at every decision of every seat (and in the middle of the rules, as a role choice
+// begins) play on as the original, which none of them changes: whatever the rules are waiting
+// for, where the game stands is all in the copy.
 TEST(GameCopy, ACopyAtAnyDecisionPlaysOnAsTheOriginalAndChangesNothingInIt) {
-    for (const Integer players : {2, 4}) {
-        const Played untouched = PlaySeeded(players, 43);
-        HeadlessTable table;
-        qlGame game(table, players, 0, Random::SeededSource(43));
-        std::ostringstream log;
-        std::ostringstream gameLog;
-        game.SetLogFiles(&log, &gameLog);
-        Copier roleChoices{gameLog, {}, {}};
-        Copier turns{gameLog, {}, {}};
-        Subscription copying =
-            game.BeforeRoleChoice.Subscribe([&](const qlGame& g) { roleChoices.Copy(g); });
-        for (Integer seat = 1; seat <= players; ++seat) {
-            game.SetDecider(seat, std::make_unique<CopyingDecider>(turns));
-        }
-        game.PlayGame();
+    std::array<int, 12> kinds{};
+    for (const Integer players : {2, 3, 4}) {
+        for (const std::uint64_t seed : {43u, 1207u}) {
+            const Played untouched = PlaySeeded(players, seed);
+            HeadlessTable table;
+            qlGame game(table, players, 0, Random::SeededSource(seed));
+            std::ostringstream log;
+            std::ostringstream gameLog;
+            game.SetLogFiles(&log, &gameLog);
+            Copier roleChoices{gameLog, {}, {}};
+            Copier decisions{gameLog, {}, {}};
+            Subscription copying =
+                game.BeforeRoleChoice.Subscribe([&](const qlGame& g) { roleChoices.Copy(g); });
+            for (Integer seat = 1; seat <= players; ++seat) {
+                game.SetDecider(seat, std::make_unique<CopyingDecider>(decisions, kinds));
+            }
+            game.PlayGame();
 
-        EXPECT_EQ(gameLog.str(), untouched.gameLog);
-        EXPECT_EQ(log.str(), untouched.results);
-        EXPECT_EQ(static_cast<Long>(roleChoices.copies.size()), game.RolesChosen());
-        EXPECT_GT(turns.copies.size(), 30u);
-        for (const Copier* copier : {&roleChoices, &turns}) {
-            for (std::size_t k = 0; k < copier->copies.size(); ++k) {
-                EXPECT_EQ(copier->copies[k].gameLog, untouched.gameLog.substr(copier->copiedAt[k]))
-                    << players << " players, copy " << k;
-                EXPECT_EQ(copier->copies[k].results, untouched.results);
+            EXPECT_EQ(gameLog.str(), untouched.gameLog);
+            EXPECT_EQ(log.str(), untouched.results);
+            EXPECT_EQ(static_cast<Long>(roleChoices.copies.size()), game.RolesChosen());
+            for (const Copier* copier : {&roleChoices, &decisions}) {
+                for (std::size_t k = 0; k < copier->copies.size(); ++k) {
+                    ASSERT_EQ(copier->copies[k].gameLog,
+                              untouched.gameLog.substr(copier->copiedAt[k]))
+                        << players << " players, seed " << seed << ", copy " << k;
+                    ASSERT_EQ(copier->copies[k].results, untouched.results);
+                }
             }
         }
+    }
+    // Every kind of decision the standard rules meet in these games was copied at.
+    for (const DecisionKind kind :
+         {DecisionKind::Role, DecisionKind::Chapel, DecisionKind::HandLimit,
+          DecisionKind::CraneCover, DecisionKind::BlackMarket, DecisionKind::Build,
+          DecisionKind::Payment, DecisionKind::CouncilKeep, DecisionKind::GoldMine,
+          DecisionKind::Produce, DecisionKind::Trade}) {
+        EXPECT_GT(kinds[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
     }
 }
 

@@ -51,8 +51,8 @@ class GameTestAccess {
     static void EmptyReserve(qlGame& game) {
         game.mDiscard->AddCards(game.Draw(game.mReserve->Count()));
     }
-    // The seat performs `role`, with the privilege when it is the role's chooser; a copy taken
-    // meanwhile finishes the role and the round.
+    // The seat performs `role`, with the privilege when it is the role's chooser: its turn
+    // alone, every decision answered by its decider.
     static void Perform(qlGame& game, Integer seat, const std::string& role, bool chooser) {
         qlPlayer& player = game.Player(seat);
         game.mRoleChooser = chooser ? &player : player.NextPlayer();
@@ -64,13 +64,16 @@ class GameTestAccess {
                 game.mRolesFree[static_cast<std::size_t>(index)] = false;
             }
         }
-        game.mPerforming = true;
-        game.PerformRole();
-        game.mPerforming = false;
+        game.BeginPhase();
+        RunUntil(game, qlGame::Step::TurnDone);
+        game.mRoleChooser->SetGetsRoleBenefit(false);
+        game.mTurn = {};
     }
     static void Governor(qlGame& game, Integer seat, bool firstRound) {
-        game.mCurrentPlayer = &game.Player(seat);
-        game.GovernorPhase(game.Player(seat), firstRound);
+        game.mCurrentPlayer = game.mGovernorSeat = &game.Player(seat);
+        game.mFirstRound = firstRound;
+        game.mStep = qlGame::Step::GovernorTurn;
+        RunUntil(game, qlGame::Step::NextGovernorTurn);
     }
     // Gives the seat these cards and buries them under its Chapel.
     static void Bury(qlGame& game, Integer seat, const std::string& names) {
@@ -121,16 +124,31 @@ class GameTestAccess {
     static void SetPrices(qlGame& game, const qlTradeTiles::Tile& prices) {
         game.mGoodValues = prices;
     }
-    // Opens a round with this governor, every role free, at the governor's role choice.
+    // Opens a round with this governor, every role free, at the governor's role choice; and
+    // runs the rules on to the decision the game waits for.
     static void OpenRound(qlGame& game, Integer governor) {
         game.mGovernor = game.mRoleChooser = game.mCurrentPlayer = &game.Player(governor);
         game.mRolesFree.fill(true);
-        game.mRoundOpen = true;
+        game.mStep = qlGame::Step::RoleChoice;
     }
+    static void RunToDecision(qlGame& game) { game.Advance(); }
 
     static void SetBuildingsLeft(qlGame& game, Integer left) { game.mValues.BuildingsLeft = left; }
 
   private:
+    // Runs the rules, every decision answered by the seat's decider, until they reach `step`.
+    static void RunUntil(qlGame& game, qlGame::Step step) {
+        while (game.mStep != step) {
+            if (game.mStep != qlGame::Step::Decide) {
+                game.RunStep();
+                continue;
+            }
+            const Choice choice =
+                game.DeciderOf(game.DecidingSeat()).Answer(game, game.Pending(), game.mRandom);
+            game.CheckChoice(choice);
+            game.CarryOut(choice);
+        }
+    }
     static std::string Names(const qlCards& cards) {
         std::string names;
         for (const CardRef& card : cards) {

@@ -20,13 +20,11 @@ namespace {
 // afresh, which must give the same hint.
 class HintAsker : public StandardDecider {
   public:
-    int PickRole(const qlGame& game, qlPlayer& seat) override {
-        Compare(game);
-        return StandardDecider::PickRole(game, seat);
-    }
-    DeckRef Building(const qlGame& game, qlPlayer& seat, Integer savings) override {
-        Compare(game);
-        return StandardDecider::Building(game, seat, savings);
+    Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override {
+        if (decision.kind == DecisionKind::Role || decision.kind == DecisionKind::Build) {
+            Compare(game);
+        }
+        return StandardDecider::Answer(game, decision, random);
     }
 
     std::vector<Hint> hints;

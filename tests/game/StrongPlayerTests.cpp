@@ -19,12 +19,12 @@
 
 namespace {
 
-// Seat 2 holds eleven buildings and the lead, and one card in hand: a card short of building
-// its twelfth even with the privilege. The standard rules take the Councillor for seat 1's own
-// hand, which deals seat 2 the card it lacks; looking ahead sees that and takes another role.
-// The verdict is the same on one thread as on two, and spends the budget by halving the five
-// roles to three, two and one: 21, 35 and 53 copies for each finalist of 320.
-TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
+// Seat 2 holds eleven buildings and the lead, and one card in hand: the game is lost for seat 1
+// whatever it does, and only the margin is left to play for. The standard rules take the
+// Producer for seat 1's Palace in hand; looking ahead finds a role that loses by less. The
+// verdict is the same on one thread as on two, and spends the budget by halving the five roles
+// to three, two and one: 21, 35 and 53 copies for each finalist of 320.
+TEST(StrongPlayer, LooksAheadPastTheStandardRulesAlikeOnOneThreadOrTwo) {
     testing_support::ScriptedTable table;
     qlGame game(table, 2, 0, Random::SeededSource(12));
     GameTestAccess::SetUp(game);
@@ -33,14 +33,15 @@ TEST(StrongPlayer, LooksAheadWhereTheStandardRulesLetTheLeaderFinish) {
                           "Victory Column");
     GameTestAccess::Give(game, 2, "Market Stand");
     GameTestAccess::Build(game, 1, "Sugar Mill,Coffee Roaster,Quarry");
-    GameTestAccess::Give(game, 1, "City Hall");
+    GameTestAccess::Give(game, 1, "Palace");
     GameTestAccess::OpenRound(game, 1);
+    GameTestAccess::RunToDecision(game);
     GameTestAccess::SetBuildingsLeft(game, 1);
     const int standard = ai::AIPickRole(game.Player(1), game.RolesFree());
     StrongPlayer strong(1, 3, 320, 2);
     const int looked = strong.PickRole(game, table);
-    EXPECT_EQ(standard, 0);
-    EXPECT_NE(looked, 0);
+    EXPECT_EQ(standard, 2);
+    EXPECT_NE(looked, standard);
     EXPECT_EQ(strong.LastVerdict().option, looked);
     EXPECT_EQ(strong.LastVerdict().games, 21 + 35 + 53);
     EXPECT_NE(strong.LastVerdict().margin, 0);
@@ -107,6 +108,7 @@ void ArrangePosition(qlGame& game, const HiddenFromSeatOne& hidden) {
         GameTestAccess::ShuffleUnturnedTiles(game, hidden.tileOrder);
     }
     GameTestAccess::OpenRound(game, 1);
+    GameTestAccess::RunToDecision(game);
 }
 
 // Positions that differ only in what seat 1 cannot see are dealt alike in every copy it thinks
@@ -168,12 +170,13 @@ TEST(StrongPlayer, PassesOnTheFaultOfACopyAndDecidesOnAfterIt) {
     qlGame game(table, 3, 0, Random::SeededSource(5));
     GameTestAccess::SetUp(game);
     GameTestAccess::OpenRound(game, 1);
+    GameTestAccess::RunToDecision(game);
     StrongPlayer strong(1, 9, 40, 2);
-    const StrongPlayer::Force failing = [](qlGame& copy, int option) {
+    const StrongPlayer::Force failing = [](const qlGame&, int option) {
         if (option == 2) {
             throw std::runtime_error("copy failed");
         }
-        copy.ForceRole(option);
+        return Choice{.role = option};
     };
     try {
         strong.Decide(game, table, 3, failing);
@@ -181,8 +184,8 @@ TEST(StrongPlayer, PassesOnTheFaultOfACopyAndDecidesOnAfterIt) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "copy failed");
     }
-    const StrongPlayer::Verdict verdict =
-        strong.Decide(game, table, 2, [](qlGame& copy, int option) { copy.ForceRole(option + 3); });
+    const StrongPlayer::Verdict verdict = strong.Decide(
+        game, table, 2, [](const qlGame&, int option) { return Choice{.role = option + 3}; });
     EXPECT_EQ(verdict.games, 20);
     EXPECT_LE(verdict.wins, 20);
     EXPECT_EQ(strong.DecisionSeconds().size(), 1u);

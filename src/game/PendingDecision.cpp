@@ -1,0 +1,262 @@
+// The decision a game waits for, the choices the rules allow there, and carrying one out.
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <unordered_set>
+
+#include "cards/qlCard.h"
+#include "game/qlGame.h"
+
+namespace {
+
+const char* KindName(DecisionKind kind) {
+    switch (kind) {
+        case DecisionKind::None:
+            return "no decision";
+        case DecisionKind::Role:
+            return "the role choice";
+        case DecisionKind::Chapel:
+            return "the chapel";
+        case DecisionKind::HandLimit:
+            return "the hand limit";
+        case DecisionKind::CraneCover:
+            return "the crane";
+        case DecisionKind::BlackMarket:
+            return "the black market";
+        case DecisionKind::Build:
+            return "the build";
+        case DecisionKind::Payment:
+            return "the payment";
+        case DecisionKind::CouncilKeep:
+            return "the councillor's keep";
+        case DecisionKind::GoldMine:
+            return "the gold mine";
+        case DecisionKind::Produce:
+            return "the producer";
+        case DecisionKind::Trade:
+            return "the trader";
+    }
+    return "";
+}
+
+[[noreturn]] void Refuse(const Decision& decision, const std::string& why) {
+    throw std::invalid_argument("Player " + std::to_string(decision.seat) + " at " +
+                                KindName(decision.kind) + ": " + why);
+}
+
+Long CountOf(const DeckRef& cards) {
+    return cards ? cards->Count() : 0;
+}
+
+// Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`.
+void RequireFrom(const Decision& decision, const DeckRef& cards, const qlCards& pool, Long least,
+                 Long most, const char* what) {
+    const Long count = CountOf(cards);
+    if (count < least || count > most) {
+        Refuse(decision,
+               std::to_string(count) + " " + what + " chosen, where " +
+                   (least == most ? std::to_string(least)
+                                  : std::to_string(least) + " to " + std::to_string(most)) +
+                   " are asked");
+    }
+    if (!cards) {
+        return;
+    }
+    std::unordered_set<const qlCard*> seen;
+    for (const CardRef& card : *cards) {
+        if (!card || !pool.Contains(card) || !seen.insert(card.get()).second) {
+            Refuse(decision, std::string(card ? card->BuildingName() : "nothing") +
+                                 " is not one of the " + what + " on offer");
+        }
+    }
+}
+
+// Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once.
+void RequireSplit(const Decision& decision, const DeckRef& kept, const DeckRef& givenUp,
+                  const qlCards& pool) {
+    if (CountOf(kept) + CountOf(givenUp) != pool.Count()) {
+        Refuse(decision, "the cards kept and given up are not the cards on offer");
+    }
+    DeckRef both = NewDeck(pool.Count());
+    both->AddCards(kept);
+    both->AddCards(givenUp);
+    RequireFrom(decision, both, pool, pool.Count(), pool.Count(), "cards");
+}
+
+}  // namespace
+
+qlPlayer& qlGame::DecidingSeat() const {
+    if (mAwaiting == DecisionKind::Role) {
+        return *mRoleChooser;
+    }
+    if (mAwaiting == DecisionKind::Chapel || mAwaiting == DecisionKind::HandLimit) {
+        return *mGovernorSeat;
+    }
+    return *mCurrentPlayer;
+}
+
+Decision qlGame::Pending() const {
+    if (mStep != Step::Decide) {
+        return {};
+    }
+    const qlPlayer& seat = DecidingSeat();
+    Decision decision{.kind = mAwaiting, .seat = seat.PlayerNumber()};
+    switch (mAwaiting) {
+        case DecisionKind::HandLimit:
+            decision.count = mFirstRound ? Integer{4} : seat.CardsAllowed();
+            decision.firstRound = mFirstRound;
+            break;
+        case DecisionKind::BlackMarket:
+            decision.count =
+                static_cast<Integer>(std::min<Long>(seat.BuildingsWithGoods()->Count(), 2));
+            break;
+        case DecisionKind::Build:
+            decision.savings = *BuildSavings();
+            break;
+        case DecisionKind::Payment:
+            decision.count = mTurn.cost;
+            break;
+        case DecisionKind::CouncilKeep:
+            decision.keep = mTurn.keep;
+            decision.archive = mTurn.archive;
+            decision.offered = mTurn.offered;
+            break;
+        case DecisionKind::GoldMine:
+            decision.offered = mTurn.offered;
+            break;
+        case DecisionKind::Produce:
+            decision.count = seat.ProducingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
+            break;
+        case DecisionKind::Trade:
+            decision.count = seat.TradingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
+            break;
+        default:
+            break;
+    }
+    return decision;
+}
+
+void qlGame::CheckChoice(const Choice& choice) const {
+    const Decision decision = Pending();
+    if (decision.kind == DecisionKind::None) {
+        throw std::invalid_argument("The game waits for no decision");
+    }
+    const qlPlayer& seat = DecidingSeat();
+    const qlCards& hand = *seat.CardsInHand();
+    switch (decision.kind) {
+        case DecisionKind::Role:
+            if (choice.role < 0 || choice.role >= kRoleCount ||
+                !mRolesFree[static_cast<std::size_t>(choice.role)]) {
+                Refuse(decision, "role " + std::to_string(choice.role) + " is not free");
+            }
+            break;
+        case DecisionKind::Chapel:
+            RequireFrom(decision, choice.cards, hand, 0, 1, "hand cards");
+            break;
+        case DecisionKind::HandLimit:
+            RequireFrom(decision, choice.cards, hand, decision.count, decision.count, "hand cards");
+            RequireSplit(decision, choice.cards, choice.givenUp, hand);
+            break;
+        case DecisionKind::CraneCover:
+            RequireFrom(decision, choice.cards, *seat.BuiltCards(), 0, 1, "buildings");
+            if (CountOf(choice.cards) == 1 &&
+                choice.cards->Item(1)->Id() == buildings::Id("Crane")) {
+                Refuse(decision, "the crane cannot build over a Crane");
+            }
+            break;
+        case DecisionKind::BlackMarket:
+            RequireFrom(decision, choice.cards, *seat.BuildingsWithGoods(), 0, decision.count,
+                        "buildings with a good");
+            break;
+        case DecisionKind::Build:
+            RequireFrom(decision, choice.cards, hand, 0, 1, "hand cards");
+            break;
+        case DecisionKind::Payment:
+            RequireFrom(decision, choice.cards, hand, std::min<Long>(decision.count, hand.Count()),
+                        std::min<Long>(decision.count, hand.Count()), "hand cards");
+            break;
+        case DecisionKind::CouncilKeep: {
+            DeckRef pool = NewDeck();
+            pool->AddCards(decision.offered);
+            const Long held = decision.archive ? hand.Count() : 0;
+            if (decision.archive) {
+                pool->AddCards(seat.CardsInHand());
+            }
+            const Long offered = pool->Count();
+            RequireFrom(decision, choice.cards, *pool, std::min(held + 1, offered),
+                        std::min(held + decision.keep, offered), "cards");
+            RequireSplit(decision, choice.cards, choice.givenUp, *pool);
+            break;
+        }
+        case DecisionKind::GoldMine:
+            RequireFrom(decision, choice.cards, *decision.offered, 1, 1, "mine cards");
+            if (choice.givenUp) {
+                RequireFrom(decision, choice.givenUp, *decision.offered, decision.offered->Count(),
+                            decision.offered->Count(), "mine cards");
+            }
+            break;
+        case DecisionKind::Produce:
+            RequireFrom(decision, choice.cards, *seat.OpenProductionBuildings(), 0, decision.count,
+                        "open production buildings");
+            break;
+        case DecisionKind::Trade:
+            RequireFrom(decision, choice.cards, *seat.BuildingsWithGoods(), 0, decision.count,
+                        "buildings with a good");
+            break;
+        case DecisionKind::None:
+            break;
+    }
+}
+
+void qlGame::Apply(const Choice& choice) {
+    CheckChoice(choice);
+    CarryOut(choice);
+    Advance();
+}
+
+void qlGame::CarryOut(const Choice& choice) {
+    const DeckRef cards = choice.cards ? choice.cards : NewDeck();
+    const DecisionKind kind = std::exchange(mAwaiting, DecisionKind::None);
+    switch (kind) {
+        case DecisionKind::Role:
+            SelectRole(choice.role);
+            break;
+        case DecisionKind::Chapel:
+            BuryInChapel(*mGovernorSeat, cards);
+            break;
+        case DecisionKind::HandLimit:
+            CutHandToLimit(*mGovernorSeat, choice);
+            break;
+        case DecisionKind::CraneCover:
+            AfterCrane(cards);
+            break;
+        case DecisionKind::BlackMarket:
+            AfterBlackMarket(cards);
+            break;
+        case DecisionKind::Build:
+            ChooseBuilding(cards);
+            break;
+        case DecisionKind::Payment:
+            FinishBuild(cards);
+            break;
+        case DecisionKind::CouncilKeep:
+            KeepCouncilCards(
+                {.cards = cards, .givenUp = choice.givenUp ? choice.givenUp : NewDeck()});
+            break;
+        case DecisionKind::GoldMine:
+            if (choice.givenUp) {
+                mTurn.offered = choice.givenUp;
+            }
+            FinishGoldMine(cards);
+            break;
+        case DecisionKind::Produce:
+            ProducerPhase(cards);
+            break;
+        case DecisionKind::Trade:
+            TraderPhase(cards);
+            break;
+        case DecisionKind::None:
+            break;
+    }
+}

@@ -1,0 +1,119 @@
+// The game refuses a choice the rules do not allow at the decision it waits for, and changes
+// nothing when it does.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "GameTestAccess.h"
+#include "game/HeadlessTable.h"
+#include "game/StandardDecider.h"
+#include "game/qlGame.h"
+
+namespace {
+
+DeckRef With(const DeckRef& cards, const CardRef& more) {
+    DeckRef result = NewDeck();
+    result->AddCards(cards);
+    result->AddCard(more);
+    return result;
+}
+
+DeckRef WithoutLast(const DeckRef& cards) {
+    DeckRef result = NewDeck();
+    result->AddCards(cards);
+    result->Remove(result->Count());
+    return result;
+}
+
+// The choices the rules refuse at `decision`, made from the standard rules' own answer: a card
+// from outside the offer, a card twice, one card too few or too many, a role taken or unknown.
+std::vector<Choice> Refusable(const qlGame& game, const Decision& decision, const Choice& good) {
+    std::vector<Choice> bad;
+    if (decision.kind == DecisionKind::Role) {
+        bad.push_back({.role = kRoleCount});
+        bad.push_back({.role = -1});
+        for (int role = 0; role < kRoleCount; ++role) {
+            if (!game.RolesFree()[static_cast<std::size_t>(role)]) {
+                bad.push_back({.role = role});
+            }
+        }
+        return bad;
+    }
+    const CardRef stranger = testing_support::MakeCard("Palace");
+    bad.push_back({.cards = With(good.cards, stranger), .givenUp = good.givenUp});
+    if (!good.cards->Empty()) {
+        bad.push_back({.cards = With(good.cards, good.cards->Item(1)), .givenUp = good.givenUp});
+        if (decision.kind != DecisionKind::Chapel && decision.kind != DecisionKind::CraneCover &&
+            decision.kind != DecisionKind::BlackMarket && decision.kind != DecisionKind::Build &&
+            decision.kind != DecisionKind::Produce && decision.kind != DecisionKind::Trade) {
+            bad.push_back({.cards = WithoutLast(good.cards), .givenUp = good.givenUp});
+        }
+    }
+    if (good.givenUp && !good.givenUp->Empty() && decision.kind != DecisionKind::GoldMine) {
+        bad.push_back({.cards = good.cards, .givenUp = WithoutLast(good.givenUp)});
+    }
+    return bad;
+}
+
+// A seat deciding by the standard rules that first offers the game every refusable choice.
+class Refused : public StandardDecider {
+  public:
+    explicit Refused(std::array<int, 12>& refusals) : mRefusals(refusals) {}
+
+    Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override {
+        Random::Stream untouched = random;
+        const Choice good = StandardDecider::Answer(game, decision, untouched);
+        for (const Choice& choice : Refusable(game, decision, good)) {
+            const std::string before = GameTestAccess::Layout(game);
+            EXPECT_THROW(const_cast<qlGame&>(game).Apply(choice), std::invalid_argument)
+                << "decision " << static_cast<int>(decision.kind);
+            EXPECT_EQ(GameTestAccess::Layout(game), before);
+            EXPECT_EQ(game.Pending().kind, decision.kind);
+            ++mRefusals[static_cast<std::size_t>(decision.kind)];
+        }
+        return StandardDecider::Answer(game, decision, random);
+    }
+
+  private:
+    std::array<int, 12>& mRefusals;
+};
+
+// Whole seeded games in which every decision is first offered choices the rules refuse: each is
+// refused with the game unchanged, and the game then plays on exactly as it would have.
+TEST(Apply, RefusesEveryIllegalChoiceAndChangesNothing) {
+    std::array<int, 12> refusals{};
+    for (const Integer players : {2, 4}) {
+        HeadlessTable plainTable;
+        qlGame plain(plainTable, players, 0, Random::SeededSource(77));
+        std::ostringstream plainLog;
+        plain.SetLogFiles(nullptr, &plainLog);
+        plain.PlayGame();
+
+        HeadlessTable table;
+        qlGame game(table, players, 0, Random::SeededSource(77));
+        std::ostringstream gameLog;
+        game.SetLogFiles(nullptr, &gameLog);
+        for (Integer seat = 1; seat <= players; ++seat) {
+            game.SetDecider(seat, std::make_unique<Refused>(refusals));
+        }
+        ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
+        EXPECT_EQ(gameLog.str(), plainLog.str());
+        EXPECT_EQ(game.Pending().kind, DecisionKind::None);
+        EXPECT_THROW(game.Apply({.role = 0}), std::invalid_argument);
+    }
+    for (const DecisionKind kind :
+         {DecisionKind::Role, DecisionKind::Chapel, DecisionKind::HandLimit,
+          DecisionKind::BlackMarket, DecisionKind::Build, DecisionKind::Payment,
+          DecisionKind::CouncilKeep, DecisionKind::GoldMine, DecisionKind::Produce,
+          DecisionKind::Trade}) {
+        EXPECT_GT(refusals[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
+    }
+}
+
+}  // namespace
