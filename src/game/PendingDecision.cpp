@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
-#include <unordered_set>
 
 #include "cards/qlCard.h"
 #include "game/qlGame.h"
@@ -63,11 +62,22 @@ void RequireFrom(const Decision& decision, const DeckRef& cards, const qlCards& 
     if (!cards) {
         return;
     }
-    std::unordered_set<const qlCard*> seen;
-    for (const CardRef& card : *cards) {
-        if (!card || !pool.Contains(card) || !seen.insert(card.get()).second) {
-            Refuse(decision, std::string(card ? card->BuildingName() : "nothing") +
+    // A choice holds a few cards: looking each up in turn is cheaper than hashing them.
+    for (auto card = cards->begin(); card != cards->end(); ++card) {
+        if (!*card || !pool.Contains(*card) || std::find(cards->begin(), card, *card) != card) {
+            Refuse(decision, std::string(*card ? (*card)->BuildingName() : "nothing") +
                                  " is not one of the " + what + " on offer");
+        }
+    }
+}
+
+// Refuses unless every building of `cards` (all of the seat's city) is a production building
+// with a good on it, or without one.
+void RequireProduction(const Decision& decision, const DeckRef& cards, bool withGood) {
+    for (const CardRef& building : *cards) {
+        if (building->BuildingType() != 0 || (building->GoodPresent() != nullptr) != withGood) {
+            Refuse(decision, building->BuildingName() +
+                                 (withGood ? " holds no good" : " is no open production building"));
         }
     }
 }
@@ -137,8 +147,7 @@ Decision qlGame::Pending() const {
     return decision;
 }
 
-void qlGame::CheckChoice(const Choice& choice) const {
-    const Decision decision = Pending();
+void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
     if (decision.kind == DecisionKind::None) {
         throw std::invalid_argument("The game waits for no decision");
     }
@@ -166,8 +175,9 @@ void qlGame::CheckChoice(const Choice& choice) const {
             }
             break;
         case DecisionKind::BlackMarket:
-            RequireFrom(decision, choice.cards, *seat.BuildingsWithGoods(), 0, decision.count,
-                        "buildings with a good");
+        case DecisionKind::Trade:
+            RequireFrom(decision, choice.cards, *seat.BuiltCards(), 0, decision.count, "buildings");
+            RequireProduction(decision, choice.cards, true);
             break;
         case DecisionKind::Build:
             RequireFrom(decision, choice.cards, hand, 0, 1, "hand cards");
@@ -197,12 +207,8 @@ void qlGame::CheckChoice(const Choice& choice) const {
             }
             break;
         case DecisionKind::Produce:
-            RequireFrom(decision, choice.cards, *seat.OpenProductionBuildings(), 0, decision.count,
-                        "open production buildings");
-            break;
-        case DecisionKind::Trade:
-            RequireFrom(decision, choice.cards, *seat.BuildingsWithGoods(), 0, decision.count,
-                        "buildings with a good");
+            RequireFrom(decision, choice.cards, *seat.BuiltCards(), 0, decision.count, "buildings");
+            RequireProduction(decision, choice.cards, false);
             break;
         case DecisionKind::None:
             break;
@@ -210,7 +216,11 @@ void qlGame::CheckChoice(const Choice& choice) const {
 }
 
 void qlGame::Apply(const Choice& choice) {
-    CheckChoice(choice);
+    Apply(Pending(), choice);
+}
+
+void qlGame::Apply(const Decision& pending, const Choice& choice) {
+    CheckChoice(pending, choice);
     CarryOut(choice);
     Advance();
 }

@@ -61,7 +61,7 @@ void qlGame::PlayDecisions() {
             mStep = Step::Stopped;
             return;
         }
-        Apply(choice);
+        Apply(decision, choice);
     }
 }
 

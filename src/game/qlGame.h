@@ -172,7 +172,9 @@ class qlGame {
     }
     // The seat whose decision is pending.
     qlPlayer& DecidingSeat() const;
-    void CheckChoice(const Choice& choice) const;
+    // Apply, for `pending`, the decision Pending names.
+    void Apply(const Decision& pending, const Choice& choice);
+    void CheckChoice(const Decision& pending, const Choice& choice) const;
     void CarryOut(const Choice& choice);
 
     // The round: its start, the governor phases, the role choices and every seat's turn.

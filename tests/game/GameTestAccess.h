@@ -143,9 +143,10 @@ class GameTestAccess {
                 game.RunStep();
                 continue;
             }
+            const Decision decision = game.Pending();
             const Choice choice =
-                game.DeciderOf(game.DecidingSeat()).Answer(game, game.Pending(), game.mRandom);
-            game.CheckChoice(choice);
+                game.DeciderOf(game.DecidingSeat()).Answer(game, decision, game.mRandom);
+            game.CheckChoice(decision, choice);
             game.CarryOut(choice);
         }
     }
