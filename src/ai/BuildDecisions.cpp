@@ -94,25 +94,25 @@ DeckRef AIBlackMarket(const qlPlayer& seat) {
     return spent;
 }
 
+bool AIWaitsForOpening(const qlPlayer& seat) {
+    return seat.Game().BuildingsLeft == 11 &&
+           (seat.HoldsCard("Library") || seat.HoldsCard("Coffee Roaster"));
+}
+
 DeckRef AIGetCardToBuild(const qlPlayer& seat, int savings) {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
-    if (seat.Game().BuildingsLeft == 11) {
-        for (const RuleBuilding opening :
-             {RuleBuilding("Library"), RuleBuilding("Coffee Roaster")}) {
-            if (seat.HoldsCard(opening)) {
-                return seat.GetBuildableCards(nullptr, savings)->GetCardsById(opening.Id());
-            }
-        }
+    if (AIWaitsForOpening(seat)) {
+        const RuleBuilding opening =
+            seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
+        return seat.GetBuildableCards(nullptr, savings)->GetCardsById(opening.Id());
     }
     DeckRef buildable = seat.GetBuildableCards(nullptr, savings);
     if (buildable->Empty()) {
         return buildable;
     }
     OrderByAIValue(*buildable, seat, false);
-    DeckRef chosen = DeckOf(buildable->Item(1));
-    Pause(seat);
-    return chosen;
+    return DeckOf(buildable->Item(1));
 }
 
 DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, int numCards) {

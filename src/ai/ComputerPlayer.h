@@ -24,6 +24,9 @@ DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random);
 DeckRef AIBlackMarket(const qlPlayer& seat);
 // The hand card(s) to build with `savings` of cost already covered; the first is built.
 DeckRef AIGetCardToBuild(const qlPlayer& seat, int savings);
+// True at the opening while the seat holds a card worth waiting for (a Library, or failing that
+// a Coffee Roaster): then it builds that card or nothing.
+bool AIWaitsForOpening(const qlPlayer& seat);
 // `numCards` hand cards to pay with (the whole hand when it holds fewer).
 DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, int numCards);
 // The drawn cards to keep. Leaves `newCards` holding the cards not kept, best first.
@@ -35,8 +38,6 @@ DeckRef AIChooseProductionGoods(const qlPlayer& seat, int numUnits);
 // Up to `numUnits` buildings carrying a good to sell from, best good first.
 DeckRef AIChooseTradingGoods(const qlPlayer& seat, int numUnits);
 
-// The computer seat's pause after a move, through its game's pause.
-void Pause(const qlPlayer& seat);
 // The hand cards the seat cannot build that share their name with another such card.
 DeckRef GetUselessCards(const qlPlayer& seat);
 

@@ -91,17 +91,7 @@ int AIPickRole(const qlPlayer& seat, const std::array<bool, 5>& rolesFree) {
             fallback = j;
         }
     }
-    if (fallback >= 0) {
-        return fallback;
-    }
-    Pause(seat);
-    return 0;
-}
-
-void Pause(const qlPlayer& seat) {
-    if (seat.Game().Pause) {
-        seat.Game().Pause(kComputerPause);
-    }
+    return std::max(fallback, 0);
 }
 
 double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library) {

@@ -104,7 +104,6 @@ DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards) {
         newCards->Remove(1);
         --keep;
     }
-    Pause(seat);
     return result;
 }
 
@@ -118,20 +117,15 @@ DeckRef AIPickGoldMineCard(const qlPlayer& seat, const DeckRef& newCards) {
     if (taken) {
         result->AddCard(taken);
     }
-    Pause(seat);
     return result;
 }
 
 DeckRef AIChooseProductionGoods(const qlPlayer& seat, int numUnits) {
-    DeckRef chosen = BestGoods(seat.OpenProductionBuildings(), numUnits);
-    Pause(seat);
-    return chosen;
+    return BestGoods(seat.OpenProductionBuildings(), numUnits);
 }
 
 DeckRef AIChooseTradingGoods(const qlPlayer& seat, int numUnits) {
-    DeckRef chosen = BestGoods(seat.BuildingsWithGoods(), numUnits);
-    Pause(seat);
-    return chosen;
+    return BestGoods(seat.BuildingsWithGoods(), numUnits);
 }
 
 }  // namespace ai

@@ -29,7 +29,6 @@ qlGame::qlGame(const qlGame& other, Table& table)
       mRolesChosen(other.mRolesChosen),
       mTilesTurned(other.mTilesTurned),
       mCatalogueFile(other.mCatalogueFile) {
-    mValues.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
     UseStandardDeciders();
     if (!other.mSeatsExist) {
         return;

@@ -12,7 +12,6 @@ qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
                Random::SeedSource seedSource)
     : mTable(&table), mHumanSeat(humanSeat), mRandom(std::move(seedSource)) {
     mValues.NumberOfPlayers = numberOfPlayers;
-    mValues.Pause = [this](Long milliseconds) { mTable->Pause(milliseconds); };
     UseStandardDeciders();
     if (humanSeat >= 1 && humanSeat <= 4) {
         auto human = std::make_unique<HumanDecider>(table);

@@ -41,7 +41,9 @@ void qlGame::ProspectorPhase() {
             return table_events::ForSeat(TableEvent::Kind::Prospected, player,
                                          static_cast<int>(drawn->Count()));
         });
-        DeciderOf(player).PauseAfterMove(player);
+        if (DeciderOf(player).PausesAfterMoves()) {
+            mTable->Pause(kComputerPause);
+        }
     }
     if (player.HasBuiltCard("Gold Mine")) {
         WorkGoldMine();

@@ -20,7 +20,8 @@ class HumanDecider : public SeatDecider {
 
     // Asks the human at the table; the role choice waits for a role button.
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override;
-    void PauseAfterMove(const qlPlayer&) override {}
+    bool PausesAfter(const qlGame&, const Decision&, const Choice&) const override { return false; }
+    bool PausesAfterMoves() const override { return false; }
 
   private:
     int PickRole(const qlGame& game);

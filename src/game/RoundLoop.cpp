@@ -54,12 +54,16 @@ void qlGame::PlayDecisions() {
     Advance();
     while (mStep == Step::Decide) {
         const Decision decision = Pending();
-        const Choice choice = DeciderOf(DecidingSeat()).Answer(*this, decision, mRandom);
+        SeatDecider& decider = DeciderOf(DecidingSeat());
+        const Choice choice = decider.Answer(*this, decision, mRandom);
         if (decision.kind == DecisionKind::Role && choice.role < 0) {
             mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, "");
             mAwaiting = DecisionKind::None;
             mStep = Step::Stopped;
             return;
+        }
+        if (!mTable->Silent() && decider.PausesAfter(*this, decision, choice)) {
+            mTable->Pause(kComputerPause);
         }
         Apply(decision, choice);
     }

@@ -17,6 +17,10 @@ class SeatDecider {
     // The answer to `decision`, pending in `game`. A decision the rules leave to chance (the
     // standard rules' crane) draws from the game's own `random` sequence.
     virtual Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) = 0;
-    // Lets the table follow a computer seat's move the rules decided for it.
-    virtual void PauseAfterMove(const qlPlayer& seat) = 0;
+    // Whether the table pauses after `choice`, this seat's answer to `decision` in `game` (as
+    // the game stood when it was asked), so that a player can follow a computer seat's move.
+    virtual bool PausesAfter(const qlGame& game, const Decision& decision,
+                             const Choice& choice) const = 0;
+    // Whether the table pauses after a move the rules made for this seat (the prospector's card).
+    virtual bool PausesAfterMoves() const = 0;
 };

@@ -65,6 +65,21 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
     return {};
 }
 
-void StandardDecider::PauseAfterMove(const qlPlayer& seat) {
-    ai::Pause(seat);
+bool StandardDecider::PausesAfter(const qlGame& game, const Decision& decision,
+                                  const Choice& choice) const {
+    const qlPlayer& seat = game.Player(decision.seat);
+    switch (decision.kind) {
+        case DecisionKind::Role:
+            // Valuing the Builder, the seat weighs what it would build.
+            return !ai::AIWaitsForOpening(seat) && !ai::AIGetCardToBuild(seat, 0)->Empty();
+        case DecisionKind::Build:
+            return !choice.cards->Empty() && !ai::AIWaitsForOpening(seat);
+        case DecisionKind::CouncilKeep:
+        case DecisionKind::GoldMine:
+        case DecisionKind::Produce:
+        case DecisionKind::Trade:
+            return true;
+        default:
+            return false;
+    }
 }

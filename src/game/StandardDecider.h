@@ -6,5 +6,9 @@
 class StandardDecider : public SeatDecider {
   public:
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override;
-    void PauseAfterMove(const qlPlayer& seat) override;
+    // After a role choice where it could build, after its build by card value, and after every
+    // keep, gold-mine card and choice of goods.
+    bool PausesAfter(const qlGame& game, const Decision& decision,
+                     const Choice& choice) const override;
+    bool PausesAfterMoves() const override { return true; }
 };

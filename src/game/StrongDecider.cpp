@@ -17,7 +17,6 @@ Choice StrongDecider::Answer(const qlGame& game, const Decision& decision, Rando
                 DeckRef drawn = NewDeck(decision.offered->Count());
                 drawn->AddCards(decision.offered);
                 DeckRef kept = mPlayer.ChooseCouncilKeep(game, mTable, seat, drawn, decision.keep);
-                PauseAfterMove(seat);
                 return {.cards = std::move(kept), .givenUp = std::move(drawn)};
             }
             break;
@@ -25,4 +24,12 @@ Choice StrongDecider::Answer(const qlGame& game, const Decision& decision, Rando
             break;
     }
     return StandardDecider::Answer(game, decision, random);
+}
+
+bool StrongDecider::PausesAfter(const qlGame& game, const Decision& decision,
+                                const Choice& choice) const {
+    if (decision.kind == DecisionKind::Role || decision.kind == DecisionKind::Build) {
+        return false;
+    }
+    return StandardDecider::PausesAfter(game, decision, choice);
 }

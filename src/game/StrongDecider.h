@@ -14,6 +14,10 @@ class StrongDecider : public StandardDecider {
     StrongDecider(StrongPlayer& player, Table& table) : mPlayer(player), mTable(table) {}
 
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override;
+    // Not after the choices it looked ahead for, but for the keep; otherwise as the standard
+    // rules.
+    bool PausesAfter(const qlGame& game, const Decision& decision,
+                     const Choice& choice) const override;
 
   private:
     StrongPlayer& mPlayer;

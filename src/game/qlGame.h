@@ -37,6 +37,8 @@ class qlGame {
     // with which no seat can build); the game ended there with the scores so far.
     enum class Outcome { Finished, Exited, Abandoned, RoundCapped };
     static constexpr Long kMostRounds = 200;
+    // The milliseconds of the table's pause after a computer seat's move.
+    static constexpr Long kComputerPause = 2000;
 
     // A game for `numberOfPlayers` seats (2 to 4) with the human at `humanSeat` (1 to 4; a
     // seat outside the game leaves every seat to the computer), played at `table`.

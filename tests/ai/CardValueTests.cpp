@@ -9,7 +9,7 @@
 using namespace testing_support;
 
 TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
-    const GameValues g{4, 11, {}};
+    const GameValues g{4, 11};
     const auto seat = Seat(g, "Indigo Plant");
     auto hand = MakeDeck({"Tower", "Smithy", "Market Stand", "Library", "Smithy"});
     const auto h = Ids(*hand);

@@ -22,7 +22,7 @@ TEST(AIUseCrane, ACityOfCranesHasNothingToBuildOver) {
 }
 
 TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
-    const GameValues g{4, 8, {}};
+    const GameValues g{4, 8};
     // Sugar mills in hand need 1 more card of power, tobacco storages 2; with the smithy
     // something is buildable already. Every production building carries a good.
     const char* smithy = "Smithy,Well";
@@ -46,7 +46,7 @@ TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
 }
 
 TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
-    const GameValues g{4, 8, {}};
+    const GameValues g{4, 8};
     // Without a production building a plant is worth 3/8 - 1; a smithy 3/8 + 3 - 1; a second
     // well -1 (one less with the privilege). Hand, privilege, card buried:
     const std::tuple<const char*, bool, const char*> cases[] = {
@@ -68,7 +68,7 @@ TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
 TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
     const char* nine =
         "Chapel,Tower,Hero,Victory Column,Well,Gold Mine,Smithy,Market Hall,Prefecture";
-    GameValues g{4, 8, {}};
+    GameValues g{4, 8};
     auto seat = Seat(g, "Indigo Plant", nine);
     DeckRef givenUp = NewDeck();
     EXPECT_EQ(Names(*AIDiscardDownTo(*seat, 7, givenUp)),

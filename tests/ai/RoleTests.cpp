@@ -16,7 +16,7 @@ constexpr int kCouncillor = 0, kBuilder = 1, kProducer = 2, kTrader = 3, kProspe
 }
 
 TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
-    const GameValues g{2, 8, {}};
+    const GameValues g{2, 8};
     // I can build nothing: Councillor 0.2, Builder -999, Producer 0, Trader 0, Prospector 1;
     // the opponent, with five cards and no privilege, counts 0 for every role.
     auto me = Seat(g, "Indigo Plant", "", true);
@@ -37,7 +37,7 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
 }
 
 TEST(RoleValuation, ASeatThatCanBuildNothingButHasACraneToUseValuesItsBuilderAtMinusOne) {
-    const GameValues g{4, 8, {}};
+    const GameValues g{4, 8};
     const auto crane = Seat(g, "Indigo Plant,Crane");
     EXPECT_DOUBLE_EQ(RoleEstimate(*crane, *crane, kBuilder), -1);
     const auto cranes = Seat(g, "Crane");
