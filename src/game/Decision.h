@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+
 #include "cards/CardRefs.h"
+#include "cards/qlCards.h"
 #include "core/Types.h"
 
 // What the rules wait for: which seat decides what, with the counts its question needs. The
@@ -30,6 +33,11 @@ struct Decision {
     Integer keep = 0;         // at a keep: how many of the draw the seat keeps (1, or 2 with the
     bool archive = false;     // Prefecture); with the Archive the whole hand joins the choice
     DeckRef offered{};        // at a keep: the cards drawn; at a gold mine: the four cards
+    // What the seat may choose from: at a role choice the free roles (0 Councillor to 4
+    // Prospector); otherwise the cards or buildings on offer, the hand where the choice is of
+    // hand cards (the Archive's keep offers the hand and the draw).
+    std::array<bool, 5> rolesFree{};
+    DeckRef options{};
 };
 
 // A seat's answer to a Decision. The cards are the game's own: of the hand, the city or the

@@ -61,15 +61,15 @@ DeckRef HumanDecider::CraneCover(const qlPlayer& seat) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::BlackMarketGoods(const qlPlayer& seat, Integer most) {
+DeckRef HumanDecider::BlackMarketGoods(const DeckRef& goods, Integer most) {
     return mTable
         .Ask(0,
-             [&seat, most](CardChooser& chooser) {
+             [&goods, most](CardChooser& chooser) {
                  chooser.SetMinAmt(0);
                  chooser.SetMaxAmt(most);
                  chooser.SetCaption("Select black market goods...");
                  chooser.SetStartImage(1);
-                 chooser.SetCards(seat.BuildingsWithGoods());
+                 chooser.SetCards(goods);
              })
         ->SelectedCards();
 }
@@ -177,7 +177,7 @@ Choice HumanDecider::Answer(const qlGame& game, const Decision& decision, Random
         case DecisionKind::CraneCover:
             return {.cards = CraneCover(seat)};
         case DecisionKind::BlackMarket:
-            return {.cards = BlackMarketGoods(seat, decision.count)};
+            return {.cards = BlackMarketGoods(decision.options, decision.count)};
         case DecisionKind::Build:
             return {.cards = Building(seat, decision.savings)};
         case DecisionKind::Payment:
@@ -189,11 +189,11 @@ Choice HumanDecider::Answer(const qlGame& game, const Decision& decision, Random
         case DecisionKind::Produce:
             return {.cards =
                         AskForBuildings(0, decision.count, "Select buildings to produce goods...",
-                                        3, seat.OpenProductionBuildings())};
+                                        3, decision.options)};
         case DecisionKind::Trade:
             return {.cards =
                         AskForBuildings(1, decision.count, "Select buildings to trade goods...", 5,
-                                        seat.BuildingsWithGoods())};
+                                        decision.options)};
         case DecisionKind::None:
             break;
     }

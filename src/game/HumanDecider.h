@@ -28,7 +28,7 @@ class HumanDecider : public SeatDecider {
     DeckRef ChapelCard(const qlPlayer& seat);
     Choice KeepHandOf(const qlPlayer& seat, Integer limit);
     DeckRef CraneCover(const qlPlayer& seat);
-    DeckRef BlackMarketGoods(const qlPlayer& seat, Integer most);
+    DeckRef BlackMarketGoods(const DeckRef& goods, Integer most);
     DeckRef Building(const qlPlayer& seat, Integer savings);
     DeckRef Payment(const qlPlayer& seat, Integer cost);
     Choice CouncilKeep(const qlPlayer& seat, const Decision& decision);

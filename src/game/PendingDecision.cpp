@@ -71,17 +71,6 @@ void RequireFrom(const Decision& decision, const DeckRef& cards, const qlCards& 
     }
 }
 
-// Refuses unless every building of `cards` (all of the seat's city) is a production building
-// with a good on it, or without one.
-void RequireProduction(const Decision& decision, const DeckRef& cards, bool withGood) {
-    for (const CardRef& building : *cards) {
-        if (building->BuildingType() != 0 || (building->GoodPresent() != nullptr) != withGood) {
-            Refuse(decision, building->BuildingName() +
-                                 (withGood ? " holds no good" : " is no open production building"));
-        }
-    }
-}
-
 // Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once.
 void RequireSplit(const Decision& decision, const DeckRef& kept, const DeckRef& givenUp,
                   const qlCards& pool) {
@@ -106,6 +95,17 @@ qlPlayer& qlGame::DecidingSeat() const {
     return *mCurrentPlayer;
 }
 
+namespace {
+
+// The city's buildings but its cranes: what the crane may build over.
+DeckRef CraneTargets(const qlPlayer& seat) {
+    DeckRef targets = seat.CopyOfBuiltCards();
+    targets->RemoveCards(targets->GetCardsByName("Crane"));
+    return targets;
+}
+
+}  // namespace
+
 Decision qlGame::Pending() const {
     if (mStep != Step::Decide) {
         return {};
@@ -113,35 +113,56 @@ Decision qlGame::Pending() const {
     const qlPlayer& seat = DecidingSeat();
     Decision decision{.kind = mAwaiting, .seat = seat.PlayerNumber()};
     switch (mAwaiting) {
+        case DecisionKind::Role:
+            decision.rolesFree = mRolesFree;
+            break;
+        case DecisionKind::Chapel:
+            decision.options = seat.CardsInHand();
+            break;
         case DecisionKind::HandLimit:
             decision.count = mFirstRound ? Integer{4} : seat.CardsAllowed();
             decision.firstRound = mFirstRound;
+            decision.options = seat.CardsInHand();
+            break;
+        case DecisionKind::CraneCover:
+            decision.options = CraneTargets(seat);
             break;
         case DecisionKind::BlackMarket:
-            decision.count =
-                static_cast<Integer>(std::min<Long>(seat.BuildingsWithGoods()->Count(), 2));
+            decision.options = seat.BuildingsWithGoods();
+            decision.count = static_cast<Integer>(std::min<Long>(decision.options->Count(), 2));
             break;
         case DecisionKind::Build:
             decision.savings = *BuildSavings();
+            decision.options = seat.CardsInHand();
             break;
         case DecisionKind::Payment:
             decision.count = mTurn.cost;
+            decision.options = seat.CardsInHand();
             break;
         case DecisionKind::CouncilKeep:
             decision.keep = mTurn.keep;
             decision.archive = mTurn.archive;
             decision.offered = mTurn.offered;
+            decision.options = mTurn.offered;
+            if (mTurn.archive) {
+                decision.options = NewDeck(seat.CardsInHand()->Count() + mTurn.offered->Count());
+                decision.options->AddCards(seat.CardsInHand());
+                decision.options->AddCards(mTurn.offered);
+            }
             break;
         case DecisionKind::GoldMine:
             decision.offered = mTurn.offered;
+            decision.options = mTurn.offered;
             break;
         case DecisionKind::Produce:
             decision.count = seat.ProducingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
+            decision.options = seat.OpenProductionBuildings();
             break;
         case DecisionKind::Trade:
             decision.count = seat.TradingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
+            decision.options = seat.BuildingsWithGoods();
             break;
-        default:
+        case DecisionKind::None:
             break;
     }
     return decision;
@@ -151,65 +172,49 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
     if (decision.kind == DecisionKind::None) {
         throw std::invalid_argument("The game waits for no decision");
     }
-    const qlPlayer& seat = DecidingSeat();
-    const qlCards& hand = *seat.CardsInHand();
+    if (decision.kind == DecisionKind::Role) {
+        if (choice.role < 0 || choice.role >= kRoleCount ||
+            !decision.rolesFree[static_cast<std::size_t>(choice.role)]) {
+            Refuse(decision, "role " + std::to_string(choice.role) + " is not free");
+        }
+        return;
+    }
+    const qlCards& options = *decision.options;
+    const Long offered = options.Count();
     switch (decision.kind) {
-        case DecisionKind::Role:
-            if (choice.role < 0 || choice.role >= kRoleCount ||
-                !mRolesFree[static_cast<std::size_t>(choice.role)]) {
-                Refuse(decision, "role " + std::to_string(choice.role) + " is not free");
-            }
-            break;
         case DecisionKind::Chapel:
-            RequireFrom(decision, choice.cards, hand, 0, 1, "hand cards");
+        case DecisionKind::CraneCover:
+        case DecisionKind::Build:
+            RequireFrom(decision, choice.cards, options, 0, 1, "cards");
             break;
         case DecisionKind::HandLimit:
-            RequireFrom(decision, choice.cards, hand, decision.count, decision.count, "hand cards");
-            RequireSplit(decision, choice.cards, choice.givenUp, hand);
-            break;
-        case DecisionKind::CraneCover:
-            RequireFrom(decision, choice.cards, *seat.BuiltCards(), 0, 1, "buildings");
-            if (CountOf(choice.cards) == 1 &&
-                choice.cards->Item(1)->Id() == buildings::Id("Crane")) {
-                Refuse(decision, "the crane cannot build over a Crane");
-            }
+            RequireFrom(decision, choice.cards, options, decision.count, decision.count, "cards");
+            RequireSplit(decision, choice.cards, choice.givenUp, options);
             break;
         case DecisionKind::BlackMarket:
+        case DecisionKind::Produce:
         case DecisionKind::Trade:
-            RequireFrom(decision, choice.cards, *seat.BuiltCards(), 0, decision.count, "buildings");
-            RequireProduction(decision, choice.cards, true);
+            RequireFrom(decision, choice.cards, options, 0, decision.count, "buildings");
             break;
-        case DecisionKind::Build:
-            RequireFrom(decision, choice.cards, hand, 0, 1, "hand cards");
+        case DecisionKind::Payment: {
+            const Long cost = std::min<Long>(decision.count, offered);
+            RequireFrom(decision, choice.cards, options, cost, cost, "cards");
             break;
-        case DecisionKind::Payment:
-            RequireFrom(decision, choice.cards, hand, std::min<Long>(decision.count, hand.Count()),
-                        std::min<Long>(decision.count, hand.Count()), "hand cards");
-            break;
+        }
         case DecisionKind::CouncilKeep: {
-            DeckRef pool = NewDeck();
-            pool->AddCards(decision.offered);
-            const Long held = decision.archive ? hand.Count() : 0;
-            if (decision.archive) {
-                pool->AddCards(seat.CardsInHand());
-            }
-            const Long offered = pool->Count();
-            RequireFrom(decision, choice.cards, *pool, std::min(held + 1, offered),
+            const Long held = decision.archive ? offered - decision.offered->Count() : 0;
+            RequireFrom(decision, choice.cards, options, std::min(held + 1, offered),
                         std::min(held + decision.keep, offered), "cards");
-            RequireSplit(decision, choice.cards, choice.givenUp, *pool);
+            RequireSplit(decision, choice.cards, choice.givenUp, options);
             break;
         }
         case DecisionKind::GoldMine:
-            RequireFrom(decision, choice.cards, *decision.offered, 1, 1, "mine cards");
+            RequireFrom(decision, choice.cards, options, 1, 1, "cards");
             if (choice.givenUp) {
-                RequireFrom(decision, choice.givenUp, *decision.offered, decision.offered->Count(),
-                            decision.offered->Count(), "mine cards");
+                RequireFrom(decision, choice.givenUp, options, offered, offered, "cards");
             }
             break;
-        case DecisionKind::Produce:
-            RequireFrom(decision, choice.cards, *seat.BuiltCards(), 0, decision.count, "buildings");
-            RequireProduction(decision, choice.cards, false);
-            break;
+        case DecisionKind::Role:
         case DecisionKind::None:
             break;
     }
