@@ -21,14 +21,15 @@ using testing_support::MakeDeck;
 // Ordering by card value as a plain selection sort that works every card's quotient out afresh
 // at each comparison: the yardstick that ai::OrderByAIValue must beat for speed.
 std::vector<const qlCard*> PlainSelectionSort(const qlCards& cards, const qlPlayer& seat,
-                                              bool divideByCost) {
+                                              ai::Opponents opponents, bool divideByCost) {
     std::vector<CardRef> rest(cards.begin(), cards.end());
     std::vector<const qlCard*> result;
     while (!rest.empty()) {
         double best = -9999;
         std::size_t bestPosition = 0;
         for (std::size_t i = 0; i < rest.size(); ++i) {
-            const double q = ai::AIValue(*rest[i], seat) / (divideByCost ? rest[i]->Cost() : 1);
+            const double q =
+                ai::AIValue(*rest[i], seat, opponents) / (divideByCost ? rest[i]->Cost() : 1);
             if (q > best) {
                 best = q;
                 bestPosition = i;
@@ -49,6 +50,8 @@ struct SeatPlan {
 struct Table {
     GameValues game;
     std::array<qlPlayer, 4> seats{qlPlayer(game), qlPlayer(game), qlPlayer(game), qlPlayer(game)};
+    // Those the first seat weighs itself against.
+    std::array<const qlPlayer*, 3> opponents{&seats[1], &seats[2], &seats[3]};
 
     Table(const std::array<SeatPlan, 4>& plans, Integer buildingsLeft) {
         game.NumberOfPlayers = 4;
@@ -65,7 +68,6 @@ struct Table {
                 seat.BuildCard(building);
             }
             seat.SetCardsInHand(MakeDeck(plans[i].hand));
-            seat.SetNextPlayer(&seats[(i + 1) % 4]);
         }
         seats[0].SetGetsRoleBenefit(true);
     }
@@ -76,7 +78,7 @@ void PickRole(benchmark::State& state, Integer buildingsLeft,
     Table table(plans, buildingsLeft);
     const std::array<bool, 5> free = {true, true, true, true, true};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ai::AIPickRole(table.seats[0], free));
+        benchmark::DoNotOptimize(ai::AIPickRole(table.seats[0], table.opponents, free));
     }
 }
 
@@ -158,22 +160,24 @@ void OrderHand12(benchmark::State& state, Order order) {
                   "Crane", "Palace", "Silver Smelter", "Statue", "Library", "Prefecture"});
     bool perCost = false;
     for (auto _ : state) {
-        order(*hand, table.seats[0], perCost);
+        order(*hand, table.seats[0], table.opponents, perCost);
         perCost = !perCost;  // alternate so that each pass has reordering to do
     }
 }
 
 static void BM_OrderByAIValue_Hand12(benchmark::State& state) {
-    OrderHand12(state, [](qlCards& hand, const qlPlayer& seat, bool perCost) {
-        ai::OrderByAIValue(hand, seat, perCost);
-        benchmark::DoNotOptimize(hand.Item(1));
-    });
+    OrderHand12(state,
+                [](qlCards& hand, const qlPlayer& seat, ai::Opponents opponents, bool perCost) {
+                    ai::OrderByAIValue(hand, seat, opponents, perCost);
+                    benchmark::DoNotOptimize(hand.Item(1));
+                });
 }
 BENCHMARK(BM_OrderByAIValue_Hand12);
 
 static void BM_OrderByAIValue_Hand12_PlainSelectionSort(benchmark::State& state) {
-    OrderHand12(state, [](qlCards& hand, const qlPlayer& seat, bool perCost) {
-        benchmark::DoNotOptimize(PlainSelectionSort(hand, seat, perCost));
-    });
+    OrderHand12(state,
+                [](qlCards& hand, const qlPlayer& seat, ai::Opponents opponents, bool perCost) {
+                    benchmark::DoNotOptimize(PlainSelectionSort(hand, seat, opponents, perCost));
+                });
 }
 BENCHMARK(BM_OrderByAIValue_Hand12_PlainSelectionSort);

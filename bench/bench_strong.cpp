@@ -29,8 +29,7 @@ std::unique_ptr<qlGame> MidGameRoleChoice(Table& table) {
 void BM_StrongRoleChoice(benchmark::State& state) {
     HeadlessTable table;
     const std::unique_ptr<qlGame> position = MidGameRoleChoice(table);
-    StrongPlayer strong(position->RoleChooser()->PlayerNumber(), 1, StrongPlayer::kDefaultBudget,
-                        2);
+    StrongPlayer strong(position->RoleChooser(), 1, StrongPlayer::kDefaultBudget, 2);
     for (auto _ : state) {
         benchmark::DoNotOptimize(strong.PickRole(*position, table));
     }
@@ -41,8 +40,7 @@ void BM_HintAtARoleChoice(benchmark::State& state) {
     HeadlessTable table;
     const std::unique_ptr<qlGame> position = MidGameRoleChoice(table);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(
-            AskStrongPlayer(*position, position->RoleChooser()->PlayerNumber(), table));
+        benchmark::DoNotOptimize(AskStrongPlayer(*position, position->RoleChooser(), table));
     }
 }
 BENCHMARK(BM_HintAtARoleChoice)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -19,9 +19,9 @@ DeckRef DeckOf(const CardRef& card) {
 }
 
 // The seat's most valuable card among those it can build with its own power, if any.
-CardRef BestBuildable(const qlPlayer& player) {
+CardRef BestBuildable(const qlPlayer& player, ai::Opponents opponents) {
     DeckRef buildable = player.GetBuildableCards();
-    ai::OrderByAIValue(*buildable, player, false);
+    ai::OrderByAIValue(*buildable, player, opponents, false);
     return buildable->Item(1);
 }
 
@@ -99,7 +99,7 @@ bool AIWaitsForOpening(const qlPlayer& seat) {
            (seat.HoldsCard("Library") || seat.HoldsCard("Coffee Roaster"));
 }
 
-DeckRef AIGetCardToBuild(const qlPlayer& seat, int savings) {
+DeckRef AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings) {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
     if (AIWaitsForOpening(seat)) {
@@ -111,11 +111,11 @@ DeckRef AIGetCardToBuild(const qlPlayer& seat, int savings) {
     if (buildable->Empty()) {
         return buildable;
     }
-    OrderByAIValue(*buildable, seat, false);
+    OrderByAIValue(*buildable, seat, opponents, false);
     return DeckOf(buildable->Item(1));
 }
 
-DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, int numCards) {
+DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {
     const Long needed = std::max(numCards, 0);
     DeckRef pay = GetUselessCards(seat);
     while (pay->Count() > needed) {
@@ -137,8 +137,8 @@ DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, int numCards) {
         return pay;
     }
 
-    OrderByAIValue(*rest, seat, false);
-    const CardRef keep = BestBuildable(seat);
+    OrderByAIValue(*rest, seat, opponents, false);
+    const CardRef keep = BestBuildable(seat, opponents);
     for (Long i = rest->Count(); i >= 1 && pay->Count() < needed; --i) {
         const CardRef card = rest->Item(i);
         if (card != keep) {

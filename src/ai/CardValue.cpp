@@ -14,6 +14,7 @@ namespace {
 struct Context {
     const qlCard& card;
     const qlPlayer& player;
+    ai::Opponents opponents;
     double bl;  // BuildingsLeft
     double np;  // the plain number of players
     double f;   // the role scale
@@ -35,8 +36,7 @@ void CraneRule(const Context& c, double& v) {
     double behind = 0;
     const double myCity = me.BuiltCards()->Count();
     const double myPoints = me.Points();
-    for (const qlPlayer* seat = me.NextPlayer(); seat != nullptr && seat != &me;
-         seat = seat->NextPlayer()) {
+    for (const qlPlayer* seat : c.opponents) {
         lead = std::min(lead, myCity - static_cast<double>(seat->BuiltCards()->Count()));
         behind = std::max(behind, static_cast<double>(seat->Points()) - myPoints);
     }
@@ -225,9 +225,9 @@ void BuildingRule(const Context& c, double& v) {
 
 namespace ai {
 
-double AIValue(const qlCard& card, const qlPlayer& seat) {
+double AIValue(const qlCard& card, const qlPlayer& seat, Opponents opponents) {
     const GameValues& game = seat.Game();
-    const Context c{card, seat, Stage(game), Players(game), RoleScale(game)};
+    const Context c{card, seat, opponents, Stage(game), Players(game), RoleScale(game)};
     const double vp = card.VictoryPoints();
     double v = c.bl < 8 ? vp : vp * (11 - c.bl) / c.bl;
     BuildingRule(c, v);

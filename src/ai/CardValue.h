@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/Opponents.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
 #include "players/qlPlayer.h"
@@ -8,11 +9,12 @@
 // it.
 namespace ai {
 
-// Worth of `card` as a building to `seat` at the present stage of the game; may be negative.
-double AIValue(const qlCard& card, const qlPlayer& seat);
+// Worth of `card` as a building to `seat`, facing `opponents`, at the present stage of the
+// game; may be negative.
+double AIValue(const qlCard& card, const qlPlayer& seat, Opponents opponents);
 
 // Orders `cards` best first by their worth to `seat`, per card of cost when `divideByCost`;
 // equal worths keep their order. Raises no event.
-void OrderByAIValue(qlCards& cards, const qlPlayer& seat, bool divideByCost);
+void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, bool divideByCost);
 
 }  // namespace ai

@@ -8,7 +8,7 @@
 
 namespace ai {
 
-void OrderByAIValue(qlCards& cards, const qlPlayer& seat, bool divideByCost) {
+void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, bool divideByCost) {
     // Each card's key is worked out once: the card value reads the whole table, and a hand is
     // ordered many times per decision. The order is the one a selection sort over freshly
     // computed keys gives: best first, ties to the card that stood earlier, and the cards whose
@@ -27,7 +27,7 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, bool divideByCost) {
     for (const CardRef& card : cards) {
         // A card of cost 0 would divide by zero; it counts as costing 1.
         const double divisor = divideByCost ? std::max<double>(card->Cost(), 1) : 1;
-        keys[k++] = AIValue(*card, seat) / divisor;
+        keys[k++] = AIValue(*card, seat, opponents) / divisor;
     }
     const auto before = [](double a, double b) { return a > kMark && (!(b > kMark) || a > b); };
     // A stable insertion sort: hands are short, and it needs no room of its own.

@@ -56,10 +56,10 @@ double SlotTotal(const qlCards& city, Keep keep, int slots) {
 
 namespace ai {
 
-int AIPickRole(const qlPlayer& seat, const std::array<bool, 5>& rolesFree) {
+int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool, 5>& rolesFree) {
     std::array<double, 5> score{};
     for (int i = 0; i < 5; ++i) {
-        score[static_cast<std::size_t>(i)] = AIRoleValue(seat, i);
+        score[static_cast<std::size_t>(i)] = AIRoleValue(seat, opponents, i);
     }
     const std::array<double, 5> original = score;
 

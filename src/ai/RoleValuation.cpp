@@ -22,12 +22,12 @@ double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) 
 
 // Late in the game a seat whose best card is poor wants cards more and building less: the
 // shortfall of that card's value below 5, in quarters, rounded.
-long LateShortfall(const qlPlayer& me, const DeckRef& cards) {
-    ai::OrderByAIValue(*cards, me, false);
-    return ai::RoundToEven((5 - ai::AIValue(*cards->Item(1), me)) / 4);
+long LateShortfall(const qlPlayer& me, ai::Opponents opponents, const DeckRef& cards) {
+    ai::OrderByAIValue(*cards, me, opponents, false);
+    return ai::RoundToEven((5 - ai::AIValue(*cards->Item(1), me, opponents)) / 4);
 }
 
-double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
+double Councillor(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat, int room) {
     double v = PrivilegeWorth(seat, 0.3, 0.2);
     if (seat.HasBuiltCard("Prefecture")) {
         v += 1;
@@ -40,7 +40,7 @@ double Councillor(const qlPlayer& me, const qlPlayer& seat, int room) {
         }
     } else if (seat.CardsInHand()->Count() >= 5) {
         const DeckRef buildable = me.GetBuildableCards();
-        const long x = buildable->Empty() ? 5 : LateShortfall(me, buildable);
+        const long x = buildable->Empty() ? 5 : LateShortfall(me, opponents, buildable);
         if (x > 0) {
             v += static_cast<double>(x);
         }
@@ -65,17 +65,17 @@ double ChanceCannotBuild(int handSize, int reducers) {
     return kChance[handSize][2 - reducers];
 }
 
-double Builder(const qlPlayer& me, const qlPlayer& seat, int room) {
+double Builder(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat, int room) {
     double v = PrivilegeWorth(seat, 2, 1);
     if (room < 0) {
         v += -room;
     }
     if (&seat == &me) {
-        const DeckRef toBuild = ai::AIGetCardToBuild(me, 0);
+        const DeckRef toBuild = ai::AIGetCardToBuild(me, opponents, 0);
         if (toBuild->Empty()) {
             v = me.HasBuiltCard("Crane") && me.BuiltCards()->Count() > 1 ? -1 : -999;
         } else if (me.Game().BuildingsLeft <= 5) {
-            const long x = LateShortfall(me, toBuild);
+            const long x = LateShortfall(me, opponents, toBuild);
             if (x > 0) {
                 v -= static_cast<double>(x);
             }
@@ -115,13 +115,13 @@ double Prospector(const qlPlayer& seat) {
 
 namespace ai {
 
-double RoleEstimate(const qlPlayer& me, const qlPlayer& seat, int role) {
+double RoleEstimate(const qlPlayer& me, Opponents opponents, const qlPlayer& seat, int role) {
     const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand()->Count());
     switch (role) {
         case 0:
-            return Councillor(me, seat, room);
+            return Councillor(me, opponents, seat, room);
         case 1:
-            return Builder(me, seat, room);
+            return Builder(me, opponents, seat, room);
         case 2:
             return Producer(seat, room);
         case 3:
@@ -133,11 +133,10 @@ double RoleEstimate(const qlPlayer& me, const qlPlayer& seat, int role) {
     }
 }
 
-double AIRoleValue(const qlPlayer& me, int role) {
-    double total = (ai::Players(me.Game()) - 1) * RoleEstimate(me, me, role);
-    for (const qlPlayer* seat = me.NextPlayer(); seat != nullptr && seat != &me;
-         seat = seat->NextPlayer()) {
-        total -= RoleEstimate(me, *seat, role);
+double AIRoleValue(const qlPlayer& me, Opponents opponents, int role) {
+    double total = (ai::Players(me.Game()) - 1) * RoleEstimate(me, opponents, me, role);
+    for (const qlPlayer* seat : opponents) {
+        total -= RoleEstimate(me, opponents, *seat, role);
     }
     return total;
 }

@@ -10,12 +10,12 @@ namespace {
 
 // The best card of `choices` that the seat could build with its hand as it is, when the hand
 // itself offers nothing to build; otherwise nothing.
-CardRef BuildableFromDraw(const qlPlayer& player, const DeckRef& choices) {
+CardRef BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const DeckRef& choices) {
     if (player.CanBuildFromHand()) {
         return nullptr;
     }
     DeckRef buildable = player.GetBuildableCards(choices, 0);
-    ai::OrderByAIValue(*buildable, player, false);
+    ai::OrderByAIValue(*buildable, player, opponents, false);
     return buildable->Item(1);
 }
 
@@ -32,7 +32,7 @@ DeckRef BestGoods(DeckRef buildings, int numUnits) {
 
 namespace ai {
 
-DeckRef AIPickChapelCard(const qlPlayer& seat) {
+DeckRef AIPickChapelCard(const qlPlayer& seat, Opponents opponents) {
     // Burying costs a card of buying power; it is done only while something stays buildable
     // after it.
     const int lessCards = seat.GetsRoleBenefit() ? -1 : -2;
@@ -43,7 +43,7 @@ DeckRef AIPickChapelCard(const qlPlayer& seat) {
     }
     DeckRef sorted = NewDeck(seat.CardsInHand()->Count());
     sorted->AddCards(seat.CardsInHand());
-    OrderByAIValue(*sorted, seat, false);
+    OrderByAIValue(*sorted, seat, opponents, false);
     const CardRef lowest = sorted->Item(sorted->Count());
     buildable->RemoveCard(lowest);
     if (!buildable->Empty()) {
@@ -55,13 +55,14 @@ DeckRef AIPickChapelCard(const qlPlayer& seat) {
     return result;
 }
 
-DeckRef AIDiscardDownTo(const qlPlayer& seat, int maxCards, const DeckRef& givenUp) {
+DeckRef AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
+                        const DeckRef& givenUp) {
     // Early on cheap cards are worth keeping for their value per card of cost.
     const bool perCost = seat.Game().BuildingsLeft > 9;
     const DeckRef hand = NewDeck(seat.CardsInHand()->Count());
     hand->AddCards(seat.CardsInHand());
     DeckRef unique = seat.UniqueCardsInHand();
-    OrderByAIValue(*unique, seat, perCost);
+    OrderByAIValue(*unique, seat, opponents, perCost);
     DeckRef kept = NewDeck();
     if (unique->Count() >= maxCards) {
         for (int i = 0; i < maxCards; ++i) {
@@ -75,7 +76,7 @@ DeckRef AIDiscardDownTo(const qlPlayer& seat, int maxCards, const DeckRef& given
             kept->AddCard(card);
             hand->RemoveCard(card);
         }
-        OrderByAIValue(*hand, seat, perCost);
+        OrderByAIValue(*hand, seat, opponents, perCost);
         while (kept->Count() < maxCards && !hand->Empty()) {
             kept->AddCard(hand->Item(1));
             hand->Remove(1);
@@ -85,11 +86,11 @@ DeckRef AIDiscardDownTo(const qlPlayer& seat, int maxCards, const DeckRef& given
     return kept;
 }
 
-DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards) {
+DeckRef AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards) {
     int keep = seat.HasBuiltCard("Prefecture") ? 2 : 1;
     DeckRef result = NewDeck();
     // A seat that cannot build first makes sure of a card it can.
-    if (const CardRef card = BuildableFromDraw(seat, newCards)) {
+    if (const CardRef card = BuildableFromDraw(seat, opponents, newCards)) {
         result->AddCard(card);
         newCards->RemoveCard(card);
         --keep;
@@ -98,7 +99,7 @@ DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards) {
         newCards->AddCards(seat.CardsInHand());
         keep += seat.CardsInHand()->Count();
     }
-    OrderByAIValue(*newCards, seat, false);
+    OrderByAIValue(*newCards, seat, opponents, false);
     while (keep > 0 && !newCards->Empty()) {
         result->AddCard(newCards->Item(1));
         newCards->Remove(1);
@@ -107,10 +108,10 @@ DeckRef AIPickCouncillorCards(const qlPlayer& seat, const DeckRef& newCards) {
     return result;
 }
 
-DeckRef AIPickGoldMineCard(const qlPlayer& seat, const DeckRef& newCards) {
-    CardRef taken = BuildableFromDraw(seat, newCards);
+DeckRef AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards) {
+    CardRef taken = BuildableFromDraw(seat, opponents, newCards);
     if (!taken) {
-        OrderByAIValue(*newCards, seat, false);
+        OrderByAIValue(*newCards, seat, opponents, false);
         taken = newCards->Item(1);
     }
     DeckRef result = NewDeck();

@@ -11,9 +11,9 @@
 #include "game/qlGame.h"
 
 void qlGame::BuilderPhase() {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     if (player.CardsInHand()->Empty()) {
-        if (player.IsHuman()) {
+        if (IsHuman(player.PlayerNumber())) {
             mTable->ShowMessage(1, 1, "You have nothing to build...");
         }
         Tell([&] { return table_events::NothingBuilt(player); });
@@ -27,7 +27,7 @@ void qlGame::BuilderPhase() {
 }
 
 void qlGame::AfterCrane(const DeckRef& cover) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     mTurn.covered = cover->Count() == 1 ? cover->Item(1) : nullptr;
     if (player.HasBuiltCard("Black Market") && player.BuildingsWithGoods()->Count() >= 1) {
         Await(DecisionKind::BlackMarket);
@@ -53,7 +53,7 @@ std::optional<Integer> qlGame::BuildSavings() const {
 }
 
 void qlGame::ChooseBuilding(const DeckRef& choice) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     if (choice->Empty()) {
         Tell([&] { return table_events::NothingBuilt(player); });
         mStep = Step::TurnDone;
@@ -72,7 +72,7 @@ void qlGame::ChooseBuilding(const DeckRef& choice) {
 }
 
 void qlGame::FinishBuild(const DeckRef& payment) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     if (payment) {
         mDiscard->AddCards(payment);
         player.CardsInHand()->RemoveCards(payment);
@@ -92,7 +92,7 @@ void qlGame::FinishBuild(const DeckRef& payment) {
     });
     if (told) {
         mTable->ShowEvent(
-            table_events::Built(std::move(*told), player, payment,
+            table_events::Built(std::move(*told), IsHuman(player.PlayerNumber()), payment,
                                 static_cast<int>(player.CardsInHand()->Count() - handBefore)));
     }
     mStep = Step::TurnDone;

@@ -5,7 +5,7 @@
 #include "game/qlGame.h"
 
 void qlGame::CouncillorPhase() {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     int draw = 2;
     if (player.GetsRoleBenefit()) {
         draw = player.LibraryActive() ? 8 : 5;
@@ -13,7 +13,7 @@ void qlGame::CouncillorPhase() {
     mTurn.offered = Draw(draw);
     mTurn.keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
     mTurn.archive = player.HasBuiltCard("Archive");
-    if (player.IsHuman()) {
+    if (IsHuman(player.PlayerNumber())) {
         const int held = mTurn.archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
         Tell([&] {
             return table_events::KeepAsked(player, static_cast<int>(mTurn.offered->Count()),
@@ -24,7 +24,7 @@ void qlGame::CouncillorPhase() {
 }
 
 void qlGame::KeepCouncilCards(const Choice& choice) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     const auto offered = static_cast<int>(mTurn.offered->Count());
     const int held = mTurn.archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
     if (mTurn.archive) {
@@ -33,6 +33,9 @@ void qlGame::KeepCouncilCards(const Choice& choice) {
         player.CardsInHand()->AddCards(choice.cards);
     }
     mDiscard->AddCards(choice.givenUp);
-    Tell([&] { return table_events::Councillor(player, offered, *choice.cards, held); });
+    Tell([&] {
+        return table_events::Councillor(player, IsHuman(player.PlayerNumber()), offered,
+                                        *choice.cards, held);
+    });
     mStep = Step::TurnDone;
 }

@@ -29,19 +29,18 @@ void qlGame::WriteResultsLog() {
     if (!mLogFile) {
         return;
     }
-    qlPlayer* seat = &Player(1);
-    do {
-        WriteLine(mLogFile, "Player " + std::to_string(seat->PlayerNumber()));
-        for (const CardRef& building : *seat->BuiltCards()) {
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+        const qlPlayer& seat = Player(n);
+        WriteLine(mLogFile, "Player " + std::to_string(n));
+        for (const CardRef& building : *seat.BuiltCards()) {
             WriteLine(mLogFile, "    " + building->BuildingName() + ",");
         }
-        for (Long i = seat->BuiltCards()->Count(); i < 12; ++i) {
+        for (Long i = seat.BuiltCards()->Count(); i < 12; ++i) {
             WriteLine(mLogFile, "    ----,");
         }
-        WriteLine(mLogFile, "  Points = " + std::to_string(seat->Points()) + ", " +
-                                (&GetWinner() == seat ? "W" : "L"));
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
+        WriteLine(mLogFile, "  Points = " + std::to_string(seat.Points()) + ", " +
+                                (&GetWinner() == &seat ? "W" : "L"));
+    }
     mLogFile->flush();
 }
 
@@ -52,17 +51,16 @@ qlPlayer& qlGame::GetWinner() const {
     qlPlayer* candidate = nullptr;
     Integer points = 0;
     Long tie = 0;
-    qlPlayer* seat = &Player(1);
-    do {
-        const Integer seatPoints = seat->Points();
-        const Long seatTie = TieValue(*seat);
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+        qlPlayer& seat = Player(n);
+        const Integer seatPoints = seat.Points();
+        const Long seatTie = TieValue(seat);
         if (seatPoints > points || (seatPoints == points && seatTie > tie)) {
-            candidate = seat;
+            candidate = &seat;
             points = seatPoints;
             tie = seatTie;
         }
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
+    }
     return candidate ? *candidate : Player(1);
 }
 
@@ -76,12 +74,10 @@ void qlGame::ShowFinalScores(const std::string& preface) {
     std::string text = preface + "Player " + std::to_string(winner.PlayerNumber()) +
                        " wins: " + std::to_string(winner.Points()) + " points!\r\n\r\n\r\n" +
                        "Here are the final scores:\r\n\r\n";
-    qlPlayer* seat = &Player(1);
-    do {
-        text += "        Player " + std::to_string(seat->PlayerNumber()) + " = " +
-                std::to_string(seat->Points()) + "\r\n";
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+        text += "        Player " + std::to_string(n) + " = " + std::to_string(Player(n).Points()) +
+                "\r\n";
+    }
     mTable->ShowMessage(0, 0, text);
 }
 

@@ -11,7 +11,6 @@
 qlGame::qlGame(const qlGame& other, Table& table)
     : mTable(&table),
       mValues(other.mValues),
-      mHumanSeat(other.mHumanSeat),
       mRandom(other.mRandom),
       mTradeTiles(other.mTradeTiles),
       mGoodValues(other.mGoodValues),
@@ -58,19 +57,13 @@ qlGame::qlGame(const qlGame& other, Table& table)
             }
         }
     }
-    const auto seat = [this](const qlPlayer* original) {
-        return original ? mPlayers[original->PlayerNumber() - 1].get() : nullptr;
-    };
-    for (std::size_t i = 0; i < 4; ++i) {
-        mPlayers[i]->SetNextPlayer(seat(other.mPlayers[i]->NextPlayer()));
-    }
-    mCurrentPlayer = seat(other.mCurrentPlayer);
-    mGovernor = seat(other.mGovernor);
-    mRoleChooser = seat(other.mRoleChooser);
+    mCurrentPlayer = other.mCurrentPlayer;
+    mGovernor = other.mGovernor;
+    mRoleChooser = other.mRoleChooser;
     mReserve = copyDeck(*other.mReserve);
     mDiscard = copyDeck(*other.mDiscard);
     mReserve->SetDiscardDeck(mDiscard);
-    mGovernorSeat = seat(other.mGovernorSeat);
+    mGovernorSeat = other.mGovernorSeat;
     const auto card = [&counterpart](const CardRef& original) {
         return original ? counterpart(original) : nullptr;
     };

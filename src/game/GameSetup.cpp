@@ -1,4 +1,4 @@
-// Setting up one game: the seats and their ring, the piles, the starting buildings and hands.
+// Setting up one game: the seats, the piles, the starting buildings and hands.
 
 #include <stdexcept>
 #include <string>
@@ -10,7 +10,7 @@
 
 qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
                Random::SeedSource seedSource)
-    : mTable(&table), mHumanSeat(humanSeat), mRandom(std::move(seedSource)) {
+    : mTable(&table), mRandom(std::move(seedSource)) {
     mValues.NumberOfPlayers = numberOfPlayers;
     UseStandardDeciders();
     if (humanSeat >= 1 && humanSeat <= 4) {
@@ -87,18 +87,6 @@ void qlGame::CreateSeats() {
         mPlayers[n - 1] = std::make_unique<qlPlayer>(mValues);
         mPlayers[n - 1]->SetPlayerNumber(n);
     }
-    const Integer players = mValues.NumberOfPlayers;
-    Player(1).SetNextPlayer(&Player(2));
-    Player(2).SetNextPlayer(players <= 2 ? &Player(1) : &Player(3));
-    if (players <= 3) {
-        Player(3).SetNextPlayer(&Player(1));
-    } else {
-        Player(3).SetNextPlayer(&Player(4));
-        Player(4).SetNextPlayer(&Player(1));
-    }
-    if (mHumanSeat >= 1 && mHumanSeat <= 4) {
-        Player(mHumanSeat).SetIsHuman(true);
-    }
     mSeatsExist = true;
 }
 
@@ -139,26 +127,15 @@ void qlGame::GiveStartingBuildings() {
                              " \"Indigo Plant\" cards, but each of the " + std::to_string(players) +
                              " seats starts with one");
     }
-    qlPlayer* seat = &Player(1);
-    do {
-        seat->BuildCard(mReserve->DealCardByName("Indigo Plant"));
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
+    for (Integer n = 1; n <= players; ++n) {
+        Player(n).BuildCard(mReserve->DealCardByName("Indigo Plant"));
+    }
 }
 
 void qlGame::DealStartingHands() {
-    qlPlayer* seat = &Player(1);
-    do {
-        seat->SetCardsInHand(Draw(seat->PlayerNumber() + 4));
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
-}
-
-void qlGame::SetComputerSeat(Integer seatNumber) {
-    if (mSeatsExist) {
-        Player(seatNumber).SetIsHuman(false);
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+        Player(n).SetCardsInHand(Draw(n + 4));
     }
-    SetDecider(seatNumber, std::make_unique<StandardDecider>());
 }
 
 void qlGame::SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider) {

@@ -33,7 +33,7 @@ bool AllDifferentCosts(const qlCards& cards) {
 }  // namespace
 
 void qlGame::ProspectorPhase() {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     if (player.GetsRoleBenefit()) {
         const DeckRef drawn = Draw(player.LibraryActive() ? 2 : 1);
         player.CardsInHand()->AddCards(drawn);
@@ -41,7 +41,7 @@ void qlGame::ProspectorPhase() {
             return table_events::ForSeat(TableEvent::Kind::Prospected, player,
                                          static_cast<int>(drawn->Count()));
         });
-        if (DeciderOf(player).PausesAfterMoves()) {
+        if (DeciderOf(player.PlayerNumber()).PausesAfterMoves()) {
             mTable->Pause(kComputerPause);
         }
     }
@@ -60,11 +60,11 @@ void qlGame::WorkGoldMine() {
 }
 
 void qlGame::FinishGoldMine(const DeckRef& taken) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     const DeckRef mine = mTurn.offered;
     const bool gold = AllDifferentCosts(*mine);
     // The human is shown every mine; the one that found gold for the human was the question.
-    if (!player.IsHuman() || !gold) {
+    if (!IsHuman(player.PlayerNumber()) || !gold) {
         ShowGoldMine(player, mine, gold, taken);
     }
     if (!taken->Empty()) {
@@ -84,7 +84,7 @@ void qlGame::ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold
         c.SetMinAmt(0);
         c.SetMaxAmt(0);
         c.SetCardsActive(false);
-        if (player.IsHuman()) {
+        if (IsHuman(player.PlayerNumber())) {
             c.SetCaption("Sorry!  No gold found today.  Press OK.");
         } else if (gold) {
             c.SetCaption("Player " + number + " found gold!  Press OK.");

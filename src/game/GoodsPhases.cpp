@@ -7,7 +7,7 @@
 #include "game/qlGame.h"
 
 void qlGame::ProducerPhase(const DeckRef& chosen) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     const Long handBefore = player.CardsInHand()->Count();
     for (const CardRef& building : *chosen) {
         // When both piles are dry the building stays without a good.
@@ -27,7 +27,7 @@ void qlGame::ProducerPhase(const DeckRef& chosen) {
 }
 
 void qlGame::TraderPhase(const DeckRef& chosen) {
-    qlPlayer& player = *mCurrentPlayer;
+    qlPlayer& player = Player(mCurrentPlayer);
     int total = 0;
     std::vector<int> prices;
     for (const CardRef& building : *chosen) {

@@ -15,7 +15,7 @@ Integer HandLimitOf(const qlPlayer& player, bool firstRound) {
 }  // namespace
 
 void qlGame::StartGovernorTurn() {
-    qlPlayer& player = *mGovernorSeat;
+    qlPlayer& player = Player(mGovernorSeat);
     ShowStatus("Governor Phase...");
     Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, player); });
     if (player.HasBuiltCard("Library")) {
@@ -29,7 +29,7 @@ void qlGame::StartGovernorTurn() {
 }
 
 void qlGame::BuryInChapel(qlPlayer& player, const DeckRef& chapel) {
-    if (!player.IsHuman() && chapel->Count() >= 1) {
+    if (!IsHuman(player.PlayerNumber()) && chapel->Count() >= 1) {
         mTable->ShowMessage(
             1, 0,
             "Player " + std::to_string(player.PlayerNumber()) + " placed a card under the chapel");
@@ -37,19 +37,19 @@ void qlGame::BuryInChapel(qlPlayer& player, const DeckRef& chapel) {
     if (chapel->Count() == 1) {
         player.BuryCard(chapel->Item(1));
         mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
-        Tell([&] { return table_events::Chapel(player, *chapel); });
+        Tell([&] { return table_events::Chapel(player, IsHuman(player.PlayerNumber()), *chapel); });
     }
     mStep = Step::HandLimit;
 }
 
 void qlGame::StartHandLimit() {
-    qlPlayer& player = *mGovernorSeat;
+    qlPlayer& player = Player(mGovernorSeat);
     const Integer limit = HandLimitOf(player, mFirstRound);
     if (player.CardsInHand()->Count() <= limit) {
         mStep = Step::NextGovernorTurn;
         return;
     }
-    if (player.IsHuman()) {
+    if (IsHuman(player.PlayerNumber())) {
         Tell([&] { return table_events::LimitAsked(player, limit, mFirstRound); });
     }
     Await(DecisionKind::HandLimit);

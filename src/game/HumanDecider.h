@@ -22,6 +22,7 @@ class HumanDecider : public SeatDecider {
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override;
     bool PausesAfter(const qlGame&, const Decision&, const Choice&) const override { return false; }
     bool PausesAfterMoves() const override { return false; }
+    bool IsHuman() const override { return true; }
 
   private:
     int PickRole(const qlGame& game);

@@ -85,14 +85,14 @@ void RequireSplit(const Decision& decision, const DeckRef& kept, const DeckRef& 
 
 }  // namespace
 
-qlPlayer& qlGame::DecidingSeat() const {
+Integer qlGame::DecidingSeat() const {
     if (mAwaiting == DecisionKind::Role) {
-        return *mRoleChooser;
+        return mRoleChooser;
     }
     if (mAwaiting == DecisionKind::Chapel || mAwaiting == DecisionKind::HandLimit) {
-        return *mGovernorSeat;
+        return mGovernorSeat;
     }
-    return *mCurrentPlayer;
+    return mCurrentPlayer;
 }
 
 namespace {
@@ -110,7 +110,7 @@ Decision qlGame::Pending() const {
     if (mStep != Step::Decide) {
         return {};
     }
-    const qlPlayer& seat = DecidingSeat();
+    const qlPlayer& seat = Player(DecidingSeat());
     Decision decision{.kind = mAwaiting, .seat = seat.PlayerNumber()};
     switch (mAwaiting) {
         case DecisionKind::Role:
@@ -238,10 +238,10 @@ void qlGame::CarryOut(const Choice& choice) {
             SelectRole(choice.role);
             break;
         case DecisionKind::Chapel:
-            BuryInChapel(*mGovernorSeat, cards);
+            BuryInChapel(Player(mGovernorSeat), cards);
             break;
         case DecisionKind::HandLimit:
-            CutHandToLimit(*mGovernorSeat, choice);
+            CutHandToLimit(Player(mGovernorSeat), choice);
             break;
         case DecisionKind::CraneCover:
             AfterCrane(cards);

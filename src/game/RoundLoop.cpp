@@ -57,7 +57,7 @@ void qlGame::PlayDecisions() {
         SeatDecider& decider = DeciderOf(DecidingSeat());
         const Choice choice = decider.Answer(*this, decision, mRandom);
         if (decision.kind == DecisionKind::Role && choice.role < 0) {
-            mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, "");
+            mTable->ShowRole(mCurrentPlayer - 1, "");
             mAwaiting = DecisionKind::None;
             mStep = Step::Stopped;
             return;
@@ -75,23 +75,24 @@ void qlGame::StartRound() {
         return;
     }
     ++mRounds;
-    mFirstRound = mGovernor == nullptr;
-    mGovernor = mFirstRound ? &Player(1) : mGovernor->NextPlayer();
+    mFirstRound = mGovernor == 0;
+    mGovernor = mFirstRound ? Integer{1} : NextSeat(mGovernor);
     for (int i = 0; i < 4; ++i) {
         mTable->ShowRole(i, "");
     }
-    mTable->ShowGovernor(mGovernor->PlayerNumber() - 1);
-    Tell(
-        [&] { return table_events::ForSeat(TableEvent::Kind::RoundStarted, *mGovernor, mRounds); });
+    mTable->ShowGovernor(mGovernor - 1);
+    Tell([&] {
+        return table_events::ForSeat(TableEvent::Kind::RoundStarted, Player(mGovernor), mRounds);
+    });
     mCurrentPlayer = mRoleChooser = mGovernor;
     ClearSelectedRoles();
-    mGovernorSeat = &Player(1);
+    mGovernorSeat = 1;
     mStep = Step::GovernorTurn;
 }
 
 void qlGame::NextGovernorTurn() {
-    mGovernorSeat = mGovernorSeat->NextPlayer();
-    if (mGovernorSeat != &Player(1)) {
+    mGovernorSeat = NextSeat(mGovernorSeat);
+    if (mGovernorSeat != 1) {
         mStep = Step::GovernorTurn;
         return;
     }
@@ -110,8 +111,9 @@ void qlGame::StartRoleChoice() {
     }
     BeforeRoleChoice.Raise(*this);
     ShowStatus("select a role...");
-    Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mRoleChooser); });
-    mRoleChooser->SetGetsRoleBenefit(true);
+    Tell(
+        [&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, Player(mRoleChooser)); });
+    Player(mRoleChooser).SetGetsRoleBenefit(true);
     Await(DecisionKind::Role);
 }
 
@@ -126,11 +128,10 @@ void qlGame::SelectRole(int index) {
     mRolesFree[static_cast<std::size_t>(index)] = false;
     mTable->EnableRole(index, false);
     WriteGameLog([&] {
-        return "Player " + std::to_string(mRoleChooser->PlayerNumber()) +
-               " Selected Role: " + RoleName(role);
+        return "Player " + std::to_string(mRoleChooser) + " Selected Role: " + RoleName(role);
     });
-    Tell([&] { return table_events::RoleChosen(*mRoleChooser, RoleName(role)); });
-    mTable->ShowRole(mCurrentPlayer->PlayerNumber() - 1, RoleName(role));
+    Tell([&] { return table_events::RoleChosen(Player(mRoleChooser), RoleName(role)); });
+    mTable->ShowRole(mCurrentPlayer - 1, RoleName(role));
     mStep = Step::Turn;
 }
 
@@ -140,7 +141,9 @@ void qlGame::StartTurn() {
         return;
     }
     ShowStatus("perform ", RoleName(*mCurrentRole), " role...");
-    Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, *mCurrentPlayer); });
+    Tell([&] {
+        return table_events::ForSeat(TableEvent::Kind::TurnStarted, Player(mCurrentPlayer));
+    });
     BeginPhase();
 }
 
@@ -168,9 +171,9 @@ void qlGame::BeginPhase() {
 // The turn is over: the chooser's privilege ends with it, and the next seat performs the role
 // until the chooser's turn would come round again.
 void qlGame::EndTurn() {
-    mRoleChooser->SetGetsRoleBenefit(false);
+    Player(mRoleChooser).SetGetsRoleBenefit(false);
     mTurn = {};
-    mCurrentPlayer = mCurrentPlayer->NextPlayer();
+    mCurrentPlayer = NextSeat(mCurrentPlayer);
     mStep = mCurrentPlayer == mRoleChooser ? Step::RoleDone : Step::Turn;
 }
 
@@ -184,15 +187,15 @@ void qlGame::EndRole() {
     mTable->HideTradePrices();
     mCurrentRole.reset();
     const bool roundOver = mValues.NumberOfPlayers == 2
-                               ? mRoleChooser == mGovernor && mRoleChooser->SelectedRole()
-                               : mRoleChooser->NextPlayer() == mGovernor;
+                               ? mRoleChooser == mGovernor && Player(mRoleChooser).SelectedRole()
+                               : NextSeat(mRoleChooser) == mGovernor;
     if (roundOver) {
         mTable->ProcessEvents();
         mStep = Step::StartRound;
         return;
     }
-    mRoleChooser->SetSelectedRole(true);
-    mRoleChooser = mRoleChooser->NextPlayer();
+    Player(mRoleChooser).SetSelectedRole(true);
+    mRoleChooser = NextSeat(mRoleChooser);
     mCurrentPlayer = mRoleChooser;
     mStep = Step::RoleChoice;
 }
@@ -213,13 +216,19 @@ void qlGame::ClearSelectedRoles() {
     }
 }
 
+std::vector<const qlPlayer*> qlGame::OthersAfter(Integer seatNumber) const {
+    std::vector<const qlPlayer*> others;
+    for (Integer n = NextSeat(seatNumber); n != seatNumber; n = NextSeat(n)) {
+        others.push_back(&Player(n));
+    }
+    return others;
+}
+
 Integer qlGame::ComputeBuildingsLeft() const {
     Long largest = 0;
-    qlPlayer* seat = &Player(1);
-    do {
-        largest = std::max(largest, seat->BuiltCards()->Count());
-        seat = seat->NextPlayer();
-    } while (seat != &Player(1));
+    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+        largest = std::max(largest, Player(n).BuiltCards()->Count());
+    }
     return static_cast<Integer>(12 - largest);
 }
 
@@ -227,8 +236,8 @@ void qlGame::ShowStatus(std::string_view text, std::string_view more, std::strin
     if (mTable->Silent()) {
         return;
     }
-    std::string line = std::string(mCurrentPlayer->IsHuman() ? "Human " : "Robot ") +
-                       std::to_string(mCurrentPlayer->PlayerNumber()) + ", ";
+    std::string line = std::string(IsHuman(mCurrentPlayer) ? "Human " : "Robot ") +
+                       std::to_string(mCurrentPlayer) + ", ";
     line.append(text).append(more).append(rest);
     mTable->ShowStatus(line);
 }

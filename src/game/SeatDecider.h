@@ -23,4 +23,6 @@ class SeatDecider {
                              const Choice& choice) const = 0;
     // Whether the table pauses after a move the rules made for this seat (the prospector's card).
     virtual bool PausesAfterMoves() const = 0;
+    // Whether the seat is the human's: the rules word some messages and events for the human.
+    virtual bool IsHuman() const { return false; }
 };

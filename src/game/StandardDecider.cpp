@@ -1,5 +1,7 @@
 #include "game/StandardDecider.h"
 
+#include <vector>
+
 #include "ai/ComputerPlayer.h"
 #include "game/qlGame.h"
 
@@ -16,18 +18,19 @@ DeckRef CopyOf(const DeckRef& cards) {
 }  // namespace
 
 // The standard rules read the number of players and the buildings left from the values of the
-// seat's own game.
+// seat's own game, and weigh the other seats the game names.
 Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
                                Random::Stream& random) {
     const qlPlayer& seat = game.Player(decision.seat);
+    const std::vector<const qlPlayer*> opponents = game.OthersAfter(decision.seat);
     switch (decision.kind) {
         case DecisionKind::Role:
-            return {.role = ai::AIPickRole(seat, game.RolesFree())};
+            return {.role = ai::AIPickRole(seat, opponents, game.RolesFree())};
         case DecisionKind::Chapel:
-            return {.cards = ai::AIPickChapelCard(seat)};
+            return {.cards = ai::AIPickChapelCard(seat, opponents)};
         case DecisionKind::HandLimit: {
             DeckRef givenUp = NewDeck();
-            DeckRef kept = ai::AIDiscardDownTo(seat, decision.count, givenUp);
+            DeckRef kept = ai::AIDiscardDownTo(seat, opponents, decision.count, givenUp);
             return {.cards = std::move(kept), .givenUp = std::move(givenUp)};
         }
         case DecisionKind::CraneCover:
@@ -37,22 +40,23 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
         case DecisionKind::Build: {
             // The standard rules may name several cards of one building: the first is built.
             DeckRef build = NewDeck();
-            if (const CardRef first = ai::AIGetCardToBuild(seat, decision.savings)->Item(1)) {
+            if (const CardRef first =
+                    ai::AIGetCardToBuild(seat, opponents, decision.savings)->Item(1)) {
                 build->AddCard(first);
             }
             return {.cards = std::move(build)};
         }
         case DecisionKind::Payment:
-            return {.cards = ai::AIGetBuildPaymentCards(seat, decision.count)};
+            return {.cards = ai::AIGetBuildPaymentCards(seat, opponents, decision.count)};
         case DecisionKind::CouncilKeep: {
             DeckRef drawn = CopyOf(decision.offered);
-            DeckRef kept = ai::AIPickCouncillorCards(seat, drawn);
+            DeckRef kept = ai::AIPickCouncillorCards(seat, opponents, drawn);
             return {.cards = std::move(kept), .givenUp = std::move(drawn)};
         }
         case DecisionKind::GoldMine: {
             // The mine goes to the discard pile in the order the card value left it.
             DeckRef mine = CopyOf(decision.offered);
-            DeckRef taken = ai::AIPickGoldMineCard(seat, mine);
+            DeckRef taken = ai::AIPickGoldMineCard(seat, opponents, mine);
             return {.cards = std::move(taken), .givenUp = std::move(mine)};
         }
         case DecisionKind::Produce:
@@ -71,7 +75,8 @@ bool StandardDecider::PausesAfter(const qlGame& game, const Decision& decision,
     switch (decision.kind) {
         case DecisionKind::Role:
             // Valuing the Builder, the seat weighs what it would build.
-            return !ai::AIWaitsForOpening(seat) && !ai::AIGetCardToBuild(seat, 0)->Empty();
+            return !ai::AIWaitsForOpening(seat) &&
+                   !ai::AIGetCardToBuild(seat, game.OthersAfter(decision.seat), 0)->Empty();
         case DecisionKind::Build:
             return !choice.cards->Empty() && !ai::AIWaitsForOpening(seat);
         case DecisionKind::CouncilKeep:

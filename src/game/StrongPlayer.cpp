@@ -56,13 +56,14 @@ void AddKeepChoices(const Names& names, std::vector<Long>& counts, std::size_t f
 }
 
 // Every way to keep `keep` of `cards` (all of them when they are fewer), the names ranked by
-// their worth to `seat`, best first.
-std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, Long keep) {
+// their worth to `seat` facing `opponents`, best first.
+std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, ai::Opponents opponents,
+                               Long keep) {
     DeckRef ranked = NewDeck(cards.Count());
     for (const CardRef& card : cards) {
         ranked->AddCard(card);
     }
-    ai::OrderByAIValue(*ranked, seat, false);
+    ai::OrderByAIValue(*ranked, seat, opponents, false);
     Names names;
     std::vector<Long> counts;
     for (const CardRef& card : *ranked) {
@@ -101,9 +102,6 @@ StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t samp
                                           const Force& force, int option) const {
     HeadlessTable table;
     qlGame copy(game, table);
-    for (Integer n = 1; n <= 4; ++n) {
-        copy.SetComputerSeat(n);
-    }
     copy.RedealHidden(mSeat, sampleSeed);
     copy.SetRoundLimit(game.Rounds() + kRoundsAhead);
     copy.Apply(force(copy, option));
@@ -227,7 +225,8 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
 
 DeckRef StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
                                         const DeckRef& drawn, Integer keep) {
-    const std::vector<Names> choices = KeepChoices(*drawn, seat, keep);
+    const std::vector<Names> choices =
+        KeepChoices(*drawn, seat, game.OthersAfter(seat.PlayerNumber()), keep);
     return drawn->DealCardsByName(
         choices[Choose(game, table, choices.size(), [&choices](const qlGame& copy, int o) {
             // The same names of the copy's own draw.

@@ -19,8 +19,8 @@ std::vector<std::string> NamesOf(const qlCards& cards) {
 }
 
 // The names of the seat's own cards, for the human only.
-std::vector<std::string> OwnNames(const qlPlayer& seat, const qlCards& cards) {
-    return seat.IsHuman() ? NamesOf(cards) : std::vector<std::string>{};
+std::vector<std::string> OwnNames(bool human, const qlCards& cards) {
+    return human ? NamesOf(cards) : std::vector<std::string>{};
 }
 
 }  // namespace
@@ -62,10 +62,10 @@ TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const CardRef
     return event;
 }
 
-TableEvent Built(TableEvent build, const qlPlayer& seat, const DeckRef& payment, int drawn) {
+TableEvent Built(TableEvent build, bool human, const DeckRef& payment, int drawn) {
     if (payment) {
         build.cost = static_cast<int>(payment->Count());
-        build.cards = OwnNames(seat, *payment);
+        build.cards = OwnNames(human, *payment);
     }
     build.drawn = drawn;
     return build;
@@ -96,11 +96,11 @@ TableEvent Sold(const qlPlayer& seat, const qlCards& chosen, const std::vector<i
     return event;
 }
 
-TableEvent Councillor(const qlPlayer& seat, int drawn, const qlCards& kept, int held) {
+TableEvent Councillor(const qlPlayer& seat, bool human, int drawn, const qlCards& kept, int held) {
     TableEvent event = ForSeat(Kind::Councillor, seat, static_cast<int>(kept.Count()));
     event.drawn = drawn;
     event.held = held;
-    event.cards = OwnNames(seat, kept);
+    event.cards = OwnNames(human, kept);
     return event;
 }
 
@@ -111,9 +111,9 @@ TableEvent GoldMine(const qlPlayer& seat, const qlCards& mine, const qlCards& ta
     return event;
 }
 
-TableEvent Chapel(const qlPlayer& seat, const qlCards& buried) {
+TableEvent Chapel(const qlPlayer& seat, bool human, const qlCards& buried) {
     TableEvent event = ForSeat(Kind::Chapel, seat, static_cast<int>(buried.Count()));
-    event.cards = OwnNames(seat, buried);
+    event.cards = OwnNames(human, buried);
     return event;
 }
 

@@ -8,7 +8,8 @@
 class qlPlayer;
 
 // The table events of the phases, made from what the phase has at hand. Each keeps to what
-// the human may see: a computer seat's hand cards are counted, never named.
+// the human may see: a computer seat's hand cards are counted, never named; `human` says
+// whether the seat is the human's.
 namespace table_events {
 
 TableEvent ForSeat(TableEvent::Kind kind, const qlPlayer& seat, int count = 0);
@@ -17,18 +18,18 @@ TableEvent RoleChosen(const qlPlayer& seat, const std::string& role);
 // the city is as it was (a Quarry built or covered now changes only the builds after it).
 TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
                      int goods);
-// The build once done, from its BuildCost: `payment` may be nothing (a free build); `drawn`
-// the cards drawn after building.
-TableEvent Built(TableEvent build, const qlPlayer& seat, const DeckRef& payment, int drawn);
+// The build once done, from its BuildCost, for the human's seat or another: `payment` may be
+// nothing (a free build); `drawn` the cards drawn after building.
+TableEvent Built(TableEvent build, bool human, const DeckRef& payment, int drawn);
 TableEvent NothingBuilt(const qlPlayer& seat);
 // The buildings of `chosen` that now carry a good.
 TableEvent Produced(const qlPlayer& seat, const qlCards& chosen, int drawn);
 TableEvent Sold(const qlPlayer& seat, const qlCards& chosen, const std::vector<int>& prices,
                 int drawn);
-TableEvent Councillor(const qlPlayer& seat, int drawn, const qlCards& kept, int held);
+TableEvent Councillor(const qlPlayer& seat, bool human, int drawn, const qlCards& kept, int held);
 TableEvent GoldMine(const qlPlayer& seat, const qlCards& mine, const qlCards& taken);
 // `buried` holds the one card buried, or nothing.
-TableEvent Chapel(const qlPlayer& seat, const qlCards& buried);
+TableEvent Chapel(const qlPlayer& seat, bool human, const qlCards& buried);
 TableEvent HandLimit(const qlPlayer& seat, int discarded, int limit);
 
 // The human's questions: the councillor's keep, the hand limit.

@@ -72,9 +72,6 @@ class qlGame {
     // The role button handler: the human's choice of role. A click at any other moment, or on
     // a role already taken, is ignored.
     void cmdRoles_Click(int index);
-    // Makes a seat (1 to 4) a computer seat playing by the standard rules: for copies played
-    // on without a human.
-    void SetComputerSeat(Integer seatNumber);
     // Lets `decider` decide for a seat (1 to 4) from now on. Every seat of a new game but the
     // human's decides by the standard rules; every seat of a copy does.
     void SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider);
@@ -99,9 +96,21 @@ class qlGame {
     qlPlayer& Player(Integer seatNumber) const { return *mPlayers[seatNumber - 1]; }
     const DeckRef& Reserve() const { return mReserve; }
     const DeckRef& Discard() const { return mDiscard; }
-    qlPlayer* Governor() const { return mGovernor; }
-    qlPlayer* RoleChooser() const { return mRoleChooser; }
-    qlPlayer* CurrentPlayer() const { return mCurrentPlayer; }
+    // Seat numbers (1 to 4), 0 before the first round.
+    Integer Governor() const { return mGovernor; }
+    Integer RoleChooser() const { return mRoleChooser; }
+    Integer CurrentPlayer() const { return mCurrentPlayer; }
+    // The seat that plays after `seatNumber`, round the table.
+    Integer NextSeat(Integer seatNumber) const {
+        return static_cast<Integer>(seatNumber % mValues.NumberOfPlayers + 1);
+    }
+    // The other seats in play order from the one after `seatNumber`: those a computer seat
+    // weighs itself against.
+    std::vector<const qlPlayer*> OthersAfter(Integer seatNumber) const;
+    // Whether the human decides for a seat (1 to 4): the rules word some things for the human.
+    bool IsHuman(Integer seatNumber) const {
+        return seatNumber >= 1 && seatNumber <= 4 && DeciderOf(seatNumber).IsHuman();
+    }
     // The role being performed; none at a role choice and between rounds.
     const std::optional<Role>& CurrentRole() const { return mCurrentRole; }
     const std::array<bool, 5>& RolesFree() const { return mRolesFree; }
@@ -172,8 +181,8 @@ class qlGame {
         mAwaiting = kind;
         mStep = Step::Decide;
     }
-    // The seat whose decision is pending.
-    qlPlayer& DecidingSeat() const;
+    // The number of the seat whose decision is pending.
+    Integer DecidingSeat() const;
     // Apply, for `pending`, the decision Pending names.
     void Apply(const Decision& pending, const Choice& choice);
     void CheckChoice(const Decision& pending, const Choice& choice) const;
@@ -221,9 +230,9 @@ class qlGame {
     void DrawTradeTile();
     Integer GoodValue(const qlCard& building) const;
 
-    // Who decides for `seat`; every seat of a copy decides by the standard rules.
-    SeatDecider& DeciderOf(const qlPlayer& seat) const {
-        return *mDeciders[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
+    // Who decides for a seat (1 to 4); every seat of a copy decides by the standard rules.
+    SeatDecider& DeciderOf(Integer seatNumber) const {
+        return *mDeciders[static_cast<std::size_t>(seatNumber - 1)];
     }
     void UseStandardDeciders();
 
@@ -255,7 +264,6 @@ class qlGame {
 
     Table* mTable;
     GameValues mValues;
-    Integer mHumanSeat = 0;
     Random::Stream mRandom;
     std::array<std::unique_ptr<qlPlayer>, 4> mPlayers;
     std::array<Subscription, 8> mSeatSubscriptions;
@@ -263,14 +271,15 @@ class qlGame {
     DeckRef mDiscard;
     std::optional<qlTradeTiles> mTradeTiles;
     qlTradeTiles::Tile mGoodValues{};
-    qlPlayer* mCurrentPlayer = nullptr;
-    qlPlayer* mGovernor = nullptr;
-    qlPlayer* mRoleChooser = nullptr;
+    // Seat numbers, 0 for none.
+    Integer mCurrentPlayer = 0;
+    Integer mGovernor = 0;
+    Integer mRoleChooser = 0;
     std::optional<Role> mCurrentRole;
     std::array<bool, 5> mRolesFree{};
     Step mStep = Step::StartRound;
     DecisionKind mAwaiting = DecisionKind::None;
-    qlPlayer* mGovernorSeat = nullptr;  // the seat in its governor phase
+    Integer mGovernorSeat = 0;  // the seat in its governor phase
     bool mFirstRound = false;
     TurnState mTurn;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;

@@ -74,7 +74,6 @@ void qlPlayer::CopyStateFrom(const qlPlayer& other,
                              const std::function<CardRef(const CardRef&)>& counterpart) {
     mPlayerNumber = other.mPlayerNumber;
     mCardsAllowed = other.mCardsAllowed;
-    mIsHuman = other.mIsHuman;
     mSelectedRole = other.mSelectedRole;
     mGetsRoleBenefit = other.mGetsRoleBenefit;
     mLibraryActive = other.mLibraryActive;

@@ -22,7 +22,7 @@ class qlPlayer {
     qlPlayer(const qlPlayer&) = delete;
     qlPlayer& operator=(const qlPlayer&) = delete;
 
-    // Takes on every piece of `other`'s state but its ring link and subscribers, with each
+    // Takes on every piece of `other`'s state but its subscribers, with each
     // card replaced by `counterpart(card)`: the seat of a copied game.
     void CopyStateFrom(const qlPlayer& other,
                        const std::function<CardRef(const CardRef&)>& counterpart);
@@ -54,16 +54,12 @@ class qlPlayer {
 
     bool GetsRoleBenefit() const { return mGetsRoleBenefit; }
     void SetGetsRoleBenefit(bool value) { mGetsRoleBenefit = value; }
-    bool IsHuman() const { return mIsHuman; }
-    void SetIsHuman(bool value) { mIsHuman = value; }
     bool LibraryActive() const { return mLibraryActive; }
     void SetLibraryActive(bool value) { mLibraryActive = value; }
     bool SelectedRole() const { return mSelectedRole; }
     void SetSelectedRole(bool value) { mSelectedRole = value; }
     Integer CardsAllowed() const { return mCardsAllowed; }
     const GameValues& Game() const { return *mGame; }
-    qlPlayer* NextPlayer() const { return mNextPlayer; }
-    void SetNextPlayer(qlPlayer* player) { mNextPlayer = player; }
     // The city itself; it changes only through BuildCard and BuildOverCard.
     const DeckRef& BuiltCards() const { return mBuiltCards; }
     // The hand itself: the phases draw into it, pay from it and discard from it.
@@ -124,11 +120,9 @@ class qlPlayer {
     // city whenever a building is covered, since a name may stand in it twice.
     std::uint64_t mCityIds = 0;
     Integer mCardsAllowed = 7;
-    bool mIsHuman = false;
     bool mSelectedRole = false;
     bool mGetsRoleBenefit = false;
     const GameValues* mGame;
-    qlPlayer* mNextPlayer = nullptr;
     bool mLibraryActive = false;
     DeckRef mChapelCards;
     DeckRef mCardsInHand;

@@ -159,7 +159,7 @@ void qlTableAids::MarkRole(int role) {
 }
 
 void qlTableAids::EquipQuestion(frmCardChooser& chooser) {
-    if (!mGame || !mGame->BuildSavings() || !mGame->CurrentPlayer()->IsHuman()) {
+    if (!mGame || !mGame->BuildSavings() || !mGame->IsHuman(mGame->CurrentPlayer())) {
         return;
     }
     auto* aid = new QWidget(&chooser);

@@ -423,7 +423,7 @@ void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve
         }
         area.lblGovernor->setVisible(false);
         area.hldPlayerBuilt->setEnabled(inPlay);
-        if (seats[static_cast<std::size_t>(i)]->IsHuman()) {
+        if (i + 1 == mOptions.humanSeat) {
             area.lblPlayer->setStyleSheet(QString("color: %1;").arg(kHumanText));
             area.lblPlayer->setText(area.lblPlayer->text() + "  (you)");
             area.shpPlayer->setStyleSheet(
@@ -452,7 +452,7 @@ void frmMain::FollowSeat(qlPlayer& seat) {
         [&area](const CardRef& card) { area.hldPlayerBuilt->RemoveCard(card); }));
     mSubscriptions.push_back(
         seat.PlayersCardsChanged.Subscribe([this, &area, &seat](const DeckRef& cards) {
-            if (seat.IsHuman()) {
+            if (seat.PlayerNumber() == mOptions.humanSeat) {
                 hldHumansCards->SetCards(cards);
             }
             area.lblCards->setText(QString::number(cards ? cards->Count() : 0));

@@ -21,27 +21,27 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
     // the opponent, with five cards and no privilege, counts 0 for every role.
     auto me = Seat(g, "Indigo Plant", "", true);
     auto opp = Seat(g, "Indigo Plant", "Well,Well,Well,Well,Well");
-    LinkRing({me.get(), opp.get()});
-    EXPECT_EQ(AIPickRole(*me, {true, true, true, true, true}), kProspector);
-    EXPECT_EQ(AIPickRole(*me, {true, true, true, true, false}), kCouncillor);
-    EXPECT_EQ(AIPickRole(*me, {false, true, true, true, false}), kProducer);
-    EXPECT_EQ(AIPickRole(*me, {false, true, false, false, false}), kBuilder);
-    EXPECT_EQ(AIPickRole(*me, {}), 0);  // none free
+    const std::array<const qlPlayer*, 1> opponents{opp.get()};
+    EXPECT_EQ(AIPickRole(*me, opponents, {true, true, true, true, true}), kProspector);
+    EXPECT_EQ(AIPickRole(*me, opponents, {true, true, true, true, false}), kCouncillor);
+    EXPECT_EQ(AIPickRole(*me, opponents, {false, true, true, true, false}), kProducer);
+    EXPECT_EQ(AIPickRole(*me, opponents, {false, true, false, false, false}), kBuilder);
+    EXPECT_EQ(AIPickRole(*me, opponents, {}), 0);  // none free
     // 10010 unbuildable cards leave a room of -10003, which caps Councillor, Producer and
     // Trader below the mark; the opponent's Prefecture takes one more off the Councillor.
     me->SetCardsInHand(MakeDeck(std::vector<std::string>(10010, "Indigo Plant")));
     opp->BuildCard(MakeCard("Prefecture"));
-    EXPECT_DOUBLE_EQ(AIRoleValue(*me, kCouncillor), -10003 - 1);
-    EXPECT_EQ(AIPickRole(*me, {true, false, true, true, false}), kProducer);
-    EXPECT_EQ(AIPickRole(*me, {true, false, false, false, false}), kCouncillor);
+    EXPECT_DOUBLE_EQ(AIRoleValue(*me, opponents, kCouncillor), -10003 - 1);
+    EXPECT_EQ(AIPickRole(*me, opponents, {true, false, true, true, false}), kProducer);
+    EXPECT_EQ(AIPickRole(*me, opponents, {true, false, false, false, false}), kCouncillor);
 }
 
 TEST(RoleValuation, ASeatThatCanBuildNothingButHasACraneToUseValuesItsBuilderAtMinusOne) {
     const GameValues g{4, 8};
     const auto crane = Seat(g, "Indigo Plant,Crane");
-    EXPECT_DOUBLE_EQ(RoleEstimate(*crane, *crane, kBuilder), -1);
+    EXPECT_DOUBLE_EQ(RoleEstimate(*crane, {}, *crane, kBuilder), -1);
     const auto cranes = Seat(g, "Crane");
-    EXPECT_DOUBLE_EQ(RoleEstimate(*cranes, *cranes, kBuilder), -999);
+    EXPECT_DOUBLE_EQ(RoleEstimate(*cranes, {}, *cranes, kBuilder), -999);
 }
 
 TEST(PhaseMeasures, PowersAndSlotEstimates) {

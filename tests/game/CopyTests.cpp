@@ -141,3 +141,19 @@ TEST(GameCopy, CopiesPlayOnAtOnceOnWorkerThreads) {
 }
 
 }  // namespace
+
+TEST(GameCopy, HasNoHumanWhileTheOriginalsHumanIsTheSeatWithTheHumansDecider) {
+    HeadlessTable table;
+    qlGame game(table, 3, 2, Random::SeededSource(9));
+    EXPECT_FALSE(game.IsHuman(0));
+    EXPECT_FALSE(game.IsHuman(1));
+    EXPECT_TRUE(game.IsHuman(2));
+    EXPECT_FALSE(game.IsHuman(3));
+    const qlGame copy(game, table);
+    for (Integer n = 1; n <= 4; ++n) {
+        EXPECT_FALSE(copy.IsHuman(n)) << n;
+    }
+    EXPECT_TRUE(game.IsHuman(2));
+    game.SetDecider(2, std::make_unique<StandardDecider>());
+    EXPECT_FALSE(game.IsHuman(2));
+}

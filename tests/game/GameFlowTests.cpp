@@ -55,6 +55,15 @@ TEST_P(RoundStructure, PrivilegeStageAndRoleButtonsHoldThroughAWholeGame) {
 
     Subscription beforeChoice = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
         EXPECT_EQ(g.CurrentPlayer(), g.RoleChooser());
+        // The governor passes to the next seat each round; a computer seat weighs the others
+        // from the seat after it, round the table.
+        EXPECT_EQ(g.Governor(), (g.Rounds() - 1) % players + 1);
+        const std::vector<const qlPlayer*> others = g.OthersAfter(g.RoleChooser());
+        ASSERT_EQ(static_cast<Integer>(others.size()), players - 1);
+        for (std::size_t k = 0; k < others.size(); ++k) {
+            EXPECT_EQ(others[k]->PlayerNumber(),
+                      (g.RoleChooser() + static_cast<Integer>(k)) % players + 1);
+        }
         EXPECT_EQ(g.BuildingsLeft(), 12 - LargestCity(g));
         EXPECT_FALSE(g.CurrentRole());
     });
@@ -66,8 +75,7 @@ TEST_P(RoundStructure, PrivilegeStageAndRoleButtonsHoldThroughAWholeGame) {
         }
         for (Integer n = 1; n <= 4; ++n) {
             const qlPlayer& seat = game.Player(n);
-            EXPECT_EQ(seat.GetsRoleBenefit(),
-                      &seat == game.RoleChooser() && &seat == game.CurrentPlayer());
+            EXPECT_EQ(seat.GetsRoleBenefit(), n == game.RoleChooser() && n == game.CurrentPlayer());
         }
         const std::optional<Role> role = game.CurrentRole();
         const std::size_t logged = gameLog.str().size();

@@ -54,10 +54,9 @@ class GameTestAccess {
     // The seat performs `role`, with the privilege when it is the role's chooser: its turn
     // alone, every decision answered by its decider.
     static void Perform(qlGame& game, Integer seat, const std::string& role, bool chooser) {
-        qlPlayer& player = game.Player(seat);
-        game.mRoleChooser = chooser ? &player : player.NextPlayer();
-        game.mCurrentPlayer = &player;
-        game.mRoleChooser->SetGetsRoleBenefit(true);
+        game.mRoleChooser = chooser ? seat : game.NextSeat(seat);
+        game.mCurrentPlayer = seat;
+        game.Player(game.mRoleChooser).SetGetsRoleBenefit(true);
         for (int index = 0; index < kRoleCount; ++index) {
             if (role == RoleName(RoleAt(index))) {
                 game.mCurrentRole = RoleAt(index);
@@ -66,11 +65,11 @@ class GameTestAccess {
         }
         game.BeginPhase();
         RunUntil(game, qlGame::Step::TurnDone);
-        game.mRoleChooser->SetGetsRoleBenefit(false);
+        game.Player(game.mRoleChooser).SetGetsRoleBenefit(false);
         game.mTurn = {};
     }
     static void Governor(qlGame& game, Integer seat, bool firstRound) {
-        game.mCurrentPlayer = game.mGovernorSeat = &game.Player(seat);
+        game.mCurrentPlayer = game.mGovernorSeat = seat;
         game.mFirstRound = firstRound;
         game.mStep = qlGame::Step::GovernorTurn;
         RunUntil(game, qlGame::Step::NextGovernorTurn);
@@ -127,7 +126,7 @@ class GameTestAccess {
     // Opens a round with this governor, every role free, at the governor's role choice; and
     // runs the rules on to the decision the game waits for.
     static void OpenRound(qlGame& game, Integer governor) {
-        game.mGovernor = game.mRoleChooser = game.mCurrentPlayer = &game.Player(governor);
+        game.mGovernor = game.mRoleChooser = game.mCurrentPlayer = governor;
         game.mRolesFree.fill(true);
         game.mStep = qlGame::Step::RoleChoice;
     }

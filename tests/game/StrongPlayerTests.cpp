@@ -37,7 +37,7 @@ TEST(StrongPlayer, LooksAheadPastTheStandardRulesAlikeOnOneThreadOrTwo) {
     GameTestAccess::OpenRound(game, 1);
     GameTestAccess::RunToDecision(game);
     GameTestAccess::SetBuildingsLeft(game, 1);
-    const int standard = ai::AIPickRole(game.Player(1), game.RolesFree());
+    const int standard = ai::AIPickRole(game.Player(1), game.OthersAfter(1), game.RolesFree());
     StrongPlayer strong(1, 3, 320, 2);
     const int looked = strong.PickRole(game, table);
     EXPECT_EQ(standard, 2);

@@ -84,12 +84,6 @@ void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     }
 }
 
-void LinkRing(const std::vector<qlPlayer*>& seats) {
-    for (std::size_t i = 0; i < seats.size(); ++i) {
-        seats[i]->SetNextPlayer(seats[(i + 1) % seats.size()]);
-    }
-}
-
 std::filesystem::path WriteLargeCatalogue(int cards) {
     const std::filesystem::path file = std::filesystem::temp_directory_path() /
                                        ("quellin-catalogue-of-" + std::to_string(cards) + ".txt");

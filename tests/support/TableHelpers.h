@@ -33,7 +33,6 @@ std::unique_ptr<qlPlayer> Seat(const std::string& city, const std::string& hand 
 const GameValues& StartValues();
 // Puts a good on the first production building without one of each name given.
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names);
-void LinkRing(const std::vector<qlPlayer*>& seats);
 
 // Writes a catalogue of `cards` cards in all (at least the game's own 110) into the temporary
 // folder and returns its path: the game's buildings, then made-up ones named "Hall 1",

@@ -86,7 +86,6 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
         seats[static_cast<std::size_t>(i)]->SetPlayerNumber(static_cast<Integer>(i + 1));
         pointers[static_cast<std::size_t>(i)] = seats[static_cast<std::size_t>(i)].get();
     }
-    seats[1]->SetIsHuman(true);
     qlCards reserve;
     qlCards discard;
     window.SeatsReady(pointers, reserve, discard);
