@@ -61,11 +61,11 @@ struct Table {
             int goods = plans[i].goods;
             for (const std::string& name : plans[i].city) {
                 CardRef building = MakeCard(name);
+                seat.BuildCard(building);
                 if (building->BuildingType() == 0 && goods > 0) {
-                    building->SetGoodPresent(MakeCard("Indigo Plant"));
+                    seat.SetGood(building, MakeCard("Indigo Plant"));
                     --goods;
                 }
-                seat.BuildCard(building);
             }
             seat.SetCardsInHand(MakeDeck(plans[i].hand));
         }

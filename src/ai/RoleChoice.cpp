@@ -17,14 +17,17 @@ constexpr double kNoScore = -9999;
 // a later good goes into a slot worth less than its own worth rounded, the scan lowering that
 // bar to the rounded worth of each such slot it passes. The rounded bar is coarse:
 // a 1.4 good leaves a 1.0 one in place, while a 2.2 good displaces a 1.8 one.
-// `keep` picks the production buildings that count; a phase has at most four slots.
-template <typename Keep>
-double SlotTotal(const qlCards& city, Keep keep, int slots) {
+// The production buildings that count are those of the seat's city with a good on them, or
+// those without one; a phase has at most four slots.
+double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
     std::array<double, 4> slot{};
     const auto used = static_cast<std::size_t>(std::clamp(slots, 0, 4));
     std::size_t filled = 0;
-    for (const CardRef& building : city) {
-        if (building->BuildingType() != 0 || !keep(*building)) {
+    auto good = seat.CityGoods().begin();
+    for (const CardRef& building : *seat.BuiltCards()) {
+        const bool counts = building->BuildingType() == 0 && (*good != nullptr) == withGood;
+        ++good;
+        if (!counts) {
             continue;
         }
         const double worth = building->AvgTradeWorth();
@@ -97,8 +100,7 @@ int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool,
 double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
     const int n = seat.TradingPower(roleChooser, library);
     const Long goods = seat.GoodsOnBuildings();
-    double sum = SlotTotal(
-        *seat.BuiltCards(), [](const qlCard& b) { return b.GoodPresent() != nullptr; }, n);
+    double sum = SlotTotal(seat, true, n);
     if (seat.HasBuiltCard("Market Stand") && goods >= 2 && n >= 2) {
         sum += 1;
     }
@@ -113,13 +115,11 @@ double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library)
 
 double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
     const int n = seat.ProducingPower(roleChooser, library);
-    const auto open = [](const qlCard& b) { return b.GoodPresent() == nullptr; };
+    double sum = SlotTotal(seat, false, n);
     const qlCards& city = *seat.BuiltCards();
-    double sum = SlotTotal(city, open, n);
-    if (seat.HasBuiltCard("Well") && n >= 2 &&
-        std::count_if(city.begin(), city.end(), [&open](const CardRef& b) {
-            return b->BuildingType() == 0 && open(*b);
-        }) >= 2) {
+    const auto production = std::count_if(city.begin(), city.end(),
+                                          [](const CardRef& b) { return b->BuildingType() == 0; });
+    if (seat.HasBuiltCard("Well") && n >= 2 && production - seat.GoodsOnBuildings() >= 2) {
         sum += 1;
     }
     return sum;

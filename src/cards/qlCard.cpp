@@ -41,11 +41,6 @@ double qlCard::AvgTradeWorth() const {
     return BuildingType() != 1 && id < 5 ? kWorth[id] : 0;
 }
 
-void qlCard::SetGoodPresent(CardRef good) {
-    mGoodPresent = good;
-    GoodChanged.Raise(good);
-}
-
 std::filesystem::path qlCard::Picture() const {
     return PicturePath("Small");
 }

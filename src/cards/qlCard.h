@@ -6,11 +6,10 @@
 
 #include "cards/Building.h"
 #include "cards/CardRefs.h"
-#include "core/Event.h"
 #include "core/Types.h"
 
-// One card: a building with its cost and points, money in a hand, and a good when it lies face
-// down on a production building.
+// One card: a building with its cost and points, money in a hand, or a good when it lies face
+// down on a production building (the seat whose city holds the building knows which).
 class qlCard {
   public:
     explicit qlCard(const Building& building) : mBuilding(&building) {}
@@ -21,9 +20,6 @@ class qlCard {
 
     // Average number of cards one good of this production building sells for; 0 for violet.
     double AvgTradeWorth() const;
-
-    const CardRef& GoodPresent() const { return mGoodPresent; }
-    void SetGoodPresent(CardRef good);  // raises GoodChanged, also when the good is taken off
 
     // Paths of the small and large pictures; empty for a card with a blank name. The window
     // loads them; nothing in the game does.
@@ -44,13 +40,10 @@ class qlCard {
     Integer Cost() const { return mBuilding->cost; }
     void SetCost(Integer cost);
 
-    Event<const CardRef&> GoodChanged;
-
   private:
     std::filesystem::path PicturePath(const char* size) const;
     void Become(Integer cost, Integer victoryPoints, std::string_view name,
                 std::string_view description, Long type);
 
-    CardRef mGoodPresent;
     const Building* mBuilding;
 };

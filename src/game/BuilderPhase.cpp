@@ -39,8 +39,7 @@ void qlGame::AfterCrane(const DeckRef& cover) {
 void qlGame::AfterBlackMarket(const DeckRef& goods) {
     for (const CardRef& building : *goods) {
         ++mTurn.goodsUsed;
-        mDiscard->AddCard(building->GoodPresent());
-        building->SetGoodPresent(nullptr);
+        DiscardGood(Player(mCurrentPlayer), building);
     }
     Await(DecisionKind::Build);
 }
@@ -104,6 +103,8 @@ void qlGame::Build(qlPlayer& player, const CardRef& building, const CardRef& cov
         return;
     }
     LogOverBuild(player, " Ready To OverBuild", nullptr);
+    // A covered building leaves the city with its slot: its good is discarded first.
+    DiscardGood(player, covered);
     player.BuildOverCard(building, covered);
     LogOverBuild(player, " OverBuilt: ", covered);
 }

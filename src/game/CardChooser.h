@@ -27,6 +27,8 @@ class CardChooser {
     virtual void SetCaption(const std::string& caption) = 0;
     // Replaces the offered cards and lets them be checked.
     virtual void SetCards(const DeckRef& cards) = 0;
+    // The offered buildings show the goods they carry in `seat`'s city.
+    virtual void ShowGoodsOf(const qlPlayer& seat) = 0;
     // Appends cards to the offer; returns its argument.
     virtual DeckRef AddCards(const DeckRef& cards) = 0;
     virtual CardRef AddCard(const CardRef& card) = 0;

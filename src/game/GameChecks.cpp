@@ -43,9 +43,8 @@ std::string CheckCardsConserved(const qlGame& game) {
             !See(*seat.ChapelCards(), who + "'s chapel", seen, problem)) {
             return problem;
         }
-        for (const CardRef& building : *seat.BuiltCards()) {
-            if (const CardRef& good = building->GoodPresent();
-                good && !seen.insert(good.get()).second) {
+        for (const CardRef& good : seat.CityGoods()) {
+            if (good && !seen.insert(good.get()).second) {
                 return "a " + good->BuildingName() + " card is twice in play, once as " + who +
                        "'s good";
             }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "cards/qlCard.h"
@@ -51,11 +52,6 @@ qlGame::qlGame(const qlGame& other, Table& table)
     for (std::size_t i = 0; i < 4; ++i) {
         mPlayers[i] = std::make_unique<qlPlayer>(mValues);
         mPlayers[i]->CopyStateFrom(*other.mPlayers[i], counterpart);
-        for (const CardRef& building : *other.mPlayers[i]->BuiltCards()) {
-            if (building->GoodPresent()) {
-                counterpart(building)->SetGoodPresent(counterpart(building->GoodPresent()));
-            }
-        }
     }
     mCurrentPlayer = other.mCurrentPlayer;
     mGovernor = other.mGovernor;
@@ -86,17 +82,20 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     };
     gather(*mReserve);
     gather(*mDiscard);
-    std::vector<CardRef> goodSlots;
+    std::vector<std::pair<qlPlayer*, CardRef>> goodSlots;
     for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+        qlPlayer& seat = Player(n);
         if (n != viewer) {
-            gather(*Player(n).CardsInHand());
-            gather(*Player(n).ChapelCards());
+            gather(*seat.CardsInHand());
+            gather(*seat.ChapelCards());
         }
-        for (const CardRef& building : *Player(n).BuiltCards()) {
-            if (building->GoodPresent()) {
-                pool.push_back(building->GoodPresent());
-                goodSlots.push_back(building);
+        auto good = seat.CityGoods().begin();
+        for (const CardRef& building : *seat.BuiltCards()) {
+            if (*good) {
+                pool.push_back(*good);
+                goodSlots.emplace_back(&seat, building);
             }
+            ++good;
         }
     }
     // Hidden cards of one name are alike to the seat: sorted first, the deal depends only on
@@ -124,8 +123,8 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
             refill(*Player(n).ChapelCards());
         }
     }
-    for (const CardRef& building : goodSlots) {
-        building->SetGoodPresent(pool[next++]);
+    for (const auto& [seat, building] : goodSlots) {
+        seat->SetGood(building, pool[next++]);
     }
     if (mTradeTiles) {
         mTradeTiles->ShuffleUnseen(static_cast<Integer>(std::min<Long>(mTilesTurned, 5)),

@@ -91,14 +91,14 @@ void qlGame::CreateSeats() {
 }
 
 // The driver's own part in every build: the game ends once a city holds twelve buildings, and
-// a covered building's good goes to the discard pile. Then the table may redraw.
+// a covered building is counted. Then the table may redraw.
 void qlGame::FollowSeats() {
     for (std::size_t i = 0; i < 4; ++i) {
         qlPlayer& seat = *mPlayers[i];
         mSeatSubscriptions[2 * i] =
             seat.BuiltNewCard.Subscribe([this, &seat](const CardRef&) { OnBuiltNewCard(seat); });
-        mSeatSubscriptions[2 * i + 1] = seat.CoverOldCard.Subscribe(
-            [this](const CardRef& covered) { OnCoverOldCard(covered); });
+        mSeatSubscriptions[2 * i + 1] =
+            seat.CoverOldCard.Subscribe([this](const CardRef&) { OnCoverOldCard(); });
     }
     mTable->SeatsReady({mPlayers[0].get(), mPlayers[1].get(), mPlayers[2].get(), mPlayers[3].get()},
                        *mReserve, *mDiscard);
@@ -110,12 +110,8 @@ void qlGame::OnBuiltNewCard(const qlPlayer& player) {
     }
 }
 
-void qlGame::OnCoverOldCard(const CardRef& covered) {
+void qlGame::OnCoverOldCard() {
     ++mCoveredCount;
-    if (covered->GoodPresent()) {
-        mDiscard->AddCard(covered->GoodPresent());
-        covered->SetGoodPresent(nullptr);
-    }
 }
 
 void qlGame::GiveStartingBuildings() {

@@ -13,7 +13,7 @@ void qlGame::ProducerPhase(const DeckRef& chosen) {
         // When both piles are dry the building stays without a good.
         const DeckRef good = Draw(1);
         if (!good->Empty()) {
-            building->SetGoodPresent(good->Item(1));
+            player.SetGood(building, good->Item(1));
         }
     }
     if (chosen->Count() >= 2 && player.HasBuiltCard("Well")) {
@@ -32,8 +32,7 @@ void qlGame::TraderPhase(const DeckRef& chosen) {
     std::vector<int> prices;
     for (const CardRef& building : *chosen) {
         total += prices.emplace_back(GoodValue(*building));
-        mDiscard->AddCard(building->GoodPresent());
-        building->SetGoodPresent(nullptr);
+        DiscardGood(player, building);
     }
     if (chosen->Count() >= 2 && player.HasBuiltCard("Market Stand")) {
         ++total;
@@ -50,6 +49,13 @@ void qlGame::TraderPhase(const DeckRef& chosen) {
                                   static_cast<int>(player.CardsInHand()->Count() - handBefore));
     });
     mStep = Step::TurnDone;
+}
+
+void qlGame::DiscardGood(qlPlayer& player, const CardRef& building) {
+    if (const CardRef good = player.GoodOn(*building)) {
+        mDiscard->AddCard(good);
+        player.SetGood(building, nullptr);
+    }
 }
 
 void qlGame::DrawTradeTile() {

@@ -14,6 +14,7 @@ class HeadlessChooser : public CardChooser {
     void SetStartImage(Integer) override {}
     void SetCardsActive(bool) override {}
     void SetCaption(const std::string&) override {}
+    void ShowGoodsOf(const qlPlayer&) override {}
     void SetCards(const DeckRef& cards) override {
         mCards->Clear();
         mCards->AddCards(cards);

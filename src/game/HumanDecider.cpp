@@ -55,20 +55,22 @@ DeckRef HumanDecider::CraneCover(const qlPlayer& seat) {
                  chooser.SetMaxAmt(1);
                  chooser.SetCaption("Use crane to build over building?");
                  chooser.SetStartImage(1);
+                 chooser.ShowGoodsOf(seat);
                  chooser.SetCards(seat.CopyOfBuiltCards());
                  chooser.RemoveCrane();
              })
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::BlackMarketGoods(const DeckRef& goods, Integer most) {
+DeckRef HumanDecider::BlackMarketGoods(const qlPlayer& seat, const DeckRef& goods, Integer most) {
     return mTable
         .Ask(0,
-             [&goods, most](CardChooser& chooser) {
+             [&seat, &goods, most](CardChooser& chooser) {
                  chooser.SetMinAmt(0);
                  chooser.SetMaxAmt(most);
                  chooser.SetCaption("Select black market goods...");
                  chooser.SetStartImage(1);
+                 chooser.ShowGoodsOf(seat);
                  chooser.SetCards(goods);
              })
         ->SelectedCards();
@@ -150,8 +152,8 @@ DeckRef HumanDecider::GoldMineCard(const DeckRef& mine) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::AskForBuildings(int seatIndex, Integer goods, const char* caption,
-                                      Integer picture, const DeckRef& offer) {
+DeckRef HumanDecider::AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods,
+                                      const char* caption, Integer picture, const DeckRef& offer) {
     return mTable
         .Ask(seatIndex,
              [&](CardChooser& chooser) {
@@ -160,6 +162,7 @@ DeckRef HumanDecider::AskForBuildings(int seatIndex, Integer goods, const char* 
                  chooser.SetCaption(caption);
                  chooser.SetStartImage(picture);
                  mTable.CloseWhenEmpty(chooser);
+                 chooser.ShowGoodsOf(seat);
                  chooser.SetCards(offer);
              })
         ->SelectedCards();
@@ -177,7 +180,7 @@ Choice HumanDecider::Answer(const qlGame& game, const Decision& decision, Random
         case DecisionKind::CraneCover:
             return {.cards = CraneCover(seat)};
         case DecisionKind::BlackMarket:
-            return {.cards = BlackMarketGoods(decision.options, decision.count)};
+            return {.cards = BlackMarketGoods(seat, decision.options, decision.count)};
         case DecisionKind::Build:
             return {.cards = Building(seat, decision.savings)};
         case DecisionKind::Payment:
@@ -187,13 +190,13 @@ Choice HumanDecider::Answer(const qlGame& game, const Decision& decision, Random
         case DecisionKind::GoldMine:
             return {.cards = GoldMineCard(decision.offered)};
         case DecisionKind::Produce:
-            return {.cards =
-                        AskForBuildings(0, decision.count, "Select buildings to produce goods...",
-                                        3, decision.options)};
+            return {.cards = AskForBuildings(seat, 0, decision.count,
+                                             "Select buildings to produce goods...", 3,
+                                             decision.options)};
         case DecisionKind::Trade:
             return {.cards =
-                        AskForBuildings(1, decision.count, "Select buildings to trade goods...", 5,
-                                        decision.options)};
+                        AskForBuildings(seat, 1, decision.count,
+                                        "Select buildings to trade goods...", 5, decision.options)};
         case DecisionKind::None:
             break;
     }

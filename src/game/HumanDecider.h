@@ -29,16 +29,16 @@ class HumanDecider : public SeatDecider {
     DeckRef ChapelCard(const qlPlayer& seat);
     Choice KeepHandOf(const qlPlayer& seat, Integer limit);
     DeckRef CraneCover(const qlPlayer& seat);
-    DeckRef BlackMarketGoods(const DeckRef& goods, Integer most);
+    DeckRef BlackMarketGoods(const qlPlayer& seat, const DeckRef& goods, Integer most);
     DeckRef Building(const qlPlayer& seat, Integer savings);
     DeckRef Payment(const qlPlayer& seat, Integer cost);
     Choice CouncilKeep(const qlPlayer& seat, const Decision& decision);
     DeckRef GoldMineCard(const DeckRef& mine);
 
-    // The human's choice of up to `goods` buildings among `offer`, for the producer and the
-    // trader.
-    DeckRef AskForBuildings(int seatIndex, Integer goods, const char* caption, Integer picture,
-                            const DeckRef& offer);
+    // The human's choice of up to `goods` buildings of `seat`'s city among `offer`, for the
+    // producer and the trader.
+    DeckRef AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods, const char* caption,
+                            Integer picture, const DeckRef& offer);
 
     Table& mTable;
     const std::array<bool, 5>* mRolesOpen = nullptr;  // while the human chooses a role

@@ -78,7 +78,7 @@ TableEvent NothingBuilt(const qlPlayer& seat) {
 TableEvent Produced(const qlPlayer& seat, const qlCards& chosen, int drawn) {
     TableEvent event = ForSeat(Kind::Produced, seat);
     for (const CardRef& building : chosen) {
-        if (building->GoodPresent()) {
+        if (seat.GoodOn(*building)) {
             event.cards.push_back(building->BuildingName());
         }
     }

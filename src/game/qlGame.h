@@ -227,6 +227,8 @@ class qlGame {
     void ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold, const DeckRef& taken);
     void ProducerPhase(const DeckRef& chosen);
     void TraderPhase(const DeckRef& chosen);
+    // Takes the good off a building of the seat's city into the discard pile, if it has one.
+    void DiscardGood(qlPlayer& player, const CardRef& building);
     void DrawTradeTile();
     Integer GoodValue(const qlCard& building) const;
 
@@ -260,7 +262,7 @@ class qlGame {
     }
 
     void OnBuiltNewCard(const qlPlayer& player);
-    void OnCoverOldCard(const CardRef& covered);
+    void OnCoverOldCard();
 
     Table* mTable;
     GameValues mValues;

@@ -4,16 +4,6 @@
 
 namespace {
 
-DeckRef ProductionBuildingsWhere(const qlCards& city, bool (*keep)(const qlCard&)) {
-    DeckRef result = NewDeck(city.Count());
-    for (const CardRef& card : city) {
-        if (card->BuildingType() == 0 && keep(*card)) {
-            result->AddCard(card);
-        }
-    }
-    return result;
-}
-
 // The goods one phase handles: one, the privilege's second, the Library's third, and one more
 // from the building that widens the phase.
 Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleBuilding building) {
@@ -29,18 +19,28 @@ Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleB
 
 }  // namespace
 
+DeckRef qlPlayer::ProductionBuildingsWhere(bool (*keep)(const CardRef& good)) const {
+    DeckRef result = NewDeck(mBuiltCards->Count());
+    auto good = mGoods.begin();
+    for (const CardRef& card : *mBuiltCards) {
+        if (card->BuildingType() == 0 && keep(*good)) {
+            result->AddCard(card);
+        }
+        ++good;
+    }
+    return result;
+}
+
 DeckRef qlPlayer::ProductionBuildings() const {
-    return ProductionBuildingsWhere(*mBuiltCards, [](const qlCard&) { return true; });
+    return ProductionBuildingsWhere([](const CardRef&) { return true; });
 }
 
 DeckRef qlPlayer::OpenProductionBuildings() const {
-    return ProductionBuildingsWhere(*mBuiltCards,
-                                    [](const qlCard& c) { return c.GoodPresent() == nullptr; });
+    return ProductionBuildingsWhere([](const CardRef& good) { return good == nullptr; });
 }
 
 DeckRef qlPlayer::BuildingsWithGoods() const {
-    return ProductionBuildingsWhere(*mBuiltCards,
-                                    [](const qlCard& c) { return c.GoodPresent() != nullptr; });
+    return ProductionBuildingsWhere([](const CardRef& good) { return good != nullptr; });
 }
 
 Integer qlPlayer::BuildModifier(RuleBuilding costBuilding) const {
@@ -112,10 +112,13 @@ bool qlPlayer::CanBuildFromHand(int lessCards) const {
 }
 
 Long qlPlayer::GoodsOnBuildings() const {
-    return static_cast<Long>(
-        std::count_if(mBuiltCards->begin(), mBuiltCards->end(), [](const CardRef& building) {
-            return building->BuildingType() == 0 && building->GoodPresent() != nullptr;
-        }));
+    Long goods = 0;
+    auto good = mGoods.begin();
+    for (const CardRef& building : *mBuiltCards) {
+        goods += building->BuildingType() == 0 && *good != nullptr ? 1 : 0;
+        ++good;
+    }
+    return goods;
 }
 
 DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {

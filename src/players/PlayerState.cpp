@@ -1,5 +1,7 @@
 #include "players/qlPlayer.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <utility>
 
 qlPlayer::qlPlayer(const GameValues& game)
@@ -45,6 +47,7 @@ void qlPlayer::IndexArrival(const qlCard& building) {
 void qlPlayer::BuildCard(const CardRef& cardBuilt) {
     OnBuilt(*cardBuilt);
     IndexArrival(*cardBuilt);
+    mGoods.emplace_back();
     mBuiltCards->AddCard(cardBuilt);
     BuiltNewCard.Raise(cardBuilt);
 }
@@ -52,11 +55,35 @@ void qlPlayer::BuildCard(const CardRef& cardBuilt) {
 void qlPlayer::BuildOverCard(const CardRef& newCard, const CardRef& oldCard) {
     OnBuilt(*newCard);
     IndexCity(oldCard.get());
+    if (const std::size_t slot = SlotOf(*oldCard); slot < mGoods.size()) {
+        mGoods.erase(mGoods.begin() + static_cast<std::ptrdiff_t>(slot));
+    }
     mBuiltCards->RemoveCard(oldCard);
     CoverOldCard.Raise(oldCard);
     IndexArrival(*newCard);
+    mGoods.emplace_back();
     mBuiltCards->AddCard(newCard);
     BuiltNewCard.Raise(newCard);
+}
+
+std::size_t qlPlayer::SlotOf(const qlCard& building) const {
+    const auto found = std::find_if(mBuiltCards->begin(), mBuiltCards->end(),
+                                    [&building](const CardRef& c) { return c.get() == &building; });
+    return static_cast<std::size_t>(found - mBuiltCards->begin());
+}
+
+const CardRef& qlPlayer::GoodOn(const qlCard& building) const {
+    static const CardRef kNoGood;
+    const std::size_t slot = SlotOf(building);
+    return slot < mGoods.size() ? mGoods[slot] : kNoGood;
+}
+
+void qlPlayer::SetGood(const CardRef& building, CardRef good) {
+    const std::size_t slot = SlotOf(*building);
+    if (slot < mGoods.size()) {
+        mGoods[slot] = std::move(good);
+        GoodChanged.Raise(building);
+    }
 }
 
 void qlPlayer::BuryCard(const CardRef& card) {
@@ -84,6 +111,10 @@ void qlPlayer::CopyStateFrom(const qlPlayer& other,
     mBuiltCards = NewDeck(other.mBuiltCards->Count());
     for (const CardRef& card : *other.mBuiltCards) {
         mBuiltCards->AddCard(counterpart(card));
+    }
+    mGoods.clear();
+    for (const CardRef& good : other.mGoods) {
+        mGoods.push_back(good ? counterpart(good) : nullptr);
     }
     IndexCity(nullptr);
     DeckRef hand = NewDeck(other.mCardsInHand->Count());

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
@@ -12,8 +14,8 @@
 #include "players/GameValues.h"
 #include "players/ScoreBreakdown.h"
 
-// One seat at the table, human or computer: its hand, city, chapel, hand limit and per-round
-// flags, the values its buildings give and its points.
+// One seat at the table, human or computer: its hand, city and the goods on it, chapel, hand
+// limit and per-round flags, the values its buildings give and its points.
 class qlPlayer {
   public:
     // A seat of the game whose values are `game`: the computer seat's decisions weigh its
@@ -35,6 +37,14 @@ class qlPlayer {
     Integer ChapelPoints() const { return static_cast<Integer>(mChapelCards->Count()); }
     const DeckRef& ChapelCards() const { return mChapelCards; }
     DeckRef CopyOfBuiltCards() const;
+
+    // The good lying on a building of the city; nothing when it has none or is not in the city.
+    const CardRef& GoodOn(const qlCard& building) const;
+    // Lays `good` on a building of the city, or takes its good off with nothing, and raises
+    // GoodChanged; a building outside the city is passed over.
+    void SetGood(const CardRef& building, CardRef good);
+    // The good of each building, in city order; nothing where a building has none.
+    const std::vector<CardRef>& CityGoods() const { return mGoods; }
 
     // The city's production buildings: all, those without a good, those with one.
     DeckRef ProductionBuildings() const;
@@ -104,6 +114,8 @@ class qlPlayer {
     Event<const DeckRef&> PlayersCardsChanged;
     Event<const CardRef&> BuiltNewCard;
     Event<const CardRef&> CoverOldCard;
+    // The building whose good came or went.
+    Event<const CardRef&> GoodChanged;
 
   private:
     Integer BuildModifier(RuleBuilding costBuilding) const;
@@ -112,10 +124,15 @@ class qlPlayer {
     // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
     void IndexCity(const qlCard* leaving);
     void IndexArrival(const qlCard& building);
+    // The city slot of a building, or the city's size when it is not there.
+    std::size_t SlotOf(const qlCard& building) const;
+    DeckRef ProductionBuildingsWhere(bool (*keep)(const CardRef& good)) const;
     void FollowHand(DeckRef hand);
 
     Integer mPlayerNumber = 0;
     DeckRef mBuiltCards;
+    // Parallel to the city: a good follows its building's slot, and goes when it is covered.
+    std::vector<CardRef> mGoods;
     // Bit k set while the city holds a building of id k, for ids below 64; rebuilt from the
     // city whenever a building is covered, since a name may stand in it twice.
     std::uint64_t mCityIds = 0;

@@ -127,6 +127,10 @@ void frmCardChooser::SetCards(const DeckRef& cards) {
     OfferChanged();
 }
 
+void frmCardChooser::ShowGoodsOf(const qlPlayer& seat) {
+    cardsChoice->ShowGoodsOf(&seat);
+}
+
 DeckRef frmCardChooser::AddCards(const DeckRef& cards) {
     cardsChoice->AddCards(cards);
     OfferChanged();

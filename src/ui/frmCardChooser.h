@@ -29,6 +29,7 @@ class frmCardChooser : public QDialog, public CardChooser {
     void SetCardsActive(bool active) override;
     void SetCaption(const std::string& caption) override;
     void SetCards(const DeckRef& cards) override;
+    void ShowGoodsOf(const qlPlayer& seat) override;
     DeckRef AddCards(const DeckRef& cards) override;
     CardRef AddCard(const CardRef& card) override;
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override;

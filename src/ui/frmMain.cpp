@@ -444,12 +444,15 @@ void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve
 
 void frmMain::FollowSeat(qlPlayer& seat) {
     SeatArea& area = mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
+    area.hldPlayerBuilt->ShowGoodsOf(&seat);
     mSubscriptions.push_back(seat.BuiltNewCard.Subscribe([&area, &seat](const CardRef& card) {
         area.hldPlayerBuilt->AddCard(card);
         area.lblPoints->setText(QString::number(seat.Points()));
     }));
     mSubscriptions.push_back(seat.CoverOldCard.Subscribe(
         [&area](const CardRef& card) { area.hldPlayerBuilt->RemoveCard(card); }));
+    mSubscriptions.push_back(seat.GoodChanged.Subscribe(
+        [&area](const CardRef& building) { area.hldPlayerBuilt->RefreshGood(building); }));
     mSubscriptions.push_back(
         seat.PlayersCardsChanged.Subscribe([this, &area, &seat](const DeckRef& cards) {
             if (seat.PlayerNumber() == mOptions.humanSeat) {
@@ -463,6 +466,7 @@ void frmMain::SeatsReleased() {
     mSubscriptions.clear();
     for (SeatArea& area : mSeatAreas) {
         area.hldPlayerBuilt->SetCards(nullptr);
+        area.hldPlayerBuilt->ShowGoodsOf(nullptr);
         ExplainPoints(*area.lblPoints, nullptr);
     }
     hldHumansCards->SetCards(nullptr);

@@ -29,6 +29,7 @@ qlCardImage* qlCardHolder::NewImage() {
     auto* image = new qlCardImage(this);
     image->SetScale(mScale);
     image->SetEnableCheck(mEnableCheck);
+    image->SetGoodsOf(mGoodsOf);
     connect(image, &qlCardImage::Click, this, [this] { emit CardClicked(CheckedCount()); });
     connect(image, &qlCardImage::Hover, this, [this, image] {
         const auto it = std::find(mImages.begin(), mImages.end(), image);
@@ -69,6 +70,21 @@ void qlCardHolder::HighlightCard(const CardRef& card) {
     for (qlCardImage* image : mImages) {
         if (image->Card() == card) {
             image->SetHighlight(true);
+        }
+    }
+}
+
+void qlCardHolder::ShowGoodsOf(const qlPlayer* seat) {
+    mGoodsOf = seat;
+    for (qlCardImage* image : mImages) {
+        image->SetGoodsOf(seat);
+    }
+}
+
+void qlCardHolder::RefreshGood(const CardRef& building) {
+    for (qlCardImage* image : mImages) {
+        if (image->Card() == building) {
+            image->RefreshGoodImage();
         }
     }
 }

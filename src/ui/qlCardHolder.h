@@ -24,6 +24,10 @@ class qlCardHolder : public QWidget {
     void RemoveCard(const CardRef& card);
     void RemoveCrane();
     void HighlightCard(const CardRef& card);
+    // The seat whose city the row's buildings lie in, whose goods they show; nothing shows none.
+    void ShowGoodsOf(const qlPlayer* seat);
+    // Redraws the good of one building of the row, which came or went.
+    void RefreshGood(const CardRef& building);
     // Keeps only the cards `player` may build now with `goodsUsed` goods spent.
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed);
     void SetNumberOfRows(int rows);
@@ -58,6 +62,7 @@ class qlCardHolder : public QWidget {
 
     DeckRef mCards;
     std::vector<qlCardImage*> mImages;
+    const qlPlayer* mGoodsOf = nullptr;
     int mRows = 1;
     bool mEnableCheck = false;
     bool mGrowth = false;

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "cards/qlCard.h"
+#include "players/qlPlayer.h"
 #include "ui/CardPictures.h"
 #include "ui/Twips.h"
 
@@ -38,10 +39,7 @@ QSize qlCardImage::sizeHint() const {
 
 void qlCardImage::SetCard(CardRef card) {
     mCard = std::move(card);
-    mGoodSubscription.Reset();
     if (mCard) {
-        mGoodSubscription =
-            mCard->GoodChanged.Subscribe([this](const CardRef&) { RefreshGoodImage(); });
         setToolTip(CardPictures::Describe(*mCard));
         setAccessibleName(QString::fromStdString(mCard->BuildingName()));
         setAccessibleDescription(CardPictures::Describe(*mCard));
@@ -63,8 +61,13 @@ void qlCardImage::SetChecked(bool on) {
     SetHighlight(on);
 }
 
+void qlCardImage::SetGoodsOf(const qlPlayer* seat) {
+    mSeat = seat;
+    RefreshGoodImage();
+}
+
 void qlCardImage::RefreshGoodImage() {
-    mGoodShown = mCard && mCard->GoodPresent();
+    mGoodShown = mCard && mSeat && mSeat->GoodOn(*mCard);
     update();
 }
 

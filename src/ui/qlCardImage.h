@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "cards/CardRefs.h"
-#include "core/Event.h"
 
 // One card in a row: its small picture, a highlight frame, and a marker while a good lies on
 // it. A click checks it, or unchecks it when it is framed or checking is off; Space does the
@@ -25,7 +24,10 @@ class qlCardImage : public QWidget {
     bool Checked() const { return mChecked; }
     void SetChecked(bool on);  // a checked image is framed
     void SetEnableCheck(bool on) { mEnableCheck = on; }
-    // Follows the card's good.
+    // The seat whose city the card lies in, which knows its good; nothing for a card that
+    // carries none (in a hand, or anywhere no good is shown).
+    void SetGoodsOf(const qlPlayer* seat);
+    // Shows the card's good as its seat has it now.
     void RefreshGoodImage();
     bool GoodShown() const { return mGoodShown; }
     // Where the picture and the good's marker are drawn; the marker leaves the points readable.
@@ -50,7 +52,7 @@ class qlCardImage : public QWidget {
     void Toggle();
 
     CardRef mCard;
-    Subscription mGoodSubscription;
+    const qlPlayer* mSeat = nullptr;
     bool mHighlight = false;
     bool mChecked = false;
     bool mEnableCheck = false;

@@ -10,18 +10,13 @@
 
 using testing_support::MakeCard;
 
-TEST(Card, TradeWorthGoodEventsAndPicturesFollowTheBuilding) {
+TEST(Card, TradeWorthAndPicturesFollowTheBuilding) {
     EXPECT_EQ(MakeCard("Sugar Mill")->AvgTradeWorth(), 1.4);
     EXPECT_EQ(MakeCard("Library")->AvgTradeWorth(), 0.0);
     const CardRef smelter = MakeCard("Silver Smelter");
     EXPECT_EQ(smelter->AvgTradeWorth(), 2.6);
     smelter->SetBuildingType(1);
     EXPECT_EQ(smelter->AvgTradeWorth(), 0.0);  // a production name alone is not enough
-    std::vector<CardRef> seen;
-    Subscription s = smelter->GoodChanged.Subscribe([&](const CardRef& g) { seen.push_back(g); });
-    smelter->SetGoodPresent(smelter);
-    smelter->SetGoodPresent(nullptr);
-    EXPECT_EQ(seen, (std::vector<CardRef>{smelter, nullptr}));
     smelter->SetBuildingName("Well");
     EXPECT_EQ(smelter->Picture(), DataFolder() / "Images" / "Small" / "Well.BMP");
     EXPECT_EQ(smelter->BigPict(), DataFolder() / "Images" / "Large" / "Well.BMP");

@@ -29,9 +29,10 @@ class GameTestAccess {
     }
     // Lays a good from the draw pile on the first building of that name without one.
     static void PutGood(qlGame& game, Integer seat, const std::string& building) {
-        for (const CardRef& card : *game.Player(seat).BuiltCards()) {
-            if (card->BuildingName() == building && !card->GoodPresent()) {
-                card->SetGoodPresent(game.Draw(1)->Item(1));
+        qlPlayer& player = game.Player(seat);
+        for (const CardRef& card : *player.BuiltCards()) {
+            if (card->BuildingName() == building && !player.GoodOn(*card)) {
+                player.SetGood(card, game.Draw(1)->Item(1));
                 return;
             }
         }
@@ -103,8 +104,8 @@ class GameTestAccess {
                       "; chapel " + Names(*seat.ChapelCards()) + "; city";
             for (const CardRef& building : *seat.BuiltCards()) {
                 layout += " " + building->BuildingName();
-                if (building->GoodPresent()) {
-                    layout += "[" + building->GoodPresent()->BuildingName() + "]";
+                if (const CardRef& good = seat.GoodOn(*building)) {
+                    layout += "[" + good->BuildingName() + "]";
                 }
             }
         }

@@ -81,10 +81,10 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
 
     EXPECT_EQ(table.Questions(),
               (Strings{"Ask 0: Use crane to build over building? | min 0; max 1; picture 1; "
-                       "cards Indigo Plant,Crane,Black Market,Tobacco Storage,Coffee Roaster; "
-                       "no crane;",
-                       "Ask 0: Select black market goods... | min 0; max 2; picture 1; cards "
-                       "Indigo Plant,Tobacco Storage,Coffee Roaster;",
+                       "goods of player 1; cards Indigo Plant,Crane,Black Market,Tobacco "
+                       "Storage,Coffee Roaster; no crane;",
+                       "Ask 0: Select black market goods... | min 0; max 2; picture 1; goods of "
+                       "player 1; cards Indigo Plant,Tobacco Storage,Coffee Roaster;",
                        "Ask 0: Select Card to Build... | picture 1; auto 1; delay 4; add Silver "
                        "Smelter,Well,Hero; build mode 4: Silver Smelter,Well,Hero;",
                        "Ask 0: Select Cards to Discard... | max 1; min 1; picture 1; cards "
@@ -92,6 +92,7 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
     // Silver Smelter costs 5: one good and the covered Tobacco Storage's 3 leave one card.
     EXPECT_EQ(City(1), (Strings{"Indigo Plant", "Crane", "Black Market", "Coffee Roaster",
                                 "Silver Smelter"}));
+    EXPECT_EQ(Names(*Human().BuildingsWithGoods()), Strings{"Coffee Roaster"});
     EXPECT_EQ(Hand(1), Strings{"Hero"});
     // The good spent, the card paid and the covered building's good.
     EXPECT_EQ(game.Discard()->Count(), discard + 3);
@@ -281,11 +282,11 @@ TEST_F(PhaseTest, ProducerFillsUpToItsPowerAndTheWellDrawsForTwoGoods) {
     GameTestAccess::Perform(game, 1, "Producer", true);
     EXPECT_EQ(table.Questions(),
               Strings{"Ask 0: Select buildings to produce goods... | min 0; max 3; picture 3; "
-                      "auto 1; delay 4; cards Indigo Plant,Sugar Mill,Coffee Roaster,Silver "
-                      "Smelter;"});
+                      "auto 1; delay 4; goods of player 1; cards Indigo Plant,Sugar Mill,Coffee "
+                      "Roaster,Silver Smelter;"});
     // Goods in the order chosen (the offer's order), then the Well's card.
-    EXPECT_EQ(Human().BuiltCards()->Item(1)->GoodPresent()->BuildingName(), "Hero");
-    EXPECT_EQ(Human().BuiltCards()->Item(6)->GoodPresent()->BuildingName(), "Palace");
+    EXPECT_EQ(Human().GoodOn(*Human().BuiltCards()->Item(1))->BuildingName(), "Hero");
+    EXPECT_EQ(Human().GoodOn(*Human().BuiltCards()->Item(6))->BuildingName(), "Palace");
     EXPECT_EQ(Hand(1), Strings{"Statue"});
 
     // One good draws no Well card; without the privilege the Aqueduct allows two.
@@ -293,8 +294,8 @@ TEST_F(PhaseTest, ProducerFillsUpToItsPowerAndTheWellDrawsForTwoGoods) {
     table.Answer({"Sugar Mill"});
     GameTestAccess::Perform(game, 1, "Producer", false);
     EXPECT_EQ(table.Questions().back(),
-              "Ask 0: Select buildings to produce goods... | min 0; max 2; picture 3; cards "
-              "Sugar Mill,Coffee Roaster;");
+              "Ask 0: Select buildings to produce goods... | min 0; max 2; picture 3; goods of "
+              "player 1; cards Sugar Mill,Coffee Roaster;");
     EXPECT_EQ(Hand(1), Strings{"Statue"});
     EXPECT_EQ(Human().OpenProductionBuildings()->Count(), 1);
 }
@@ -309,7 +310,8 @@ TEST_F(PhaseTest, TraderSellsAtTheTilesPricesWithTheMarketsBonuses) {
     GameTestAccess::Perform(game, 1, "Trader", true);
     EXPECT_EQ(table.Questions(),
               Strings{"Ask 1: Select buildings to trade goods... | min 0; max 2; picture 5; "
-                      "auto 1; delay 4; cards Coffee Roaster,Silver Smelter;"});
+                      "auto 1; delay 4; goods of player 1; cards Coffee Roaster,Silver "
+                      "Smelter;"});
     EXPECT_EQ(Hand(1).size(), 3u + 3u + 1u + 1u);
     EXPECT_EQ(game.Discard()->Count(), discard + 2);
     EXPECT_TRUE(Human().BuildingsWithGoods()->Empty());

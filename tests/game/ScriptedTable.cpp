@@ -38,6 +38,9 @@ class ScriptedChooser : public CardChooser {
         mActive = true;
         Note("cards " + Joined(*cards));
     }
+    void ShowGoodsOf(const qlPlayer& seat) override {
+        Note("goods of player " + std::to_string(seat.PlayerNumber()));
+    }
     DeckRef AddCards(const DeckRef& cards) override {
         mCards->AddCards(cards);
         Note("add " + Joined(*cards));

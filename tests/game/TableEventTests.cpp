@@ -57,9 +57,9 @@ std::set<std::string> Hidden(const qlGame& game, const std::set<std::string>& se
         if (n != kHuman) {
             AddNames(names, *game.Player(n).CardsInHand());
         }
-        for (const CardRef& building : *game.Player(n).BuiltCards()) {
-            if (building->GoodPresent()) {
-                names.insert(building->GoodPresent()->BuildingName());
+        for (const CardRef& good : game.Player(n).CityGoods()) {
+            if (good) {
+                names.insert(good->BuildingName());
             }
         }
     }

@@ -82,3 +82,35 @@ TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) 
     EXPECT_FALSE(seat.HasBuiltName("well") || seat.HoldsName("Tower") || seat.HoldsName("Hero"));
     EXPECT_TRUE(seat.HasBuiltCard("Well") && !seat.HasBuiltCard("Tower"));
 }
+
+TEST(PlayerState, AGoodLiesInItsBuildingsSlotAndLeavesWithACoveredBuilding) {
+    auto seat = Seat("Indigo Plant,Library,Sugar Mill,Coffee Roaster");
+    Strings changed;
+    Subscription s = seat->GoodChanged.Subscribe(
+        [&changed](const CardRef& building) { changed.push_back(building->BuildingName()); });
+    const CardRef plant = seat->BuiltCards()->Item(1);
+    const CardRef mill = seat->BuiltCards()->Item(3);
+    const CardRef sugar = MakeCard("Well");
+    const CardRef indigo = MakeCard("Hero");
+    seat->SetGood(mill, sugar);
+    seat->SetGood(plant, indigo);
+    seat->SetGood(MakeCard("Sugar Mill"), MakeCard("Tower"));  // not in the city: passed over
+    EXPECT_EQ(seat->GoodOn(*mill), sugar);
+    EXPECT_EQ(seat->GoodOn(*plant), indigo);
+    EXPECT_EQ(seat->GoodOn(*seat->BuiltCards()->Item(2)), nullptr);
+    EXPECT_EQ(seat->GoodsOnBuildings(), 2);
+    EXPECT_EQ(Names(*seat->BuildingsWithGoods()), (Strings{"Indigo Plant", "Sugar Mill"}));
+    EXPECT_EQ(Names(*seat->OpenProductionBuildings()), Strings{"Coffee Roaster"});
+
+    // Covering a building before the others moves their goods along with them; the new one
+    // comes without a good.
+    seat->BuildOverCard(MakeCard("Tobacco Storage"), plant);
+    EXPECT_EQ(seat->GoodOn(*plant), nullptr);
+    EXPECT_EQ(seat->GoodOn(*mill), sugar);
+    EXPECT_EQ(Names(*seat->BuildingsWithGoods()), Strings{"Sugar Mill"});
+    EXPECT_EQ(Names(*seat->OpenProductionBuildings()),
+              (Strings{"Coffee Roaster", "Tobacco Storage"}));
+    seat->SetGood(mill, nullptr);
+    EXPECT_EQ(seat->GoodsOnBuildings(), 0);
+    EXPECT_EQ(changed, (Strings{"Sugar Mill", "Indigo Plant", "Sugar Mill"}));
+}

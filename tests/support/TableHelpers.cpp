@@ -76,8 +76,8 @@ std::unique_ptr<qlPlayer> Seat(const GameValues& game, const std::string& city,
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
         for (const CardRef& building : *player.BuiltCards()) {
-            if (building->BuildingName() == name && !building->GoodPresent()) {
-                building->SetGoodPresent(MakeCard("Indigo Plant"));
+            if (building->BuildingName() == name && !player.GoodOn(*building)) {
+                player.SetGood(building, MakeCard("Indigo Plant"));
                 break;
             }
         }

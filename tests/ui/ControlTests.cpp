@@ -227,13 +227,20 @@ TEST(CardRow, LaysOutInTwipsAndFramedCardsUncheckOnAClick) {
 }
 
 TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
+    const std::unique_ptr<qlPlayer> seat = testing_support::Seat("Sugar Mill");
+    const CardRef mill = seat->BuiltCards()->Item(1);
     qlCardHolder row;
-    const DeckRef cards = MakeDeck({"Sugar Mill"});
-    row.SetCards(cards);
+    qlCardHolder hand;  // a row that shows no seat's goods, like the hand
+    row.ShowGoodsOf(seat.get());
+    row.SetCards(seat->BuiltCards());
+    hand.SetCards(seat->BuiltCards());
     qlCardImage& image = *row.Images()[0];
     EXPECT_FALSE(image.GoodShown());
-    cards->Item(1)->SetGoodPresent(testing_support::MakeCard("Well"));
+    seat->SetGood(mill, testing_support::MakeCard("Well"));
+    row.RefreshGood(mill);
+    hand.RefreshGood(mill);
     EXPECT_TRUE(image.GoodShown());
+    EXPECT_FALSE(hand.Images()[0]->GoodShown());
     EXPECT_EQ(image.accessibleName(), "Sugar Mill");
     EXPECT_TRUE(image.toolTip().startsWith("Sugar Mill (production, cost 2, 1 victory points)"));
     // With the focus on it, the card is still drawn, not covered by the good's fill.

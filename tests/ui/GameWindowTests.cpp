@@ -104,6 +104,13 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
               "Total: 1");
     seats[1]->BuildOverCard(MakeCard("Hero"), plant);
     EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Palace", "Hero"}));
+    // The seat tells the city row of a good that comes or goes.
+    const CardRef palace = seats[1]->BuiltCards()->Item(1);
+    seats[1]->SetGood(palace, MakeCard("Well"));
+    EXPECT_TRUE(city->Images()[0]->GoodShown());
+    EXPECT_FALSE(city->Images()[1]->GoodShown());
+    seats[1]->SetGood(palace, nullptr);
+    EXPECT_FALSE(city->Images()[0]->GoodShown());
 
     seats[1]->SetCardsInHand(MakeDeck({"Well", "Smithy"}));
     seats[0]->CardsInHand()->AddCards(MakeDeck({"Crane"}));
