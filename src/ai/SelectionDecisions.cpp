@@ -41,8 +41,7 @@ DeckRef AIPickChapelCard(const qlPlayer& seat, Opponents opponents) {
     if (buildable->Empty()) {
         return result;
     }
-    DeckRef sorted = NewDeck(seat.CardsInHand()->Count());
-    sorted->AddCards(seat.CardsInHand());
+    DeckRef sorted = CopyOf(seat.CardsInHand());
     OrderByAIValue(*sorted, seat, opponents, false);
     const CardRef lowest = sorted->Item(sorted->Count());
     buildable->RemoveCard(lowest);
@@ -59,8 +58,7 @@ DeckRef AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
                         const DeckRef& givenUp) {
     // Early on cheap cards are worth keeping for their value per card of cost.
     const bool perCost = seat.Game().BuildingsLeft > 9;
-    const DeckRef hand = NewDeck(seat.CardsInHand()->Count());
-    hand->AddCards(seat.CardsInHand());
+    const DeckRef hand = CopyOf(seat.CardsInHand());
     DeckRef unique = seat.UniqueCardsInHand();
     OrderByAIValue(*unique, seat, opponents, perCost);
     DeckRef kept = NewDeck();

@@ -270,3 +270,9 @@ void qlCards::OrderByGoodValue() {
     mCol = std::move(ordered);
     RaiseSizeChanged();
 }
+
+DeckRef CopyOf(const DeckRef& cards) {
+    DeckRef copy = NewDeck(cards->Count());
+    copy->AddCards(cards);
+    return copy;
+}

@@ -99,3 +99,6 @@ class qlCards {
 
 // A fresh, empty collection, with room for `capacity` cards made at once.
 DeckRef NewDeck(Long capacity = 0);
+// A fresh collection holding the cards of `cards`, in order: to reorder or take from without
+// touching the original.
+DeckRef CopyOf(const DeckRef& cards);

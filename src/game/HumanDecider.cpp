@@ -105,8 +105,7 @@ DeckRef HumanDecider::Payment(const qlPlayer& seat, Integer cost) {
 Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision) {
     const bool archive = decision.archive;
     const Integer keep = decision.keep;
-    const DeckRef drawn = NewDeck(decision.offered->Count());
-    drawn->AddCards(decision.offered);
+    const DeckRef drawn = CopyOf(decision.offered);
     const DeckRef formerHand = seat.CardsInHand();
     const DeckRef kept =
         mTable

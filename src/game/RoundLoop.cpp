@@ -216,10 +216,10 @@ void qlGame::ClearSelectedRoles() {
     }
 }
 
-std::vector<const qlPlayer*> qlGame::OthersAfter(Integer seatNumber) const {
-    std::vector<const qlPlayer*> others;
+qlGame::OtherSeats qlGame::OthersAfter(Integer seatNumber) const {
+    OtherSeats others;
     for (Integer n = NextSeat(seatNumber); n != seatNumber; n = NextSeat(n)) {
-        others.push_back(&Player(n));
+        others.seats[others.count++] = &Player(n);
     }
     return others;
 }

@@ -1,28 +1,14 @@
 #include "game/StandardDecider.h"
 
-#include <vector>
-
 #include "ai/ComputerPlayer.h"
 #include "game/qlGame.h"
-
-namespace {
-
-// A collection of its own holding `cards`, for a choice that reorders or takes from what it is
-// offered without touching the game's cards.
-DeckRef CopyOf(const DeckRef& cards) {
-    DeckRef copy = NewDeck(cards->Count());
-    copy->AddCards(cards);
-    return copy;
-}
-
-}  // namespace
 
 // The standard rules read the number of players and the buildings left from the values of the
 // seat's own game, and weigh the other seats the game names.
 Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
                                Random::Stream& random) {
     const qlPlayer& seat = game.Player(decision.seat);
-    const std::vector<const qlPlayer*> opponents = game.OthersAfter(decision.seat);
+    const qlGame::OtherSeats opponents = game.OthersAfter(decision.seat);
     switch (decision.kind) {
         case DecisionKind::Role:
             return {.role = ai::AIPickRole(seat, opponents, game.RolesFree())};

@@ -230,8 +230,7 @@ DeckRef StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const 
     return drawn->DealCardsByName(
         choices[Choose(game, table, choices.size(), [&choices](const qlGame& copy, int o) {
             // The same names of the copy's own draw.
-            DeckRef rest = NewDeck();
-            rest->AddCards(copy.Pending().offered);
+            DeckRef rest = CopyOf(copy.Pending().offered);
             DeckRef kept = rest->DealCardsByName(choices[static_cast<std::size_t>(o)]);
             return Choice{.cards = std::move(kept), .givenUp = std::move(rest)};
         })]);

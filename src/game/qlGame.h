@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/Opponents.h"
 #include "cards/CardRefs.h"
 #include "cards/qlCards.h"
 #include "cards/qlTradeTiles.h"
@@ -105,8 +106,15 @@ class qlGame {
         return static_cast<Integer>(seatNumber % mValues.NumberOfPlayers + 1);
     }
     // The other seats in play order from the one after `seatNumber`: those a computer seat
-    // weighs itself against.
-    std::vector<const qlPlayer*> OthersAfter(Integer seatNumber) const;
+    // weighs itself against. Held in place, as every computer decision asks for them.
+    struct OtherSeats {
+        std::array<const qlPlayer*, 3> seats{};
+        std::size_t count = 0;
+        operator ai::Opponents() const { return {seats.data(), count}; }
+        std::size_t size() const { return count; }
+        const qlPlayer* operator[](std::size_t k) const { return seats[k]; }
+    };
+    OtherSeats OthersAfter(Integer seatNumber) const;
     // Whether the human decides for a seat (1 to 4): the rules word some things for the human.
     bool IsHuman(Integer seatNumber) const {
         return seatNumber >= 1 && seatNumber <= 4 && DeciderOf(seatNumber).IsHuman();

@@ -58,7 +58,7 @@ TEST_P(RoundStructure, PrivilegeStageAndRoleButtonsHoldThroughAWholeGame) {
         // The governor passes to the next seat each round; a computer seat weighs the others
         // from the seat after it, round the table.
         EXPECT_EQ(g.Governor(), (g.Rounds() - 1) % players + 1);
-        const std::vector<const qlPlayer*> others = g.OthersAfter(g.RoleChooser());
+        const qlGame::OtherSeats others = g.OthersAfter(g.RoleChooser());
         ASSERT_EQ(static_cast<Integer>(others.size()), players - 1);
         for (std::size_t k = 0; k < others.size(); ++k) {
             EXPECT_EQ(others[k]->PlayerNumber(),
