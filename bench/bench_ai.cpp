@@ -20,10 +20,10 @@ using testing_support::MakeDeck;
 
 // Ordering by card value as a plain selection sort that works every card's quotient out afresh
 // at each comparison: the yardstick that ai::OrderByAIValue must beat for speed.
-std::vector<const qlCard*> PlainSelectionSort(const qlCards& cards, const qlPlayer& seat,
-                                              ai::Opponents opponents, bool divideByCost) {
-    std::vector<CardRef> rest(cards.begin(), cards.end());
-    std::vector<const qlCard*> result;
+std::vector<Card> PlainSelectionSort(const qlCards& cards, const qlPlayer& seat,
+                                     ai::Opponents opponents, bool divideByCost) {
+    std::vector<Card> rest(cards.begin(), cards.end());
+    std::vector<Card> result;
     while (!rest.empty()) {
         double best = -9999;
         std::size_t bestPosition = 0;
@@ -35,7 +35,7 @@ std::vector<const qlCard*> PlainSelectionSort(const qlCards& cards, const qlPlay
                 bestPosition = i;
             }
         }
-        result.push_back(rest[bestPosition].get());
+        result.push_back(rest[bestPosition]);
         rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(bestPosition));
     }
     return result;
@@ -60,7 +60,7 @@ struct Table {
             qlPlayer& seat = seats[i];
             int goods = plans[i].goods;
             for (const std::string& name : plans[i].city) {
-                CardRef building = MakeCard(name);
+                Card building = MakeCard(name);
                 seat.BuildCard(building);
                 if (building->BuildingType() == 0 && goods > 0) {
                     seat.SetGood(building, MakeCard("Indigo Plant"));

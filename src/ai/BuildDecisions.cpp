@@ -10,7 +10,7 @@
 namespace {
 
 // A new collection holding `card`, or an empty one for nothing.
-DeckRef DeckOf(const CardRef& card) {
+DeckRef DeckOf(const Card& card) {
     DeckRef deck = NewDeck();
     if (card) {
         deck->AddCard(card);
@@ -19,7 +19,7 @@ DeckRef DeckOf(const CardRef& card) {
 }
 
 // The seat's most valuable card among those it can build with its own power, if any.
-CardRef BestBuildable(const qlPlayer& player, ai::Opponents opponents) {
+Card BestBuildable(const qlPlayer& player, ai::Opponents opponents) {
     DeckRef buildable = player.GetBuildableCards();
     ai::OrderByAIValue(*buildable, player, opponents, false);
     return buildable->Item(1);
@@ -40,7 +40,7 @@ DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random) {
     // Drawing until the building found is not the crane itself needs some other building.
     const qlCards& city = *seat.BuiltCards();
     bool other = false;
-    for (const CardRef& building : city) {
+    for (const Card& building : city) {
         other = other || building->Id() != buildings::Id("Crane");
     }
     if (!other) {
@@ -49,7 +49,7 @@ DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random) {
     const auto n = static_cast<float>(city.Count());
     for (;;) {
         const auto k = static_cast<Long>(std::floor(n * random.NextSingle())) + 1;
-        const CardRef building = city.Item(k);
+        const Card building = city.Item(k);
         if (building->Id() != buildings::Id("Crane")) {
             return DeckOf(building);
         }
@@ -127,7 +127,7 @@ DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int nu
 
     const qlCards& hand = *seat.CardsInHand();
     DeckRef rest = NewDeck(hand.Count());
-    for (const CardRef& card : hand) {
+    for (const Card& card : hand) {
         if (!pay->Contains(card)) {
             rest->AddCard(card);
         }
@@ -138,9 +138,9 @@ DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int nu
     }
 
     OrderByAIValue(*rest, seat, opponents, false);
-    const CardRef keep = BestBuildable(seat, opponents);
+    const Card keep = BestBuildable(seat, opponents);
     for (Long i = rest->Count(); i >= 1 && pay->Count() < needed; --i) {
-        const CardRef card = rest->Item(i);
+        const Card card = rest->Item(i);
         if (card != keep) {
             pay->AddCard(card);
         }
@@ -156,13 +156,13 @@ DeckRef GetUselessCards(const qlPlayer& seat) {
     const DeckRef buildable = seat.GetBuildableCards();
     const qlCards& hand = *seat.CardsInHand();
     DeckRef useless = NewDeck(hand.Count());
-    for (const CardRef& card : hand) {
+    for (const Card& card : hand) {
         if (!buildable->Contains(card)) {
             useless->AddCard(card);
         }
     }
     DeckRef result = NewDeck();
-    for (const CardRef& card : *useless) {
+    for (const Card& card : *useless) {
         if (useless->CountOf(card->Id()) > 1) {
             result->AddCard(card);
         }

@@ -24,7 +24,7 @@ struct Context {
     double ProductionCount() const {
         const qlCards& city = *player.BuiltCards();
         return static_cast<double>(std::count_if(
-            city.begin(), city.end(), [](const CardRef& b) { return b->BuildingType() == 0; }));
+            city.begin(), city.end(), [](const Card& b) { return b->BuildingType() == 0; }));
     }
 };
 
@@ -90,10 +90,10 @@ void ProductionRule(const Context& c, double& v) {
     } else {
         // Against the dearest good the city makes already, if any.
         const qlCard* best = nullptr;
-        for (const CardRef& building : *c.player.BuiltCards()) {
+        for (const Card& building : *c.player.BuiltCards()) {
             if (building->BuildingType() == 0 && building->Id() < 5 &&
                 (!best || building->Id() > best->Id())) {
-                best = building.get();
+                best = &*building;
             }
         }
         if (best) {

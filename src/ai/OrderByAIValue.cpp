@@ -24,7 +24,7 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, b
         keys = spilled.data();
     }
     std::size_t k = 0;
-    for (const CardRef& card : cards) {
+    for (const Card& card : cards) {
         // A card of cost 0 would divide by zero; it counts as costing 1.
         const double divisor = divideByCost ? std::max<double>(card->Cost(), 1) : 1;
         keys[k++] = AIValue(*card, seat, opponents) / divisor;

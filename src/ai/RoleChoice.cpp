@@ -24,8 +24,8 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
     const auto used = static_cast<std::size_t>(std::clamp(slots, 0, 4));
     std::size_t filled = 0;
     auto good = seat.CityGoods().begin();
-    for (const CardRef& building : *seat.BuiltCards()) {
-        const bool counts = building->BuildingType() == 0 && (*good != nullptr) == withGood;
+    for (const Card& building : *seat.BuiltCards()) {
+        const bool counts = building->BuildingType() == 0 && static_cast<bool>(*good) == withGood;
         ++good;
         if (!counts) {
             continue;
@@ -118,7 +118,7 @@ double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool librar
     double sum = SlotTotal(seat, false, n);
     const qlCards& city = *seat.BuiltCards();
     const auto production = std::count_if(city.begin(), city.end(),
-                                          [](const CardRef& b) { return b->BuildingType() == 0; });
+                                          [](const Card& b) { return b->BuildingType() == 0; });
     if (seat.HasBuiltCard("Well") && n >= 2 && production - seat.GoodsOnBuildings() >= 2) {
         sum += 1;
     }

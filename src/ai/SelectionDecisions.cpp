@@ -10,9 +10,9 @@ namespace {
 
 // The best card of `choices` that the seat could build with its hand as it is, when the hand
 // itself offers nothing to build; otherwise nothing.
-CardRef BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const DeckRef& choices) {
+Card BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const DeckRef& choices) {
     if (player.CanBuildFromHand()) {
-        return nullptr;
+        return {};
     }
     DeckRef buildable = player.GetBuildableCards(choices, 0);
     ai::OrderByAIValue(*buildable, player, opponents, false);
@@ -43,7 +43,7 @@ DeckRef AIPickChapelCard(const qlPlayer& seat, Opponents opponents) {
     }
     DeckRef sorted = CopyOf(seat.CardsInHand());
     OrderByAIValue(*sorted, seat, opponents, false);
-    const CardRef lowest = sorted->Item(sorted->Count());
+    const Card lowest = sorted->Item(sorted->Count());
     buildable->RemoveCard(lowest);
     if (!buildable->Empty()) {
         result->AddCard(lowest);
@@ -64,13 +64,13 @@ DeckRef AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
     DeckRef kept = NewDeck();
     if (unique->Count() >= maxCards) {
         for (int i = 0; i < maxCards; ++i) {
-            const CardRef card = unique->Item(1);
+            const Card card = unique->Item(1);
             kept->AddCard(card);
             hand->RemoveCard(card);
             unique->Remove(1);
         }
     } else {
-        for (const CardRef& card : *unique) {
+        for (const Card& card : *unique) {
             kept->AddCard(card);
             hand->RemoveCard(card);
         }
@@ -88,7 +88,7 @@ DeckRef AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, const D
     int keep = seat.HasBuiltCard("Prefecture") ? 2 : 1;
     DeckRef result = NewDeck();
     // A seat that cannot build first makes sure of a card it can.
-    if (const CardRef card = BuildableFromDraw(seat, opponents, newCards)) {
+    if (const Card card = BuildableFromDraw(seat, opponents, newCards)) {
         result->AddCard(card);
         newCards->RemoveCard(card);
         --keep;
@@ -107,7 +107,7 @@ DeckRef AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, const D
 }
 
 DeckRef AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards) {
-    CardRef taken = BuildableFromDraw(seat, opponents, newCards);
+    Card taken = BuildableFromDraw(seat, opponents, newCards);
     if (!taken) {
         OrderByAIValue(*newCards, seat, opponents, false);
         taken = newCards->Item(1);

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-class qlCard;
+#include "cards/Card.h"
+
 class qlCards;
 class qlPlayer;
 
-// Cards and collections are shared: the same card object moves from pile to hand to city.
-using CardRef = std::shared_ptr<qlCard>;
+// Collections are shared: the hand a seat holds is the one its table shows.
 using DeckRef = std::shared_ptr<qlCards>;

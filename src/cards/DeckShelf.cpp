@@ -129,7 +129,7 @@ void qlCards::Forget() noexcept {
     const DeckRef discard = std::move(mDiscardDeck);  // let go last: it may come back here
     mCol.clear();
     if (mCol.capacity() > kRoomKept) {
-        std::vector<CardRef>().swap(mCol);
+        std::vector<Card>().swap(mCol);
     }
     mKeys.clear();
     DeckSizeChanged.Clear();

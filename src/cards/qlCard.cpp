@@ -1,37 +1,6 @@
 #include "cards/qlCard.h"
 
-#include <utility>
-
 #include "core/DataFolder.h"
-
-qlCard::qlCard(Integer cost, Integer victoryPoints, std::string_view buildingName,
-               std::string_view description, Long buildingType)
-    : mBuilding(&Building::Find(cost, victoryPoints, buildingName, description, buildingType)) {}
-
-void qlCard::Become(Integer cost, Integer victoryPoints, std::string_view name,
-                    std::string_view description, Long type) {
-    mBuilding = &Building::Find(cost, victoryPoints, name, description, type);
-}
-
-void qlCard::SetBuildingType(Long type) {
-    Become(Cost(), VictoryPoints(), BuildingName(), Description(), type);
-}
-
-void qlCard::SetDescription(std::string_view text) {
-    Become(Cost(), VictoryPoints(), BuildingName(), text, BuildingType());
-}
-
-void qlCard::SetBuildingName(std::string_view name) {
-    Become(Cost(), VictoryPoints(), name, Description(), BuildingType());
-}
-
-void qlCard::SetVictoryPoints(Integer points) {
-    Become(Cost(), points, BuildingName(), Description(), BuildingType());
-}
-
-void qlCard::SetCost(Integer cost) {
-    Become(cost, VictoryPoints(), BuildingName(), Description(), BuildingType());
-}
 
 double qlCard::AvgTradeWorth() const {
     // The five goods are the first five ids, cheapest first.

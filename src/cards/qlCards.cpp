@@ -41,7 +41,7 @@ void qlCards::ReshuffleDiscards(Random::Stream& random) {
     if (!mDiscardDeck || mDiscardDeck.get() == this) {
         return;
     }
-    for (const CardRef& card : *mDiscardDeck) {
+    for (const Card& card : *mDiscardDeck) {
         Append(card);
     }
     Shuffle(random);
@@ -57,7 +57,7 @@ void qlCards::ClearDeck() {
 void qlCards::Shuffle(Random::Stream& random) {
     random.Reseed();
     const std::vector<std::uint32_t> order = ShuffledOrder(mCol.size(), random);
-    std::vector<CardRef> shuffled;
+    std::vector<Card> shuffled;
     shuffled.reserve(order.size());
     for (const std::uint32_t from : order) {
         shuffled.push_back(std::move(mCol[from]));
@@ -72,30 +72,31 @@ void qlCards::Reset(Random::Stream& random) {
 
 void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& random) {
     const auto entries = LoadCatalogueEntries(file);
-    Clear();
+    std::vector<const Building*> buildings;
     for (const CatalogueEntry& entry : *entries) {
-        for (int copy = 0; copy < entry.number; ++copy) {
-            Append(std::make_shared<qlCard>(*entry.building));
-        }
+        buildings.insert(buildings.end(), static_cast<std::size_t>(entry.number), entry.building);
     }
+    const std::span<const Card> cards = Card::OfCatalogue(buildings);
+    Clear();
+    mCol.assign(cards.begin(), cards.end());
     Shuffle(random);
     RaiseSizeChanged();
 }
 
-void qlCards::Append(CardRef card) {
+void qlCards::Append(Card card) {
     if (!mKeys.empty()) {
         mKeys.emplace_back();
     }
     mCol.push_back(std::move(card));
 }
 
-void qlCards::Append(CardRef card, std::string key) {
+void qlCards::Append(Card card, std::string key) {
     mKeys.resize(mCol.size());
     mKeys.push_back(std::move(key));
     mCol.push_back(std::move(card));
 }
 
-const CardRef& qlCards::AddCard(const CardRef& card) {
+const Card& qlCards::AddCard(const Card& card) {
     Append(card);
     RaiseSizeChanged();
     return card;
@@ -115,13 +116,13 @@ DeckRef qlCards::AddCards(DeckRef cards) {
     return cards;
 }
 
-CardRef qlCards::Add(Integer cost, Integer victoryPoints, std::string buildingName,
-                     std::string description, Long buildingType, std::string key) {
+Card qlCards::Add(Integer cost, Integer victoryPoints, std::string buildingName,
+                  std::string description, Long buildingType, std::string key) {
     if (!key.empty() && std::find(mKeys.begin(), mKeys.end(), key) != mKeys.end()) {
         throw std::invalid_argument("the key \"" + key + "\" is already in use");
     }
-    auto card = std::make_shared<qlCard>(cost, victoryPoints, std::move(buildingName),
-                                         std::move(description), buildingType);
+    const Card card =
+        Card::New(Building::Find(cost, victoryPoints, buildingName, description, buildingType));
     if (key.empty()) {
         Append(card);
     } else {
@@ -131,14 +132,14 @@ CardRef qlCards::Add(Integer cost, Integer victoryPoints, std::string buildingNa
     return card;
 }
 
-CardRef qlCards::Item(Long position) const {
+Card qlCards::Item(Long position) const {
     if (position < 1 || position > Count()) {
-        return nullptr;
+        return {};
     }
     return mCol[static_cast<std::size_t>(position - 1)];
 }
 
-CardRef qlCards::Item(const std::string& key) const {
+Card qlCards::Item(const std::string& key) const {
     return Item(PositionOf(key));
 }
 
@@ -181,7 +182,7 @@ void qlCards::Remove(const std::string& key) {
     Remove(PositionOf(key));
 }
 
-void qlCards::RemoveCard(const CardRef& card) {
+void qlCards::RemoveCard(const Card& card) {
     const auto it = std::find(mCol.begin(), mCol.end(), card);
     if (it != mCol.end()) {
         Remove(static_cast<Long>(it - mCol.begin()) + 1);
@@ -192,8 +193,8 @@ void qlCards::RemoveCards(const DeckRef& cards) {
     if (!cards) {
         return;
     }
-    const std::vector<CardRef> removed = cards->mCol;
-    for (const CardRef& card : removed) {
+    const std::vector<Card> removed = cards->mCol;
+    for (const Card& card : removed) {
         RemoveCard(card);
     }
 }
@@ -203,31 +204,31 @@ void qlCards::Clear() {
     mKeys.clear();
 }
 
-bool qlCards::Contains(const CardRef& card) const {
+bool qlCards::Contains(const Card& card) const {
     return std::find(mCol.begin(), mCol.end(), card) != mCol.end();
 }
 
 bool qlCards::ContainsId(BuildingId id) const {
     return std::any_of(mCol.begin(), mCol.end(),
-                       [id](const CardRef& card) { return card->Id() == id; });
+                       [id](const Card& card) { return card->Id() == id; });
 }
 
-CardRef qlCards::DealCardByName(const std::string& name) {
+Card qlCards::DealCardByName(const std::string& name) {
     const BuildingId id = buildings::FindId(name);
-    for (const CardRef& card : mCol) {
+    for (const Card& card : mCol) {
         if (card->Id() == id) {
-            CardRef found = card;
+            Card found = card;
             RemoveCard(found);
             return found;
         }
     }
-    return nullptr;
+    return {};
 }
 
 DeckRef qlCards::DealCardsByName(const std::vector<std::string>& names) {
     DeckRef taken = NewDeck(static_cast<Long>(names.size()));
     for (const std::string& name : names) {
-        if (CardRef card = DealCardByName(name)) {
+        if (Card card = DealCardByName(name)) {
             taken->AddCard(card);
         }
     }
@@ -240,12 +241,12 @@ DeckRef qlCards::GetCardsByName(const std::string& name) const {
 
 Long qlCards::CountOf(BuildingId id) const {
     return static_cast<Long>(std::count_if(mCol.begin(), mCol.end(),
-                                           [id](const CardRef& card) { return card->Id() == id; }));
+                                           [id](const Card& card) { return card->Id() == id; }));
 }
 
 DeckRef qlCards::GetCardsById(BuildingId id) const {
     DeckRef result = NewDeck(Count());
-    for (const CardRef& card : mCol) {
+    for (const Card& card : mCol) {
         if (card->Id() == id) {
             result->Append(card);
         }
@@ -255,12 +256,12 @@ DeckRef qlCards::GetCardsById(BuildingId id) const {
 
 void qlCards::OrderByGoodValue() {
     // Production buildings only, the dearest good first; equal goods keep their order.
-    std::vector<CardRef> ordered;
+    std::vector<Card> ordered;
     ordered.reserve(mCol.size());
     for (const BuildingId good : {buildings::Id("Silver Smelter"), buildings::Id("Coffee Roaster"),
                                   buildings::Id("Tobacco Storage"), buildings::Id("Sugar Mill"),
                                   buildings::Id("Indigo Plant")}) {
-        for (const CardRef& card : mCol) {
+        for (const Card& card : mCol) {
             if (card->Id() == good) {
                 ordered.push_back(card);
             }

@@ -15,7 +15,7 @@
 // temporary selection. Positions are 1-based; position 1 is the top of a pile.
 class qlCards {
   public:
-    using const_iterator = std::vector<CardRef>::const_iterator;
+    using const_iterator = std::vector<Card>::const_iterator;
 
     qlCards() = default;
     qlCards(const qlCards&) = delete;
@@ -34,20 +34,20 @@ class qlCards {
     void LoadCatalogue(const std::filesystem::path& file, Random::Stream& random);
 
     // Puts the card last and gives it back.
-    const CardRef& AddCard(const CardRef& card);
+    const Card& AddCard(const Card& card);
     DeckRef AddCards(DeckRef cards);  // nothing in, nothing done
-    CardRef Add(Integer cost, Integer victoryPoints, std::string buildingName,
-                std::string description, Long buildingType, std::string key = {});
+    Card Add(Integer cost, Integer victoryPoints, std::string buildingName, std::string description,
+             Long buildingType, std::string key = {});
 
     // The card at a position from 1 to Count, or under a key given to Add; nothing otherwise.
-    CardRef Item(Long position) const;
-    CardRef Item(const std::string& key) const;
+    Card Item(Long position) const;
+    Card Item(const std::string& key) const;
     Long Count() const { return static_cast<Long>(mCol.size()); }
     bool Empty() const { return mCol.empty(); }
     // Removes the entry at a position or key; a position or key that holds nothing is ignored.
     void Remove(Long position);
     void Remove(const std::string& key);
-    void RemoveCard(const CardRef& card);
+    void RemoveCard(const Card& card);
     void RemoveCards(const DeckRef& cards);
     void Clear();
     // Takes the card at `from` out and puts it in at `to`, nearer the top; the cards between
@@ -56,7 +56,7 @@ class qlCards {
     void MoveUp(Long from, Long to);
 
     // True when this very card object is in the collection.
-    bool Contains(const CardRef& card) const;
+    bool Contains(const Card& card) const;
     // True when a card of exactly this building name, or of this building id, is in the
     // collection.
     bool ContainsName(std::string_view name) const { return ContainsId(buildings::FindId(name)); }
@@ -67,7 +67,7 @@ class qlCards {
 
     void SetDiscardDeck(DeckRef deck) { mDiscardDeck = std::move(deck); }
 
-    CardRef DealCardByName(const std::string& name);
+    Card DealCardByName(const std::string& name);
     // Takes out the first card of each name in turn (a name twice: two cards of it), in a new
     // collection; a name the collection holds no more is passed over.
     DeckRef DealCardsByName(const std::vector<std::string>& names);
@@ -81,8 +81,8 @@ class qlCards {
 
   private:
     void ReshuffleDiscards(Random::Stream& random);
-    void Append(CardRef card);
-    void Append(CardRef card, std::string key);
+    void Append(Card card);
+    void Append(Card card, std::string key);
     void RaiseSizeChanged() { DeckSizeChanged.Raise(static_cast<Integer>(mCol.size())); }
     void RemoveAt(std::size_t index);
     Long PositionOf(const std::string& key) const;  // 0 when no entry has the key
@@ -90,7 +90,7 @@ class qlCards {
     void Forget() noexcept;
     static constexpr std::size_t kRoomKept = 256;  // room for cards a reused collection keeps
 
-    std::vector<CardRef> mCol;
+    std::vector<Card> mCol;
     std::vector<std::string> mKeys;  // parallel to mCol once a key is given; empty until then
     DeckRef mDiscardDeck;
 

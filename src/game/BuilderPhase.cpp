@@ -28,7 +28,7 @@ void qlGame::BuilderPhase() {
 
 void qlGame::AfterCrane(const DeckRef& cover) {
     qlPlayer& player = Player(mCurrentPlayer);
-    mTurn.covered = cover->Count() == 1 ? cover->Item(1) : nullptr;
+    mTurn.covered = cover->Count() == 1 ? cover->Item(1) : Card{};
     if (player.HasBuiltCard("Black Market") && player.BuildingsWithGoods()->Count() >= 1) {
         Await(DecisionKind::BlackMarket);
         return;
@@ -37,7 +37,7 @@ void qlGame::AfterCrane(const DeckRef& cover) {
 }
 
 void qlGame::AfterBlackMarket(const DeckRef& goods) {
-    for (const CardRef& building : *goods) {
+    for (const Card& building : *goods) {
         ++mTurn.goodsUsed;
         DiscardGood(Player(mCurrentPlayer), building);
     }
@@ -76,7 +76,7 @@ void qlGame::FinishBuild(const DeckRef& payment) {
         mDiscard->AddCards(payment);
         player.CardsInHand()->RemoveCards(payment);
     }
-    const CardRef building = mTurn.building;
+    const Card building = mTurn.building;
     // Made before the build changes the city; told once the build is done and paid for.
     std::optional<TableEvent> told;
     if (mTable->FollowsEvents()) {
@@ -97,19 +97,19 @@ void qlGame::FinishBuild(const DeckRef& payment) {
     mStep = Step::TurnDone;
 }
 
-void qlGame::Build(qlPlayer& player, const CardRef& building, const CardRef& covered) {
+void qlGame::Build(qlPlayer& player, const Card& building, const Card& covered) {
     if (!covered) {
         player.BuildCard(building);
         return;
     }
-    LogOverBuild(player, " Ready To OverBuild", nullptr);
+    LogOverBuild(player, " Ready To OverBuild", Card{});
     // A covered building leaves the city with its slot: its good is discarded first.
     DiscardGood(player, covered);
     player.BuildOverCard(building, covered);
     LogOverBuild(player, " OverBuilt: ", covered);
 }
 
-void qlGame::DrawAfterBuilding(qlPlayer& player, const CardRef& building) {
+void qlGame::DrawAfterBuilding(qlPlayer& player, const Card& building) {
     if (player.HasBuiltCard("Carpenter") && building->BuildingType() == 1 &&
         building->BuildingName() != "Carpenter") {
         player.CardsInHand()->AddCards(Draw(1));

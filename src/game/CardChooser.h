@@ -31,13 +31,13 @@ class CardChooser {
     virtual void ShowGoodsOf(const qlPlayer& seat) = 0;
     // Appends cards to the offer; returns its argument.
     virtual DeckRef AddCards(const DeckRef& cards) = 0;
-    virtual CardRef AddCard(const CardRef& card) = 0;
+    virtual Card AddCard(const Card& card) = 0;
     // Offers only what `player` may build with `goodsUsed` of cost covered; 0 or 1 card, OK on.
     virtual void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) = 0;
     // Takes every offered "Crane" out of the offer.
     virtual void RemoveCrane() = 0;
     // Frames this very card object: the computer's choice shown to the human.
-    virtual void HighlightCard(const CardRef& card) = 0;
+    virtual void HighlightCard(const Card& card) = 0;
     // The checked and the unchecked cards, in offer order; new collections, never absent.
     virtual DeckRef SelectedCards() const = 0;
     virtual DeckRef DiscardedCards() const = 0;

@@ -32,7 +32,7 @@ void qlGame::WriteResultsLog() {
     for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
         const qlPlayer& seat = Player(n);
         WriteLine(mLogFile, "Player " + std::to_string(n));
-        for (const CardRef& building : *seat.BuiltCards()) {
+        for (const Card& building : *seat.BuiltCards()) {
             WriteLine(mLogFile, "    " + building->BuildingName() + ",");
         }
         for (Long i = seat.BuiltCards()->Count(); i < 12; ++i) {
@@ -96,7 +96,7 @@ void qlGame::WriteGameLogLine(const std::string& line) {
     mGameLogFile->flush();
 }
 
-void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered) {
+void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const Card& covered) {
     if (!mGameLogFile) {
         return;
     }
@@ -104,7 +104,7 @@ void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const CardR
     WriteGameLogLine(number + stage + (covered ? covered->BuildingName() : ""));
     WriteGameLogLine("  Current Built Count = " + std::to_string(player.BuiltCards()->Count()));
     if (covered) {
-        for (const CardRef& building : *player.BuiltCards()) {
+        for (const Card& building : *player.BuiltCards()) {
             WriteGameLogLine("  " + building->BuildingName());
         }
     }

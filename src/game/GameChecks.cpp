@@ -10,10 +10,10 @@ namespace {
 
 // Records every card of `cards` as seen in `place`; false with `problem` set on a card seen
 // before anywhere.
-bool See(const qlCards& cards, const std::string& place, std::unordered_set<const qlCard*>& seen,
+bool See(const qlCards& cards, const std::string& place, std::unordered_set<std::uint32_t>& seen,
          std::string& problem) {
-    for (const CardRef& card : cards) {
-        if (!seen.insert(card.get()).second) {
+    for (const Card& card : cards) {
+        if (!seen.insert(card.Index()).second) {
             problem = "a " + card->BuildingName() + " card is twice in play, once in " + place;
             return false;
         }
@@ -24,7 +24,7 @@ bool See(const qlCards& cards, const std::string& place, std::unordered_set<cons
 }  // namespace
 
 std::string CheckCardsConserved(const qlGame& game) {
-    std::unordered_set<const qlCard*> seen;
+    std::unordered_set<std::uint32_t> seen;
     std::string problem;
     if (!See(*game.Reserve(), "the draw pile", seen, problem) ||
         !See(*game.Discard(), "the discard pile", seen, problem)) {
@@ -43,8 +43,8 @@ std::string CheckCardsConserved(const qlGame& game) {
             !See(*seat.ChapelCards(), who + "'s chapel", seen, problem)) {
             return problem;
         }
-        for (const CardRef& good : seat.CityGoods()) {
-            if (good && !seen.insert(good.get()).second) {
+        for (const Card& good : seat.CityGoods()) {
+            if (good && !seen.insert(good.Index()).second) {
                 return "a " + good->BuildingName() + " card is twice in play, once as " + who +
                        "'s good";
             }
@@ -76,7 +76,7 @@ std::string CheckScoreBreakdowns(const qlGame& game) {
         const qlPlayer& seat = game.Player(n);
         const ScoreBreakdown parts = seat.PointsBreakdown();
         int printed = 0;
-        for (const CardRef& building : *seat.BuiltCards()) {
+        for (const Card& building : *seat.BuiltCards()) {
             printed += building->VictoryPoints();
         }
         std::string problem;

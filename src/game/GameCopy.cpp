@@ -2,7 +2,6 @@
 // dealt afresh, and a future of its own.
 
 #include <algorithm>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -33,18 +32,11 @@ qlGame::qlGame(const qlGame& other, Table& table)
     if (!other.mSeatsExist) {
         return;
     }
-    std::unordered_map<const qlCard*, CardRef> copies;
-    copies.reserve(static_cast<std::size_t>(mCatalogueSize));
-    const auto counterpart = [&copies](const CardRef& card) -> CardRef {
-        CardRef& copy = copies[card.get()];
-        if (!copy) {
-            copy = std::make_shared<qlCard>(card->GetBuilding());
-        }
-        return copy;
-    };
+    // Cards are values: the copy names the same ones.
+    const auto counterpart = [](const Card& card) { return card; };
     const auto copyDeck = [&counterpart](const qlCards& deck) {
         DeckRef copy = NewDeck();
-        for (const CardRef& card : deck) {
+        for (const Card& card : deck) {
             copy->AddCard(counterpart(card));
         }
         return copy;
@@ -60,12 +52,9 @@ qlGame::qlGame(const qlGame& other, Table& table)
     mDiscard = copyDeck(*other.mDiscard);
     mReserve->SetDiscardDeck(mDiscard);
     mGovernorSeat = other.mGovernorSeat;
-    const auto card = [&counterpart](const CardRef& original) {
-        return original ? counterpart(original) : nullptr;
-    };
-    mTurn = {card(other.mTurn.covered),
+    mTurn = {other.mTurn.covered,
              other.mTurn.goodsUsed,
-             card(other.mTurn.building),
+             other.mTurn.building,
              other.mTurn.cost,
              other.mTurn.offered ? copyDeck(*other.mTurn.offered) : nullptr,
              other.mTurn.keep,
@@ -75,14 +64,14 @@ qlGame::qlGame(const qlGame& other, Table& table)
 
 void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     Random::Generator generator(seed);
-    std::vector<CardRef> pool;
+    std::vector<Card> pool;
     pool.reserve(static_cast<std::size_t>(mCatalogueSize));
     const auto gather = [&pool](const qlCards& cards) {
         pool.insert(pool.end(), cards.begin(), cards.end());
     };
     gather(*mReserve);
     gather(*mDiscard);
-    std::vector<std::pair<qlPlayer*, CardRef>> goodSlots;
+    std::vector<std::pair<qlPlayer*, Card>> goodSlots;
     for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
         qlPlayer& seat = Player(n);
         if (n != viewer) {
@@ -90,7 +79,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
             gather(*seat.ChapelCards());
         }
         auto good = seat.CityGoods().begin();
-        for (const CardRef& building : *seat.BuiltCards()) {
+        for (const Card& building : *seat.BuiltCards()) {
             if (*good) {
                 pool.push_back(*good);
                 goodSlots.emplace_back(&seat, building);
@@ -100,7 +89,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     }
     // Hidden cards of one name are alike to the seat: sorted first, the deal depends only on
     // what the seat knows, not on where the hidden cards happen to lie.
-    std::stable_sort(pool.begin(), pool.end(), [](const CardRef& a, const CardRef& b) {
+    std::stable_sort(pool.begin(), pool.end(), [](const Card& a, const Card& b) {
         return a->BuildingName() < b->BuildingName();
     });
     for (std::size_t i = pool.size(); i > 1; --i) {

@@ -96,9 +96,9 @@ void qlGame::FollowSeats() {
     for (std::size_t i = 0; i < 4; ++i) {
         qlPlayer& seat = *mPlayers[i];
         mSeatSubscriptions[2 * i] =
-            seat.BuiltNewCard.Subscribe([this, &seat](const CardRef&) { OnBuiltNewCard(seat); });
+            seat.BuiltNewCard.Subscribe([this, &seat](const Card&) { OnBuiltNewCard(seat); });
         mSeatSubscriptions[2 * i + 1] =
-            seat.CoverOldCard.Subscribe([this](const CardRef&) { OnCoverOldCard(); });
+            seat.CoverOldCard.Subscribe([this](const Card&) { OnCoverOldCard(); });
     }
     mTable->SeatsReady({mPlayers[0].get(), mPlayers[1].get(), mPlayers[2].get(), mPlayers[3].get()},
                        *mReserve, *mDiscard);

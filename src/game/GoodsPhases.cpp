@@ -9,7 +9,7 @@
 void qlGame::ProducerPhase(const DeckRef& chosen) {
     qlPlayer& player = Player(mCurrentPlayer);
     const Long handBefore = player.CardsInHand()->Count();
-    for (const CardRef& building : *chosen) {
+    for (const Card& building : *chosen) {
         // When both piles are dry the building stays without a good.
         const DeckRef good = Draw(1);
         if (!good->Empty()) {
@@ -30,7 +30,7 @@ void qlGame::TraderPhase(const DeckRef& chosen) {
     qlPlayer& player = Player(mCurrentPlayer);
     int total = 0;
     std::vector<int> prices;
-    for (const CardRef& building : *chosen) {
+    for (const Card& building : *chosen) {
         total += prices.emplace_back(GoodValue(*building));
         DiscardGood(player, building);
     }
@@ -51,10 +51,10 @@ void qlGame::TraderPhase(const DeckRef& chosen) {
     mStep = Step::TurnDone;
 }
 
-void qlGame::DiscardGood(qlPlayer& player, const CardRef& building) {
-    if (const CardRef good = player.GoodOn(*building)) {
+void qlGame::DiscardGood(qlPlayer& player, const Card& building) {
+    if (const Card good = player.GoodOn(*building)) {
         mDiscard->AddCard(good);
-        player.SetGood(building, nullptr);
+        player.SetGood(building, Card{});
     }
 }
 

@@ -20,17 +20,17 @@ class HeadlessChooser : public CardChooser {
         mCards->AddCards(cards);
     }
     DeckRef AddCards(const DeckRef& cards) override { return mCards->AddCards(cards); }
-    CardRef AddCard(const CardRef& card) override { return mCards->AddCard(card); }
+    Card AddCard(const Card& card) override { return mCards->AddCard(card); }
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override {
         mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
         mMinAmt = 0;
     }
     void RemoveCrane() override {
-        for (const CardRef& crane : *mCards->GetCardsByName("Crane")) {
+        for (const Card& crane : *mCards->GetCardsByName("Crane")) {
             mCards->RemoveCard(crane);
         }
     }
-    void HighlightCard(const CardRef&) override {}
+    void HighlightCard(const Card&) override {}
     DeckRef SelectedCards() const override { return Part(true); }
     DeckRef DiscardedCards() const override { return Part(false); }
 

@@ -129,7 +129,7 @@ Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision)
             ->SelectedCards();
     drawn->RemoveCards(kept);
     if (archive) {
-        for (const CardRef& card : *formerHand) {
+        for (const Card& card : *formerHand) {
             if (!kept->Contains(card)) {
                 drawn->AddCard(card);
             }

@@ -26,7 +26,7 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
         case DecisionKind::Build: {
             // The standard rules may name several cards of one building: the first is built.
             DeckRef build = NewDeck();
-            if (const CardRef first =
+            if (const Card first =
                     ai::AIGetCardToBuild(seat, opponents, decision.savings)->Item(1)) {
                 build->AddCard(first);
             }

@@ -60,13 +60,13 @@ void AddKeepChoices(const Names& names, std::vector<Long>& counts, std::size_t f
 std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, ai::Opponents opponents,
                                Long keep) {
     DeckRef ranked = NewDeck(cards.Count());
-    for (const CardRef& card : cards) {
+    for (const Card& card : cards) {
         ranked->AddCard(card);
     }
     ai::OrderByAIValue(*ranked, seat, opponents, false);
     Names names;
     std::vector<Long> counts;
-    for (const CardRef& card : *ranked) {
+    for (const Card& card : *ranked) {
         const auto known = std::find(names.begin(), names.end(), card->BuildingName());
         if (known == names.end()) {
             names.push_back(card->BuildingName());
@@ -194,10 +194,10 @@ int StrongPlayer::PickRole(const qlGame& game, Table& table) {
 DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat,
                                      Integer savings) {
     // Building nothing, or one card of each name the seat can build.
-    std::vector<CardRef> choices{nullptr};
+    std::vector<Card> choices{Card{}};
     const DeckRef buildable = seat.GetBuildableCards(nullptr, savings);
-    for (const CardRef& card : *buildable) {
-        if (std::none_of(choices.begin() + 1, choices.end(), [&card](const CardRef& c) {
+    for (const Card& card : *buildable) {
+        if (std::none_of(choices.begin() + 1, choices.end(), [&card](const Card& c) {
                 return c->BuildingName() == card->BuildingName();
             })) {
             choices.push_back(card);
@@ -208,7 +208,7 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
         Choose(game, table, choices.size(), [&choices, number](const qlGame& copy, int o) {
             // The card of that name in the copy's own hand.
             DeckRef build = NewDeck();
-            if (const CardRef& card = choices[static_cast<std::size_t>(o)]) {
+            if (const Card& card = choices[static_cast<std::size_t>(o)]) {
                 build->AddCard(copy.Player(number)
                                    .CardsInHand()
                                    ->GetCardsByName(card->BuildingName())
@@ -217,7 +217,7 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
             return Choice{.cards = build};
         });
     DeckRef chosen = NewDeck();
-    if (const CardRef& card = choices[taken]) {
+    if (const Card& card = choices[taken]) {
         chosen->AddCard(card);
     }
     return chosen;

@@ -12,7 +12,7 @@ using Kind = TableEvent::Kind;
 std::vector<std::string> NamesOf(const qlCards& cards) {
     std::vector<std::string> names;
     names.reserve(static_cast<std::size_t>(cards.Count()));
-    for (const CardRef& card : cards) {
+    for (const Card& card : cards) {
         names.push_back(card->BuildingName());
     }
     return names;
@@ -39,8 +39,7 @@ TableEvent RoleChosen(const qlPlayer& seat, const std::string& role) {
     return event;
 }
 
-TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
-                     int goods) {
+TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const Card& covered, int goods) {
     TableEvent event = ForSeat(Kind::Built, seat, building.Cost());
     event.building = building.BuildingName();
     const bool production = building.BuildingType() == 0;
@@ -77,7 +76,7 @@ TableEvent NothingBuilt(const qlPlayer& seat) {
 
 TableEvent Produced(const qlPlayer& seat, const qlCards& chosen, int drawn) {
     TableEvent event = ForSeat(Kind::Produced, seat);
-    for (const CardRef& building : chosen) {
+    for (const Card& building : chosen) {
         if (seat.GoodOn(*building)) {
             event.cards.push_back(building->BuildingName());
         }

@@ -16,8 +16,7 @@ TableEvent ForSeat(TableEvent::Kind kind, const qlPlayer& seat, int count = 0);
 TableEvent RoleChosen(const qlPlayer& seat, const std::string& role);
 // A build before it is paid for: the building, its printed cost and what lowers it, read while
 // the city is as it was (a Quarry built or covered now changes only the builds after it).
-TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const CardRef& covered,
-                     int goods);
+TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const Card& covered, int goods);
 // The build once done, from its BuildCost, for the human's seat or another: `payment` may be
 // nothing (a free build); `drawn` the cards drawn after building.
 TableEvent Built(TableEvent build, bool human, const DeckRef& payment, int drawn);

@@ -162,9 +162,9 @@ class qlGame {
     };
     // What the rules have settled for the decision they wait for, or for the rest of the turn.
     struct TurnState {
-        CardRef covered;      // the building the crane builds over
+        Card covered;         // the building the crane builds over
         Integer goodsUsed{};  // goods spent at the black market
-        CardRef building;     // the card being built, out of the hand while it is paid for
+        Card building;        // the card being built, out of the hand while it is paid for
         Integer cost{};       // what the seat pays for it
         DeckRef offered;      // the councillor's draw, or the gold mine's four cards
         Integer keep = 1;     // how many of the draw the councillor keeps
@@ -225,8 +225,8 @@ class qlGame {
     void AfterBlackMarket(const DeckRef& goods);
     void ChooseBuilding(const DeckRef& choice);
     void FinishBuild(const DeckRef& payment);
-    void Build(qlPlayer& player, const CardRef& building, const CardRef& covered);
-    void DrawAfterBuilding(qlPlayer& player, const CardRef& building);
+    void Build(qlPlayer& player, const Card& building, const Card& covered);
+    void DrawAfterBuilding(qlPlayer& player, const Card& building);
     void CouncillorPhase();
     void KeepCouncilCards(const Choice& choice);
     void ProspectorPhase();
@@ -236,7 +236,7 @@ class qlGame {
     void ProducerPhase(const DeckRef& chosen);
     void TraderPhase(const DeckRef& chosen);
     // Takes the good off a building of the seat's city into the discard pile, if it has one.
-    void DiscardGood(qlPlayer& player, const CardRef& building);
+    void DiscardGood(qlPlayer& player, const Card& building);
     void DrawTradeTile();
     Integer GoodValue(const qlCard& building) const;
 
@@ -260,7 +260,7 @@ class qlGame {
     }
     // Writes one line to the open game log and flushes it.
     void WriteGameLogLine(const std::string& line);
-    void LogOverBuild(const qlPlayer& player, const char* stage, const CardRef& covered);
+    void LogOverBuild(const qlPlayer& player, const char* stage, const Card& covered);
     // Shows the table event `make` returns; it is made only when the table follows events.
     template <typename Make>
     void Tell(const Make& make) const {

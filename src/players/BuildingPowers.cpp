@@ -19,10 +19,10 @@ Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleB
 
 }  // namespace
 
-DeckRef qlPlayer::ProductionBuildingsWhere(bool (*keep)(const CardRef& good)) const {
+DeckRef qlPlayer::ProductionBuildingsWhere(bool (*keep)(const Card& good)) const {
     DeckRef result = NewDeck(mBuiltCards->Count());
     auto good = mGoods.begin();
-    for (const CardRef& card : *mBuiltCards) {
+    for (const Card& card : *mBuiltCards) {
         if (card->BuildingType() == 0 && keep(*good)) {
             result->AddCard(card);
         }
@@ -32,15 +32,15 @@ DeckRef qlPlayer::ProductionBuildingsWhere(bool (*keep)(const CardRef& good)) co
 }
 
 DeckRef qlPlayer::ProductionBuildings() const {
-    return ProductionBuildingsWhere([](const CardRef&) { return true; });
+    return ProductionBuildingsWhere([](const Card&) { return true; });
 }
 
 DeckRef qlPlayer::OpenProductionBuildings() const {
-    return ProductionBuildingsWhere([](const CardRef& good) { return good == nullptr; });
+    return ProductionBuildingsWhere([](const Card& good) { return !good; });
 }
 
 DeckRef qlPlayer::BuildingsWithGoods() const {
-    return ProductionBuildingsWhere([](const CardRef& good) { return good != nullptr; });
+    return ProductionBuildingsWhere([](const Card& good) { return static_cast<bool>(good); });
 }
 
 Integer qlPlayer::BuildModifier(RuleBuilding costBuilding) const {
@@ -95,7 +95,7 @@ DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) c
     const int productionPower = lessCards + ProductionBuildPower();
     const int violetPower = lessCards + VioletBuildPower();
     DeckRef result = NewDeck(choices.Count());
-    for (const CardRef& card : choices) {
+    for (const Card& card : choices) {
         if (Affords(*card, productionPower, violetPower)) {
             result->AddCard(card);
         }
@@ -106,7 +106,7 @@ DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) c
 bool qlPlayer::CanBuildFromHand(int lessCards) const {
     const int productionPower = lessCards + ProductionBuildPower();
     const int violetPower = lessCards + VioletBuildPower();
-    return std::any_of(mCardsInHand->begin(), mCardsInHand->end(), [&](const CardRef& card) {
+    return std::any_of(mCardsInHand->begin(), mCardsInHand->end(), [&](const Card& card) {
         return Affords(*card, productionPower, violetPower);
     });
 }
@@ -114,8 +114,8 @@ bool qlPlayer::CanBuildFromHand(int lessCards) const {
 Long qlPlayer::GoodsOnBuildings() const {
     Long goods = 0;
     auto good = mGoods.begin();
-    for (const CardRef& building : *mBuiltCards) {
-        goods += building->BuildingType() == 0 && *good != nullptr ? 1 : 0;
+    for (const Card& building : *mBuiltCards) {
+        goods += building->BuildingType() == 0 && *good ? 1 : 0;
         ++good;
     }
     return goods;
@@ -125,7 +125,7 @@ DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUs
     const int productionPower = goodsUsed + ProductionBuildPower();
     const int violetPower = goodsUsed + VioletBuildPower();
     DeckRef result = NewDeck(cardChoices.Count());
-    for (const CardRef& card : cardChoices) {
+    for (const Card& card : cardChoices) {
         if (card->BuildingType() == 1 && HasBuilt(card->Id())) {
             continue;
         }
@@ -138,7 +138,7 @@ DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUs
 
 DeckRef qlPlayer::UniqueCardsInHand() const {
     DeckRef result = NewDeck(mCardsInHand->Count());
-    for (const CardRef& card : *mCardsInHand) {
+    for (const Card& card : *mCardsInHand) {
         if (!result->ContainsId(card->Id())) {
             result->AddCard(card);
         }

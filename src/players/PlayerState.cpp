@@ -28,10 +28,10 @@ void qlPlayer::OnBuilt(const qlCard& card) {
     }
 }
 
-void qlPlayer::IndexCity(const qlCard* leaving) {
+void qlPlayer::IndexCity(Card leaving) {
     mCityIds = 0;
-    for (const CardRef& building : *mBuiltCards) {
-        if (building.get() != leaving && building->Id() < 64) {
+    for (const Card& building : *mBuiltCards) {
+        if (building != leaving && building->Id() < 64) {
             mCityIds |= std::uint64_t{1} << building->Id();
         }
     }
@@ -44,7 +44,7 @@ void qlPlayer::IndexArrival(const qlCard& building) {
 }
 
 // The index is right before each change is announced: whoever follows the city may count.
-void qlPlayer::BuildCard(const CardRef& cardBuilt) {
+void qlPlayer::BuildCard(const Card& cardBuilt) {
     OnBuilt(*cardBuilt);
     IndexArrival(*cardBuilt);
     mGoods.emplace_back();
@@ -52,9 +52,9 @@ void qlPlayer::BuildCard(const CardRef& cardBuilt) {
     BuiltNewCard.Raise(cardBuilt);
 }
 
-void qlPlayer::BuildOverCard(const CardRef& newCard, const CardRef& oldCard) {
+void qlPlayer::BuildOverCard(const Card& newCard, const Card& oldCard) {
     OnBuilt(*newCard);
-    IndexCity(oldCard.get());
+    IndexCity(oldCard);
     if (const std::size_t slot = SlotOf(*oldCard); slot < mGoods.size()) {
         mGoods.erase(mGoods.begin() + static_cast<std::ptrdiff_t>(slot));
     }
@@ -68,17 +68,17 @@ void qlPlayer::BuildOverCard(const CardRef& newCard, const CardRef& oldCard) {
 
 std::size_t qlPlayer::SlotOf(const qlCard& building) const {
     const auto found = std::find_if(mBuiltCards->begin(), mBuiltCards->end(),
-                                    [&building](const CardRef& c) { return c.get() == &building; });
+                                    [&building](const Card& c) { return &*c == &building; });
     return static_cast<std::size_t>(found - mBuiltCards->begin());
 }
 
-const CardRef& qlPlayer::GoodOn(const qlCard& building) const {
-    static const CardRef kNoGood;
+const Card& qlPlayer::GoodOn(const qlCard& building) const {
+    static const Card kNoGood;
     const std::size_t slot = SlotOf(building);
     return slot < mGoods.size() ? mGoods[slot] : kNoGood;
 }
 
-void qlPlayer::SetGood(const CardRef& building, CardRef good) {
+void qlPlayer::SetGood(const Card& building, Card good) {
     const std::size_t slot = SlotOf(*building);
     if (slot < mGoods.size()) {
         mGoods[slot] = std::move(good);
@@ -86,7 +86,7 @@ void qlPlayer::SetGood(const CardRef& building, CardRef good) {
     }
 }
 
-void qlPlayer::BuryCard(const CardRef& card) {
+void qlPlayer::BuryCard(const Card& card) {
     mCardsInHand->RemoveCard(card);
     mChapelCards->AddCard(card);
 }
@@ -98,27 +98,27 @@ DeckRef qlPlayer::CopyOfBuiltCards() const {
 }
 
 void qlPlayer::CopyStateFrom(const qlPlayer& other,
-                             const std::function<CardRef(const CardRef&)>& counterpart) {
+                             const std::function<Card(const Card&)>& counterpart) {
     mPlayerNumber = other.mPlayerNumber;
     mCardsAllowed = other.mCardsAllowed;
     mSelectedRole = other.mSelectedRole;
     mGetsRoleBenefit = other.mGetsRoleBenefit;
     mLibraryActive = other.mLibraryActive;
     mChapelCards = NewDeck(other.mChapelCards->Count());
-    for (const CardRef& card : *other.mChapelCards) {
+    for (const Card& card : *other.mChapelCards) {
         mChapelCards->AddCard(counterpart(card));
     }
     mBuiltCards = NewDeck(other.mBuiltCards->Count());
-    for (const CardRef& card : *other.mBuiltCards) {
+    for (const Card& card : *other.mBuiltCards) {
         mBuiltCards->AddCard(counterpart(card));
     }
     mGoods.clear();
-    for (const CardRef& good : other.mGoods) {
-        mGoods.push_back(good ? counterpart(good) : nullptr);
+    for (const Card& good : other.mGoods) {
+        mGoods.push_back(good ? counterpart(good) : Card{});
     }
-    IndexCity(nullptr);
+    IndexCity({});
     DeckRef hand = NewDeck(other.mCardsInHand->Count());
-    for (const CardRef& card : *other.mCardsInHand) {
+    for (const Card& card : *other.mCardsInHand) {
         hand->AddCard(counterpart(card));
     }
     FollowHand(std::move(hand));

@@ -30,7 +30,7 @@ int Score(const qlPlayer& seat, ScoreBreakdown* parts) {
     int printed = 0;
     int violet = 0;
     int production = 0;
-    for (const CardRef& card : *seat.BuiltCards()) {
+    for (const Card& card : *seat.BuiltCards()) {
         printed += card->VictoryPoints();
         violet += card->BuildingType() == 1 ? 1 : 0;
         production += card->BuildingType() == 0 ? 1 : 0;

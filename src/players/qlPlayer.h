@@ -26,25 +26,24 @@ class qlPlayer {
 
     // Takes on every piece of `other`'s state but its subscribers, with each
     // card replaced by `counterpart(card)`: the seat of a copied game.
-    void CopyStateFrom(const qlPlayer& other,
-                       const std::function<CardRef(const CardRef&)>& counterpart);
+    void CopyStateFrom(const qlPlayer& other, const std::function<Card(const Card&)>& counterpart);
 
     // City operations. The phases check the rules; these only move the cards and notify.
-    void BuryCard(const CardRef& card);
-    void BuildCard(const CardRef& cardBuilt);
-    void BuildOverCard(const CardRef& newCard, const CardRef& oldCard);
+    void BuryCard(const Card& card);
+    void BuildCard(const Card& cardBuilt);
+    void BuildOverCard(const Card& newCard, const Card& oldCard);
     // One point a card buried under the Chapel; the cards lie face down, seen by their seat only.
     Integer ChapelPoints() const { return static_cast<Integer>(mChapelCards->Count()); }
     const DeckRef& ChapelCards() const { return mChapelCards; }
     DeckRef CopyOfBuiltCards() const;
 
     // The good lying on a building of the city; nothing when it has none or is not in the city.
-    const CardRef& GoodOn(const qlCard& building) const;
+    const Card& GoodOn(const qlCard& building) const;
     // Lays `good` on a building of the city, or takes its good off with nothing, and raises
     // GoodChanged; a building outside the city is passed over.
-    void SetGood(const CardRef& building, CardRef good);
+    void SetGood(const Card& building, Card good);
     // The good of each building, in city order; nothing where a building has none.
-    const std::vector<CardRef>& CityGoods() const { return mGoods; }
+    const std::vector<Card>& CityGoods() const { return mGoods; }
 
     // The city's production buildings: all, those without a good, those with one.
     DeckRef ProductionBuildings() const;
@@ -112,27 +111,27 @@ class qlPlayer {
     Integer ProducingPower(bool roleChooser, bool library) const;
 
     Event<const DeckRef&> PlayersCardsChanged;
-    Event<const CardRef&> BuiltNewCard;
-    Event<const CardRef&> CoverOldCard;
+    Event<const Card&> BuiltNewCard;
+    Event<const Card&> CoverOldCard;
     // The building whose good came or went.
-    Event<const CardRef&> GoodChanged;
+    Event<const Card&> GoodChanged;
 
   private:
     Integer BuildModifier(RuleBuilding costBuilding) const;
     bool Affords(const qlCard& card, int productionPower, int violetPower) const;
     void OnBuilt(const qlCard& card);
     // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
-    void IndexCity(const qlCard* leaving);
+    void IndexCity(Card leaving);
     void IndexArrival(const qlCard& building);
     // The city slot of a building, or the city's size when it is not there.
     std::size_t SlotOf(const qlCard& building) const;
-    DeckRef ProductionBuildingsWhere(bool (*keep)(const CardRef& good)) const;
+    DeckRef ProductionBuildingsWhere(bool (*keep)(const Card& good)) const;
     void FollowHand(DeckRef hand);
 
     Integer mPlayerNumber = 0;
     DeckRef mBuiltCards;
     // Parallel to the city: a good follows its building's slot, and goes when it is covered.
-    std::vector<CardRef> mGoods;
+    std::vector<Card> mGoods;
     // Bit k set while the city holds a building of id k, for ids below 64; rebuilt from the
     // city whenever a building is covered, since a name may stand in it twice.
     std::uint64_t mCityIds = 0;

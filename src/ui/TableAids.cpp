@@ -194,7 +194,7 @@ void qlTableAids::ShowBuildHint(const std::optional<Hint>& hint, QLabel& answer)
         return;
     }
     for (qlCardImage* image : mBuildQuestion->cardsChoice->Images()) {
-        if (image->Card() && image->Card()->BuildingName() == hint->building) {
+        if (image->ShownCard() && image->ShownCard()->BuildingName() == hint->building) {
             auto* tag = new QLabel("HINT", image);
             tag->setObjectName("hintTag");
             tag->setStyleSheet(

@@ -137,7 +137,7 @@ DeckRef frmCardChooser::AddCards(const DeckRef& cards) {
     return cards;
 }
 
-CardRef frmCardChooser::AddCard(const CardRef& card) {
+Card frmCardChooser::AddCard(const Card& card) {
     cardsChoice->AddCard(card);
     OfferChanged();
     return card;
@@ -155,7 +155,7 @@ void frmCardChooser::RemoveCrane() {
     cardsChoice->RemoveCrane();
 }
 
-void frmCardChooser::HighlightCard(const CardRef& card) {
+void frmCardChooser::HighlightCard(const Card& card) {
     cardsChoice->HighlightCard(card);
 }
 
@@ -173,7 +173,7 @@ void frmCardChooser::OnCardClicked(int count) {
     txtSelectionsLeft->setText(QString::number(mMax - count));
 }
 
-void frmCardChooser::OnCardHovered(const CardRef& card, int index) {
+void frmCardChooser::OnCardHovered(const Card& card, int index) {
     if (!card || index == mHovered) {
         return;
     }
@@ -217,7 +217,7 @@ void frmCardChooser::FitToCards() {
 
 void frmCardChooser::ConfirmWithFirstCards() {
     for (qlCardImage* image : cardsChoice->Images()) {
-        if (cmdOK->isEnabled() || !image->Card()) {
+        if (cmdOK->isEnabled() || !image->ShownCard()) {
             break;
         }
         image->SetChecked(true);

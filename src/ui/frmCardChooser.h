@@ -31,10 +31,10 @@ class frmCardChooser : public QDialog, public CardChooser {
     void SetCards(const DeckRef& cards) override;
     void ShowGoodsOf(const qlPlayer& seat) override;
     DeckRef AddCards(const DeckRef& cards) override;
-    CardRef AddCard(const CardRef& card) override;
+    Card AddCard(const Card& card) override;
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override;
     void RemoveCrane() override;
-    void HighlightCard(const CardRef& card) override;
+    void HighlightCard(const Card& card) override;
     DeckRef SelectedCards() const override;
     DeckRef DiscardedCards() const override;
     // True once OK answered the question.
@@ -64,7 +64,7 @@ class frmCardChooser : public QDialog, public CardChooser {
 
   private:
     void OnCardClicked(int count);
-    void OnCardHovered(const CardRef& card, int index);
+    void OnCardHovered(const Card& card, int index);
     void ShowStartImage();
     void OfferChanged();
     void FitToCards();

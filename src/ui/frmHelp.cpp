@@ -105,8 +105,8 @@ void frmHelp::FillCards() {
     grdCards->setRowCount(static_cast<int>(records.size()));
     for (int row = 0; row < grdCards->rowCount(); ++row) {
         const CatalogueRecord& record = records[static_cast<std::size_t>(row)];
-        const qlCard card(record.cost, record.victoryPoints, record.name, record.description,
-                          record.type);
+        const qlCard card(Building::Find(record.cost, record.victoryPoints, record.name,
+                                         record.description, record.type));
         auto* picture = Cell("");
         picture->setIcon(QIcon(CardPictures::Small(card)));
         grdCards->setItem(row, kPicture, picture);

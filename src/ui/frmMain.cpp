@@ -445,14 +445,14 @@ void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve
 void frmMain::FollowSeat(qlPlayer& seat) {
     SeatArea& area = mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
     area.hldPlayerBuilt->ShowGoodsOf(&seat);
-    mSubscriptions.push_back(seat.BuiltNewCard.Subscribe([&area, &seat](const CardRef& card) {
+    mSubscriptions.push_back(seat.BuiltNewCard.Subscribe([&area, &seat](const Card& card) {
         area.hldPlayerBuilt->AddCard(card);
         area.lblPoints->setText(QString::number(seat.Points()));
     }));
     mSubscriptions.push_back(seat.CoverOldCard.Subscribe(
-        [&area](const CardRef& card) { area.hldPlayerBuilt->RemoveCard(card); }));
+        [&area](const Card& card) { area.hldPlayerBuilt->RemoveCard(card); }));
     mSubscriptions.push_back(seat.GoodChanged.Subscribe(
-        [&area](const CardRef& building) { area.hldPlayerBuilt->RefreshGood(building); }));
+        [&area](const Card& building) { area.hldPlayerBuilt->RefreshGood(building); }));
     mSubscriptions.push_back(
         seat.PlayersCardsChanged.Subscribe([this, &area, &seat](const DeckRef& cards) {
             if (seat.PlayerNumber() == mOptions.humanSeat) {

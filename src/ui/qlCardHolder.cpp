@@ -33,7 +33,7 @@ qlCardImage* qlCardHolder::NewImage() {
     connect(image, &qlCardImage::Click, this, [this] { emit CardClicked(CheckedCount()); });
     connect(image, &qlCardImage::Hover, this, [this, image] {
         const auto it = std::find(mImages.begin(), mImages.end(), image);
-        emit CardHovered(image->Card(), static_cast<int>(it - mImages.begin()));
+        emit CardHovered(image->ShownCard(), static_cast<int>(it - mImages.begin()));
     });
     return image;
 }
@@ -44,7 +44,7 @@ void qlCardHolder::SetCards(const DeckRef& cards) {
     Refresh();
 }
 
-CardRef qlCardHolder::AddCard(const CardRef& card) {
+Card qlCardHolder::AddCard(const Card& card) {
     mCards->AddCard(card);
     Refresh();
     return card;
@@ -56,7 +56,7 @@ DeckRef qlCardHolder::AddCards(const DeckRef& cards) {
     return cards;
 }
 
-void qlCardHolder::RemoveCard(const CardRef& card) {
+void qlCardHolder::RemoveCard(const Card& card) {
     mCards->RemoveCard(card);
     Refresh();
 }
@@ -66,9 +66,9 @@ void qlCardHolder::RemoveCrane() {
     Refresh();
 }
 
-void qlCardHolder::HighlightCard(const CardRef& card) {
+void qlCardHolder::HighlightCard(const Card& card) {
     for (qlCardImage* image : mImages) {
-        if (image->Card() == card) {
+        if (image->ShownCard() == card) {
             image->SetHighlight(true);
         }
     }
@@ -81,16 +81,16 @@ void qlCardHolder::ShowGoodsOf(const qlPlayer* seat) {
     }
 }
 
-void qlCardHolder::RefreshGood(const CardRef& building) {
+void qlCardHolder::RefreshGood(const Card& building) {
     for (qlCardImage* image : mImages) {
-        if (image->Card() == building) {
+        if (image->ShownCard() == building) {
             image->RefreshGoodImage();
         }
     }
 }
 
 void qlCardHolder::EnableBuildMode(const qlPlayer& player, Integer goodsUsed) {
-    if (!mImages.front()->Card()) {
+    if (!mImages.front()->ShownCard()) {
         return;
     }
     mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
@@ -120,8 +120,8 @@ void qlCardHolder::SetEnableCheck(bool on) {
 DeckRef qlCardHolder::SelectedCards() const {
     DeckRef selected = NewDeck();
     for (qlCardImage* image : mImages) {
-        if (image->Card() && image->Checked()) {
-            selected->AddCard(image->Card());
+        if (image->ShownCard() && image->Checked()) {
+            selected->AddCard(image->ShownCard());
         }
     }
     return selected;
@@ -130,16 +130,17 @@ DeckRef qlCardHolder::SelectedCards() const {
 DeckRef qlCardHolder::DiscardedCards() const {
     DeckRef discarded = NewDeck();
     for (qlCardImage* image : mImages) {
-        if (image->Card() && !image->Checked()) {
-            discarded->AddCard(image->Card());
+        if (image->ShownCard() && !image->Checked()) {
+            discarded->AddCard(image->ShownCard());
         }
     }
     return discarded;
 }
 
 int qlCardHolder::CheckedCount() const {
-    return static_cast<int>(std::count_if(
-        mImages.begin(), mImages.end(), [](qlCardImage* i) { return i->Card() && i->Checked(); }));
+    return static_cast<int>(std::count_if(mImages.begin(), mImages.end(), [](qlCardImage* i) {
+        return i->ShownCard() && i->Checked();
+    }));
 }
 
 void qlCardHolder::Refresh() {
@@ -152,14 +153,14 @@ void qlCardHolder::Refresh() {
         mImages.push_back(NewImage());
     }
     for (std::size_t i = 0; i < count; ++i) {
-        if (mImages[i]->Card() != mCards->Item(static_cast<Long>(i + 1))) {
+        if (mImages[i]->ShownCard() != mCards->Item(static_cast<Long>(i + 1))) {
             mImages[i]->SetCard(mCards->Item(static_cast<Long>(i + 1)));
             mImages[i]->SetChecked(false);
         }
         mImages[i]->RefreshGoodImage();
     }
     if (count == 0) {
-        mImages.front()->SetCard(nullptr);
+        mImages.front()->SetCard({});
         mImages.front()->hide();
         return;
     }

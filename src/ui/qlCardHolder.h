@@ -19,15 +19,15 @@ class qlCardHolder : public QWidget {
 
     const DeckRef& Cards() const { return mCards; }
     void SetCards(const DeckRef& cards);  // nothing empties the row
-    CardRef AddCard(const CardRef& card);
+    Card AddCard(const Card& card);
     DeckRef AddCards(const DeckRef& cards);
-    void RemoveCard(const CardRef& card);
+    void RemoveCard(const Card& card);
     void RemoveCrane();
-    void HighlightCard(const CardRef& card);
+    void HighlightCard(const Card& card);
     // The seat whose city the row's buildings lie in, whose goods they show; nothing shows none.
     void ShowGoodsOf(const qlPlayer* seat);
     // Redraws the good of one building of the row, which came or went.
-    void RefreshGood(const CardRef& building);
+    void RefreshGood(const Card& building);
     // Keeps only the cards `player` may build now with `goodsUsed` goods spent.
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed);
     void SetNumberOfRows(int rows);
@@ -47,7 +47,7 @@ class qlCardHolder : public QWidget {
 
   signals:
     void CardClicked(int checkedCount);
-    void CardHovered(const CardRef& card, int index);
+    void CardHovered(const Card& card, int index);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -37,7 +37,7 @@ QSize qlCardImage::sizeHint() const {
     return size();
 }
 
-void qlCardImage::SetCard(CardRef card) {
+void qlCardImage::SetCard(Card card) {
     mCard = std::move(card);
     if (mCard) {
         setToolTip(CardPictures::Describe(*mCard));

@@ -17,8 +17,8 @@ class qlCardImage : public QWidget {
     static QSize BaseSize();
     void SetScale(double scale);
 
-    const CardRef& Card() const { return mCard; }
-    void SetCard(CardRef card);
+    const Card& ShownCard() const { return mCard; }
+    void SetCard(Card card);
     bool Highlight() const { return mHighlight; }
     void SetHighlight(bool on);
     bool Checked() const { return mChecked; }
@@ -51,7 +51,7 @@ class qlCardImage : public QWidget {
   private:
     void Toggle();
 
-    CardRef mCard;
+    Card mCard;
     const qlPlayer* mSeat = nullptr;
     bool mHighlight = false;
     bool mChecked = false;

@@ -23,7 +23,7 @@ TEST(OrderByAIValue, BestFirstTiesKeepTheirOrderAndCostZeroCountsAsOne) {
     EXPECT_EQ(Ids(*hand), (std::vector{h[3], h[1], h[4], h[2], h[0]}));
     EXPECT_EQ(events, 0);
     auto gifts = MakeDeck({"Tower", "Smithy"});
-    gifts->AddCard(std::make_shared<qlCard>(0, 0, "Gift", "", 1));  // worth 0, costs nothing
+    gifts->AddCard(Card::New(Building::Find(0, 0, "Gift", "", 1)));  // worth 0, costs nothing
     ai::OrderByAIValue(*gifts, *seat, {}, true);
     EXPECT_EQ(Names(*gifts), Split("Smithy,Gift,Tower"));
 }
@@ -34,7 +34,7 @@ TEST(CardValue, ASeatWeighsItsOwnGamesValuesAsTheyChange) {
     own.BuildingsLeft = 3;
     qlPlayer seat(own);
     seat.BuildCard(MakeCard("Indigo Plant"));
-    const CardRef library = MakeCard("Library");
+    const Card library = MakeCard("Library");
     // Late in the game a library is its points and 0.8 per player per building left.
     const double points = library->VictoryPoints();
     EXPECT_DOUBLE_EQ(ai::AIValue(*library, seat, {}), points + 0.8 * 2 * 3);
@@ -47,7 +47,7 @@ TEST(CardValue, ACraneWeighsTheOpponentsItIsGiven) {
     const auto me = Seat(g, "Indigo Plant");
     const auto ahead = Seat(g, "Indigo Plant,Sugar Mill,Coffee Roaster");  // 4 points
     const auto level = Seat(g, "Indigo Plant");
-    const CardRef crane = MakeCard("Crane");
+    const Card crane = MakeCard("Crane");
     // Alone the seat leads by far, held to one more than its deficit of 0; two buildings and
     // three points behind the leader it adds twice its lead of -2. The closest city counts.
     const double alone = ai::AIValue(*crane, *me, {});

@@ -12,7 +12,7 @@
 
 using namespace testing_support;
 using namespace ai;
-using V = std::vector<const qlCard*>;
+using V = std::vector<std::uint32_t>;
 
 TEST(AIUseCrane, ACityOfCranesHasNothingToBuildOver) {
     Random::Stream random(Random::SeededSource(5));

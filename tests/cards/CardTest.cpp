@@ -8,20 +8,23 @@
 #include "core/DataFolder.h"
 #include "support/TableHelpers.h"
 
+using testing_support::Altered;
 using testing_support::MakeCard;
 
 TEST(Card, TradeWorthAndPicturesFollowTheBuilding) {
     EXPECT_EQ(MakeCard("Sugar Mill")->AvgTradeWorth(), 1.4);
     EXPECT_EQ(MakeCard("Library")->AvgTradeWorth(), 0.0);
-    const CardRef smelter = MakeCard("Silver Smelter");
+    const Card smelter = MakeCard("Silver Smelter");
     EXPECT_EQ(smelter->AvgTradeWorth(), 2.6);
-    smelter->SetBuildingType(1);
-    EXPECT_EQ(smelter->AvgTradeWorth(), 0.0);  // a production name alone is not enough
-    smelter->SetBuildingName("Well");
-    EXPECT_EQ(smelter->Picture(), DataFolder() / "Images" / "Small" / "Well.BMP");
-    EXPECT_EQ(smelter->BigPict(), DataFolder() / "Images" / "Large" / "Well.BMP");
-    smelter->SetBuildingName("   ");
-    EXPECT_TRUE(smelter->Picture().empty() && smelter->BigPict().empty());
+    EXPECT_EQ(Altered(smelter, [](Building& b) { b.type = 1; })->AvgTradeWorth(),
+              0.0);  // a production name alone is not enough
+    const Card well = Altered(smelter, [](Building& b) { b.name = "Well"; });
+    EXPECT_EQ(well->Picture(), DataFolder() / "Images" / "Small" / "Well.BMP");
+    EXPECT_EQ(well->BigPict(), DataFolder() / "Images" / "Large" / "Well.BMP");
+    const Card blank = Altered(smelter, [](Building& b) { b.name = "   "; });
+    EXPECT_TRUE(blank->Picture().empty() && blank->BigPict().empty());
+    EXPECT_FALSE(Card{});
+    EXPECT_NE(MakeCard("Well"), MakeCard("Well"));  // two cards of one building
 }
 
 TEST(TradeTiles, ASeedLaysAFixedOrderOfTheFiveTilesThatRepeatsEveryFive) {

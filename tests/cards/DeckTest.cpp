@@ -14,7 +14,7 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-std::vector<const qlCard*> Sorted(std::vector<const qlCard*> ids) {
+std::vector<std::uint32_t> Sorted(std::vector<std::uint32_t> ids) {
     std::sort(ids.begin(), ids.end());
     return ids;
 }
@@ -37,7 +37,7 @@ TEST(Deck, DealRefillsFromTheShuffledDiscardsForEveryCardOwedAndASeedGivesItsShu
     EXPECT_EQ(discard->Count(), 0);
     EXPECT_EQ(sizes, (std::vector<Integer>{3, 2, 6, 3}));  // once a deal, once a refill
     auto now = Ids(*dealt);                                // every card in exactly one place
-    for (const qlCard* id : Ids(*reserve)) {
+    for (const std::uint32_t id : Ids(*reserve)) {
         now.push_back(id);
     }
     now.erase(now.begin(), now.begin() + 2);
@@ -65,12 +65,12 @@ TEST(Deck, DealRefillsFromTheShuffledDiscardsForEveryCardOwedAndASeedGivesItsShu
     // A deck of thousands is drawn another way; its order must still be three passes of taking
     // every card in turn from those left, as written out plainly here.
     const DeckRef large = MakeDeck(std::vector<std::string>(3000, "Well"));
-    std::vector<const qlCard*> expected = Ids(*large);
+    std::vector<std::uint32_t> expected = Ids(*large);
     {
         Random::Stream plain(Random::SeededSource(9));
         plain.Reseed();
         for (int pass = 0; pass < 3; ++pass) {
-            std::vector<const qlCard*> left = expected;
+            std::vector<std::uint32_t> left = expected;
             expected.clear();
             while (!left.empty()) {
                 const auto at = left.begin() + plain.NextIndex(static_cast<int>(left.size()));
@@ -89,7 +89,7 @@ TEST(Deck, AddRemoveAndKeysRaiseExactlyTheirEventsAndIgnoreWhatIsNotThere) {
     std::vector<Integer> sizes;
     Subscription s = deck.DeckSizeChanged.Subscribe([&](Integer n) { sizes.push_back(n); });
     deck.Add(3, 2, "Chapel", "text", 1, "c");
-    const CardRef hero = deck.Add(5, 5, "Hero", "", 1, "h");
+    const Card hero = deck.Add(5, 5, "Hero", "", 1, "h");
     EXPECT_TRUE(deck.Item("h") == hero && deck.Item(2) == hero);
     EXPECT_TRUE(!deck.Item(0) && !deck.Item(3) && !deck.Item("x"));
     EXPECT_THROW(deck.Add(1, 1, "Well", "", 1, "h"), std::invalid_argument);
@@ -100,9 +100,9 @@ TEST(Deck, AddRemoveAndKeysRaiseExactlyTheirEventsAndIgnoreWhatIsNotThere) {
     deck.RemoveCards(nullptr);
     deck.Remove(7);
     deck.Remove("x");
-    EXPECT_EQ(deck.DealCardByName("Palace"), nullptr);
+    EXPECT_FALSE(deck.DealCardByName("Palace"));
     deck.Remove("c");
-    EXPECT_EQ(deck.Item("c"), nullptr);
+    EXPECT_FALSE(deck.Item("c"));
     EXPECT_EQ(deck.Item("h"), hero);  // the keys move with their cards
     EXPECT_EQ(deck.DealCardByName("Well")->BuildingName(), "Well");
     deck.Remove(1);
@@ -116,7 +116,7 @@ TEST(Deck, AddRemoveAndKeysRaiseExactlyTheirEventsAndIgnoreWhatIsNotThere) {
 
     DeckRef city = MakeDeck({"Indigo Plant", "Chapel", "Coffee Roaster", "Indigo Plant",
                              "Silver Smelter", "Sugar Mill", "Tobacco Storage"});
-    const CardRef firstIndigo = city->Item(1);
+    const Card firstIndigo = city->Item(1);
     city->OrderByGoodValue();  // production buildings only, best good first
     EXPECT_EQ(Names(*city), (Strings{"Silver Smelter", "Coffee Roaster", "Tobacco Storage",
                                      "Sugar Mill", "Indigo Plant", "Indigo Plant"}));

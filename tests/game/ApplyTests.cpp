@@ -17,7 +17,7 @@
 
 namespace {
 
-DeckRef With(const DeckRef& cards, const CardRef& more) {
+DeckRef With(const DeckRef& cards, const Card& more) {
     DeckRef result = NewDeck();
     result->AddCards(cards);
     result->AddCard(more);
@@ -45,7 +45,7 @@ std::vector<Choice> Refusable(const qlGame& game, const Decision& decision, cons
         }
         return bad;
     }
-    const CardRef stranger = testing_support::MakeCard("Palace");
+    const Card stranger = testing_support::MakeCard("Palace");
     bad.push_back({.cards = With(good.cards, stranger), .givenUp = good.givenUp});
     if (!good.cards->Empty()) {
         bad.push_back({.cards = With(good.cards, good.cards->Item(1)), .givenUp = good.givenUp});

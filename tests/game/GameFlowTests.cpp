@@ -122,8 +122,8 @@ class LastRole : public ::testing::Test {
 
 TEST_F(LastRole, TheGameEndsOnceEverySeatHasPerformedTheRoleThatFilledACity) {
     bool overAtTwelve = false;
-    Subscription built = game.Player(1).BuiltNewCard.Subscribe(
-        [&](const CardRef&) { overAtTwelve = game.GameOver(); });
+    Subscription built =
+        game.Player(1).BuiltNewCard.Subscribe([&](const Card&) { overAtTwelve = game.GameOver(); });
     table.ClickRole(1);
     table.Answer({"Trading Post"});
     table.Answer({"Quarry"});  // the privilege takes one off its cost of two
@@ -152,7 +152,7 @@ TEST_F(LastRole, TheGameEndsOnceEverySeatHasPerformedTheRoleThatFilledACity) {
                      "    Market Stand,", "    Poor House,",
                      "    Trading Post,", "  Points = " + std::to_string(humanPoints) + ", W",
                      "Player 2"};
-    for (const CardRef& building : *game.Player(2).BuiltCards()) {
+    for (const Card& building : *game.Player(2).BuiltCards()) {
         expected.push_back("    " + building->BuildingName() + ",");
     }
     while (expected.size() < 27) {

@@ -30,7 +30,7 @@ class GameTestAccess {
     // Lays a good from the draw pile on the first building of that name without one.
     static void PutGood(qlGame& game, Integer seat, const std::string& building) {
         qlPlayer& player = game.Player(seat);
-        for (const CardRef& card : *player.BuiltCards()) {
+        for (const Card& card : *player.BuiltCards()) {
             if (card->BuildingName() == building && !player.GoodOn(*card)) {
                 player.SetGood(card, game.Draw(1)->Item(1));
                 return;
@@ -78,7 +78,7 @@ class GameTestAccess {
     // Gives the seat these cards and buries them under its Chapel.
     static void Bury(qlGame& game, Integer seat, const std::string& names) {
         for (const std::string& name : testing_support::Split(names)) {
-            const CardRef card = Take(game, name);
+            const Card card = Take(game, name);
             game.Player(seat).CardsInHand()->AddCard(card);
             game.Player(seat).BuryCard(card);
         }
@@ -102,9 +102,9 @@ class GameTestAccess {
             const qlPlayer& seat = game.Player(n);
             layout += "\nseat " + std::to_string(n) + ": hand " + Names(*seat.CardsInHand()) +
                       "; chapel " + Names(*seat.ChapelCards()) + "; city";
-            for (const CardRef& building : *seat.BuiltCards()) {
+            for (const Card& building : *seat.BuiltCards()) {
                 layout += " " + building->BuildingName();
-                if (const CardRef& good = seat.GoodOn(*building)) {
+                if (const Card& good = seat.GoodOn(*building)) {
                     layout += "[" + good->BuildingName() + "]";
                 }
             }
@@ -152,13 +152,13 @@ class GameTestAccess {
     }
     static std::string Names(const qlCards& cards) {
         std::string names;
-        for (const CardRef& card : cards) {
+        for (const Card& card : cards) {
             names += card->BuildingName() + ",";
         }
         return names;
     }
-    static CardRef Take(qlGame& game, const std::string& name) {
-        CardRef card = game.mReserve->DealCardByName(name);
+    static Card Take(qlGame& game, const std::string& name) {
+        Card card = game.mReserve->DealCardByName(name);
         if (!card) {
             card = game.mDiscard->DealCardByName(name);
         }

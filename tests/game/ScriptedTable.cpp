@@ -46,7 +46,7 @@ class ScriptedChooser : public CardChooser {
         Note("add " + Joined(*cards));
         return cards;
     }
-    CardRef AddCard(const CardRef& card) override {
+    Card AddCard(const Card& card) override {
         mCards->AddCard(card);
         Note("add " + card->BuildingName());
         return card;
@@ -61,7 +61,7 @@ class ScriptedChooser : public CardChooser {
         mCards->RemoveCards(mCards->GetCardsByName("Crane"));
         Note("no crane");
     }
-    void HighlightCard(const CardRef& card) override {
+    void HighlightCard(const Card& card) override {
         EXPECT_TRUE(mCards->Contains(card)) << "highlighting a card not offered";
         Note("highlight " + card->BuildingName());
     }
@@ -83,9 +83,9 @@ class ScriptedChooser : public CardChooser {
             ASSERT_LT(static_cast<int>(mChecked.size()), mMax)
                 << "checking " << name << " beyond the maximum in " << Line();
             bool found = false;
-            for (const CardRef& card : *mCards) {
+            for (const Card& card : *mCards) {
                 if (card->BuildingName() == name && !IsChecked(card)) {
-                    mChecked.push_back(card.get());
+                    mChecked.push_back(card);
                     found = true;
                     break;
                 }
@@ -107,9 +107,9 @@ class ScriptedChooser : public CardChooser {
         }
         return text;
     }
-    bool IsChecked(const CardRef& card) const {
-        for (const qlCard* checked : mChecked) {
-            if (checked == card.get()) {
+    bool IsChecked(const Card& card) const {
+        for (const Card checked : mChecked) {
+            if (checked == card) {
                 return true;
             }
         }
@@ -117,7 +117,7 @@ class ScriptedChooser : public CardChooser {
     }
     DeckRef Part(bool selected) const {
         DeckRef part = NewDeck();
-        for (const CardRef& card : *mCards) {
+        for (const Card& card : *mCards) {
             if (IsChecked(card) == selected) {
                 part->AddCard(card);
             }
@@ -126,7 +126,7 @@ class ScriptedChooser : public CardChooser {
     }
 
     DeckRef mCards = NewDeck();
-    std::vector<const qlCard*> mChecked;
+    std::vector<Card> mChecked;
     Integer mMin = 0;
     Integer mMax = 0;
     bool mActive = true;

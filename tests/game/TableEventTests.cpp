@@ -34,7 +34,7 @@ Strings LogLinesWith(const std::string& log, const std::string& marker) {
 }
 
 void AddNames(std::set<std::string>& names, const qlCards& cards) {
-    for (const CardRef& card : cards) {
+    for (const Card& card : cards) {
         names.insert(card->BuildingName());
     }
 }
@@ -57,7 +57,7 @@ std::set<std::string> Hidden(const qlGame& game, const std::set<std::string>& se
         if (n != kHuman) {
             AddNames(names, *game.Player(n).CardsInHand());
         }
-        for (const CardRef& good : game.Player(n).CityGoods()) {
+        for (const Card& good : game.Player(n).CityGoods()) {
             if (good) {
                 names.insert(good->BuildingName());
             }

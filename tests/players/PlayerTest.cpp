@@ -24,9 +24,8 @@ TEST(BuildingPowers, DiscountsCostsAndWhatCanBeBuilt) {
     EXPECT_EQ(Seat("Quarry", "", true, true)->VioletBuildModifier(), 2);  // no Library built
     EXPECT_EQ(seat->GetBuildCost(*MakeCard("Indigo Plant")), 0);          // never below 0
     EXPECT_EQ(seat->GetBuildCost(*MakeCard("Silver Smelter")), 2);
-    const CardRef odd = MakeCard("Palace");
-    odd->SetBuildingType(2);
-    EXPECT_EQ(seat->GetBuildCost(*odd), 4);  // every type but 0 is charged as violet
+    EXPECT_EQ(seat->GetBuildCost(*Altered(MakeCard("Palace"), [](Building& b) { b.type = 2; })),
+              4);  // every type but 0 is charged as violet
 
     // The power is the hand less the card built plus the discount; a built name is skipped,
     // and an unknown type never offered.
@@ -35,19 +34,22 @@ TEST(BuildingPowers, DiscountsCostsAndWhatCanBeBuilt) {
     EXPECT_EQ(Names(*seat->GetBuildableCards(nullptr, -1)), Strings{});
     EXPECT_EQ(Names(*seat->GetBuildableCards(nullptr, 2)),
               (Strings{"Chapel", "Library", "Tobacco Storage"}));
-    const DeckRef offered = MakeDeck({"Indigo Plant", "Sugar Mill", "Coffee Roaster", "Hero"});
-    offered->Item(4)->SetBuildingType(2);
+    const DeckRef offered = MakeDeck({"Indigo Plant", "Sugar Mill", "Coffee Roaster"});
+    offered->AddCard(Altered(MakeCard("Hero"), [](Building& b) { b.type = 2; }));
     EXPECT_EQ(Names(*seat->GetBuildableCards(offered, 5)),
               (Strings{"Sugar Mill", "Coffee Roaster"}));
 
     // The human may build a second production building, but no second violet one.
     seat = Seat("Indigo Plant,Well,Smithy", "Indigo Plant,Well,Coffee Roaster,Library");
-    const qlCards& hand = *seat->CardsInHand();
+    qlCards& hand = *seat->CardsInHand();
     EXPECT_EQ(Names(*seat->GetHumanBuildableCards(hand, 0)),
               (Strings{"Indigo Plant", "Coffee Roaster"}));
     EXPECT_EQ(Names(*seat->GetHumanBuildableCards(hand, 2)),
               (Strings{"Indigo Plant", "Coffee Roaster", "Library"}));
-    hand.Item(2)->SetBuildingType(7);  // another type: violet power, but only violet is barred
+    const Card well = hand.Item(2);  // another type: violet power, but only violet is barred
+    hand.Remove(2);
+    hand.AddCard(Altered(well, [](Building& b) { b.type = 7; }));
+    hand.MoveUp(4, 2);
     EXPECT_EQ(Names(*seat->GetHumanBuildableCards(hand, 0)),
               (Strings{"Indigo Plant", "Well", "Coffee Roaster"}));
 }
@@ -56,7 +58,7 @@ TEST(PlayerState, BuildingBuryingAndTheHandRaiseTheirEventsAndKeepTheirEffects) 
     qlPlayer seat(StartValues());
     Strings log;
     const auto note = [&log](const std::string& what) {
-        return [&log, what](const CardRef& c) { log.push_back(what + c->BuildingName()); };
+        return [&log, what](const Card& c) { log.push_back(what + c->BuildingName()); };
     };
     Subscription built = seat.BuiltNewCard.Subscribe(note("built "));
     Subscription covered = seat.CoverOldCard.Subscribe(note("covered "));
@@ -87,17 +89,17 @@ TEST(PlayerState, AGoodLiesInItsBuildingsSlotAndLeavesWithACoveredBuilding) {
     auto seat = Seat("Indigo Plant,Library,Sugar Mill,Coffee Roaster");
     Strings changed;
     Subscription s = seat->GoodChanged.Subscribe(
-        [&changed](const CardRef& building) { changed.push_back(building->BuildingName()); });
-    const CardRef plant = seat->BuiltCards()->Item(1);
-    const CardRef mill = seat->BuiltCards()->Item(3);
-    const CardRef sugar = MakeCard("Well");
-    const CardRef indigo = MakeCard("Hero");
+        [&changed](const Card& building) { changed.push_back(building->BuildingName()); });
+    const Card plant = seat->BuiltCards()->Item(1);
+    const Card mill = seat->BuiltCards()->Item(3);
+    const Card sugar = MakeCard("Well");
+    const Card indigo = MakeCard("Hero");
     seat->SetGood(mill, sugar);
     seat->SetGood(plant, indigo);
     seat->SetGood(MakeCard("Sugar Mill"), MakeCard("Tower"));  // not in the city: passed over
     EXPECT_EQ(seat->GoodOn(*mill), sugar);
     EXPECT_EQ(seat->GoodOn(*plant), indigo);
-    EXPECT_EQ(seat->GoodOn(*seat->BuiltCards()->Item(2)), nullptr);
+    EXPECT_FALSE(seat->GoodOn(*seat->BuiltCards()->Item(2)));
     EXPECT_EQ(seat->GoodsOnBuildings(), 2);
     EXPECT_EQ(Names(*seat->BuildingsWithGoods()), (Strings{"Indigo Plant", "Sugar Mill"}));
     EXPECT_EQ(Names(*seat->OpenProductionBuildings()), Strings{"Coffee Roaster"});
@@ -105,12 +107,12 @@ TEST(PlayerState, AGoodLiesInItsBuildingsSlotAndLeavesWithACoveredBuilding) {
     // Covering a building before the others moves their goods along with them; the new one
     // comes without a good.
     seat->BuildOverCard(MakeCard("Tobacco Storage"), plant);
-    EXPECT_EQ(seat->GoodOn(*plant), nullptr);
+    EXPECT_FALSE(seat->GoodOn(*plant));
     EXPECT_EQ(seat->GoodOn(*mill), sugar);
     EXPECT_EQ(Names(*seat->BuildingsWithGoods()), Strings{"Sugar Mill"});
     EXPECT_EQ(Names(*seat->OpenProductionBuildings()),
               (Strings{"Coffee Roaster", "Tobacco Storage"}));
-    seat->SetGood(mill, nullptr);
+    seat->SetGood(mill, {});
     EXPECT_EQ(seat->GoodsOnBuildings(), 0);
     EXPECT_EQ(changed, (Strings{"Sugar Mill", "Indigo Plant", "Sugar Mill"}));
 }

@@ -8,15 +8,22 @@
 
 namespace testing_support {
 
-CardRef MakeCard(const std::string& name) {
+Card MakeCard(const std::string& name) {
     static const std::vector<CatalogueRecord> catalogue = ReadCatalogueFile(CatalogueFile());
     const auto it = std::find_if(catalogue.begin(), catalogue.end(),
                                  [&name](const CatalogueRecord& r) { return r.name == name; });
     if (it == catalogue.end()) {
-        return std::make_shared<qlCard>(1, 0, name, "", 1);
+        return Card::New(Building::Find(1, 0, name, "", 1));
     }
     const CatalogueRecord& r = *it;
-    return std::make_shared<qlCard>(r.cost, r.victoryPoints, r.name, r.description, r.type);
+    return Card::New(Building::Find(r.cost, r.victoryPoints, r.name, r.description, r.type));
+}
+
+Card Altered(Card card, const std::function<void(Building&)>& change) {
+    Building building = card->GetBuilding();
+    change(building);
+    return Card::New(Building::Find(building.cost, building.victoryPoints, building.name,
+                                    building.description, building.type));
 }
 
 DeckRef MakeDeck(const std::vector<std::string>& names) {
@@ -30,14 +37,14 @@ DeckRef MakeDeck(const std::vector<std::string>& names) {
 std::vector<std::string> Names(const qlCards& cards) {
     std::vector<std::string> names;
     std::transform(cards.begin(), cards.end(), std::back_inserter(names),
-                   [](const CardRef& card) { return card->BuildingName(); });
+                   [](const Card& card) { return card->BuildingName(); });
     return names;
 }
 
-std::vector<const qlCard*> Ids(const qlCards& cards) {
-    std::vector<const qlCard*> ids;
+std::vector<std::uint32_t> Ids(const qlCards& cards) {
+    std::vector<std::uint32_t> ids;
     std::transform(cards.begin(), cards.end(), std::back_inserter(ids),
-                   [](const CardRef& card) { return card.get(); });
+                   [](const Card& card) { return card.Index(); });
     return ids;
 }
 
@@ -75,7 +82,7 @@ std::unique_ptr<qlPlayer> Seat(const GameValues& game, const std::string& city,
 
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        for (const CardRef& building : *player.BuiltCards()) {
+        for (const Card& building : *player.BuiltCards()) {
             if (building->BuildingName() == name && !player.GoodOn(*building)) {
                 player.SetGood(building, MakeCard("Indigo Plant"));
                 break;

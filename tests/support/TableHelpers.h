@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,10 +15,12 @@
 namespace testing_support {
 
 // A new card with the catalogue's values for `name`; an unknown name is violet, cost 1, 0 points.
-CardRef MakeCard(const std::string& name);
+Card MakeCard(const std::string& name);
+// A new card of the building `card` is, after `change`: a card of another cost, name or type.
+Card Altered(Card card, const std::function<void(Building&)>& change);
 DeckRef MakeDeck(const std::vector<std::string>& names);
 std::vector<std::string> Names(const qlCards& cards);
-std::vector<const qlCard*> Ids(const qlCards& cards);
+std::vector<std::uint32_t> Ids(const qlCards& cards);
 // Names separated by commas, in order; none for an empty text.
 std::vector<std::string> Split(const std::string& names);
 

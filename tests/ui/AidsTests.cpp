@@ -233,7 +233,8 @@ struct HintedPlay {
             }
             buildHint = answer->text().toStdString();
             if (auto* tag = chooser.findChild<QLabel*>("hintTag")) {
-                taggedCard = static_cast<qlCardImage*>(tag->parentWidget())->Card()->BuildingName();
+                taggedCard =
+                    static_cast<qlCardImage*>(tag->parentWidget())->ShownCard()->BuildingName();
             }
         }
         for (qlCardImage* image : chooser.cardsChoice->Images()) {

@@ -145,17 +145,18 @@ TEST(Chooser, ANewQuestionOrMessageIgnoresClicksAndEnterForAMoment) {
 
 TEST(Chooser, ALongDescriptionUnderTheLargePictureStaysWithinTheChooser) {
     frmCardChooser chooser;
-    const DeckRef offer = MakeDeck({"Well", "Hero"});
-    QString long_;
+    const DeckRef offer = MakeDeck({"Well"});
+    std::string long_;
     for (int i = 0; i < 4; ++i) {
         long_ += "Every round this building does something worth reading. ";
     }
-    offer->Item(2)->SetDescription(long_.toStdString());
+    offer->AddCard(testing_support::Altered(testing_support::MakeCard("Hero"),
+                                            [&long_](Building& b) { b.description = long_; }));
     chooser.SetCards(offer);
     chooser.show();
     QTest::mouseMove(chooser.cardsChoice->Images()[1]);
     QLabel& text = *chooser.lblHoverDesc;
-    ASSERT_EQ(text.text(), long_);
+    ASSERT_EQ(text.text(), QString::fromStdString(long_));
     chooser.layout()->activate();
     EXPECT_GE(text.height(), text.heightForWidth(text.width()));
     EXPECT_LE(text.mapTo(&chooser, QPoint(0, text.height())).y(), chooser.height());
@@ -228,7 +229,7 @@ TEST(CardRow, LaysOutInTwipsAndFramedCardsUncheckOnAClick) {
 
 TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
     const std::unique_ptr<qlPlayer> seat = testing_support::Seat("Sugar Mill");
-    const CardRef mill = seat->BuiltCards()->Item(1);
+    const Card mill = seat->BuiltCards()->Item(1);
     qlCardHolder row;
     qlCardHolder hand;  // a row that shows no seat's goods, like the hand
     row.ShowGoodsOf(seat.get());
@@ -268,9 +269,8 @@ TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
 // picture still shows its cost, points and name; every name of the shipped catalogue fits its
 // place whole; a missing pictures folder is named.
 TEST(CardFace, DrawsTheCatalogueInPlayAndKeepsEveryNameWhole) {
-    const CardRef well = testing_support::MakeCard("Well");
-    const CardRef dearer = testing_support::MakeCard("Well");
-    dearer->SetCost(7);
+    const Card well = testing_support::MakeCard("Well");
+    const Card dearer = testing_support::Altered(well, [](Building& b) { b.cost = 7; });
     EXPECT_EQ(CardFace::Of(*dearer).cost, "7");
     EXPECT_EQ(CardFace::Of(*well).cost, QString::number(well->Cost()));
     EXPECT_EQ(CardFace::Of(*well).kind, "VIOLET");
@@ -290,13 +290,14 @@ TEST(CardFace, DrawsTheCatalogueInPlayAndKeepsEveryNameWhole) {
     EXPECT_TRUE(QRect(0, 0, 2 * 22, 2 * 22).contains(changed));  // the cost badge, 2x pixels
 
     // The chooser writes the description under the large face; the face itself does not.
-    const CardRef reworded = testing_support::MakeCard("Well");
-    reworded->SetDescription("Something else entirely, at some length, over several lines.");
+    const Card reworded = testing_support::Altered(well, [](Building& b) {
+        b.description = "Something else entirely, at some length, over several lines.";
+    });
     const QPixmap art = CardPictures::Load(well->BigPict());
     EXPECT_TRUE(CardFace::Draw(*well, art, CardPictures::kLarge, true).toImage() ==
                 CardFace::Draw(*reworded, art, CardPictures::kLarge, true).toImage());
 
-    const CardRef unknown = testing_support::MakeCard("Triumphal Arch Of Somewhere");
+    const Card unknown = testing_support::MakeCard("Triumphal Arch Of Somewhere");
     EXPECT_TRUE(CardPictures::Load(unknown->Picture()).isNull());
     const QPixmap drawn = CardPictures::Small(*unknown);
     EXPECT_EQ(drawn.deviceIndependentSize().toSize(), CardPictures::kSmall);

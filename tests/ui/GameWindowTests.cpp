@@ -90,7 +90,7 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     qlCards discard;
     window.SeatsReady(pointers, reserve, discard);
 
-    const CardRef plant = MakeCard("Indigo Plant");
+    const Card plant = MakeCard("Indigo Plant");
     seats[1]->BuildCard(plant);
     seats[1]->BuildCard(MakeCard("Palace"));
     auto* city = Child<qlCardHolder>(window, "hldPlayerBuilt1");
@@ -105,11 +105,11 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     seats[1]->BuildOverCard(MakeCard("Hero"), plant);
     EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Palace", "Hero"}));
     // The seat tells the city row of a good that comes or goes.
-    const CardRef palace = seats[1]->BuiltCards()->Item(1);
+    const Card palace = seats[1]->BuiltCards()->Item(1);
     seats[1]->SetGood(palace, MakeCard("Well"));
     EXPECT_TRUE(city->Images()[0]->GoodShown());
     EXPECT_FALSE(city->Images()[1]->GoodShown());
-    seats[1]->SetGood(palace, nullptr);
+    seats[1]->SetGood(palace, {});
     EXPECT_FALSE(city->Images()[0]->GoodShown());
 
     seats[1]->SetCardsInHand(MakeDeck({"Well", "Smithy"}));
@@ -312,8 +312,9 @@ TEST(TableWindow, EachBuildOfThePlayerIsToldOnceWithItsCostAfterItIsPaidFor) {
         auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
         const std::vector<qlCardImage*> offer =
             chooser ? chooser->cardsChoice->Images() : std::vector<qlCardImage*>{};
-        const auto first = std::find_if(offer.begin(), offer.end(),
-                                        [](const qlCardImage* image) { return image->Card(); });
+        const auto first = std::find_if(offer.begin(), offer.end(), [](const qlCardImage* image) {
+            return image->ShownCard();
+        });
         if (first == offer.end() || chooser->windowTitle() != "Select Card to Build...") {
             AnswerLikeAPlayer(window, seen);
             return;

@@ -47,7 +47,7 @@ void PlayUntilCities(frmMain& window, int cityCards, const std::function<void()>
                 if (chooser->cmdOK->isEnabled() && chooser->cardsChoice->CheckedCount() > 0) {
                     break;
                 }
-                if (image->Card() && !image->Checked()) {
+                if (image->ShownCard() && !image->Checked()) {
                     QTest::mouseClick(image, Qt::LeftButton);
                 }
             }
