@@ -155,12 +155,12 @@ void OrderHand12(benchmark::State& state, Order order) {
                   {{"Indigo Plant", "Crane"}, {}, 0},
                   {{"Indigo Plant", "Hero"}, {}, 0}}},
                 6);
-    DeckRef hand =
+    qlCards hand =
         MakeDeck({"Hero", "Market Hall", "Tobacco Storage", "Chapel", "Guild Hall", "Quarry",
                   "Crane", "Palace", "Silver Smelter", "Statue", "Library", "Prefecture"});
     bool perCost = false;
     for (auto _ : state) {
-        order(*hand, table.seats[0], table.opponents, perCost);
+        order(hand, table.seats[0], table.opponents, perCost);
         perCost = !perCost;  // alternate so that each pass has reordering to do
     }
 }

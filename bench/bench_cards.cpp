@@ -17,12 +17,11 @@ BENCHMARK(BM_ResetCatalogue);
 // Dealing the whole deck through a discard pile, so that every deal crosses refills.
 static void BM_DealThroughRefills(benchmark::State& state) {
     Random::Stream random(Random::SeededSource(2));
-    auto reserve = NewDeck();
-    auto discard = NewDeck();
-    reserve->SetDiscardDeck(discard);
-    reserve->Reset(random);
+    qlCards reserve;
+    qlCards discard;
+    reserve.Reset(random);
     for (auto _ : state) {
-        discard->AddCards(reserve->Deal(7, random));
+        discard.AddCards(reserve.Deal(7, discard, random));
     }
 }
 BENCHMARK(BM_DealThroughRefills);

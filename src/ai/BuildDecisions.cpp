@@ -10,41 +10,41 @@
 namespace {
 
 // A new collection holding `card`, or an empty one for nothing.
-DeckRef DeckOf(const Card& card) {
-    DeckRef deck = NewDeck();
+qlCards DeckOf(const Card& card) {
+    qlCards deck;
     if (card) {
-        deck->AddCard(card);
+        deck.AddCard(card);
     }
     return deck;
 }
 
 // The seat's most valuable card among those it can build with its own power, if any.
 Card BestBuildable(const qlPlayer& player, ai::Opponents opponents) {
-    DeckRef buildable = player.GetBuildableCards();
-    ai::OrderByAIValue(*buildable, player, opponents, false);
-    return buildable->Item(1);
+    qlCards buildable = player.GetBuildableCards();
+    ai::OrderByAIValue(buildable, player, opponents, false);
+    return buildable.Item(1);
 }
 
 }  // namespace
 
 namespace ai {
 
-DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random) {
+qlCards AIUseCrane(const qlPlayer& seat, Random::Stream& random) {
     // Building over is left to chance, not to the card value: one call in ten, then any
     // building but the crane. Reseeding first keeps the draw apart from the shuffles before it.
     random.Reseed();
     const float r = std::floor(random.NextSingle() * 10.0f) + 1.0f;
     if (r != 1.0f) {
-        return NewDeck();
+        return qlCards();
     }
     // Drawing until the building found is not the crane itself needs some other building.
-    const qlCards& city = *seat.BuiltCards();
+    const qlCards& city = seat.BuiltCards();
     bool other = false;
     for (const Card& building : city) {
         other = other || building->Id() != buildings::Id("Crane");
     }
     if (!other) {
-        return NewDeck();
+        return qlCards();
     }
     const auto n = static_cast<float>(city.Count());
     for (;;) {
@@ -56,39 +56,39 @@ DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random) {
     }
 }
 
-DeckRef AIBlackMarket(const qlPlayer& seat) {
-    DeckRef goods = seat.BuildingsWithGoods();
-    const DeckRef indigo = goods->GetCardsById(buildings::Id("Indigo Plant"));
-    goods->OrderByGoodValue();
-    const Long g = goods->Count();
+qlCards AIBlackMarket(const qlPlayer& seat) {
+    qlCards goods = seat.BuildingsWithGoods();
+    const qlCards indigo = goods.GetCardsById(buildings::Id("Indigo Plant"));
+    goods.OrderByGoodValue();
+    const Long g = goods.Count();
     const Long most = std::min<Long>(2, g);
 
-    DeckRef spent = NewDeck();
+    qlCards spent;
     if (!seat.CanBuildFromHand()) {
         // Spend the cheapest goods, and only when they make something buildable.
         if (seat.CanBuildFromHand(1) && most >= 1) {
-            spent->AddCard(goods->Item(g));
+            spent.AddCard(goods.Item(g));
         } else if (seat.CanBuildFromHand(2) && most >= 2) {
-            spent->AddCard(goods->Item(g - 1));
-            spent->AddCard(goods->Item(g));
+            spent.AddCard(goods.Item(g - 1));
+            spent.AddCard(goods.Item(g));
         }
         return spent;
     }
     // Something is buildable already: only indigo, which sells for least, is spent, and it is
     // kept when it is one of two goods that a market stand would sell for an extra card.
-    const Long ind = indigo->Count();
+    const Long ind = indigo.Count();
     if (g >= 4) {
         if (ind >= 2) {
-            spent->AddCard(indigo->Item(1));
-            spent->AddCard(indigo->Item(2));
+            spent.AddCard(indigo.Item(1));
+            spent.AddCard(indigo.Item(2));
         }
     } else if (g == 3 || g == 1) {
         if (ind >= 1) {
-            spent->AddCard(indigo->Item(1));
+            spent.AddCard(indigo.Item(1));
         }
     } else if (g == 2) {
         if (ind >= 1 && !seat.HasBuiltCard("Market Stand")) {
-            spent->AddCard(indigo->Item(1));
+            spent.AddCard(indigo.Item(1));
         }
     }
     return spent;
@@ -99,72 +99,72 @@ bool AIWaitsForOpening(const qlPlayer& seat) {
            (seat.HoldsCard("Library") || seat.HoldsCard("Coffee Roaster"));
 }
 
-DeckRef AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings) {
+qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings) {
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
     if (AIWaitsForOpening(seat)) {
         const RuleBuilding opening =
             seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
-        return seat.GetBuildableCards(nullptr, savings)->GetCardsById(opening.Id());
+        return seat.GetBuildableCards(savings).GetCardsById(opening.Id());
     }
-    DeckRef buildable = seat.GetBuildableCards(nullptr, savings);
-    if (buildable->Empty()) {
+    qlCards buildable = seat.GetBuildableCards(savings);
+    if (buildable.Empty()) {
         return buildable;
     }
-    OrderByAIValue(*buildable, seat, opponents, false);
-    return DeckOf(buildable->Item(1));
+    OrderByAIValue(buildable, seat, opponents, false);
+    return DeckOf(buildable.Item(1));
 }
 
-DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {
+qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {
     const Long needed = std::max(numCards, 0);
-    DeckRef pay = GetUselessCards(seat);
-    while (pay->Count() > needed) {
-        pay->Remove(1);
+    qlCards pay = GetUselessCards(seat);
+    while (pay.Count() > needed) {
+        pay.Remove(1);
     }
-    if (pay->Count() == needed) {
+    if (pay.Count() == needed) {
         return pay;
     }
 
-    const qlCards& hand = *seat.CardsInHand();
-    DeckRef rest = NewDeck(hand.Count());
+    const qlCards& hand = seat.CardsInHand();
+    qlCards rest;
     for (const Card& card : hand) {
-        if (!pay->Contains(card)) {
-            rest->AddCard(card);
+        if (!pay.Contains(card)) {
+            rest.AddCard(card);
         }
     }
-    if (rest->Count() == needed - pay->Count()) {
-        pay->AddCards(rest);
+    if (rest.Count() == needed - pay.Count()) {
+        pay.AddCards(rest);
         return pay;
     }
 
-    OrderByAIValue(*rest, seat, opponents, false);
+    OrderByAIValue(rest, seat, opponents, false);
     const Card keep = BestBuildable(seat, opponents);
-    for (Long i = rest->Count(); i >= 1 && pay->Count() < needed; --i) {
-        const Card card = rest->Item(i);
+    for (Long i = rest.Count(); i >= 1 && pay.Count() < needed; --i) {
+        const Card card = rest.Item(i);
         if (card != keep) {
-            pay->AddCard(card);
+            pay.AddCard(card);
         }
     }
     // A hand too small for the price is paid whole, the kept card included.
-    if (pay->Count() < needed && keep) {
-        pay->AddCard(keep);
+    if (pay.Count() < needed && keep) {
+        pay.AddCard(keep);
     }
     return pay;
 }
 
-DeckRef GetUselessCards(const qlPlayer& seat) {
-    const DeckRef buildable = seat.GetBuildableCards();
-    const qlCards& hand = *seat.CardsInHand();
-    DeckRef useless = NewDeck(hand.Count());
+qlCards GetUselessCards(const qlPlayer& seat) {
+    const qlCards buildable = seat.GetBuildableCards();
+    const qlCards& hand = seat.CardsInHand();
+    qlCards useless;
     for (const Card& card : hand) {
-        if (!buildable->Contains(card)) {
-            useless->AddCard(card);
+        if (!buildable.Contains(card)) {
+            useless.AddCard(card);
         }
     }
-    DeckRef result = NewDeck();
-    for (const Card& card : *useless) {
-        if (useless->CountOf(card->Id()) > 1) {
-            result->AddCard(card);
+    qlCards result;
+    for (const Card& card : useless) {
+        if (useless.CountOf(card->Id()) > 1) {
+            result.AddCard(card);
         }
     }
     return result;

@@ -22,7 +22,7 @@ struct Context {
     // n, the production buildings in the city; counted only by the rules that need it, since
     // the card value is the computer player's hot path.
     double ProductionCount() const {
-        const qlCards& city = *player.BuiltCards();
+        const qlCards& city = player.BuiltCards();
         return static_cast<double>(std::count_if(
             city.begin(), city.end(), [](const Card& b) { return b->BuildingType() == 0; }));
     }
@@ -34,10 +34,10 @@ void CraneRule(const Context& c, double& v) {
     const qlPlayer& me = c.player;
     double lead = 100;
     double behind = 0;
-    const double myCity = me.BuiltCards()->Count();
+    const double myCity = me.BuiltCards().Count();
     const double myPoints = me.Points();
     for (const qlPlayer* seat : c.opponents) {
-        lead = std::min(lead, myCity - static_cast<double>(seat->BuiltCards()->Count()));
+        lead = std::min(lead, myCity - static_cast<double>(seat->BuiltCards().Count()));
         behind = std::max(behind, static_cast<double>(seat->Points()) - myPoints);
     }
     double x = 2 * lead;
@@ -90,7 +90,7 @@ void ProductionRule(const Context& c, double& v) {
     } else {
         // Against the dearest good the city makes already, if any.
         const qlCard* best = nullptr;
-        for (const Card& building : *c.player.BuiltCards()) {
+        for (const Card& building : c.player.BuiltCards()) {
             if (building->BuildingType() == 0 && building->Id() < 5 &&
                 (!best || building->Id() > best->Id())) {
                 best = &*building;
@@ -182,7 +182,7 @@ void BuildingRule(const Context& c, double& v) {
             }
             break;
         case Id("City Hall"):
-            v += static_cast<double>(c.player.BuiltCards()->Count()) - c.ProductionCount();
+            v += static_cast<double>(c.player.BuiltCards().Count()) - c.ProductionCount();
             v += 0.9 * bl;
             break;
         case Id("Guild Hall"):

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "ai/Opponents.h"
-#include "cards/CardRefs.h"
+#include "cards/qlCards.h"
 #include "core/Random.h"
 #include "players/qlPlayer.h"
 
@@ -16,32 +16,31 @@ namespace ai {
 // still free; 0 after a pause when none is.
 int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool, 5>& rolesFree);
 // 0 or 1 hand card to bury under the chapel.
-DeckRef AIPickChapelCard(const qlPlayer& seat, Opponents opponents);
+qlCards AIPickChapelCard(const qlPlayer& seat, Opponents opponents);
 // The best `maxCards` distinct cards (then the best duplicates) to keep, as the new hand holds
 // them; `givenUp` receives the others, in the order they are discarded.
-DeckRef AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
-                        const DeckRef& givenUp);
+qlCards AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards, qlCards& givenUp);
 // 0 or 1 building of the city for the crane to build over; a random choice.
-DeckRef AIUseCrane(const qlPlayer& seat, Random::Stream& random);
+qlCards AIUseCrane(const qlPlayer& seat, Random::Stream& random);
 // 0 to 2 buildings whose goods are spent at the black market.
-DeckRef AIBlackMarket(const qlPlayer& seat);
+qlCards AIBlackMarket(const qlPlayer& seat);
 // The hand card(s) to build with `savings` of cost already covered; the first is built.
-DeckRef AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings);
+qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings);
 // True at the opening while the seat holds a card worth waiting for (a Library, or failing that
 // a Coffee Roaster): then it builds that card or nothing.
 bool AIWaitsForOpening(const qlPlayer& seat);
 // `numCards` hand cards to pay with (the whole hand when it holds fewer).
-DeckRef AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards);
+qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards);
 // The drawn cards to keep. Leaves `newCards` holding the cards not kept, best first.
-DeckRef AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards);
+qlCards AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, qlCards& newCards);
 // One card of `newCards` to take; may reorder `newCards` but removes nothing.
-DeckRef AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards);
+qlCards AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, qlCards& newCards);
 // Up to `numUnits` open production buildings to produce on, best good first.
-DeckRef AIChooseProductionGoods(const qlPlayer& seat, int numUnits);
+qlCards AIChooseProductionGoods(const qlPlayer& seat, int numUnits);
 // Up to `numUnits` buildings carrying a good to sell from, best good first.
-DeckRef AIChooseTradingGoods(const qlPlayer& seat, int numUnits);
+qlCards AIChooseTradingGoods(const qlPlayer& seat, int numUnits);
 
 // The hand cards the seat cannot build that share their name with another such card.
-DeckRef GetUselessCards(const qlPlayer& seat);
+qlCards GetUselessCards(const qlPlayer& seat);
 
 }  // namespace ai

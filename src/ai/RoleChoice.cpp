@@ -24,7 +24,7 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
     const auto used = static_cast<std::size_t>(std::clamp(slots, 0, 4));
     std::size_t filled = 0;
     auto good = seat.CityGoods().begin();
-    for (const Card& building : *seat.BuiltCards()) {
+    for (const Card& building : seat.BuiltCards()) {
         const bool counts = building->BuildingType() == 0 && static_cast<bool>(*good) == withGood;
         ++good;
         if (!counts) {
@@ -116,7 +116,7 @@ double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library)
 double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
     const int n = seat.ProducingPower(roleChooser, library);
     double sum = SlotTotal(seat, false, n);
-    const qlCards& city = *seat.BuiltCards();
+    const qlCards& city = seat.BuiltCards();
     const auto production = std::count_if(city.begin(), city.end(),
                                           [](const Card& b) { return b->BuildingType() == 0; });
     if (seat.HasBuiltCard("Well") && n >= 2 && production - seat.GoodsOnBuildings() >= 2) {

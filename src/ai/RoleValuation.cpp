@@ -22,9 +22,9 @@ double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) 
 
 // Late in the game a seat whose best card is poor wants cards more and building less: the
 // shortfall of that card's value below 5, in quarters, rounded.
-long LateShortfall(const qlPlayer& me, ai::Opponents opponents, const DeckRef& cards) {
-    ai::OrderByAIValue(*cards, me, opponents, false);
-    return ai::RoundToEven((5 - ai::AIValue(*cards->Item(1), me, opponents)) / 4);
+long LateShortfall(const qlPlayer& me, ai::Opponents opponents, qlCards cards) {
+    ai::OrderByAIValue(cards, me, opponents, false);
+    return ai::RoundToEven((5 - ai::AIValue(*cards.Item(1), me, opponents)) / 4);
 }
 
 double Councillor(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat, int room) {
@@ -38,9 +38,9 @@ double Councillor(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& s
         if (v > room) {
             v = room;
         }
-    } else if (seat.CardsInHand()->Count() >= 5) {
-        const DeckRef buildable = me.GetBuildableCards();
-        const long x = buildable->Empty() ? 5 : LateShortfall(me, opponents, buildable);
+    } else if (seat.CardsInHand().Count() >= 5) {
+        const qlCards buildable = me.GetBuildableCards();
+        const long x = buildable.Empty() ? 5 : LateShortfall(me, opponents, buildable);
         if (x > 0) {
             v += static_cast<double>(x);
         }
@@ -71,9 +71,9 @@ double Builder(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat
         v += -room;
     }
     if (&seat == &me) {
-        const DeckRef toBuild = ai::AIGetCardToBuild(me, opponents, 0);
-        if (toBuild->Empty()) {
-            v = me.HasBuiltCard("Crane") && me.BuiltCards()->Count() > 1 ? -1 : -999;
+        const qlCards toBuild = ai::AIGetCardToBuild(me, opponents, 0);
+        if (toBuild.Empty()) {
+            v = me.HasBuiltCard("Crane") && me.BuiltCards().Count() > 1 ? -1 : -999;
         } else if (me.Game().BuildingsLeft <= 5) {
             const long x = LateShortfall(me, opponents, toBuild);
             if (x > 0) {
@@ -84,7 +84,7 @@ double Builder(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat
     }
     const int reducers =
         (seat.HasBuiltCard("Quarry") ? 1 : 0) + (seat.HasBuiltCard("Smithy") ? 1 : 0);
-    const double c = ChanceCannotBuild(seat.CardsInHand()->Count(), reducers);
+    const double c = ChanceCannotBuild(seat.CardsInHand().Count(), reducers);
     v = v - (v + 2) * c;
     return v;
 }
@@ -116,7 +116,7 @@ double Prospector(const qlPlayer& seat) {
 namespace ai {
 
 double RoleEstimate(const qlPlayer& me, Opponents opponents, const qlPlayer& seat, int role) {
-    const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand()->Count());
+    const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand().Count());
     switch (role) {
         case 0:
             return Councillor(me, opponents, seat, room);

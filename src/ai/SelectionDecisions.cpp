@@ -10,20 +10,20 @@ namespace {
 
 // The best card of `choices` that the seat could build with its hand as it is, when the hand
 // itself offers nothing to build; otherwise nothing.
-Card BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const DeckRef& choices) {
+Card BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const qlCards& choices) {
     if (player.CanBuildFromHand()) {
         return {};
     }
-    DeckRef buildable = player.GetBuildableCards(choices, 0);
-    ai::OrderByAIValue(*buildable, player, opponents, false);
-    return buildable->Item(1);
+    qlCards buildable = player.GetBuildableCards(choices, 0);
+    ai::OrderByAIValue(buildable, player, opponents, false);
+    return buildable.Item(1);
 }
 
 // The production buildings to use, best good first, at most `numUnits` of them.
-DeckRef BestGoods(DeckRef buildings, int numUnits) {
-    buildings->OrderByGoodValue();
-    while (buildings->Count() > std::max(numUnits, 0)) {
-        buildings->Remove(buildings->Count());
+qlCards BestGoods(qlCards buildings, int numUnits) {
+    buildings.OrderByGoodValue();
+    while (buildings.Count() > std::max(numUnits, 0)) {
+        buildings.Remove(buildings.Count());
     }
     return buildings;
 }
@@ -32,98 +32,97 @@ DeckRef BestGoods(DeckRef buildings, int numUnits) {
 
 namespace ai {
 
-DeckRef AIPickChapelCard(const qlPlayer& seat, Opponents opponents) {
+qlCards AIPickChapelCard(const qlPlayer& seat, Opponents opponents) {
     // Burying costs a card of buying power; it is done only while something stays buildable
     // after it.
     const int lessCards = seat.GetsRoleBenefit() ? -1 : -2;
-    DeckRef buildable = seat.GetBuildableCards(nullptr, lessCards);
-    DeckRef result = NewDeck();
-    if (buildable->Empty()) {
+    qlCards buildable = seat.GetBuildableCards(lessCards);
+    qlCards result;
+    if (buildable.Empty()) {
         return result;
     }
-    DeckRef sorted = CopyOf(seat.CardsInHand());
-    OrderByAIValue(*sorted, seat, opponents, false);
-    const Card lowest = sorted->Item(sorted->Count());
-    buildable->RemoveCard(lowest);
-    if (!buildable->Empty()) {
-        result->AddCard(lowest);
-    } else if (sorted->Count() >= 2) {
+    qlCards sorted = seat.CardsInHand();
+    OrderByAIValue(sorted, seat, opponents, false);
+    const Card lowest = sorted.Item(sorted.Count());
+    buildable.RemoveCard(lowest);
+    if (!buildable.Empty()) {
+        result.AddCard(lowest);
+    } else if (sorted.Count() >= 2) {
         // The lowest card is the one thing left to build: the next lowest goes instead.
-        result->AddCard(sorted->Item(sorted->Count() - 1));
+        result.AddCard(sorted.Item(sorted.Count() - 1));
     }
     return result;
 }
 
-DeckRef AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
-                        const DeckRef& givenUp) {
+qlCards AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards, qlCards& givenUp) {
     // Early on cheap cards are worth keeping for their value per card of cost.
     const bool perCost = seat.Game().BuildingsLeft > 9;
-    const DeckRef hand = CopyOf(seat.CardsInHand());
-    DeckRef unique = seat.UniqueCardsInHand();
-    OrderByAIValue(*unique, seat, opponents, perCost);
-    DeckRef kept = NewDeck();
-    if (unique->Count() >= maxCards) {
+    qlCards hand = seat.CardsInHand();
+    qlCards unique = seat.UniqueCardsInHand();
+    OrderByAIValue(unique, seat, opponents, perCost);
+    qlCards kept;
+    if (unique.Count() >= maxCards) {
         for (int i = 0; i < maxCards; ++i) {
-            const Card card = unique->Item(1);
-            kept->AddCard(card);
-            hand->RemoveCard(card);
-            unique->Remove(1);
+            const Card card = unique.Item(1);
+            kept.AddCard(card);
+            hand.RemoveCard(card);
+            unique.Remove(1);
         }
     } else {
-        for (const Card& card : *unique) {
-            kept->AddCard(card);
-            hand->RemoveCard(card);
+        for (const Card& card : unique) {
+            kept.AddCard(card);
+            hand.RemoveCard(card);
         }
-        OrderByAIValue(*hand, seat, opponents, perCost);
-        while (kept->Count() < maxCards && !hand->Empty()) {
-            kept->AddCard(hand->Item(1));
-            hand->Remove(1);
+        OrderByAIValue(hand, seat, opponents, perCost);
+        while (kept.Count() < maxCards && !hand.Empty()) {
+            kept.AddCard(hand.Item(1));
+            hand.Remove(1);
         }
     }
-    givenUp->AddCards(hand);
+    givenUp.AddCards(hand);
     return kept;
 }
 
-DeckRef AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards) {
+qlCards AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, qlCards& newCards) {
     int keep = seat.HasBuiltCard("Prefecture") ? 2 : 1;
-    DeckRef result = NewDeck();
+    qlCards result;
     // A seat that cannot build first makes sure of a card it can.
     if (const Card card = BuildableFromDraw(seat, opponents, newCards)) {
-        result->AddCard(card);
-        newCards->RemoveCard(card);
+        result.AddCard(card);
+        newCards.RemoveCard(card);
         --keep;
     }
     if (seat.HasBuiltCard("Archive")) {
-        newCards->AddCards(seat.CardsInHand());
-        keep += seat.CardsInHand()->Count();
+        newCards.AddCards(seat.CardsInHand());
+        keep += seat.CardsInHand().Count();
     }
-    OrderByAIValue(*newCards, seat, opponents, false);
-    while (keep > 0 && !newCards->Empty()) {
-        result->AddCard(newCards->Item(1));
-        newCards->Remove(1);
+    OrderByAIValue(newCards, seat, opponents, false);
+    while (keep > 0 && !newCards.Empty()) {
+        result.AddCard(newCards.Item(1));
+        newCards.Remove(1);
         --keep;
     }
     return result;
 }
 
-DeckRef AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, const DeckRef& newCards) {
+qlCards AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, qlCards& newCards) {
     Card taken = BuildableFromDraw(seat, opponents, newCards);
     if (!taken) {
-        OrderByAIValue(*newCards, seat, opponents, false);
-        taken = newCards->Item(1);
+        OrderByAIValue(newCards, seat, opponents, false);
+        taken = newCards.Item(1);
     }
-    DeckRef result = NewDeck();
+    qlCards result;
     if (taken) {
-        result->AddCard(taken);
+        result.AddCard(taken);
     }
     return result;
 }
 
-DeckRef AIChooseProductionGoods(const qlPlayer& seat, int numUnits) {
+qlCards AIChooseProductionGoods(const qlPlayer& seat, int numUnits) {
     return BestGoods(seat.OpenProductionBuildings(), numUnits);
 }
 
-DeckRef AIChooseTradingGoods(const qlPlayer& seat, int numUnits) {
+qlCards AIChooseTradingGoods(const qlPlayer& seat, int numUnits) {
     return BestGoods(seat.BuildingsWithGoods(), numUnits);
 }
 

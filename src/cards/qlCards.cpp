@@ -2,68 +2,115 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
-#include <stdexcept>
-#include <utility>
+#include <span>
 
 #include "cards/Catalogue.h"
 #include "cards/ShuffledOrder.h"
 #include "core/Random.h"
 
-DeckRef qlCards::Deal(int numberOfCards, Random::Stream& random) {
-    DeckRef result = NewDeck();
-    result->mCol.reserve(static_cast<std::size_t>(std::max(numberOfCards, 0)));
+qlCards::qlCards(std::initializer_list<Card> cards) {
+    Reserve(cards.size());
+    std::copy(cards.begin(), cards.end(), Data());
+    mSize = static_cast<std::uint32_t>(cards.size());
+}
+
+qlCards::qlCards(const qlCards& other) {
+    if (other.mRoom) {
+        mRoom = std::make_unique_for_overwrite<Card[]>(other.mRoomSize);
+        mRoomSize = other.mRoomSize;
+    }
+    std::copy(other.begin(), other.end(), Data());
+    mSize = other.mSize;
+}
+
+qlCards& qlCards::operator=(const qlCards& other) {
+    if (this != &other) {
+        Clear();
+        Reserve(other.mRoom ? other.mRoomSize : other.mSize);
+        std::copy(other.begin(), other.end(), Data());
+        mSize = other.mSize;
+    }
+    return *this;
+}
+
+qlCards::qlCards(qlCards&& other) noexcept
+    : mSize(other.mSize), mRoomSize(other.mRoomSize), mRoom(std::move(other.mRoom)) {
+    if (!mRoom) {
+        std::copy(other.mInline, other.mInline + mSize, mInline);
+    }
+    other.mSize = 0;
+    other.mRoomSize = 0;
+}
+
+qlCards& qlCards::operator=(qlCards&& other) noexcept {
+    if (this != &other) {
+        mSize = other.mSize;
+        mRoomSize = other.mRoomSize;
+        mRoom = std::move(other.mRoom);
+        if (!mRoom) {
+            std::copy(other.mInline, other.mInline + mSize, mInline);
+        }
+        other.mSize = 0;
+        other.mRoomSize = 0;
+    }
+    return *this;
+}
+
+void qlCards::Reserve(std::size_t count) {
+    if (count > Capacity()) {
+        Grow(count);
+    }
+}
+
+void qlCards::Grow(std::size_t needed) {
+    const auto size = static_cast<std::uint32_t>(std::max<std::size_t>(needed, 2 * Capacity()));
+    auto room = std::make_unique_for_overwrite<Card[]>(size);
+    std::copy(begin(), end(), room.get());
+    mRoom = std::move(room);
+    mRoomSize = size;
+}
+
+qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& random) {
+    qlCards result;
+    result.Reserve(static_cast<std::size_t>(std::max(numberOfCards, 0)));
     for (int owed = numberOfCards; owed > 0;) {
-        if (mCol.empty()) {
+        if (mSize == 0) {
             // Every card still owed refills afresh, and each refill reshuffles (and so
             // reseeds) even when the discard pile has nothing to give.
-            ReshuffleDiscards(random);
-            if (mCol.empty()) {
+            ReshuffleFrom(discard, random);
+            if (mSize == 0) {
                 --owed;
                 continue;
             }
         }
         // As many as the pile holds, taken from the top at once.
-        const auto taken =
-            static_cast<std::ptrdiff_t>(std::min(static_cast<std::size_t>(owed), mCol.size()));
-        std::move(mCol.begin(), mCol.begin() + taken, std::back_inserter(result->mCol));
-        mCol.erase(mCol.begin(), mCol.begin() + taken);
-        if (!mKeys.empty()) {
-            mKeys.erase(mKeys.begin(), mKeys.begin() + taken);
-        }
+        const auto taken = std::min(static_cast<std::uint32_t>(owed), mSize);
+        std::copy(begin(), begin() + taken, result.Data() + result.mSize);
+        result.mSize += taken;
+        std::copy(begin() + taken, end(), begin());
+        mSize -= taken;
         owed -= static_cast<int>(taken);
     }
-    RaiseSizeChanged();
     return result;
 }
 
-void qlCards::ReshuffleDiscards(Random::Stream& random) {
-    if (!mDiscardDeck || mDiscardDeck.get() == this) {
+void qlCards::ReshuffleFrom(qlCards& discard, Random::Stream& random) {
+    if (&discard == this) {
         return;
     }
-    for (const Card& card : *mDiscardDeck) {
-        Append(card);
-    }
+    AddCards(discard);
     Shuffle(random);
-    mDiscardDeck->ClearDeck();
-    RaiseSizeChanged();
-}
-
-void qlCards::ClearDeck() {
-    Clear();
-    RaiseSizeChanged();
+    discard.Clear();
 }
 
 void qlCards::Shuffle(Random::Stream& random) {
     random.Reseed();
-    const std::vector<std::uint32_t> order = ShuffledOrder(mCol.size(), random);
-    std::vector<Card> shuffled;
-    shuffled.reserve(order.size());
-    for (const std::uint32_t from : order) {
-        shuffled.push_back(std::move(mCol[from]));
+    const std::vector<std::uint32_t> order = ShuffledOrder(mSize, random);
+    const qlCards before = *this;
+    Card* cards = Data();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        cards[i] = before.Data()[order[i]];
     }
-    mCol.swap(shuffled);
-    mKeys.clear();
 }
 
 void qlCards::Reset(Random::Stream& random) {
@@ -78,177 +125,107 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& r
     }
     const std::span<const Card> cards = Card::OfCatalogue(buildings);
     Clear();
-    mCol.assign(cards.begin(), cards.end());
+    Reserve(cards.size());
+    std::copy(cards.begin(), cards.end(), Data());
+    mSize = static_cast<std::uint32_t>(cards.size());
     Shuffle(random);
-    RaiseSizeChanged();
 }
 
-void qlCards::Append(Card card) {
-    if (!mKeys.empty()) {
-        mKeys.emplace_back();
+void qlCards::AddCard(Card card) {
+    if (mSize == Capacity()) {
+        Grow(mSize + 1);
     }
-    mCol.push_back(std::move(card));
+    Data()[mSize++] = card;
 }
 
-void qlCards::Append(Card card, std::string key) {
-    mKeys.resize(mCol.size());
-    mKeys.push_back(std::move(key));
-    mCol.push_back(std::move(card));
-}
-
-const Card& qlCards::AddCard(const Card& card) {
-    Append(card);
-    RaiseSizeChanged();
-    return card;
-}
-
-DeckRef qlCards::AddCards(DeckRef cards) {
-    if (!cards) {
-        return cards;
-    }
+void qlCards::AddCards(const qlCards& cards) {
     // Counted first: the collection may be this very one.
-    const std::size_t count = cards->mCol.size();
-    mCol.reserve(mCol.size() + count);
-    for (std::size_t i = 0; i < count; ++i) {
-        Append(cards->mCol[i]);
-    }
-    RaiseSizeChanged();
-    return cards;
-}
-
-Card qlCards::Add(Integer cost, Integer victoryPoints, std::string buildingName,
-                  std::string description, Long buildingType, std::string key) {
-    if (!key.empty() && std::find(mKeys.begin(), mKeys.end(), key) != mKeys.end()) {
-        throw std::invalid_argument("the key \"" + key + "\" is already in use");
-    }
-    const Card card =
-        Card::New(Building::Find(cost, victoryPoints, buildingName, description, buildingType));
-    if (key.empty()) {
-        Append(card);
-    } else {
-        Append(card, std::move(key));
-    }
-    RaiseSizeChanged();
-    return card;
+    const std::uint32_t count = cards.mSize;
+    Reserve(mSize + count);
+    std::copy(cards.Data(), cards.Data() + count, Data() + mSize);
+    mSize += count;
 }
 
 Card qlCards::Item(Long position) const {
     if (position < 1 || position > Count()) {
         return {};
     }
-    return mCol[static_cast<std::size_t>(position - 1)];
-}
-
-Card qlCards::Item(const std::string& key) const {
-    return Item(PositionOf(key));
-}
-
-Long qlCards::PositionOf(const std::string& key) const {
-    if (key.empty() || mKeys.empty()) {
-        return 0;
-    }
-    const auto it = std::find(mKeys.begin(), mKeys.end(), key);
-    return it == mKeys.end() ? 0 : static_cast<Long>(it - mKeys.begin()) + 1;
-}
-
-void qlCards::RemoveAt(std::size_t index) {
-    mCol.erase(mCol.begin() + static_cast<std::ptrdiff_t>(index));
-    if (!mKeys.empty()) {
-        mKeys.erase(mKeys.begin() + static_cast<std::ptrdiff_t>(index));
-    }
+    return Data()[position - 1];
 }
 
 void qlCards::MoveUp(Long from, Long to) {
     if (to < 1 || to >= from || from > Count()) {
         return;
     }
-    const auto first = static_cast<std::ptrdiff_t>(to - 1);
-    const auto moved = static_cast<std::ptrdiff_t>(from - 1);
-    std::rotate(mCol.begin() + first, mCol.begin() + moved, mCol.begin() + moved + 1);
-    if (!mKeys.empty()) {
-        std::rotate(mKeys.begin() + first, mKeys.begin() + moved, mKeys.begin() + moved + 1);
-    }
+    std::rotate(begin() + (to - 1), begin() + (from - 1), begin() + from);
 }
 
 void qlCards::Remove(Long position) {
     if (position < 1 || position > Count()) {
         return;
     }
-    RemoveAt(static_cast<std::size_t>(position - 1));
-    RaiseSizeChanged();
+    std::copy(begin() + position, end(), begin() + (position - 1));
+    --mSize;
 }
 
-void qlCards::Remove(const std::string& key) {
-    Remove(PositionOf(key));
-}
-
-void qlCards::RemoveCard(const Card& card) {
-    const auto it = std::find(mCol.begin(), mCol.end(), card);
-    if (it != mCol.end()) {
-        Remove(static_cast<Long>(it - mCol.begin()) + 1);
+void qlCards::RemoveCard(Card card) {
+    const auto it = std::find(begin(), end(), card);
+    if (it != end()) {
+        Remove(static_cast<Long>(it - begin()) + 1);
     }
 }
 
-void qlCards::RemoveCards(const DeckRef& cards) {
-    if (!cards) {
-        return;
-    }
-    const std::vector<Card> removed = cards->mCol;
-    for (const Card& card : removed) {
+void qlCards::RemoveCards(const qlCards& cards) {
+    const qlCards removed = cards;  // the collection may be this very one
+    for (const Card card : removed) {
         RemoveCard(card);
     }
 }
 
-void qlCards::Clear() {
-    mCol.clear();
-    mKeys.clear();
-}
-
-bool qlCards::Contains(const Card& card) const {
-    return std::find(mCol.begin(), mCol.end(), card) != mCol.end();
+bool qlCards::Contains(Card card) const {
+    return std::find(begin(), end(), card) != end();
 }
 
 bool qlCards::ContainsId(BuildingId id) const {
-    return std::any_of(mCol.begin(), mCol.end(),
-                       [id](const Card& card) { return card->Id() == id; });
+    return std::any_of(begin(), end(), [id](Card card) { return card->Id() == id; });
 }
 
 Card qlCards::DealCardByName(const std::string& name) {
     const BuildingId id = buildings::FindId(name);
-    for (const Card& card : mCol) {
-        if (card->Id() == id) {
-            Card found = card;
-            RemoveCard(found);
-            return found;
-        }
+    const auto it = std::find_if(begin(), end(), [id](Card card) { return card->Id() == id; });
+    if (it == end()) {
+        return {};
     }
-    return {};
+    const Card found = *it;
+    Remove(static_cast<Long>(it - begin()) + 1);
+    return found;
 }
 
-DeckRef qlCards::DealCardsByName(const std::vector<std::string>& names) {
-    DeckRef taken = NewDeck(static_cast<Long>(names.size()));
+qlCards qlCards::DealCardsByName(const std::vector<std::string>& names) {
+    qlCards taken;
+    taken.Reserve(names.size());
     for (const std::string& name : names) {
-        if (Card card = DealCardByName(name)) {
-            taken->AddCard(card);
+        if (const Card card = DealCardByName(name)) {
+            taken.AddCard(card);
         }
     }
     return taken;
 }
 
-DeckRef qlCards::GetCardsByName(const std::string& name) const {
+qlCards qlCards::GetCardsByName(const std::string& name) const {
     return GetCardsById(buildings::FindId(name));
 }
 
 Long qlCards::CountOf(BuildingId id) const {
-    return static_cast<Long>(std::count_if(mCol.begin(), mCol.end(),
-                                           [id](const Card& card) { return card->Id() == id; }));
+    return static_cast<Long>(
+        std::count_if(begin(), end(), [id](Card card) { return card->Id() == id; }));
 }
 
-DeckRef qlCards::GetCardsById(BuildingId id) const {
-    DeckRef result = NewDeck(Count());
-    for (const Card& card : mCol) {
+qlCards qlCards::GetCardsById(BuildingId id) const {
+    qlCards result;
+    for (const Card card : *this) {
         if (card->Id() == id) {
-            result->Append(card);
+            result.AddCard(card);
         }
     }
     return result;
@@ -256,24 +233,19 @@ DeckRef qlCards::GetCardsById(BuildingId id) const {
 
 void qlCards::OrderByGoodValue() {
     // Production buildings only, the dearest good first; equal goods keep their order.
-    std::vector<Card> ordered;
-    ordered.reserve(mCol.size());
+    const qlCards before = *this;
+    Clear();
     for (const BuildingId good : {buildings::Id("Silver Smelter"), buildings::Id("Coffee Roaster"),
                                   buildings::Id("Tobacco Storage"), buildings::Id("Sugar Mill"),
                                   buildings::Id("Indigo Plant")}) {
-        for (const Card& card : mCol) {
+        for (const Card card : before) {
             if (card->Id() == good) {
-                ordered.push_back(card);
+                AddCard(card);
             }
         }
     }
-    Clear();
-    mCol = std::move(ordered);
-    RaiseSizeChanged();
 }
 
-DeckRef CopyOf(const DeckRef& cards) {
-    DeckRef copy = NewDeck(cards->Count());
-    copy->AddCards(cards);
-    return copy;
+bool operator==(const qlCards& a, const qlCards& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
 }

@@ -11,79 +11,83 @@
 #include "game/qlGame.h"
 
 void qlGame::BuilderPhase() {
-    qlPlayer& player = Player(mCurrentPlayer);
-    if (player.CardsInHand()->Empty()) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    if (player.CardsInHand().Empty()) {
         if (IsHuman(player.PlayerNumber())) {
             mTable->ShowMessage(1, 1, "You have nothing to build...");
         }
         Tell([&] { return table_events::NothingBuilt(player); });
         return;
     }
-    if (player.HasBuiltCard("Crane") && player.BuiltCards()->Count() >= 2) {
+    if (player.HasBuiltCard("Crane") && player.BuiltCards().Count() >= 2) {
         Await(DecisionKind::CraneCover);
         return;
     }
-    AfterCrane(NewDeck());
+    AfterCrane(qlCards());
 }
 
-void qlGame::AfterCrane(const DeckRef& cover) {
-    qlPlayer& player = Player(mCurrentPlayer);
-    mTurn.covered = cover->Count() == 1 ? cover->Item(1) : Card{};
-    if (player.HasBuiltCard("Black Market") && player.BuildingsWithGoods()->Count() >= 1) {
+void qlGame::AfterCrane(const qlCards& cover) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    mState.turn.covered = cover.Count() == 1 ? cover.Item(1) : Card{};
+    if (player.HasBuiltCard("Black Market") && player.BuildingsWithGoods().Count() >= 1) {
         Await(DecisionKind::BlackMarket);
         return;
     }
-    AfterBlackMarket(NewDeck());
+    AfterBlackMarket(qlCards());
 }
 
-void qlGame::AfterBlackMarket(const DeckRef& goods) {
-    for (const Card& building : *goods) {
-        ++mTurn.goodsUsed;
-        DiscardGood(Player(mCurrentPlayer), building);
+void qlGame::AfterBlackMarket(const qlCards& goods) {
+    for (const Card& building : goods) {
+        ++mState.turn.goodsUsed;
+        DiscardGood(Player(mState.currentPlayer), building);
     }
     Await(DecisionKind::Build);
 }
 
 std::optional<Integer> qlGame::BuildSavings() const {
-    if (mStep != Step::Decide || mAwaiting != DecisionKind::Build) {
+    if (mState.step != RulesStep::Decide || mState.awaiting != DecisionKind::Build) {
         return std::nullopt;
     }
-    return static_cast<Integer>(mTurn.goodsUsed + (mTurn.covered ? mTurn.covered->Cost() : 0));
+    return static_cast<Integer>(mState.turn.goodsUsed +
+                                (mState.turn.covered ? mState.turn.covered->Cost() : 0));
 }
 
-void qlGame::ChooseBuilding(const DeckRef& choice) {
-    qlPlayer& player = Player(mCurrentPlayer);
-    if (choice->Empty()) {
+void qlGame::ChooseBuilding(const qlCards& choice) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    if (choice.Empty()) {
         Tell([&] { return table_events::NothingBuilt(player); });
-        mStep = Step::TurnDone;
+        mState.step = RulesStep::TurnDone;
         return;
     }
-    mTurn.building = choice->Item(1);
-    player.CardsInHand()->RemoveCard(mTurn.building);
-    const Integer craneCredit = mTurn.covered ? mTurn.covered->Cost() : Integer{0};
-    mTurn.cost = static_cast<Integer>(
-        std::max(0, player.GetBuildCost(*mTurn.building) - mTurn.goodsUsed - craneCredit));
-    if (mTurn.cost > 0) {
+    mState.turn.building = choice.Item(1);
+    player.CardsInHand().RemoveCard(mState.turn.building);
+    mTable->HandChanged(player);
+    const Integer craneCredit = mState.turn.covered ? mState.turn.covered->Cost() : Integer{0};
+    mState.turn.cost = static_cast<Integer>(std::max(
+        0, player.GetBuildCost(*mState.turn.building) - mState.turn.goodsUsed - craneCredit));
+    if (mState.turn.cost > 0) {
         Await(DecisionKind::Payment);
         return;
     }
-    FinishBuild(nullptr);
+    FinishBuild({});
 }
 
-void qlGame::FinishBuild(const DeckRef& payment) {
-    qlPlayer& player = Player(mCurrentPlayer);
-    if (payment) {
-        mDiscard->AddCards(payment);
-        player.CardsInHand()->RemoveCards(payment);
+void qlGame::FinishBuild(const qlCards& payment) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    if (!payment.Empty()) {
+        mState.discard.AddCards(payment);
+        player.CardsInHand().RemoveCards(payment);
+        ShowCards(player);
     }
-    const Card building = mTurn.building;
+    const Card building = mState.turn.building;
     // Made before the build changes the city; told once the build is done and paid for.
     std::optional<TableEvent> told;
     if (mTable->FollowsEvents()) {
-        told = table_events::BuildCost(player, *building, mTurn.covered, mTurn.goodsUsed);
+        told =
+            table_events::BuildCost(player, *building, mState.turn.covered, mState.turn.goodsUsed);
     }
-    Build(player, building, mTurn.covered);
-    const Long handBefore = player.CardsInHand()->Count();
+    Build(player, building, mState.turn.covered);
+    const Long handBefore = player.CardsInHand().Count();
     DrawAfterBuilding(player, building);
     WriteGameLog([&] {
         return "Player " + std::to_string(player.PlayerNumber()) +
@@ -92,30 +96,44 @@ void qlGame::FinishBuild(const DeckRef& payment) {
     if (told) {
         mTable->ShowEvent(
             table_events::Built(std::move(*told), IsHuman(player.PlayerNumber()), payment,
-                                static_cast<int>(player.CardsInHand()->Count() - handBefore)));
+                                static_cast<int>(player.CardsInHand().Count() - handBefore)));
     }
-    mStep = Step::TurnDone;
+    mState.step = RulesStep::TurnDone;
 }
 
 void qlGame::Build(qlPlayer& player, const Card& building, const Card& covered) {
     if (!covered) {
         player.BuildCard(building);
+        Built(player, building);
         return;
     }
     LogOverBuild(player, " Ready To OverBuild", Card{});
     // A covered building leaves the city with its slot: its good is discarded first.
     DiscardGood(player, covered);
     player.BuildOverCard(building, covered);
+    ++mState.coveredCount;
+    mTable->CardCovered(player, covered);
+    Built(player, building);
     LogOverBuild(player, " OverBuilt: ", covered);
+}
+
+// The game ends once a city holds twelve buildings.
+void qlGame::Built(const qlPlayer& player, Card building) {
+    if (player.BuiltCards().Count() == 12) {
+        mState.gameOver = true;
+    }
+    mTable->CardBuilt(player, building);
 }
 
 void qlGame::DrawAfterBuilding(qlPlayer& player, const Card& building) {
     if (player.HasBuiltCard("Carpenter") && building->BuildingType() == 1 &&
         building->BuildingName() != "Carpenter") {
-        player.CardsInHand()->AddCards(Draw(1));
+        player.CardsInHand().AddCards(Draw(1));
+        ShowCards(player);
     }
-    if (player.HasBuiltCard("Poor House") && player.CardsInHand()->Count() < 2 &&
+    if (player.HasBuiltCard("Poor House") && player.CardsInHand().Count() < 2 &&
         building->BuildingName() != "Poor House") {
-        player.CardsInHand()->AddCards(Draw(1));
+        player.CardsInHand().AddCards(Draw(1));
+        ShowCards(player);
     }
 }

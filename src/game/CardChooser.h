@@ -2,8 +2,10 @@
 
 #include <string>
 
-#include "cards/CardRefs.h"
+#include "cards/qlCards.h"
 #include "core/Types.h"
+
+class qlPlayer;
 
 // One card question to the human: the phase fills it in the order the rules give, the table
 // shows it, and the phase reads the answer. The window's chooser enforces every count.
@@ -26,12 +28,12 @@ class CardChooser {
     // The window caption.
     virtual void SetCaption(const std::string& caption) = 0;
     // Replaces the offered cards and lets them be checked.
-    virtual void SetCards(const DeckRef& cards) = 0;
+    virtual void SetCards(const qlCards& cards) = 0;
     // The offered buildings show the goods they carry in `seat`'s city.
     virtual void ShowGoodsOf(const qlPlayer& seat) = 0;
-    // Appends cards to the offer; returns its argument.
-    virtual DeckRef AddCards(const DeckRef& cards) = 0;
-    virtual Card AddCard(const Card& card) = 0;
+    // Appends cards to the offer.
+    virtual void AddCards(const qlCards& cards) = 0;
+    virtual void AddCard(Card card) = 0;
     // Offers only what `player` may build with `goodsUsed` of cost covered; 0 or 1 card, OK on.
     virtual void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) = 0;
     // Takes every offered "Crane" out of the offer.
@@ -39,6 +41,6 @@ class CardChooser {
     // Frames this very card object: the computer's choice shown to the human.
     virtual void HighlightCard(const Card& card) = 0;
     // The checked and the unchecked cards, in offer order; new collections, never absent.
-    virtual DeckRef SelectedCards() const = 0;
-    virtual DeckRef DiscardedCards() const = 0;
+    virtual qlCards SelectedCards() const = 0;
+    virtual qlCards DiscardedCards() const = 0;
 };

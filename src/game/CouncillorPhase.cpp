@@ -5,37 +5,39 @@
 #include "game/qlGame.h"
 
 void qlGame::CouncillorPhase() {
-    qlPlayer& player = Player(mCurrentPlayer);
+    qlPlayer& player = Player(mState.currentPlayer);
     int draw = 2;
     if (player.GetsRoleBenefit()) {
         draw = player.LibraryActive() ? 8 : 5;
     }
-    mTurn.offered = Draw(draw);
-    mTurn.keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
-    mTurn.archive = player.HasBuiltCard("Archive");
+    mState.turn.offered = Draw(draw);
+    mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+    mState.turn.keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
+    mState.turn.archive = player.HasBuiltCard("Archive");
     if (IsHuman(player.PlayerNumber())) {
-        const int held = mTurn.archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
+        const int held = mState.turn.archive ? static_cast<int>(player.CardsInHand().Count()) : 0;
         Tell([&] {
-            return table_events::KeepAsked(player, static_cast<int>(mTurn.offered->Count()),
-                                           mTurn.keep, held);
+            return table_events::KeepAsked(player, static_cast<int>(mState.turn.offered.Count()),
+                                           mState.turn.keep, held);
         });
     }
     Await(DecisionKind::CouncilKeep);
 }
 
 void qlGame::KeepCouncilCards(const Choice& choice) {
-    qlPlayer& player = Player(mCurrentPlayer);
-    const auto offered = static_cast<int>(mTurn.offered->Count());
-    const int held = mTurn.archive ? static_cast<int>(player.CardsInHand()->Count()) : 0;
-    if (mTurn.archive) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    const auto offered = static_cast<int>(mState.turn.offered.Count());
+    const int held = mState.turn.archive ? static_cast<int>(player.CardsInHand().Count()) : 0;
+    if (mState.turn.archive) {
         player.SetCardsInHand(choice.cards);
     } else {
-        player.CardsInHand()->AddCards(choice.cards);
+        player.CardsInHand().AddCards(choice.cards);
     }
-    mDiscard->AddCards(choice.givenUp);
+    mState.discard.AddCards(choice.givenUp);
+    ShowCards(player);
     Tell([&] {
         return table_events::Councillor(player, IsHuman(player.PlayerNumber()), offered,
-                                        *choice.cards, held);
+                                        choice.cards, held);
     });
-    mStep = Step::TurnDone;
+    mState.step = RulesStep::TurnDone;
 }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cards/CardRefs.h"
+#include "cards/Card.h"
 #include "cards/qlCards.h"
 #include "core/Types.h"
 
@@ -32,21 +32,21 @@ struct Decision {
     bool firstRound = false;  // at a hand limit
     Integer keep = 0;         // at a keep: how many of the draw the seat keeps (1, or 2 with the
     bool archive = false;     // Prefecture); with the Archive the whole hand joins the choice
-    DeckRef offered{};        // at a keep: the cards drawn; at a gold mine: the four cards
+    qlCards offered{};        // at a keep: the cards drawn; at a gold mine: the four cards
     // What the seat may choose from: at a role choice the free roles (0 Councillor to 4
     // Prospector); otherwise the cards or buildings on offer, the hand where the choice is of
     // hand cards (the Archive's keep offers the hand and the draw).
     std::array<bool, 5> rolesFree{};
-    DeckRef options{};
+    qlCards options{};
 };
 
 // A seat's answer to a Decision. The cards are the game's own: of the hand, the city or the
 // cards offered.
 struct Choice {
     int role = -1;    // at a role choice: 0 Councillor to 4 Prospector; -1: the seat left the game
-    DeckRef cards{};  // what is chosen; at a keep or a hand limit, the cards kept, in their order
+    qlCards cards{};  // what is chosen; at a keep or a hand limit, the cards kept, in their order
     // At a keep or a hand limit: the others, in the order they are discarded. At a gold mine:
     // its four cards in the order the seat leaves them for the discard pile (nothing: as
     // offered).
-    DeckRef givenUp{};
+    qlCards givenUp{};
 };

@@ -29,13 +29,13 @@ void qlGame::WriteResultsLog() {
     if (!mLogFile) {
         return;
     }
-    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+    for (Integer n = 1; n <= mState.values.NumberOfPlayers; ++n) {
         const qlPlayer& seat = Player(n);
         WriteLine(mLogFile, "Player " + std::to_string(n));
-        for (const Card& building : *seat.BuiltCards()) {
+        for (const Card& building : seat.BuiltCards()) {
             WriteLine(mLogFile, "    " + building->BuildingName() + ",");
         }
-        for (Long i = seat.BuiltCards()->Count(); i < 12; ++i) {
+        for (Long i = seat.BuiltCards().Count(); i < 12; ++i) {
             WriteLine(mLogFile, "    ----,");
         }
         WriteLine(mLogFile, "  Points = " + std::to_string(seat.Points()) + ", " +
@@ -47,12 +47,12 @@ void qlGame::WriteResultsLog() {
 // The highest points win; equal points go to more cards in hand plus goods, then to the seat
 // first from seat 1. When no seat beats the empty start (no points, cards or goods anywhere)
 // seat 1 wins, so that the scores always name a winner.
-qlPlayer& qlGame::GetWinner() const {
-    qlPlayer* candidate = nullptr;
+const qlPlayer& qlGame::GetWinner() const {
+    const qlPlayer* candidate = nullptr;
     Integer points = 0;
     Long tie = 0;
-    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
-        qlPlayer& seat = Player(n);
+    for (Integer n = 1; n <= mState.values.NumberOfPlayers; ++n) {
+        const qlPlayer& seat = Player(n);
         const Integer seatPoints = seat.Points();
         const Long seatTie = TieValue(seat);
         if (seatPoints > points || (seatPoints == points && seatTie > tie)) {
@@ -65,7 +65,7 @@ qlPlayer& qlGame::GetWinner() const {
 }
 
 Long qlGame::TieValue(const qlPlayer& seat) {
-    return seat.CardsInHand()->Count() + seat.BuildingsWithGoods()->Count();
+    return seat.CardsInHand().Count() + seat.BuildingsWithGoods().Count();
 }
 
 void qlGame::ShowFinalScores(const std::string& preface) {
@@ -74,19 +74,16 @@ void qlGame::ShowFinalScores(const std::string& preface) {
     std::string text = preface + "Player " + std::to_string(winner.PlayerNumber()) +
                        " wins: " + std::to_string(winner.Points()) + " points!\r\n\r\n\r\n" +
                        "Here are the final scores:\r\n\r\n";
-    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+    for (Integer n = 1; n <= mState.values.NumberOfPlayers; ++n) {
         text += "        Player " + std::to_string(n) + " = " + std::to_string(Player(n).Points()) +
                 "\r\n";
     }
     mTable->ShowMessage(0, 0, text);
 }
 
-// The seats and piles stay readable for whoever holds the game; the table lets go of them and
-// the pile link is cut, as nothing is dealt any more.
+// The seats and piles stay readable for whoever holds the game; the table lets go of them.
 void qlGame::ReleaseGame() {
     mTable->SeatsReleased();
-    mReserve->SetDiscardDeck(nullptr);
-    mDiscard->SetDiscardDeck(nullptr);
 }
 
 // Each line reaches the file at once, so that a game killed or crashed midway leaves its log
@@ -102,9 +99,9 @@ void qlGame::LogOverBuild(const qlPlayer& player, const char* stage, const Card&
     }
     const std::string number = "Player " + std::to_string(player.PlayerNumber());
     WriteGameLogLine(number + stage + (covered ? covered->BuildingName() : ""));
-    WriteGameLogLine("  Current Built Count = " + std::to_string(player.BuiltCards()->Count()));
+    WriteGameLogLine("  Current Built Count = " + std::to_string(player.BuiltCards().Count()));
     if (covered) {
-        for (const Card& building : *player.BuiltCards()) {
+        for (const Card& building : player.BuiltCards()) {
             WriteGameLogLine("  " + building->BuildingName());
         }
     }

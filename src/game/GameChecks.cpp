@@ -26,21 +26,21 @@ bool See(const qlCards& cards, const std::string& place, std::unordered_set<std:
 std::string CheckCardsConserved(const qlGame& game) {
     std::unordered_set<std::uint32_t> seen;
     std::string problem;
-    if (!See(*game.Reserve(), "the draw pile", seen, problem) ||
-        !See(*game.Discard(), "the discard pile", seen, problem)) {
+    if (!See(game.Reserve(), "the draw pile", seen, problem) ||
+        !See(game.Discard(), "the discard pile", seen, problem)) {
         return problem;
     }
     Long gone = game.CoveredCount();
     for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
         const qlPlayer& seat = game.Player(n);
         const std::string who = "player " + std::to_string(n);
-        if (seat.BuiltCards()->Count() > 12) {
-            return who + "'s city holds " + std::to_string(seat.BuiltCards()->Count()) +
+        if (seat.BuiltCards().Count() > 12) {
+            return who + "'s city holds " + std::to_string(seat.BuiltCards().Count()) +
                    " buildings";
         }
-        if (!See(*seat.CardsInHand(), who + "'s hand", seen, problem) ||
-            !See(*seat.BuiltCards(), who + "'s city", seen, problem) ||
-            !See(*seat.ChapelCards(), who + "'s chapel", seen, problem)) {
+        if (!See(seat.CardsInHand(), who + "'s hand", seen, problem) ||
+            !See(seat.BuiltCards(), who + "'s city", seen, problem) ||
+            !See(seat.ChapelCards(), who + "'s chapel", seen, problem)) {
             return problem;
         }
         for (const Card& good : seat.CityGoods()) {
@@ -62,9 +62,9 @@ std::string CheckHandLimits(const qlGame& game, bool firstRound) {
     for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
         const qlPlayer& seat = game.Player(n);
         const Long limit = firstRound ? 4 : seat.CardsAllowed();
-        if (seat.CardsInHand()->Count() > limit) {
+        if (seat.CardsInHand().Count() > limit) {
             return "player " + std::to_string(n) + " holds " +
-                   std::to_string(seat.CardsInHand()->Count()) + " cards after the governor " +
+                   std::to_string(seat.CardsInHand().Count()) + " cards after the governor " +
                    "phase, above the limit of " + std::to_string(limit);
         }
     }
@@ -76,7 +76,7 @@ std::string CheckScoreBreakdowns(const qlGame& game) {
         const qlPlayer& seat = game.Player(n);
         const ScoreBreakdown parts = seat.PointsBreakdown();
         int printed = 0;
-        for (const Card& building : *seat.BuiltCards()) {
+        for (const Card& building : seat.BuiltCards()) {
             printed += building->VictoryPoints();
         }
         std::string problem;

@@ -10,8 +10,9 @@
 
 qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
                Random::SeedSource seedSource)
-    : mTable(&table), mRandom(std::move(seedSource)) {
-    mValues.NumberOfPlayers = numberOfPlayers;
+    : mTable(&table) {
+    mState.random = Random::Stream(std::move(seedSource));
+    mState.values.NumberOfPlayers = numberOfPlayers;
     UseStandardDeciders();
     if (humanSeat >= 1 && humanSeat <= 4) {
         auto human = std::make_unique<HumanDecider>(table);
@@ -28,20 +29,20 @@ void qlGame::SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile) {
 }
 
 qlGame::Outcome qlGame::PlayGame() {
-    if (mPlayStarted) {
+    if (mState.playStarted) {
         throw std::logic_error(
             "qlGame::PlayGame: this game has been played already; "
             "a new game needs a new qlGame");
     }
-    mPlayStarted = true;
+    mState.playStarted = true;
     if (mRoundLimit == 0) {
         mRoundLimit = kMostRounds;
     }
     SetUpGame();
     DealStartingHands();
     PlayDecisions();
-    if (!ExitRequested() && !mGameOver && mRounds >= mRoundLimit) {
-        EndGame("No city reached twelve buildings in " + std::to_string(mRounds) +
+    if (!ExitRequested() && !mState.gameOver && mState.rounds >= mRoundLimit) {
+        EndGame("No city reached twelve buildings in " + std::to_string(mState.rounds) +
                 " rounds: the game ends here.\r\n\r\n");
         return Outcome::RoundCapped;
     }
@@ -57,7 +58,7 @@ qlGame::Outcome qlGame::FinishGame() {
     if (ExitRequested()) {
         return Outcome::Exited;
     }
-    if (!mGameOver) {
+    if (!mState.gameOver) {
         return Outcome::Abandoned;
     }
     EndGame();
@@ -66,57 +67,49 @@ qlGame::Outcome qlGame::FinishGame() {
 
 void qlGame::SetUpGame() {
     ClearStatus();
-    mValues.BuildingsLeft = 11;
-    mGameOver = false;
+    mState.values.BuildingsLeft = 11;
+    mState.gameOver = false;
     CreateSeats();
-    mReserve = NewDeck();
-    mDiscard = NewDeck();
-    FollowSeats();
-    mReserve->SetDiscardDeck(mDiscard);
+    mState.reserve.Clear();
+    mState.discard.Clear();
+    ShowSeats();
     if (mCatalogueFile) {
-        mReserve->LoadCatalogue(*mCatalogueFile, mRandom);
+        mState.reserve.LoadCatalogue(*mCatalogueFile, mState.random);
     } else {
-        mReserve->Reset(mRandom);
+        mState.reserve.Reset(mState.random);
     }
-    mCatalogueSize = mReserve->Count();
+    mState.catalogueSize = mState.reserve.Count();
+    mState.discard.Reserve(static_cast<std::size_t>(mState.catalogueSize));
     GiveStartingBuildings();
 }
 
 void qlGame::CreateSeats() {
     for (Integer n = 1; n <= 4; ++n) {
-        mPlayers[n - 1] = std::make_unique<qlPlayer>(mValues);
-        mPlayers[n - 1]->SetPlayerNumber(n);
+        mState.seats[n - 1] = qlPlayer(mState.values);
+        mState.seats[n - 1].SetPlayerNumber(n);
     }
-    mSeatsExist = true;
+    mState.seatsExist = true;
 }
 
-// The driver's own part in every build: the game ends once a city holds twelve buildings, and
-// a covered building is counted. Then the table may redraw.
-void qlGame::FollowSeats() {
-    for (std::size_t i = 0; i < 4; ++i) {
-        qlPlayer& seat = *mPlayers[i];
-        mSeatSubscriptions[2 * i] =
-            seat.BuiltNewCard.Subscribe([this, &seat](const Card&) { OnBuiltNewCard(seat); });
-        mSeatSubscriptions[2 * i + 1] =
-            seat.CoverOldCard.Subscribe([this](const Card&) { OnCoverOldCard(); });
-    }
-    mTable->SeatsReady({mPlayers[0].get(), mPlayers[1].get(), mPlayers[2].get(), mPlayers[3].get()},
-                       *mReserve, *mDiscard);
+void qlGame::ShowSeats() {
+    mTable->SeatsReady({&mState.seats[0], &mState.seats[1], &mState.seats[2], &mState.seats[3]});
 }
 
-void qlGame::OnBuiltNewCard(const qlPlayer& player) {
-    if (player.BuiltCards()->Count() == 12) {
-        mGameOver = true;
-    }
+void qlGame::ShowCards(const qlPlayer& seat) {
+    mTable->HandChanged(seat);
+    mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
 }
 
-void qlGame::OnCoverOldCard() {
-    ++mCoveredCount;
+void qlGame::SetBuildingsLeft(Integer left) {
+    mState.values.BuildingsLeft = left;
+    for (qlPlayer& seat : mState.seats) {
+        seat.SetGame(mState.values);
+    }
 }
 
 void qlGame::GiveStartingBuildings() {
-    const Integer players = mValues.NumberOfPlayers;
-    const Long plants = mReserve->GetCardsByName("Indigo Plant")->Count();
+    const Integer players = mState.values.NumberOfPlayers;
+    const Long plants = mState.reserve.GetCardsByName("Indigo Plant").Count();
     if (plants < players) {
         const std::string file = (mCatalogueFile ? *mCatalogueFile : CatalogueFile()).string();
         throw CatalogueError(file + ": the catalogue holds " + std::to_string(plants) +
@@ -124,13 +117,17 @@ void qlGame::GiveStartingBuildings() {
                              " seats starts with one");
     }
     for (Integer n = 1; n <= players; ++n) {
-        Player(n).BuildCard(mReserve->DealCardByName("Indigo Plant"));
+        qlPlayer& seat = Player(n);
+        const Card plant = mState.reserve.DealCardByName("Indigo Plant");
+        seat.BuildCard(plant);
+        mTable->CardBuilt(seat, plant);
     }
 }
 
 void qlGame::DealStartingHands() {
-    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
+    for (Integer n = 1; n <= mState.values.NumberOfPlayers; ++n) {
         Player(n).SetCardsInHand(Draw(n + 4));
+        ShowCards(Player(n));
     }
 }
 

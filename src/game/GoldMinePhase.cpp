@@ -33,13 +33,14 @@ bool AllDifferentCosts(const qlCards& cards) {
 }  // namespace
 
 void qlGame::ProspectorPhase() {
-    qlPlayer& player = Player(mCurrentPlayer);
+    qlPlayer& player = Player(mState.currentPlayer);
     if (player.GetsRoleBenefit()) {
-        const DeckRef drawn = Draw(player.LibraryActive() ? 2 : 1);
-        player.CardsInHand()->AddCards(drawn);
+        const qlCards drawn = Draw(player.LibraryActive() ? 2 : 1);
+        player.CardsInHand().AddCards(drawn);
+        ShowCards(player);
         Tell([&] {
             return table_events::ForSeat(TableEvent::Kind::Prospected, player,
-                                         static_cast<int>(drawn->Count()));
+                                         static_cast<int>(drawn.Count()));
         });
         if (DeciderOf(player.PlayerNumber()).PausesAfterMoves()) {
             mTable->Pause(kComputerPause);
@@ -51,33 +52,35 @@ void qlGame::ProspectorPhase() {
 }
 
 void qlGame::WorkGoldMine() {
-    mTurn.offered = Draw(4);
-    if (AllDifferentCosts(*mTurn.offered)) {
+    mState.turn.offered = Draw(4);
+    mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+    if (AllDifferentCosts(mState.turn.offered)) {
         Await(DecisionKind::GoldMine);
         return;
     }
-    FinishGoldMine(NewDeck());
+    FinishGoldMine(qlCards());
 }
 
-void qlGame::FinishGoldMine(const DeckRef& taken) {
-    qlPlayer& player = Player(mCurrentPlayer);
-    const DeckRef mine = mTurn.offered;
-    const bool gold = AllDifferentCosts(*mine);
+void qlGame::FinishGoldMine(const qlCards& taken) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    const qlCards mine = mState.turn.offered;
+    const bool gold = AllDifferentCosts(mine);
     // The human is shown every mine; the one that found gold for the human was the question.
     if (!IsHuman(player.PlayerNumber()) || !gold) {
         ShowGoldMine(player, mine, gold, taken);
     }
-    if (!taken->Empty()) {
-        player.CardsInHand()->AddCards(taken);
+    if (!taken.Empty()) {
+        player.CardsInHand().AddCards(taken);
     }
-    mDiscard->AddCards(mine);
-    mDiscard->RemoveCards(taken);
-    Tell([&] { return table_events::GoldMine(player, *mine, *taken); });
-    mStep = Step::TurnDone;
+    mState.discard.AddCards(mine);
+    mState.discard.RemoveCards(taken);
+    ShowCards(player);
+    Tell([&] { return table_events::GoldMine(player, mine, taken); });
+    mState.step = RulesStep::TurnDone;
 }
 
-void qlGame::ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold,
-                          const DeckRef& taken) {
+void qlGame::ShowGoldMine(const qlPlayer& player, const qlCards& mine, bool gold,
+                          const qlCards& taken) {
     const std::string number = std::to_string(player.PlayerNumber());
     mTable->Ask(0, [&](CardChooser& c) {
         c.SetCards(mine);
@@ -96,8 +99,8 @@ void qlGame::ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold
             c.SetAutoClose(2);
             c.SetTimeDelay(static_cast<Integer>(2 * mTable->Delay()));
         }
-        if (gold && !taken->Empty()) {
-            c.HighlightCard(taken->Item(1));
+        if (gold && !taken.Empty()) {
+            c.HighlightCard(taken.Item(1));
         }
     });
 }

@@ -6,68 +6,76 @@
 #include "game/TableEvents.h"
 #include "game/qlGame.h"
 
-void qlGame::ProducerPhase(const DeckRef& chosen) {
-    qlPlayer& player = Player(mCurrentPlayer);
-    const Long handBefore = player.CardsInHand()->Count();
-    for (const Card& building : *chosen) {
+void qlGame::ProducerPhase(const qlCards& chosen) {
+    qlPlayer& player = Player(mState.currentPlayer);
+    const Long handBefore = player.CardsInHand().Count();
+    for (const Card& building : chosen) {
         // When both piles are dry the building stays without a good.
-        const DeckRef good = Draw(1);
-        if (!good->Empty()) {
-            player.SetGood(building, good->Item(1));
+        const qlCards good = Draw(1);
+        if (!good.Empty()) {
+            LayGood(player, building, good.Item(1));
         }
     }
-    if (chosen->Count() >= 2 && player.HasBuiltCard("Well")) {
-        player.CardsInHand()->AddCards(Draw(1));
+    if (chosen.Count() >= 2 && player.HasBuiltCard("Well")) {
+        player.CardsInHand().AddCards(Draw(1));
     }
+    ShowCards(player);
     Tell([&] {
-        return table_events::Produced(player, *chosen,
-                                      static_cast<int>(player.CardsInHand()->Count() - handBefore));
+        return table_events::Produced(player, chosen,
+                                      static_cast<int>(player.CardsInHand().Count() - handBefore));
     });
-    mStep = Step::TurnDone;
+    mState.step = RulesStep::TurnDone;
 }
 
-void qlGame::TraderPhase(const DeckRef& chosen) {
-    qlPlayer& player = Player(mCurrentPlayer);
+void qlGame::TraderPhase(const qlCards& chosen) {
+    qlPlayer& player = Player(mState.currentPlayer);
     int total = 0;
     std::vector<int> prices;
-    for (const Card& building : *chosen) {
+    for (const Card& building : chosen) {
         total += prices.emplace_back(GoodValue(*building));
         DiscardGood(player, building);
     }
-    if (chosen->Count() >= 2 && player.HasBuiltCard("Market Stand")) {
+    if (chosen.Count() >= 2 && player.HasBuiltCard("Market Stand")) {
         ++total;
     }
-    if (chosen->Count() >= 1 && player.HasBuiltCard("Market Hall")) {
+    if (chosen.Count() >= 1 && player.HasBuiltCard("Market Hall")) {
         ++total;
     }
-    const Long handBefore = player.CardsInHand()->Count();
+    const Long handBefore = player.CardsInHand().Count();
     if (total > 0) {
-        player.CardsInHand()->AddCards(Draw(total));
+        player.CardsInHand().AddCards(Draw(total));
     }
+    ShowCards(player);
     Tell([&] {
-        return table_events::Sold(player, *chosen, prices,
-                                  static_cast<int>(player.CardsInHand()->Count() - handBefore));
+        return table_events::Sold(player, chosen, prices,
+                                  static_cast<int>(player.CardsInHand().Count() - handBefore));
     });
-    mStep = Step::TurnDone;
+    mState.step = RulesStep::TurnDone;
 }
 
 void qlGame::DiscardGood(qlPlayer& player, const Card& building) {
     if (const Card good = player.GoodOn(*building)) {
-        mDiscard->AddCard(good);
-        player.SetGood(building, Card{});
+        mState.discard.AddCard(good);
+        LayGood(player, building, Card{});
+        mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
     }
 }
 
+void qlGame::LayGood(qlPlayer& player, Card building, Card good) {
+    player.SetGood(building, good);
+    mTable->GoodChanged(player, building);
+}
+
 void qlGame::DrawTradeTile() {
-    if (!mTradeTiles) {
-        mTradeTiles.emplace(mRandom);
+    if (!mState.tradeTiles) {
+        mState.tradeTiles.emplace(mState.random);
     }
-    mGoodValues = mTradeTiles->GetTile();
-    ++mTilesTurned;
-    mTable->ShowTradePrices(mGoodValues);
+    mState.goodValues = mState.tradeTiles->GetTile();
+    ++mState.tilesTurned;
+    mTable->ShowTradePrices(mState.goodValues);
 }
 
 Integer qlGame::GoodValue(const qlCard& building) const {
     const std::optional<Good> good = GoodOf(building.Id());
-    return good ? mGoodValues[static_cast<std::size_t>(*good)] : Integer{0};
+    return good ? mState.goodValues[static_cast<std::size_t>(*good)] : Integer{0};
 }

@@ -15,52 +15,54 @@ Integer HandLimitOf(const qlPlayer& player, bool firstRound) {
 }  // namespace
 
 void qlGame::StartGovernorTurn() {
-    qlPlayer& player = Player(mGovernorSeat);
+    qlPlayer& player = Player(mState.governorSeat);
     ShowStatus("Governor Phase...");
     Tell([&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, player); });
     if (player.HasBuiltCard("Library")) {
         player.SetLibraryActive(true);
     }
-    if (player.HasBuiltCard("Chapel") && !player.CardsInHand()->Empty()) {
+    if (player.HasBuiltCard("Chapel") && !player.CardsInHand().Empty()) {
         Await(DecisionKind::Chapel);
     } else {
-        mStep = Step::HandLimit;
+        mState.step = RulesStep::HandLimit;
     }
 }
 
-void qlGame::BuryInChapel(qlPlayer& player, const DeckRef& chapel) {
-    if (!IsHuman(player.PlayerNumber()) && chapel->Count() >= 1) {
+void qlGame::BuryInChapel(qlPlayer& player, const qlCards& chapel) {
+    if (!IsHuman(player.PlayerNumber()) && chapel.Count() >= 1) {
         mTable->ShowMessage(
             1, 0,
             "Player " + std::to_string(player.PlayerNumber()) + " placed a card under the chapel");
     }
-    if (chapel->Count() == 1) {
-        player.BuryCard(chapel->Item(1));
+    if (chapel.Count() == 1) {
+        player.BuryCard(chapel.Item(1));
+        mTable->HandChanged(player);
         mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
-        Tell([&] { return table_events::Chapel(player, IsHuman(player.PlayerNumber()), *chapel); });
+        Tell([&] { return table_events::Chapel(player, IsHuman(player.PlayerNumber()), chapel); });
     }
-    mStep = Step::HandLimit;
+    mState.step = RulesStep::HandLimit;
 }
 
 void qlGame::StartHandLimit() {
-    qlPlayer& player = Player(mGovernorSeat);
-    const Integer limit = HandLimitOf(player, mFirstRound);
-    if (player.CardsInHand()->Count() <= limit) {
-        mStep = Step::NextGovernorTurn;
+    qlPlayer& player = Player(mState.governorSeat);
+    const Integer limit = HandLimitOf(player, mState.firstRound);
+    if (player.CardsInHand().Count() <= limit) {
+        mState.step = RulesStep::NextGovernorTurn;
         return;
     }
     if (IsHuman(player.PlayerNumber())) {
-        Tell([&] { return table_events::LimitAsked(player, limit, mFirstRound); });
+        Tell([&] { return table_events::LimitAsked(player, limit, mState.firstRound); });
     }
     Await(DecisionKind::HandLimit);
 }
 
 void qlGame::CutHandToLimit(qlPlayer& player, const Choice& choice) {
     player.SetCardsInHand(choice.cards);
-    mDiscard->AddCards(choice.givenUp);
+    mState.discard.AddCards(choice.givenUp);
+    ShowCards(player);
     Tell([&] {
-        return table_events::HandLimit(player, static_cast<int>(choice.givenUp->Count()),
-                                       HandLimitOf(player, mFirstRound));
+        return table_events::HandLimit(player, static_cast<int>(choice.givenUp.Count()),
+                                       HandLimitOf(player, mState.firstRound));
     });
-    mStep = Step::NextGovernorTurn;
+    mState.step = RulesStep::NextGovernorTurn;
 }

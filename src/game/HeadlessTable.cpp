@@ -15,37 +15,37 @@ class HeadlessChooser : public CardChooser {
     void SetCardsActive(bool) override {}
     void SetCaption(const std::string&) override {}
     void ShowGoodsOf(const qlPlayer&) override {}
-    void SetCards(const DeckRef& cards) override {
-        mCards->Clear();
-        mCards->AddCards(cards);
+    void SetCards(const qlCards& cards) override {
+        mCards.Clear();
+        mCards.AddCards(cards);
     }
-    DeckRef AddCards(const DeckRef& cards) override { return mCards->AddCards(cards); }
-    Card AddCard(const Card& card) override { return mCards->AddCard(card); }
+    void AddCards(const qlCards& cards) override { mCards.AddCards(cards); }
+    void AddCard(Card card) override { mCards.AddCard(card); }
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override {
-        mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
+        mCards = player.GetHumanBuildableCards(mCards, goodsUsed);
         mMinAmt = 0;
     }
     void RemoveCrane() override {
-        for (const Card& crane : *mCards->GetCardsByName("Crane")) {
-            mCards->RemoveCard(crane);
+        for (const Card& crane : mCards.GetCardsByName("Crane")) {
+            mCards.RemoveCard(crane);
         }
     }
     void HighlightCard(const Card&) override {}
-    DeckRef SelectedCards() const override { return Part(true); }
-    DeckRef DiscardedCards() const override { return Part(false); }
+    qlCards SelectedCards() const override { return Part(true); }
+    qlCards DiscardedCards() const override { return Part(false); }
 
   private:
-    DeckRef Part(bool selected) const {
-        DeckRef part = NewDeck();
-        for (Long i = 1; i <= mCards->Count(); ++i) {
+    qlCards Part(bool selected) const {
+        qlCards part;
+        for (Long i = 1; i <= mCards.Count(); ++i) {
             if ((i <= mMinAmt) == selected) {
-                part->AddCard(mCards->Item(i));
+                part.AddCard(mCards.Item(i));
             }
         }
         return part;
     }
 
-    DeckRef mCards = NewDeck();
+    qlCards mCards;
     Integer mMinAmt = 0;
 };
 

@@ -14,7 +14,7 @@ class HeadlessTable : public Table {
     std::unique_ptr<CardChooser> NewChooser() override;
     void ShowChooser(CardChooser&, int) override {}
     void ShowMessage(int, int, const std::string&) override {}
-    void SeatsReady(const std::array<qlPlayer*, 4>&, qlCards&, qlCards&) override {}
+    void SeatsReady(const std::array<const qlPlayer*, 4>&) override {}
     void SeatsReleased() override {}
     void ShowStatus(const std::string&) override {}
     bool Silent() const override { return true; }

@@ -23,8 +23,8 @@ Hint AskStrongPlayer(const qlGame& game, Integer seat, Table& table, int budget)
     StrongPlayer player(seat, 0x4A1B7ULL + static_cast<std::uint64_t>(game.RolesChosen()), budget);
     Hint hint;
     if (const std::optional<Integer> savings = game.BuildSavings()) {
-        const DeckRef card = player.ChooseBuilding(game, table, game.Player(seat), *savings);
-        hint.building = card->Empty() ? "" : card->Item(1)->BuildingName();
+        const qlCards card = player.ChooseBuilding(game, table, game.Player(seat), *savings);
+        hint.building = card.Empty() ? "" : card.Item(1)->BuildingName();
     } else {
         hint.role = player.PickRole(game, table);
     }

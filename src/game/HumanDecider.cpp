@@ -23,7 +23,7 @@ int HumanDecider::PickRole(const qlGame& game) {
     return mPressed;
 }
 
-DeckRef HumanDecider::ChapelCard(const qlPlayer& seat) {
+qlCards HumanDecider::ChapelCard(const qlPlayer& seat) {
     return mTable
         .Ask(0,
              [&seat](CardChooser& chooser) {
@@ -47,7 +47,7 @@ Choice HumanDecider::KeepHandOf(const qlPlayer& seat, Integer limit) {
     return {.cards = chooser->SelectedCards(), .givenUp = chooser->DiscardedCards()};
 }
 
-DeckRef HumanDecider::CraneCover(const qlPlayer& seat) {
+qlCards HumanDecider::CraneCover(const qlPlayer& seat) {
     return mTable
         .Ask(0,
              [&seat](CardChooser& chooser) {
@@ -56,13 +56,13 @@ DeckRef HumanDecider::CraneCover(const qlPlayer& seat) {
                  chooser.SetCaption("Use crane to build over building?");
                  chooser.SetStartImage(1);
                  chooser.ShowGoodsOf(seat);
-                 chooser.SetCards(seat.CopyOfBuiltCards());
+                 chooser.SetCards(seat.BuiltCards());
                  chooser.RemoveCrane();
              })
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::BlackMarketGoods(const qlPlayer& seat, const DeckRef& goods, Integer most) {
+qlCards HumanDecider::BlackMarketGoods(const qlPlayer& seat, const qlCards& goods, Integer most) {
     return mTable
         .Ask(0,
              [&seat, &goods, most](CardChooser& chooser) {
@@ -76,7 +76,7 @@ DeckRef HumanDecider::BlackMarketGoods(const qlPlayer& seat, const DeckRef& good
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::Building(const qlPlayer& seat, Integer savings) {
+qlCards HumanDecider::Building(const qlPlayer& seat, Integer savings) {
     return mTable
         .Ask(0,
              [this, &seat, savings](CardChooser& chooser) {
@@ -89,7 +89,7 @@ DeckRef HumanDecider::Building(const qlPlayer& seat, Integer savings) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::Payment(const qlPlayer& seat, Integer cost) {
+qlCards HumanDecider::Payment(const qlPlayer& seat, Integer cost) {
     return mTable
         .Ask(0,
              [&seat, cost](CardChooser& chooser) {
@@ -105,9 +105,9 @@ DeckRef HumanDecider::Payment(const qlPlayer& seat, Integer cost) {
 Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision) {
     const bool archive = decision.archive;
     const Integer keep = decision.keep;
-    const DeckRef drawn = CopyOf(decision.offered);
-    const DeckRef formerHand = seat.CardsInHand();
-    const DeckRef kept =
+    qlCards drawn = decision.offered;
+    const qlCards formerHand = seat.CardsInHand();
+    const qlCards kept =
         mTable
             .Ask(0,
                  [&](CardChooser& chooser) {
@@ -115,8 +115,8 @@ Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision)
                      chooser.SetStartImage(2);
                      // A short draw can offer fewer cards than the rule asks to keep;
                      // the counts never ask for more cards than are offered.
-                     const Long held = archive ? formerHand->Count() : 0;
-                     const Long offered = held + drawn->Count();
+                     const Long held = archive ? formerHand.Count() : 0;
+                     const Long offered = held + drawn.Count();
                      if (archive) {
                          chooser.AddCards(formerHand);
                          chooser.AddCards(drawn);
@@ -127,18 +127,18 @@ Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision)
                      chooser.SetMinAmt(static_cast<Integer>(std::min(held + 1, offered)));
                  })
             ->SelectedCards();
-    drawn->RemoveCards(kept);
+    drawn.RemoveCards(kept);
     if (archive) {
-        for (const Card& card : *formerHand) {
-            if (!kept->Contains(card)) {
-                drawn->AddCard(card);
+        for (const Card& card : formerHand) {
+            if (!kept.Contains(card)) {
+                drawn.AddCard(card);
             }
         }
     }
     return {.cards = kept, .givenUp = drawn};
 }
 
-DeckRef HumanDecider::GoldMineCard(const DeckRef& mine) {
+qlCards HumanDecider::GoldMineCard(const qlCards& mine) {
     return mTable
         .Ask(0,
              [&mine](CardChooser& c) {
@@ -151,8 +151,8 @@ DeckRef HumanDecider::GoldMineCard(const DeckRef& mine) {
         ->SelectedCards();
 }
 
-DeckRef HumanDecider::AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods,
-                                      const char* caption, Integer picture, const DeckRef& offer) {
+qlCards HumanDecider::AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods,
+                                      const char* caption, Integer picture, const qlCards& offer) {
     return mTable
         .Ask(seatIndex,
              [&](CardChooser& chooser) {

@@ -26,19 +26,19 @@ class HumanDecider : public SeatDecider {
 
   private:
     int PickRole(const qlGame& game);
-    DeckRef ChapelCard(const qlPlayer& seat);
+    qlCards ChapelCard(const qlPlayer& seat);
     Choice KeepHandOf(const qlPlayer& seat, Integer limit);
-    DeckRef CraneCover(const qlPlayer& seat);
-    DeckRef BlackMarketGoods(const qlPlayer& seat, const DeckRef& goods, Integer most);
-    DeckRef Building(const qlPlayer& seat, Integer savings);
-    DeckRef Payment(const qlPlayer& seat, Integer cost);
+    qlCards CraneCover(const qlPlayer& seat);
+    qlCards BlackMarketGoods(const qlPlayer& seat, const qlCards& goods, Integer most);
+    qlCards Building(const qlPlayer& seat, Integer savings);
+    qlCards Payment(const qlPlayer& seat, Integer cost);
     Choice CouncilKeep(const qlPlayer& seat, const Decision& decision);
-    DeckRef GoldMineCard(const DeckRef& mine);
+    qlCards GoldMineCard(const qlCards& mine);
 
     // The human's choice of up to `goods` buildings of `seat`'s city among `offer`, for the
     // producer and the trader.
-    DeckRef AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods, const char* caption,
-                            Integer picture, const DeckRef& offer);
+    qlCards AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods, const char* caption,
+                            Integer picture, const qlCards& offer);
 
     Table& mTable;
     const std::array<bool, 5>* mRolesOpen = nullptr;  // while the human chooses a role

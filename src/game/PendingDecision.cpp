@@ -44,14 +44,10 @@ const char* KindName(DecisionKind kind) {
                                 KindName(decision.kind) + ": " + why);
 }
 
-Long CountOf(const DeckRef& cards) {
-    return cards ? cards->Count() : 0;
-}
-
 // Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`.
-void RequireFrom(const Decision& decision, const DeckRef& cards, const qlCards& pool, Long least,
+void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
                  Long most, const char* what) {
-    const Long count = CountOf(cards);
+    const Long count = cards.Count();
     if (count < least || count > most) {
         Refuse(decision,
                std::to_string(count) + " " + what + " chosen, where " +
@@ -59,12 +55,9 @@ void RequireFrom(const Decision& decision, const DeckRef& cards, const qlCards& 
                                   : std::to_string(least) + " to " + std::to_string(most)) +
                    " are asked");
     }
-    if (!cards) {
-        return;
-    }
     // A choice holds a few cards: looking each up in turn is cheaper than hashing them.
-    for (auto card = cards->begin(); card != cards->end(); ++card) {
-        if (!*card || !pool.Contains(*card) || std::find(cards->begin(), card, *card) != card) {
+    for (auto card = cards.begin(); card != cards.end(); ++card) {
+        if (!*card || !pool.Contains(*card) || std::find(cards.begin(), card, *card) != card) {
             Refuse(decision, std::string(*card ? (*card)->BuildingName() : "nothing") +
                                  " is not one of the " + what + " on offer");
         }
@@ -72,56 +65,56 @@ void RequireFrom(const Decision& decision, const DeckRef& cards, const qlCards& 
 }
 
 // Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once.
-void RequireSplit(const Decision& decision, const DeckRef& kept, const DeckRef& givenUp,
+void RequireSplit(const Decision& decision, const qlCards& kept, const qlCards& givenUp,
                   const qlCards& pool) {
-    if (CountOf(kept) + CountOf(givenUp) != pool.Count()) {
+    if (kept.Count() + givenUp.Count() != pool.Count()) {
         Refuse(decision, "the cards kept and given up are not the cards on offer");
     }
-    DeckRef both = NewDeck(pool.Count());
-    both->AddCards(kept);
-    both->AddCards(givenUp);
+    qlCards both;
+    both.AddCards(kept);
+    both.AddCards(givenUp);
     RequireFrom(decision, both, pool, pool.Count(), pool.Count(), "cards");
 }
 
 }  // namespace
 
 Integer qlGame::DecidingSeat() const {
-    if (mAwaiting == DecisionKind::Role) {
-        return mRoleChooser;
+    if (mState.awaiting == DecisionKind::Role) {
+        return mState.roleChooser;
     }
-    if (mAwaiting == DecisionKind::Chapel || mAwaiting == DecisionKind::HandLimit) {
-        return mGovernorSeat;
+    if (mState.awaiting == DecisionKind::Chapel || mState.awaiting == DecisionKind::HandLimit) {
+        return mState.governorSeat;
     }
-    return mCurrentPlayer;
+    return mState.currentPlayer;
 }
 
 namespace {
 
 // The city's buildings but its cranes: what the crane may build over.
-DeckRef CraneTargets(const qlPlayer& seat) {
-    DeckRef targets = seat.CopyOfBuiltCards();
-    targets->RemoveCards(targets->GetCardsByName("Crane"));
+qlCards CraneTargets(const qlPlayer& seat) {
+    qlCards targets = seat.BuiltCards();
+    targets.RemoveCards(targets.GetCardsByName("Crane"));
     return targets;
 }
 
 }  // namespace
 
 Decision qlGame::Pending() const {
-    if (mStep != Step::Decide) {
+    if (mState.step != RulesStep::Decide) {
         return {};
     }
     const qlPlayer& seat = Player(DecidingSeat());
-    Decision decision{.kind = mAwaiting, .seat = seat.PlayerNumber()};
-    switch (mAwaiting) {
+    Decision decision{.kind = mState.awaiting, .seat = seat.PlayerNumber()};
+    switch (mState.awaiting) {
         case DecisionKind::Role:
-            decision.rolesFree = mRolesFree;
+            decision.rolesFree = mState.rolesFree;
             break;
         case DecisionKind::Chapel:
             decision.options = seat.CardsInHand();
             break;
         case DecisionKind::HandLimit:
-            decision.count = mFirstRound ? Integer{4} : seat.CardsAllowed();
-            decision.firstRound = mFirstRound;
+            decision.count = mState.firstRound ? Integer{4} : seat.CardsAllowed();
+            decision.firstRound = mState.firstRound;
             decision.options = seat.CardsInHand();
             break;
         case DecisionKind::CraneCover:
@@ -129,30 +122,29 @@ Decision qlGame::Pending() const {
             break;
         case DecisionKind::BlackMarket:
             decision.options = seat.BuildingsWithGoods();
-            decision.count = static_cast<Integer>(std::min<Long>(decision.options->Count(), 2));
+            decision.count = static_cast<Integer>(std::min<Long>(decision.options.Count(), 2));
             break;
         case DecisionKind::Build:
             decision.savings = *BuildSavings();
             decision.options = seat.CardsInHand();
             break;
         case DecisionKind::Payment:
-            decision.count = mTurn.cost;
+            decision.count = mState.turn.cost;
             decision.options = seat.CardsInHand();
             break;
         case DecisionKind::CouncilKeep:
-            decision.keep = mTurn.keep;
-            decision.archive = mTurn.archive;
-            decision.offered = mTurn.offered;
-            decision.options = mTurn.offered;
-            if (mTurn.archive) {
-                decision.options = NewDeck(seat.CardsInHand()->Count() + mTurn.offered->Count());
-                decision.options->AddCards(seat.CardsInHand());
-                decision.options->AddCards(mTurn.offered);
+            decision.keep = mState.turn.keep;
+            decision.archive = mState.turn.archive;
+            decision.offered = mState.turn.offered;
+            decision.options = mState.turn.offered;
+            if (mState.turn.archive) {
+                decision.options = seat.CardsInHand();
+                decision.options.AddCards(mState.turn.offered);
             }
             break;
         case DecisionKind::GoldMine:
-            decision.offered = mTurn.offered;
-            decision.options = mTurn.offered;
+            decision.offered = mState.turn.offered;
+            decision.options = mState.turn.offered;
             break;
         case DecisionKind::Produce:
             decision.count = seat.ProducingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
@@ -179,7 +171,7 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
         }
         return;
     }
-    const qlCards& options = *decision.options;
+    const qlCards& options = decision.options;
     const Long offered = options.Count();
     switch (decision.kind) {
         case DecisionKind::Chapel:
@@ -202,7 +194,7 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
             break;
         }
         case DecisionKind::CouncilKeep: {
-            const Long held = decision.archive ? offered - decision.offered->Count() : 0;
+            const Long held = decision.archive ? offered - decision.offered.Count() : 0;
             RequireFrom(decision, choice.cards, options, std::min(held + 1, offered),
                         std::min(held + decision.keep, offered), "cards");
             RequireSplit(decision, choice.cards, choice.givenUp, options);
@@ -210,7 +202,7 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
         }
         case DecisionKind::GoldMine:
             RequireFrom(decision, choice.cards, options, 1, 1, "cards");
-            if (choice.givenUp) {
+            if (!choice.givenUp.Empty()) {
                 RequireFrom(decision, choice.givenUp, options, offered, offered, "cards");
             }
             break;
@@ -231,17 +223,17 @@ void qlGame::Apply(const Decision& pending, const Choice& choice) {
 }
 
 void qlGame::CarryOut(const Choice& choice) {
-    const DeckRef cards = choice.cards ? choice.cards : NewDeck();
-    const DecisionKind kind = std::exchange(mAwaiting, DecisionKind::None);
+    const qlCards& cards = choice.cards;
+    const DecisionKind kind = std::exchange(mState.awaiting, DecisionKind::None);
     switch (kind) {
         case DecisionKind::Role:
             SelectRole(choice.role);
             break;
         case DecisionKind::Chapel:
-            BuryInChapel(Player(mGovernorSeat), cards);
+            BuryInChapel(Player(mState.governorSeat), cards);
             break;
         case DecisionKind::HandLimit:
-            CutHandToLimit(Player(mGovernorSeat), choice);
+            CutHandToLimit(Player(mState.governorSeat), choice);
             break;
         case DecisionKind::CraneCover:
             AfterCrane(cards);
@@ -256,12 +248,11 @@ void qlGame::CarryOut(const Choice& choice) {
             FinishBuild(cards);
             break;
         case DecisionKind::CouncilKeep:
-            KeepCouncilCards(
-                {.cards = cards, .givenUp = choice.givenUp ? choice.givenUp : NewDeck()});
+            KeepCouncilCards(choice);
             break;
         case DecisionKind::GoldMine:
-            if (choice.givenUp) {
-                mTurn.offered = choice.givenUp;
+            if (!choice.givenUp.Empty()) {
+                mState.turn.offered = choice.givenUp;
             }
             FinishGoldMine(cards);
             break;

@@ -10,40 +10,41 @@
 #include "game/qlGame.h"
 
 void qlGame::Advance() {
-    while (mStep != Step::Decide && mStep != Step::Stopped && mStep != Step::Over) {
+    while (mState.step != RulesStep::Decide && mState.step != RulesStep::Stopped &&
+           mState.step != RulesStep::Over) {
         RunStep();
     }
 }
 
 void qlGame::RunStep() {
-    switch (mStep) {
-        case Step::StartRound:
+    switch (mState.step) {
+        case RulesStep::StartRound:
             StartRound();
             break;
-        case Step::GovernorTurn:
+        case RulesStep::GovernorTurn:
             StartGovernorTurn();
             break;
-        case Step::HandLimit:
+        case RulesStep::HandLimit:
             StartHandLimit();
             break;
-        case Step::NextGovernorTurn:
+        case RulesStep::NextGovernorTurn:
             NextGovernorTurn();
             break;
-        case Step::RoleChoice:
+        case RulesStep::RoleChoice:
             StartRoleChoice();
             break;
-        case Step::Turn:
+        case RulesStep::Turn:
             StartTurn();
             break;
-        case Step::TurnDone:
+        case RulesStep::TurnDone:
             EndTurn();
             break;
-        case Step::RoleDone:
+        case RulesStep::RoleDone:
             EndRole();
             break;
-        case Step::Decide:
-        case Step::Stopped:
-        case Step::Over:
+        case RulesStep::Decide:
+        case RulesStep::Stopped:
+        case RulesStep::Over:
             break;
     }
 }
@@ -52,14 +53,14 @@ void qlGame::RunStep() {
 // role choice (the human pressing Exit) stops the game where it stands.
 void qlGame::PlayDecisions() {
     Advance();
-    while (mStep == Step::Decide) {
+    while (mState.step == RulesStep::Decide) {
         const Decision decision = Pending();
         SeatDecider& decider = DeciderOf(DecidingSeat());
-        const Choice choice = decider.Answer(*this, decision, mRandom);
+        const Choice choice = decider.Answer(*this, decision, mState.random);
         if (decision.kind == DecisionKind::Role && choice.role < 0) {
-            mTable->ShowRole(mCurrentPlayer - 1, "");
-            mAwaiting = DecisionKind::None;
-            mStep = Step::Stopped;
+            mTable->ShowRole(mState.currentPlayer - 1, "");
+            mState.awaiting = DecisionKind::None;
+            mState.step = RulesStep::Stopped;
             return;
         }
         if (!mTable->Silent() && decider.PausesAfter(*this, decision, choice)) {
@@ -70,86 +71,88 @@ void qlGame::PlayDecisions() {
 }
 
 void qlGame::StartRound() {
-    if (ExitRequested() || (mRoundLimit > 0 && mRounds >= mRoundLimit)) {
-        mStep = Step::Stopped;
+    if (ExitRequested() || (mRoundLimit > 0 && mState.rounds >= mRoundLimit)) {
+        mState.step = RulesStep::Stopped;
         return;
     }
-    ++mRounds;
-    mFirstRound = mGovernor == 0;
-    mGovernor = mFirstRound ? Integer{1} : NextSeat(mGovernor);
+    ++mState.rounds;
+    mState.firstRound = mState.governor == 0;
+    mState.governor = mState.firstRound ? Integer{1} : NextSeat(mState.governor);
     for (int i = 0; i < 4; ++i) {
         mTable->ShowRole(i, "");
     }
-    mTable->ShowGovernor(mGovernor - 1);
+    mTable->ShowGovernor(mState.governor - 1);
     Tell([&] {
-        return table_events::ForSeat(TableEvent::Kind::RoundStarted, Player(mGovernor), mRounds);
+        return table_events::ForSeat(TableEvent::Kind::RoundStarted, Player(mState.governor),
+                                     mState.rounds);
     });
-    mCurrentPlayer = mRoleChooser = mGovernor;
+    mState.currentPlayer = mState.roleChooser = mState.governor;
     ClearSelectedRoles();
-    mGovernorSeat = 1;
-    mStep = Step::GovernorTurn;
+    mState.governorSeat = 1;
+    mState.step = RulesStep::GovernorTurn;
 }
 
 void qlGame::NextGovernorTurn() {
-    mGovernorSeat = NextSeat(mGovernorSeat);
-    if (mGovernorSeat != 1) {
-        mStep = Step::GovernorTurn;
+    mState.governorSeat = NextSeat(mState.governorSeat);
+    if (mState.governorSeat != 1) {
+        mState.step = RulesStep::GovernorTurn;
         return;
     }
     GovernorPhasesDone.Raise(*this);
     for (int i = 0; i < kRoleCount; ++i) {
-        mRolesFree[static_cast<std::size_t>(i)] = true;
+        mState.rolesFree[static_cast<std::size_t>(i)] = true;
         mTable->EnableRole(i, true);
     }
-    mStep = Step::RoleChoice;
+    mState.step = RulesStep::RoleChoice;
 }
 
 void qlGame::StartRoleChoice() {
     if (ExitRequested()) {
-        mStep = Step::Stopped;
+        mState.step = RulesStep::Stopped;
         return;
     }
     BeforeRoleChoice.Raise(*this);
     ShowStatus("select a role...");
-    Tell(
-        [&] { return table_events::ForSeat(TableEvent::Kind::TurnStarted, Player(mRoleChooser)); });
-    Player(mRoleChooser).SetGetsRoleBenefit(true);
+    Tell([&] {
+        return table_events::ForSeat(TableEvent::Kind::TurnStarted, Player(mState.roleChooser));
+    });
+    Player(mState.roleChooser).SetGetsRoleBenefit(true);
     Await(DecisionKind::Role);
 }
 
 // What a press of a role button does, for the human's click and the computer's choice alike.
 void qlGame::SelectRole(int index) {
-    ++mRolesChosen;
+    ++mState.rolesChosen;
     const Role role = RoleAt(index);
     if (role == Role::Trader) {
         DrawTradeTile();
     }
-    mCurrentRole = role;
-    mRolesFree[static_cast<std::size_t>(index)] = false;
+    mState.currentRole = role;
+    mState.rolesFree[static_cast<std::size_t>(index)] = false;
     mTable->EnableRole(index, false);
     WriteGameLog([&] {
-        return "Player " + std::to_string(mRoleChooser) + " Selected Role: " + RoleName(role);
+        return "Player " + std::to_string(mState.roleChooser) + " Selected Role: " + RoleName(role);
     });
-    Tell([&] { return table_events::RoleChosen(Player(mRoleChooser), RoleName(role)); });
-    mTable->ShowRole(mCurrentPlayer - 1, RoleName(role));
-    mStep = Step::Turn;
+    Tell([&] { return table_events::RoleChosen(Player(mState.roleChooser), RoleName(role)); });
+    mTable->ShowRole(mState.currentPlayer - 1, RoleName(role));
+    mState.step = RulesStep::Turn;
 }
 
 void qlGame::StartTurn() {
     if (ExitRequested()) {
-        mStep = Step::Stopped;
+        mState.step = RulesStep::Stopped;
         return;
     }
-    ShowStatus("perform ", RoleName(*mCurrentRole), " role...");
+    ShowStatus("perform ", RoleName(*mState.currentRole), " role...");
     Tell([&] {
-        return table_events::ForSeat(TableEvent::Kind::TurnStarted, Player(mCurrentPlayer));
+        return table_events::ForSeat(TableEvent::Kind::TurnStarted, Player(mState.currentPlayer));
     });
     BeginPhase();
 }
 
 void qlGame::BeginPhase() {
-    mStep = Step::TurnDone;  // unless the phase waits for a decision
-    switch (*mCurrentRole) {
+    mState.step = RulesStep::TurnDone;  // unless the phase waits for a decision
+    switch (*mState.currentRole) {
         case Role::Councillor:
             CouncillorPhase();
             break;
@@ -171,33 +174,35 @@ void qlGame::BeginPhase() {
 // The turn is over: the chooser's privilege ends with it, and the next seat performs the role
 // until the chooser's turn would come round again.
 void qlGame::EndTurn() {
-    Player(mRoleChooser).SetGetsRoleBenefit(false);
-    mTurn = {};
-    mCurrentPlayer = NextSeat(mCurrentPlayer);
-    mStep = mCurrentPlayer == mRoleChooser ? Step::RoleDone : Step::Turn;
+    Player(mState.roleChooser).SetGetsRoleBenefit(false);
+    mState.turn = {};
+    mState.currentPlayer = NextSeat(mState.currentPlayer);
+    mState.step =
+        mState.currentPlayer == mState.roleChooser ? RulesStep::RoleDone : RulesStep::Turn;
 }
 
 void qlGame::EndRole() {
     RolePerformed.Raise(*this);
-    if (mGameOver) {
-        mStep = Step::Over;
+    if (mState.gameOver) {
+        mState.step = RulesStep::Over;
         return;
     }
-    mValues.BuildingsLeft = ComputeBuildingsLeft();
+    SetBuildingsLeft(ComputeBuildingsLeft());
     mTable->HideTradePrices();
-    mCurrentRole.reset();
-    const bool roundOver = mValues.NumberOfPlayers == 2
-                               ? mRoleChooser == mGovernor && Player(mRoleChooser).SelectedRole()
-                               : NextSeat(mRoleChooser) == mGovernor;
+    mState.currentRole.reset();
+    const bool roundOver =
+        mState.values.NumberOfPlayers == 2
+            ? mState.roleChooser == mState.governor && Player(mState.roleChooser).SelectedRole()
+            : NextSeat(mState.roleChooser) == mState.governor;
     if (roundOver) {
         mTable->ProcessEvents();
-        mStep = Step::StartRound;
+        mState.step = RulesStep::StartRound;
         return;
     }
-    Player(mRoleChooser).SetSelectedRole(true);
-    mRoleChooser = NextSeat(mRoleChooser);
-    mCurrentPlayer = mRoleChooser;
-    mStep = Step::RoleChoice;
+    Player(mState.roleChooser).SetSelectedRole(true);
+    mState.roleChooser = NextSeat(mState.roleChooser);
+    mState.currentPlayer = mState.roleChooser;
+    mState.step = RulesStep::RoleChoice;
 }
 
 void qlGame::cmdRoles_Click(int index) {
@@ -211,8 +216,8 @@ bool qlGame::HumanChoosesRole() const {
 }
 
 void qlGame::ClearSelectedRoles() {
-    for (const auto& seat : mPlayers) {
-        seat->SetSelectedRole(false);
+    for (qlPlayer& seat : mState.seats) {
+        seat.SetSelectedRole(false);
     }
 }
 
@@ -226,8 +231,8 @@ qlGame::OtherSeats qlGame::OthersAfter(Integer seatNumber) const {
 
 Integer qlGame::ComputeBuildingsLeft() const {
     Long largest = 0;
-    for (Integer n = 1; n <= mValues.NumberOfPlayers; ++n) {
-        largest = std::max(largest, Player(n).BuiltCards()->Count());
+    for (Integer n = 1; n <= mState.values.NumberOfPlayers; ++n) {
+        largest = std::max(largest, Player(n).BuiltCards().Count());
     }
     return static_cast<Integer>(12 - largest);
 }
@@ -236,8 +241,8 @@ void qlGame::ShowStatus(std::string_view text, std::string_view more, std::strin
     if (mTable->Silent()) {
         return;
     }
-    std::string line = std::string(IsHuman(mCurrentPlayer) ? "Human " : "Robot ") +
-                       std::to_string(mCurrentPlayer) + ", ";
+    std::string line = std::string(IsHuman(mState.currentPlayer) ? "Human " : "Robot ") +
+                       std::to_string(mState.currentPlayer) + ", ";
     line.append(text).append(more).append(rest);
     mTable->ShowStatus(line);
 }

@@ -15,8 +15,8 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
         case DecisionKind::Chapel:
             return {.cards = ai::AIPickChapelCard(seat, opponents)};
         case DecisionKind::HandLimit: {
-            DeckRef givenUp = NewDeck();
-            DeckRef kept = ai::AIDiscardDownTo(seat, opponents, decision.count, givenUp);
+            qlCards givenUp;
+            qlCards kept = ai::AIDiscardDownTo(seat, opponents, decision.count, givenUp);
             return {.cards = std::move(kept), .givenUp = std::move(givenUp)};
         }
         case DecisionKind::CraneCover:
@@ -25,24 +25,24 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
             return {.cards = ai::AIBlackMarket(seat)};
         case DecisionKind::Build: {
             // The standard rules may name several cards of one building: the first is built.
-            DeckRef build = NewDeck();
+            qlCards build;
             if (const Card first =
-                    ai::AIGetCardToBuild(seat, opponents, decision.savings)->Item(1)) {
-                build->AddCard(first);
+                    ai::AIGetCardToBuild(seat, opponents, decision.savings).Item(1)) {
+                build.AddCard(first);
             }
             return {.cards = std::move(build)};
         }
         case DecisionKind::Payment:
             return {.cards = ai::AIGetBuildPaymentCards(seat, opponents, decision.count)};
         case DecisionKind::CouncilKeep: {
-            DeckRef drawn = CopyOf(decision.offered);
-            DeckRef kept = ai::AIPickCouncillorCards(seat, opponents, drawn);
+            qlCards drawn = decision.offered;
+            qlCards kept = ai::AIPickCouncillorCards(seat, opponents, drawn);
             return {.cards = std::move(kept), .givenUp = std::move(drawn)};
         }
         case DecisionKind::GoldMine: {
             // The mine goes to the discard pile in the order the card value left it.
-            DeckRef mine = CopyOf(decision.offered);
-            DeckRef taken = ai::AIPickGoldMineCard(seat, opponents, mine);
+            qlCards mine = decision.offered;
+            qlCards taken = ai::AIPickGoldMineCard(seat, opponents, mine);
             return {.cards = std::move(taken), .givenUp = std::move(mine)};
         }
         case DecisionKind::Produce:
@@ -62,9 +62,9 @@ bool StandardDecider::PausesAfter(const qlGame& game, const Decision& decision,
         case DecisionKind::Role:
             // Valuing the Builder, the seat weighs what it would build.
             return !ai::AIWaitsForOpening(seat) &&
-                   !ai::AIGetCardToBuild(seat, game.OthersAfter(decision.seat), 0)->Empty();
+                   !ai::AIGetCardToBuild(seat, game.OthersAfter(decision.seat), 0).Empty();
         case DecisionKind::Build:
-            return !choice.cards->Empty() && !ai::AIWaitsForOpening(seat);
+            return !choice.cards.Empty() && !ai::AIWaitsForOpening(seat);
         case DecisionKind::CouncilKeep:
         case DecisionKind::GoldMine:
         case DecisionKind::Produce:

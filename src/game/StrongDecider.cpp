@@ -14,8 +14,8 @@ Choice StrongDecider::Answer(const qlGame& game, const Decision& decision, Rando
             // With the Archive the whole hand is in the choice: too many ways to keep to weigh
             // each.
             if (!decision.archive) {
-                DeckRef drawn = CopyOf(decision.offered);
-                DeckRef kept = mPlayer.ChooseCouncilKeep(game, mTable, seat, drawn, decision.keep);
+                qlCards drawn = decision.offered;
+                qlCards kept = mPlayer.ChooseCouncilKeep(game, mTable, seat, drawn, decision.keep);
                 return {.cards = std::move(kept), .givenUp = std::move(drawn)};
             }
             break;

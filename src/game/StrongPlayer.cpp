@@ -59,14 +59,14 @@ void AddKeepChoices(const Names& names, std::vector<Long>& counts, std::size_t f
 // their worth to `seat` facing `opponents`, best first.
 std::vector<Names> KeepChoices(const qlCards& cards, const qlPlayer& seat, ai::Opponents opponents,
                                Long keep) {
-    DeckRef ranked = NewDeck(cards.Count());
+    qlCards ranked;
     for (const Card& card : cards) {
-        ranked->AddCard(card);
+        ranked.AddCard(card);
     }
-    ai::OrderByAIValue(*ranked, seat, opponents, false);
+    ai::OrderByAIValue(ranked, seat, opponents, false);
     Names names;
     std::vector<Long> counts;
-    for (const Card& card : *ranked) {
+    for (const Card& card : ranked) {
         const auto known = std::find(names.begin(), names.end(), card->BuildingName());
         if (known == names.end()) {
             names.push_back(card->BuildingName());
@@ -191,12 +191,12 @@ int StrongPlayer::PickRole(const qlGame& game, Table& table) {
     })];
 }
 
-DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat,
+qlCards StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat,
                                      Integer savings) {
     // Building nothing, or one card of each name the seat can build.
     std::vector<Card> choices{Card{}};
-    const DeckRef buildable = seat.GetBuildableCards(nullptr, savings);
-    for (const Card& card : *buildable) {
+    const qlCards buildable = seat.GetBuildableCards(savings);
+    for (const Card& card : buildable) {
         if (std::none_of(choices.begin() + 1, choices.end(), [&card](const Card& c) {
                 return c->BuildingName() == card->BuildingName();
             })) {
@@ -207,31 +207,29 @@ DeckRef StrongPlayer::ChooseBuilding(const qlGame& game, Table& table, const qlP
     const std::size_t taken =
         Choose(game, table, choices.size(), [&choices, number](const qlGame& copy, int o) {
             // The card of that name in the copy's own hand.
-            DeckRef build = NewDeck();
+            qlCards build;
             if (const Card& card = choices[static_cast<std::size_t>(o)]) {
-                build->AddCard(copy.Player(number)
-                                   .CardsInHand()
-                                   ->GetCardsByName(card->BuildingName())
-                                   ->Item(1));
+                build.AddCard(
+                    copy.Player(number).CardsInHand().GetCardsByName(card->BuildingName()).Item(1));
             }
             return Choice{.cards = build};
         });
-    DeckRef chosen = NewDeck();
+    qlCards chosen;
     if (const Card& card = choices[taken]) {
-        chosen->AddCard(card);
+        chosen.AddCard(card);
     }
     return chosen;
 }
 
-DeckRef StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
-                                        const DeckRef& drawn, Integer keep) {
+qlCards StrongPlayer::ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
+                                        qlCards& drawn, Integer keep) {
     const std::vector<Names> choices =
-        KeepChoices(*drawn, seat, game.OthersAfter(seat.PlayerNumber()), keep);
-    return drawn->DealCardsByName(
+        KeepChoices(drawn, seat, game.OthersAfter(seat.PlayerNumber()), keep);
+    return drawn.DealCardsByName(
         choices[Choose(game, table, choices.size(), [&choices](const qlGame& copy, int o) {
             // The same names of the copy's own draw.
-            DeckRef rest = CopyOf(copy.Pending().offered);
-            DeckRef kept = rest->DealCardsByName(choices[static_cast<std::size_t>(o)]);
+            qlCards rest = copy.Pending().offered;
+            qlCards kept = rest.DealCardsByName(choices[static_cast<std::size_t>(o)]);
             return Choice{.cards = std::move(kept), .givenUp = std::move(rest)};
         })]);
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "cards/CardRefs.h"
+#include "cards/qlCards.h"
 #include "core/Random.h"
 #include "core/Types.h"
 #include "game/Decision.h"
@@ -56,11 +56,11 @@ class StrongPlayer {
     // stops.
     int PickRole(const qlGame& game, Table& table);
     // The hand card to build (none for nothing) at the seat's build choice.
-    DeckRef ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat, Integer savings);
+    qlCards ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat, Integer savings);
     // The cards to keep, `keep` of them, of those `drawn` at the seat's councillor choice; leaves
     // `drawn` holding the others.
-    DeckRef ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
-                              const DeckRef& drawn, Integer keep);
+    qlCards ChooseCouncilKeep(const qlGame& game, Table& table, const qlPlayer& seat,
+                              qlCards& drawn, Integer keep);
     // The best of `options` decisions the seat may take in `game`, `force` setting the
     // decision in each copy. Rethrows whatever a copy threw.
     Verdict Decide(const qlGame& game, Table& table, int options, const Force& force);

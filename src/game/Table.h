@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 
-#include "cards/CardRefs.h"
+#include "cards/Card.h"
 #include "cards/qlTradeTiles.h"
 #include "core/Types.h"
 #include "game/CardChooser.h"
 #include "game/TableEvent.h"
+
+class qlPlayer;
 
 // Everything the game driver needs from the table it is played at: the main window, a test's
 // scripted table, or the simulator's silent one. Game rules never live behind this seam; the
@@ -27,10 +29,16 @@ class Table {
     // delay when "Status Messages" is checked, 0 is the final scores and waits for OK.
     virtual void ShowMessage(int informational, int roleIndex, const std::string& text) = 0;
 
-    // The seats and piles are ready: mark the human's seat, show the seat areas in play, and
-    // follow the seats' and piles' events to redraw cities, hands, points and counts.
-    virtual void SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
-                            qlCards& discard) = 0;
+    // The seats are ready: mark the human's seat and show the seat areas in play. The seats
+    // stay where they are until SeatsReleased; the calls below say what changed in them.
+    virtual void SeatsReady(const std::array<const qlPlayer*, 4>& seats) = 0;
+    // A building came into a seat's city, or left it under a new one; a good came onto a
+    // building or went; a seat's hand changed; the piles hold so many cards now.
+    virtual void CardBuilt(const qlPlayer&, Card) {}
+    virtual void CardCovered(const qlPlayer&, Card) {}
+    virtual void GoodChanged(const qlPlayer&, Card) {}
+    virtual void HandChanged(const qlPlayer&) {}
+    virtual void PilesChanged(Long, Long) {}
     // The game is over and released: empty the city rows and the hand row, stop following.
     virtual void SeatsReleased() = 0;
 

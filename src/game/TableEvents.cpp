@@ -61,10 +61,10 @@ TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const Card& c
     return event;
 }
 
-TableEvent Built(TableEvent build, bool human, const DeckRef& payment, int drawn) {
-    if (payment) {
-        build.cost = static_cast<int>(payment->Count());
-        build.cards = OwnNames(human, *payment);
+TableEvent Built(TableEvent build, bool human, const qlCards& payment, int drawn) {
+    if (!payment.Empty()) {
+        build.cost = static_cast<int>(payment.Count());
+        build.cards = OwnNames(human, payment);
     }
     build.drawn = drawn;
     return build;
@@ -137,7 +137,7 @@ TableEvent KeepAsked(const qlPlayer& seat, int drawn, int keep, int held) {
 
 TableEvent LimitAsked(const qlPlayer& seat, int limit, bool firstRound) {
     TableEvent event = ForSeat(Kind::LimitAsked, seat, limit);
-    event.held = static_cast<int>(seat.CardsInHand()->Count());
+    event.held = static_cast<int>(seat.CardsInHand().Count());
     if (firstRound) {
         event.reasons.emplace_back("first round");
     } else if (seat.CardsAllowed() > 7) {  // only the Tower raises the limit

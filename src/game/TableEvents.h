@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "cards/CardRefs.h"
+#include "cards/qlCards.h"
 #include "game/TableEvent.h"
 
 class qlPlayer;
@@ -19,7 +19,7 @@ TableEvent RoleChosen(const qlPlayer& seat, const std::string& role);
 TableEvent BuildCost(const qlPlayer& seat, const qlCard& building, const Card& covered, int goods);
 // The build once done, from its BuildCost, for the human's seat or another: `payment` may be
 // nothing (a free build); `drawn` the cards drawn after building.
-TableEvent Built(TableEvent build, bool human, const DeckRef& payment, int drawn);
+TableEvent Built(TableEvent build, bool human, const qlCards& payment, int drawn);
 TableEvent NothingBuilt(const qlPlayer& seat);
 // The buildings of `chosen` that now carry a good.
 TableEvent Produced(const qlPlayer& seat, const qlCards& chosen, int drawn);

@@ -12,13 +12,14 @@
 #include <vector>
 
 #include "ai/Opponents.h"
-#include "cards/CardRefs.h"
+#include "cards/Card.h"
 #include "cards/qlCards.h"
 #include "cards/qlTradeTiles.h"
 #include "core/Event.h"
 #include "core/Random.h"
 #include "core/Types.h"
 #include "game/Decision.h"
+#include "game/GameState.h"
 #include "game/SeatDecider.h"
 #include "game/Table.h"
 #include "players/Role.h"
@@ -45,7 +46,7 @@ class qlGame {
     // seat outside the game leaves every seat to the computer), played at `table`.
     qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
            Random::SeedSource seedSource = Random::TimeOfDaySource());
-    // A deep copy of `other` played at `table`: every card, seat and pile is the copy's own.
+    // A copy of `other`'s state played at `table`, every seat deciding by the standard rules.
     qlGame(const qlGame& other, Table& table);
     qlGame(const qlGame&) = delete;
     qlGame& operator=(const qlGame&) = delete;
@@ -94,16 +95,18 @@ class qlGame {
     Event<const qlGame&> GovernorPhasesDone;
 
     // What the game shows and what a copy or a check needs to read.
-    qlPlayer& Player(Integer seatNumber) const { return *mPlayers[seatNumber - 1]; }
-    const DeckRef& Reserve() const { return mReserve; }
-    const DeckRef& Discard() const { return mDiscard; }
+    const GameState& State() const { return mState; }
+    const qlPlayer& Player(Integer seatNumber) const { return mState.seats[seatNumber - 1]; }
+    qlPlayer& Player(Integer seatNumber) { return mState.seats[seatNumber - 1]; }
+    const qlCards& Reserve() const { return mState.reserve; }
+    const qlCards& Discard() const { return mState.discard; }
     // Seat numbers (1 to 4), 0 before the first round.
-    Integer Governor() const { return mGovernor; }
-    Integer RoleChooser() const { return mRoleChooser; }
-    Integer CurrentPlayer() const { return mCurrentPlayer; }
+    Integer Governor() const { return mState.governor; }
+    Integer RoleChooser() const { return mState.roleChooser; }
+    Integer CurrentPlayer() const { return mState.currentPlayer; }
     // The seat that plays after `seatNumber`, round the table.
     Integer NextSeat(Integer seatNumber) const {
-        return static_cast<Integer>(seatNumber % mValues.NumberOfPlayers + 1);
+        return static_cast<Integer>(seatNumber % mState.values.NumberOfPlayers + 1);
     }
     // The other seats in play order from the one after `seatNumber`: those a computer seat
     // weighs itself against. Held in place, as every computer decision asks for them.
@@ -120,59 +123,32 @@ class qlGame {
         return seatNumber >= 1 && seatNumber <= 4 && DeciderOf(seatNumber).IsHuman();
     }
     // The role being performed; none at a role choice and between rounds.
-    const std::optional<Role>& CurrentRole() const { return mCurrentRole; }
-    const std::array<bool, 5>& RolesFree() const { return mRolesFree; }
-    bool GameOver() const { return mGameOver; }
-    Integer NumberOfPlayers() const { return mValues.NumberOfPlayers; }
-    Integer BuildingsLeft() const { return mValues.BuildingsLeft; }
+    const std::optional<Role>& CurrentRole() const { return mState.currentRole; }
+    const std::array<bool, 5>& RolesFree() const { return mState.rolesFree; }
+    bool GameOver() const { return mState.gameOver; }
+    Integer NumberOfPlayers() const { return mState.values.NumberOfPlayers; }
+    Integer BuildingsLeft() const { return mState.values.BuildingsLeft; }
     // Cards of the catalogue, and those gone from play under a covering building.
-    Long CatalogueSize() const { return mCatalogueSize; }
-    Long CoveredCount() const { return mCoveredCount; }
+    Long CatalogueSize() const { return mState.catalogueSize; }
+    Long CoveredCount() const { return mState.coveredCount; }
     // Rounds started and roles chosen so far.
-    Long Rounds() const { return mRounds; }
-    Long RolesChosen() const { return mRolesChosen; }
+    Long Rounds() const { return mState.rounds; }
+    Long RolesChosen() const { return mState.rolesChosen; }
     // True while the human is to press a role button.
     bool HumanChoosesRole() const;
     // At a seat's build choice, the cost the crane and the black market have already covered;
     // none at any other moment.
     std::optional<Integer> BuildSavings() const;
     // The winner by the rules of the final scores; never nothing once the seats exist.
-    qlPlayer& GetWinner() const;
+    const qlPlayer& GetWinner() const;
     // What breaks a tie for the most points: cards in hand plus buildings holding a good.
     static Long TieValue(const qlPlayer& seat);
 
   private:
     friend class GameTestAccess;
 
-    // Where the rules stand between two decisions: the next thing they do when the game runs
-    // on. Decide: they wait for the decision mAwaiting names; Stopped: the player left or the
-    // round limit came; Over: a city holds twelve buildings once the role is done.
-    enum class Step : std::uint8_t {
-        StartRound,        // the governor passes and the round's governor phases begin
-        GovernorTurn,      // the governor phase of mGovernorSeat: its library, its chapel
-        HandLimit,         // the same seat's hand cut to its limit
-        NextGovernorTurn,  // the next seat's governor phase, or the round's first role choice
-        RoleChoice,        // the role chooser picks a role
-        Turn,              // the current seat performs the role
-        TurnDone,          // the next seat's turn, or the role is done
-        RoleDone,          // the next role choice, or the next round
-        Decide,
-        Stopped,
-        Over,
-    };
-    // What the rules have settled for the decision they wait for, or for the rest of the turn.
-    struct TurnState {
-        Card covered;         // the building the crane builds over
-        Integer goodsUsed{};  // goods spent at the black market
-        Card building;        // the card being built, out of the hand while it is paid for
-        Integer cost{};       // what the seat pays for it
-        DeckRef offered;      // the councillor's draw, or the gold mine's four cards
-        Integer keep = 1;     // how many of the draw the councillor keeps
-        bool archive = false;
-    };
-
     // Cards from the top of the draw pile, refilled from the shuffled discards when it runs out.
-    DeckRef Draw(int count) { return mReserve->Deal(count, mRandom); }
+    qlCards Draw(int count) { return mState.reserve.Deal(count, mState.discard, mState.random); }
 
     // Set-up and the game loop.
     void SetUpGame();
@@ -186,8 +162,8 @@ class qlGame {
     void PlayDecisions();
     void RunStep();
     void Await(DecisionKind kind) {
-        mAwaiting = kind;
-        mStep = Step::Decide;
+        mState.awaiting = kind;
+        mState.step = RulesStep::Decide;
     }
     // The number of the seat whose decision is pending.
     Integer DecidingSeat() const;
@@ -214,29 +190,36 @@ class qlGame {
     void ShowStatus(std::string_view text, std::string_view more = {}, std::string_view rest = {});
     void ClearStatus();
     bool ExitRequested() const { return mTable->ExitRequested(); }
-    void FollowSeats();
+    // Tells the table the seats are ready; tells it of a seat's hand and the piles' counts.
+    void ShowSeats();
+    void ShowCards(const qlPlayer& seat);
+    // Sets the buildings left, for the game and for each seat's decisions.
+    void SetBuildingsLeft(Integer left);
 
     // The phases, each from its start to its first decision, and on from each decision; each
-    // acts on the current player (the governor phases on mGovernorSeat).
-    void BuryInChapel(qlPlayer& player, const DeckRef& chapel);
+    // acts on the current player (the governor phases on mState.governorSeat).
+    void BuryInChapel(qlPlayer& player, const qlCards& chapel);
     void CutHandToLimit(qlPlayer& player, const Choice& choice);
     void BuilderPhase();
-    void AfterCrane(const DeckRef& cover);
-    void AfterBlackMarket(const DeckRef& goods);
-    void ChooseBuilding(const DeckRef& choice);
-    void FinishBuild(const DeckRef& payment);
+    void AfterCrane(const qlCards& cover);
+    void AfterBlackMarket(const qlCards& goods);
+    void ChooseBuilding(const qlCards& choice);
+    void FinishBuild(const qlCards& payment);
     void Build(qlPlayer& player, const Card& building, const Card& covered);
+    void Built(const qlPlayer& player, Card building);
     void DrawAfterBuilding(qlPlayer& player, const Card& building);
     void CouncillorPhase();
     void KeepCouncilCards(const Choice& choice);
     void ProspectorPhase();
     void WorkGoldMine();
-    void FinishGoldMine(const DeckRef& taken);
-    void ShowGoldMine(const qlPlayer& player, const DeckRef& mine, bool gold, const DeckRef& taken);
-    void ProducerPhase(const DeckRef& chosen);
-    void TraderPhase(const DeckRef& chosen);
+    void FinishGoldMine(const qlCards& taken);
+    void ShowGoldMine(const qlPlayer& player, const qlCards& mine, bool gold, const qlCards& taken);
+    void ProducerPhase(const qlCards& chosen);
+    void TraderPhase(const qlCards& chosen);
     // Takes the good off a building of the seat's city into the discard pile, if it has one.
     void DiscardGood(qlPlayer& player, const Card& building);
+    // Lays a good on a building of the seat's city, or takes it off with nothing.
+    void LayGood(qlPlayer& player, Card building, Card good);
     void DrawTradeTile();
     Integer GoodValue(const qlCard& building) const;
 
@@ -269,39 +252,10 @@ class qlGame {
         }
     }
 
-    void OnBuiltNewCard(const qlPlayer& player);
-    void OnCoverOldCard();
-
     Table* mTable;
-    GameValues mValues;
-    Random::Stream mRandom;
-    std::array<std::unique_ptr<qlPlayer>, 4> mPlayers;
-    std::array<Subscription, 8> mSeatSubscriptions;
-    DeckRef mReserve;
-    DeckRef mDiscard;
-    std::optional<qlTradeTiles> mTradeTiles;
-    qlTradeTiles::Tile mGoodValues{};
-    // Seat numbers, 0 for none.
-    Integer mCurrentPlayer = 0;
-    Integer mGovernor = 0;
-    Integer mRoleChooser = 0;
-    std::optional<Role> mCurrentRole;
-    std::array<bool, 5> mRolesFree{};
-    Step mStep = Step::StartRound;
-    DecisionKind mAwaiting = DecisionKind::None;
-    Integer mGovernorSeat = 0;  // the seat in its governor phase
-    bool mFirstRound = false;
-    TurnState mTurn;
+    GameState mState;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
     HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
-    bool mGameOver = false;
-    bool mSeatsExist = false;
-    bool mPlayStarted = false;
-    Long mCatalogueSize = 0;
-    Long mCoveredCount = 0;
-    Long mRounds = 0;
-    Long mRolesChosen = 0;
-    Long mTilesTurned = 0;
     Long mRoundLimit = 0;
     std::optional<std::filesystem::path> mCatalogueFile;
     std::ostream* mLogFile = nullptr;

@@ -19,27 +19,27 @@ Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleB
 
 }  // namespace
 
-DeckRef qlPlayer::ProductionBuildingsWhere(bool (*keep)(const Card& good)) const {
-    DeckRef result = NewDeck(mBuiltCards->Count());
+qlCards qlPlayer::ProductionBuildingsWhere(bool (*keep)(const Card& good)) const {
+    qlCards result;
     auto good = mGoods.begin();
-    for (const Card& card : *mBuiltCards) {
+    for (const Card& card : mBuiltCards) {
         if (card->BuildingType() == 0 && keep(*good)) {
-            result->AddCard(card);
+            result.AddCard(card);
         }
         ++good;
     }
     return result;
 }
 
-DeckRef qlPlayer::ProductionBuildings() const {
+qlCards qlPlayer::ProductionBuildings() const {
     return ProductionBuildingsWhere([](const Card&) { return true; });
 }
 
-DeckRef qlPlayer::OpenProductionBuildings() const {
+qlCards qlPlayer::OpenProductionBuildings() const {
     return ProductionBuildingsWhere([](const Card& good) { return !good; });
 }
 
-DeckRef qlPlayer::BuildingsWithGoods() const {
+qlCards qlPlayer::BuildingsWithGoods() const {
     return ProductionBuildingsWhere([](const Card& good) { return static_cast<bool>(good); });
 }
 
@@ -60,11 +60,11 @@ Integer qlPlayer::VioletBuildModifier() const {
 }
 
 Integer qlPlayer::ProductionBuildPower() const {
-    return static_cast<Integer>(mCardsInHand->Count() - 1 + ProductionBuildModifier());
+    return static_cast<Integer>(mCardsInHand.Count() - 1 + ProductionBuildModifier());
 }
 
 Integer qlPlayer::VioletBuildPower() const {
-    return static_cast<Integer>(mCardsInHand->Count() - 1 + VioletBuildModifier());
+    return static_cast<Integer>(mCardsInHand.Count() - 1 + VioletBuildModifier());
 }
 
 Integer qlPlayer::TradingPower(bool roleChooser, bool library) const {
@@ -90,14 +90,13 @@ bool qlPlayer::Affords(const qlCard& card, int productionPower, int violetPower)
     return card.Cost() <= (type == 0 ? productionPower : violetPower) && !HasBuilt(card.Id());
 }
 
-DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) const {
-    const qlCards& choices = cardChoices ? *cardChoices : *mCardsInHand;
+qlCards qlPlayer::GetBuildableCards(const qlCards& cardChoices, int lessCards) const {
     const int productionPower = lessCards + ProductionBuildPower();
     const int violetPower = lessCards + VioletBuildPower();
-    DeckRef result = NewDeck(choices.Count());
-    for (const Card& card : choices) {
+    qlCards result;
+    for (const Card& card : cardChoices) {
         if (Affords(*card, productionPower, violetPower)) {
-            result->AddCard(card);
+            result.AddCard(card);
         }
     }
     return result;
@@ -106,7 +105,7 @@ DeckRef qlPlayer::GetBuildableCards(const DeckRef& cardChoices, int lessCards) c
 bool qlPlayer::CanBuildFromHand(int lessCards) const {
     const int productionPower = lessCards + ProductionBuildPower();
     const int violetPower = lessCards + VioletBuildPower();
-    return std::any_of(mCardsInHand->begin(), mCardsInHand->end(), [&](const Card& card) {
+    return std::any_of(mCardsInHand.begin(), mCardsInHand.end(), [&](const Card& card) {
         return Affords(*card, productionPower, violetPower);
     });
 }
@@ -114,33 +113,33 @@ bool qlPlayer::CanBuildFromHand(int lessCards) const {
 Long qlPlayer::GoodsOnBuildings() const {
     Long goods = 0;
     auto good = mGoods.begin();
-    for (const Card& building : *mBuiltCards) {
+    for (const Card& building : mBuiltCards) {
         goods += building->BuildingType() == 0 && *good ? 1 : 0;
         ++good;
     }
     return goods;
 }
 
-DeckRef qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {
+qlCards qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {
     const int productionPower = goodsUsed + ProductionBuildPower();
     const int violetPower = goodsUsed + VioletBuildPower();
-    DeckRef result = NewDeck(cardChoices.Count());
+    qlCards result;
     for (const Card& card : cardChoices) {
         if (card->BuildingType() == 1 && HasBuilt(card->Id())) {
             continue;
         }
         if (card->Cost() <= (card->BuildingType() == 0 ? productionPower : violetPower)) {
-            result->AddCard(card);
+            result.AddCard(card);
         }
     }
     return result;
 }
 
-DeckRef qlPlayer::UniqueCardsInHand() const {
-    DeckRef result = NewDeck(mCardsInHand->Count());
-    for (const Card& card : *mCardsInHand) {
-        if (!result->ContainsId(card->Id())) {
-            result->AddCard(card);
+qlCards qlPlayer::UniqueCardsInHand() const {
+    qlCards result;
+    for (const Card& card : mCardsInHand) {
+        if (!result.ContainsId(card->Id())) {
+            result.AddCard(card);
         }
     }
     return result;

@@ -30,14 +30,14 @@ int Score(const qlPlayer& seat, ScoreBreakdown* parts) {
     int printed = 0;
     int violet = 0;
     int production = 0;
-    for (const Card& card : *seat.BuiltCards()) {
+    for (const Card& card : seat.BuiltCards()) {
         printed += card->VictoryPoints();
         violet += card->BuildingType() == 1 ? 1 : 0;
         production += card->BuildingType() == 0 ? 1 : 0;
     }
     int total = printed;
     if (parts) {
-        parts->buildingCount = static_cast<int>(seat.BuiltCards()->Count());
+        parts->buildingCount = static_cast<int>(seat.BuiltCards().Count());
         parts->buildings = printed;
         parts->chapel = seat.ChapelPoints();
     }

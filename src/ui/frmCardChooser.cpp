@@ -122,7 +122,7 @@ void frmCardChooser::SetCaption(const std::string& caption) {
     setAccessibleName(windowTitle());
 }
 
-void frmCardChooser::SetCards(const DeckRef& cards) {
+void frmCardChooser::SetCards(const qlCards& cards) {
     cardsChoice->SetCards(cards);
     OfferChanged();
 }
@@ -131,16 +131,14 @@ void frmCardChooser::ShowGoodsOf(const qlPlayer& seat) {
     cardsChoice->ShowGoodsOf(&seat);
 }
 
-DeckRef frmCardChooser::AddCards(const DeckRef& cards) {
+void frmCardChooser::AddCards(const qlCards& cards) {
     cardsChoice->AddCards(cards);
     OfferChanged();
-    return cards;
 }
 
-Card frmCardChooser::AddCard(const Card& card) {
+void frmCardChooser::AddCard(Card card) {
     cardsChoice->AddCard(card);
     OfferChanged();
-    return card;
 }
 
 void frmCardChooser::EnableBuildMode(const qlPlayer& player, Integer goodsUsed) {
@@ -159,11 +157,11 @@ void frmCardChooser::HighlightCard(const Card& card) {
     cardsChoice->HighlightCard(card);
 }
 
-DeckRef frmCardChooser::SelectedCards() const {
+qlCards frmCardChooser::SelectedCards() const {
     return cardsChoice->SelectedCards();
 }
 
-DeckRef frmCardChooser::DiscardedCards() const {
+qlCards frmCardChooser::DiscardedCards() const {
     return cardsChoice->DiscardedCards();
 }
 
@@ -200,14 +198,14 @@ void frmCardChooser::OfferChanged() {
 // the longest description of the offer under the large picture, up to sixteen lines (the tooltip
 // holds any text longer still).
 void frmCardChooser::FitToCards() {
-    const DeckRef& offer = cardsChoice->Cards();
-    const int cards = std::clamp(static_cast<int>(offer->Count()), 4, 10);
+    const qlCards& offer = cardsChoice->Cards();
+    const int cards = std::clamp(static_cast<int>(offer.Count()), 4, 10);
     cardsChoice->setMinimumWidth(Px(180) + cards * (Px(990) + 1));
     int tallest = 70;
-    for (Long i = 1; i <= offer->Count(); ++i) {
+    for (Long i = 1; i <= offer.Count(); ++i) {
         const QRect text = lblHoverDesc->fontMetrics().boundingRect(
             QRect(0, 0, lblHoverDesc->width(), 100000), Qt::TextWordWrap,
-            QString::fromStdString(offer->Item(i)->Description()));
+            QString::fromStdString(offer.Item(i)->Description()));
         tallest = std::max(tallest, text.height() + 4);
     }
     lblHoverDesc->setMinimumHeight(
@@ -241,7 +239,7 @@ void frmCardChooser::HideDetails() {
 void frmCardChooser::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     mGuard->Start();
-    const bool empty = cardsChoice->Cards()->Count() < 1;
+    const bool empty = cardsChoice->Cards().Count() < 1;
     if ((empty && mAutoClose == 1) || (!empty && mAutoClose == 2)) {
         tmrCloseMe->start();
     }

@@ -28,15 +28,15 @@ class frmCardChooser : public QDialog, public CardChooser {
     void SetStartImage(Integer roleIndex) override;
     void SetCardsActive(bool active) override;
     void SetCaption(const std::string& caption) override;
-    void SetCards(const DeckRef& cards) override;
+    void SetCards(const qlCards& cards) override;
     void ShowGoodsOf(const qlPlayer& seat) override;
-    DeckRef AddCards(const DeckRef& cards) override;
-    Card AddCard(const Card& card) override;
+    void AddCards(const qlCards& cards) override;
+    void AddCard(Card card) override;
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override;
     void RemoveCrane() override;
     void HighlightCard(const Card& card) override;
-    DeckRef SelectedCards() const override;
-    DeckRef DiscardedCards() const override;
+    qlCards SelectedCards() const override;
+    qlCards DiscardedCards() const override;
     // True once OK answered the question.
     bool Answered() const { return mConfirmed; }
     // The compact form, without the detail area.

@@ -411,8 +411,7 @@ void frmMain::ShowMessage(int informational, int roleIndex, const std::string& t
     TakeKeyboard();
 }
 
-void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
-                         qlCards& discard) {
+void frmMain::SeatsReady(const std::array<const qlPlayer*, 4>& seats) {
     for (int i = 0; i < 4; ++i) {
         SeatArea& area = mSeatAreas[static_cast<std::size_t>(i)];
         const bool inPlay = i < mOptions.numberOfPlayers;
@@ -431,45 +430,52 @@ void frmMain::SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve
                         "border-radius: 6px; }")
                     .arg(area.shpPlayer->objectName(), kHumanFill));
         }
-        FollowSeat(*seats[static_cast<std::size_t>(i)]);
-        ExplainPoints(*area.lblPoints, inPlay ? seats[static_cast<std::size_t>(i)] : nullptr);
+        const qlPlayer& seat = *seats[static_cast<std::size_t>(i)];
+        area.hldPlayerBuilt->SetCards(seat.BuiltCards());
+        area.hldPlayerBuilt->ShowGoodsOf(&seat);
+        HandChanged(seat);
+        ExplainPoints(*area.lblPoints, inPlay ? &seat : nullptr);
     }
-    mSubscriptions.push_back(reserve.DeckSizeChanged.Subscribe(
-        [this](Integer size) { txtReserveCount->setText(QString::number(size)); }));
-    mSubscriptions.push_back(discard.DeckSizeChanged.Subscribe(
-        [this](Integer size) { txtDiscardCount->setText(QString::number(size)); }));
-    txtReserveCount->setText(QString::number(reserve.Count()));
-    txtDiscardCount->setText(QString::number(discard.Count()));
+    PilesChanged(0, 0);
 }
 
-void frmMain::FollowSeat(qlPlayer& seat) {
-    SeatArea& area = mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
-    area.hldPlayerBuilt->ShowGoodsOf(&seat);
-    mSubscriptions.push_back(seat.BuiltNewCard.Subscribe([&area, &seat](const Card& card) {
-        area.hldPlayerBuilt->AddCard(card);
-        area.lblPoints->setText(QString::number(seat.Points()));
-    }));
-    mSubscriptions.push_back(seat.CoverOldCard.Subscribe(
-        [&area](const Card& card) { area.hldPlayerBuilt->RemoveCard(card); }));
-    mSubscriptions.push_back(seat.GoodChanged.Subscribe(
-        [&area](const Card& building) { area.hldPlayerBuilt->RefreshGood(building); }));
-    mSubscriptions.push_back(
-        seat.PlayersCardsChanged.Subscribe([this, &area, &seat](const DeckRef& cards) {
-            if (seat.PlayerNumber() == mOptions.humanSeat) {
-                hldHumansCards->SetCards(cards);
-            }
-            area.lblCards->setText(QString::number(cards ? cards->Count() : 0));
-        }));
+frmMain::SeatArea& frmMain::AreaOf(const qlPlayer& seat) {
+    return mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
+}
+
+void frmMain::CardBuilt(const qlPlayer& seat, Card card) {
+    SeatArea& area = AreaOf(seat);
+    area.hldPlayerBuilt->AddCard(card);
+    area.lblPoints->setText(QString::number(seat.Points()));
+}
+
+void frmMain::CardCovered(const qlPlayer& seat, Card card) {
+    AreaOf(seat).hldPlayerBuilt->RemoveCard(card);
+}
+
+void frmMain::GoodChanged(const qlPlayer& seat, Card building) {
+    AreaOf(seat).hldPlayerBuilt->RefreshGood(building);
+}
+
+void frmMain::HandChanged(const qlPlayer& seat) {
+    if (seat.PlayerNumber() == mOptions.humanSeat) {
+        hldHumansCards->SetCards(seat.CardsInHand());
+    }
+    AreaOf(seat).lblCards->setText(QString::number(seat.CardsInHand().Count()));
+}
+
+void frmMain::PilesChanged(Long reserve, Long discard) {
+    txtReserveCount->setText(QString::number(reserve));
+    txtDiscardCount->setText(QString::number(discard));
 }
 
 void frmMain::SeatsReleased() {
-    mSubscriptions.clear();
     for (SeatArea& area : mSeatAreas) {
-        area.hldPlayerBuilt->SetCards(nullptr);
+        area.hldPlayerBuilt->SetCards({});
         area.hldPlayerBuilt->ShowGoodsOf(nullptr);
         ExplainPoints(*area.lblPoints, nullptr);
     }
-    hldHumansCards->SetCards(nullptr);
+    hldHumansCards->SetCards({});
 }
 
 void frmMain::ShowStatus(const std::string& text) {

@@ -53,8 +53,12 @@ class frmMain : public QWidget, public Table {
     std::unique_ptr<CardChooser> NewChooser() override;
     void ShowChooser(CardChooser& chooser, int seatIndex) override;
     void ShowMessage(int informational, int roleIndex, const std::string& text) override;
-    void SeatsReady(const std::array<qlPlayer*, 4>& seats, qlCards& reserve,
-                    qlCards& discard) override;
+    void SeatsReady(const std::array<const qlPlayer*, 4>& seats) override;
+    void CardBuilt(const qlPlayer& seat, Card card) override;
+    void CardCovered(const qlPlayer& seat, Card card) override;
+    void GoodChanged(const qlPlayer& seat, Card building) override;
+    void HandChanged(const qlPlayer& seat) override;
+    void PilesChanged(Long reserve, Long discard) override;
     void SeatsReleased() override;
     void ShowStatus(const std::string& text) override;
     void ShowRole(int seatIndex, const std::string& role) override;
@@ -92,13 +96,13 @@ class frmMain : public QWidget, public Table {
         QLabel* lblCards = nullptr;
         qlCardHolder* hldPlayerBuilt = nullptr;
     };
+    SeatArea& AreaOf(const qlPlayer& seat);
 
     QWidget* BuildSeatArea(int index);
     QWidget* BuildCentre();
     QWidget* BuildSettings();
     QWidget* BuildHand();
     void PlayGame();
-    void FollowSeat(qlPlayer& seat);
     // The role buttons are pressable only while the human chooses a role, and then only the
     // roles still free; at every other moment they look unavailable.
     void ShowRoleButtons();
@@ -146,6 +150,5 @@ class frmMain : public QWidget, public Table {
     // The strong players thinking for computer seats, declared first to outlive the game.
     std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;
     std::unique_ptr<qlGame> mGame;
-    std::vector<Subscription> mSubscriptions;
     std::unique_ptr<WindowSystemWatch> mWatch;
 };

@@ -19,7 +19,7 @@ constexpr double kLargestScale = 2;
 
 }  // namespace
 
-qlCardHolder::qlCardHolder(QWidget* parent) : QWidget(parent), mCards(NewDeck()) {
+qlCardHolder::qlCardHolder(QWidget* parent) : QWidget(parent), mCards(qlCards()) {
     mImages.push_back(NewImage());
     mImages.front()->hide();
     setMinimumHeight(Px(kRowTwips));
@@ -38,31 +38,28 @@ qlCardImage* qlCardHolder::NewImage() {
     return image;
 }
 
-void qlCardHolder::SetCards(const DeckRef& cards) {
-    mCards = NewDeck();
-    mCards->AddCards(cards);
+void qlCardHolder::SetCards(const qlCards& cards) {
+    mCards = cards;
     Refresh();
 }
 
-Card qlCardHolder::AddCard(const Card& card) {
-    mCards->AddCard(card);
+void qlCardHolder::AddCard(Card card) {
+    mCards.AddCard(card);
     Refresh();
-    return card;
 }
 
-DeckRef qlCardHolder::AddCards(const DeckRef& cards) {
-    mCards->AddCards(cards);
+void qlCardHolder::AddCards(const qlCards& cards) {
+    mCards.AddCards(cards);
     Refresh();
-    return cards;
 }
 
 void qlCardHolder::RemoveCard(const Card& card) {
-    mCards->RemoveCard(card);
+    mCards.RemoveCard(card);
     Refresh();
 }
 
 void qlCardHolder::RemoveCrane() {
-    mCards->RemoveCards(mCards->GetCardsByName("Crane"));
+    mCards.RemoveCards(mCards.GetCardsByName("Crane"));
     Refresh();
 }
 
@@ -93,7 +90,7 @@ void qlCardHolder::EnableBuildMode(const qlPlayer& player, Integer goodsUsed) {
     if (!mImages.front()->ShownCard()) {
         return;
     }
-    mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
+    mCards = player.GetHumanBuildableCards(mCards, goodsUsed);
     Refresh();
 }
 
@@ -117,21 +114,21 @@ void qlCardHolder::SetEnableCheck(bool on) {
     }
 }
 
-DeckRef qlCardHolder::SelectedCards() const {
-    DeckRef selected = NewDeck();
+qlCards qlCardHolder::SelectedCards() const {
+    qlCards selected;
     for (qlCardImage* image : mImages) {
         if (image->ShownCard() && image->Checked()) {
-            selected->AddCard(image->ShownCard());
+            selected.AddCard(image->ShownCard());
         }
     }
     return selected;
 }
 
-DeckRef qlCardHolder::DiscardedCards() const {
-    DeckRef discarded = NewDeck();
+qlCards qlCardHolder::DiscardedCards() const {
+    qlCards discarded;
     for (qlCardImage* image : mImages) {
         if (image->ShownCard() && !image->Checked()) {
-            discarded->AddCard(image->ShownCard());
+            discarded.AddCard(image->ShownCard());
         }
     }
     return discarded;
@@ -144,7 +141,7 @@ int qlCardHolder::CheckedCount() const {
 }
 
 void qlCardHolder::Refresh() {
-    const std::size_t count = static_cast<std::size_t>(mCards->Count());
+    const std::size_t count = static_cast<std::size_t>(mCards.Count());
     while (mImages.size() > std::max<std::size_t>(count, 1)) {
         delete mImages.back();
         mImages.pop_back();
@@ -153,8 +150,8 @@ void qlCardHolder::Refresh() {
         mImages.push_back(NewImage());
     }
     for (std::size_t i = 0; i < count; ++i) {
-        if (mImages[i]->ShownCard() != mCards->Item(static_cast<Long>(i + 1))) {
-            mImages[i]->SetCard(mCards->Item(static_cast<Long>(i + 1)));
+        if (mImages[i]->ShownCard() != mCards.Item(static_cast<Long>(i + 1))) {
+            mImages[i]->SetCard(mCards.Item(static_cast<Long>(i + 1)));
             mImages[i]->SetChecked(false);
         }
         mImages[i]->RefreshGoodImage();
@@ -170,7 +167,7 @@ void qlCardHolder::Refresh() {
 // Six to a row when there are several rows; the step between cards shrinks (the cards then
 // overlap) so that every card stays inside, and never exceeds a card and a small gap.
 void qlCardHolder::LayOut() {
-    const int count = static_cast<int>(mCards->Count());
+    const int count = static_cast<int>(mCards.Count());
     if (count == 0) {
         return;
     }

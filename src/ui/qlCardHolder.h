@@ -3,8 +3,10 @@
 #include <QWidget>
 #include <vector>
 
-#include "cards/CardRefs.h"
+#include "cards/qlCards.h"
 #include "core/Types.h"
+
+class qlPlayer;
 
 class qlCardImage;
 
@@ -17,10 +19,10 @@ class qlCardHolder : public QWidget {
   public:
     explicit qlCardHolder(QWidget* parent = nullptr);
 
-    const DeckRef& Cards() const { return mCards; }
-    void SetCards(const DeckRef& cards);  // nothing empties the row
-    Card AddCard(const Card& card);
-    DeckRef AddCards(const DeckRef& cards);
+    const qlCards& Cards() const { return mCards; }
+    void SetCards(const qlCards& cards);
+    void AddCard(Card card);
+    void AddCards(const qlCards& cards);
     void RemoveCard(const Card& card);
     void RemoveCrane();
     void HighlightCard(const Card& card);
@@ -35,8 +37,8 @@ class qlCardHolder : public QWidget {
     // Lets the cards grow with the room the holder is given, up to twice their size, while a
     // row of six still fits; without it they keep their size.
     void SetGrowth(bool on);
-    DeckRef SelectedCards() const;
-    DeckRef DiscardedCards() const;
+    qlCards SelectedCards() const;
+    qlCards DiscardedCards() const;
     int CheckedCount() const;
 
     // The images, in card order (image 0 is kept, hidden, when there is no card).
@@ -60,7 +62,7 @@ class qlCardHolder : public QWidget {
     void Rescale();
     qlCardImage* NewImage();
 
-    DeckRef mCards;
+    qlCards mCards;
     std::vector<qlCardImage*> mImages;
     const qlPlayer* mGoodsOf = nullptr;
     int mRows = 1;

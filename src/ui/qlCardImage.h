@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-#include "cards/CardRefs.h"
+#include "cards/Card.h"
+
+class qlPlayer;
 
 // One card in a row: its small picture, a highlight frame, and a marker while a good lies on
 // it. A click checks it, or unchecks it when it is framed or checking is off; Space does the

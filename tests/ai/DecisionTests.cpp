@@ -17,7 +17,7 @@ using V = std::vector<std::uint32_t>;
 TEST(AIUseCrane, ACityOfCranesHasNothingToBuildOver) {
     Random::Stream random(Random::SeededSource(5));
     for (int i = 0; i < 100; ++i) {
-        EXPECT_TRUE(AIUseCrane(*Seat("Crane,Crane"), random)->Empty());
+        EXPECT_TRUE(AIUseCrane(*Seat("Crane,Crane"), random).Empty());
     }
 }
 
@@ -41,7 +41,7 @@ TEST(AIBlackMarket, SpendsCheapGoodsOnlyWhenTheyHelpOrAreIndigo) {
     for (const auto& [city, hand, spent] : cases) {
         const auto seat = Seat(g, city, hand);
         PutGoods(*seat, Split(city));
-        EXPECT_EQ(Names(*AIBlackMarket(*seat)), Split(spent)) << city << " / " << hand;
+        EXPECT_EQ(Names(AIBlackMarket(*seat)), Split(spent)) << city << " / " << hand;
     }
 }
 
@@ -57,13 +57,13 @@ TEST(AIPickChapelCard, BuriesTheLowestUnlessItIsTheLastThingToBuild) {
     };
     for (const auto& [hand, privilege, buried] : cases) {
         const auto seat = Seat(g, "Well", hand, privilege);
-        EXPECT_EQ(Names(*AIPickChapelCard(*seat, {})), Split(buried)) << hand;
-        EXPECT_EQ(Names(*seat->CardsInHand()), Split(hand));
+        EXPECT_EQ(Names(AIPickChapelCard(*seat, {})), Split(buried)) << hand;
+        EXPECT_EQ(Names(seat->CardsInHand()), Split(hand));
     }
     // The privilege and an active Library make a lone plant buildable one card short, but no
     // other card can be buried in its place.
     EXPECT_TRUE(
-        AIPickChapelCard(*Seat(g, "Smithy,Library", "Indigo Plant", true, true), {})->Empty());
+        AIPickChapelCard(*Seat(g, "Smithy,Library", "Indigo Plant", true, true), {}).Empty());
 }
 
 TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
@@ -71,22 +71,22 @@ TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
         "Chapel,Tower,Hero,Victory Column,Well,Gold Mine,Smithy,Market Hall,Prefecture";
     GameValues g{4, 8};
     auto seat = Seat(g, "Indigo Plant", nine);
-    DeckRef givenUp = NewDeck();
-    EXPECT_EQ(Names(*AIDiscardDownTo(*seat, {}, 7, givenUp)),
+    qlCards givenUp;
+    EXPECT_EQ(Names(AIDiscardDownTo(*seat, {}, 7, givenUp)),
               Split("Prefecture,Market Hall,Smithy,Gold Mine,Well,Victory Column,Hero"));
-    EXPECT_EQ(Names(*givenUp), Split("Chapel,Tower"));
-    EXPECT_EQ(Names(*seat->CardsInHand()), Split(nine));  // the decision moves no card
+    EXPECT_EQ(Names(givenUp), Split("Chapel,Tower"));
+    EXPECT_EQ(Names(seat->CardsInHand()), Split(nine));  // the decision moves no card
     // Early, per card of cost: Prefecture 5.2/3, Gold Mine and Smithy 1.1, Market Hall 4.2/4.
     g.BuildingsLeft = 10;
     seat = Seat(g, "Indigo Plant", nine);
-    EXPECT_EQ(Names(*AIDiscardDownTo(*seat, {}, 3, NewDeck())),
-              Split("Prefecture,Gold Mine,Smithy"));
+    qlCards dropped;
+    EXPECT_EQ(Names(AIDiscardDownTo(*seat, {}, 3, dropped)), Split("Prefecture,Gold Mine,Smithy"));
     g.BuildingsLeft = 8;
     seat = Seat(g, "Indigo Plant",
                 "Prefecture,Chapel,Chapel,Tower,Prefecture,Smithy,Smithy,Hero,Tower,Chapel");
-    const auto h = Ids(*seat->CardsInHand());
-    givenUp = NewDeck();
-    EXPECT_EQ(Ids(*AIDiscardDownTo(*seat, {}, 7, givenUp)),
+    const auto h = Ids(seat->CardsInHand());
+    givenUp = qlCards();
+    EXPECT_EQ(Ids(AIDiscardDownTo(*seat, {}, 7, givenUp)),
               (V{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
-    EXPECT_EQ(Ids(*givenUp), (V{h[8], h[2], h[9]}));
+    EXPECT_EQ(Ids(givenUp), (V{h[8], h[2], h[9]}));
 }

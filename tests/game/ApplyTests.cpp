@@ -17,17 +17,17 @@
 
 namespace {
 
-DeckRef With(const DeckRef& cards, const Card& more) {
-    DeckRef result = NewDeck();
-    result->AddCards(cards);
-    result->AddCard(more);
+qlCards With(const qlCards& cards, const Card& more) {
+    qlCards result;
+    result.AddCards(cards);
+    result.AddCard(more);
     return result;
 }
 
-DeckRef WithoutLast(const DeckRef& cards) {
-    DeckRef result = NewDeck();
-    result->AddCards(cards);
-    result->Remove(result->Count());
+qlCards WithoutLast(const qlCards& cards) {
+    qlCards result;
+    result.AddCards(cards);
+    result.Remove(result.Count());
     return result;
 }
 
@@ -47,15 +47,15 @@ std::vector<Choice> Refusable(const qlGame& game, const Decision& decision, cons
     }
     const Card stranger = testing_support::MakeCard("Palace");
     bad.push_back({.cards = With(good.cards, stranger), .givenUp = good.givenUp});
-    if (!good.cards->Empty()) {
-        bad.push_back({.cards = With(good.cards, good.cards->Item(1)), .givenUp = good.givenUp});
+    if (!good.cards.Empty()) {
+        bad.push_back({.cards = With(good.cards, good.cards.Item(1)), .givenUp = good.givenUp});
         if (decision.kind != DecisionKind::Chapel && decision.kind != DecisionKind::CraneCover &&
             decision.kind != DecisionKind::BlackMarket && decision.kind != DecisionKind::Build &&
             decision.kind != DecisionKind::Produce && decision.kind != DecisionKind::Trade) {
             bad.push_back({.cards = WithoutLast(good.cards), .givenUp = good.givenUp});
         }
     }
-    if (good.givenUp && !good.givenUp->Empty() && decision.kind != DecisionKind::GoldMine) {
+    if (!good.givenUp.Empty() && decision.kind != DecisionKind::GoldMine) {
         bad.push_back({.cards = good.cards, .givenUp = WithoutLast(good.givenUp)});
     }
     return bad;

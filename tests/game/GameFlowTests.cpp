@@ -38,7 +38,7 @@ Strings Lines(const std::string& text) {
 Long LargestCity(const qlGame& game) {
     Long largest = 0;
     for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
-        largest = std::max(largest, game.Player(n).BuiltCards()->Count());
+        largest = std::max(largest, game.Player(n).BuiltCards().Count());
     }
     return largest;
 }
@@ -122,8 +122,9 @@ class LastRole : public ::testing::Test {
 
 TEST_F(LastRole, TheGameEndsOnceEverySeatHasPerformedTheRoleThatFilledACity) {
     bool overAtTwelve = false;
-    Subscription built =
-        game.Player(1).BuiltNewCard.Subscribe([&](const Card&) { overAtTwelve = game.GameOver(); });
+    table.onBuilt = [&](const qlPlayer& seat, Card) {
+        overAtTwelve = seat.PlayerNumber() == 1 && game.GameOver();
+    };
     table.ClickRole(1);
     table.Answer({"Trading Post"});
     table.Answer({"Quarry"});  // the privilege takes one off its cost of two
@@ -152,7 +153,7 @@ TEST_F(LastRole, TheGameEndsOnceEverySeatHasPerformedTheRoleThatFilledACity) {
                      "    Market Stand,", "    Poor House,",
                      "    Trading Post,", "  Points = " + std::to_string(humanPoints) + ", W",
                      "Player 2"};
-    for (const Card& building : *game.Player(2).BuiltCards()) {
+    for (const Card& building : game.Player(2).BuiltCards()) {
         expected.push_back("    " + building->BuildingName() + ",");
     }
     while (expected.size() < 27) {

@@ -31,8 +31,8 @@ class PhaseTest : public ::testing::Test {
     void TearDown() override { EXPECT_EQ(table.AnswersLeft(), 0u) << "answers left unasked"; }
     qlPlayer& Human() { return game.Player(1); }
     qlPlayer& Robot() { return game.Player(2); }
-    Strings Hand(Integer seat) { return Names(*game.Player(seat).CardsInHand()); }
-    Strings City(Integer seat) { return Names(*game.Player(seat).BuiltCards()); }
+    Strings Hand(Integer seat) { return Names(game.Player(seat).CardsInHand()); }
+    Strings City(Integer seat) { return Names(game.Player(seat).BuiltCards()); }
     Strings GameLogLines() {
         Strings lines;
         std::string all = gameLog.str();
@@ -72,7 +72,7 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
         GameTestAccess::PutGood(game, 1, building);
     }
     GameTestAccess::Give(game, 1, "Silver Smelter,Well,Hero");
-    const Long discard = game.Discard()->Count();
+    const Long discard = game.Discard().Count();
     table.Answer({"Tobacco Storage"});
     table.Answer({"Indigo Plant"});
     table.Answer({"Silver Smelter"});
@@ -92,10 +92,10 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
     // Silver Smelter costs 5: one good and the covered Tobacco Storage's 3 leave one card.
     EXPECT_EQ(City(1), (Strings{"Indigo Plant", "Crane", "Black Market", "Coffee Roaster",
                                 "Silver Smelter"}));
-    EXPECT_EQ(Names(*Human().BuildingsWithGoods()), Strings{"Coffee Roaster"});
+    EXPECT_EQ(Names(Human().BuildingsWithGoods()), Strings{"Coffee Roaster"});
     EXPECT_EQ(Hand(1), Strings{"Hero"});
     // The good spent, the card paid and the covered building's good.
-    EXPECT_EQ(game.Discard()->Count(), discard + 3);
+    EXPECT_EQ(game.Discard().Count(), discard + 3);
     EXPECT_EQ(game.CoveredCount(), 1);
     EXPECT_EQ(GameLogLines(),
               (Strings{"Player 1 Ready To OverBuild", "  Current Built Count = 5",
@@ -128,16 +128,16 @@ TEST_F(PhaseTest, BuilderSpendsGoodsEvenWhenNothingIsBuiltAndAnEmptyHandOnlyHear
     GameTestAccess::Build(game, 1, "Black Market,Coffee Roaster");
     GameTestAccess::PutGood(game, 1, "Coffee Roaster");
     GameTestAccess::Give(game, 1, "Palace");
-    const Long discard = game.Discard()->Count();
+    const Long discard = game.Discard().Count();
     table.Answer({"Coffee Roaster"});
     table.Answer({});
     GameTestAccess::Perform(game, 1, "Builder", false);
-    EXPECT_EQ(game.Discard()->Count(), discard + 1);
+    EXPECT_EQ(game.Discard().Count(), discard + 1);
     EXPECT_EQ(Hand(1), Strings{"Palace"});
     EXPECT_EQ(City(1).size(), 3u);
 
     GameTestAccess::Give(game, 2, "");
-    Human().SetCardsInHand(nullptr);
+    Human().SetCardsInHand({});
     table.shown.clear();
     GameTestAccess::Perform(game, 1, "Builder", false);
     GameTestAccess::Perform(game, 2, "Builder", false);
@@ -162,7 +162,7 @@ TEST_F(PhaseTest, GovernorBuriesUnderTheChapelBeforeCuttingTheHandToItsLimit) {
 
     // The first round keeps four, whatever the limit; the cards not kept are discarded.
     table.shown.clear();
-    const Long discard = game.Discard()->Count();
+    const Long discard = game.Discard().Count();
     table.Answer({});
     table.Answer({"Tower", "Well", "Quarry", "Hero"});
     GameTestAccess::Governor(game, 1, true);
@@ -170,7 +170,7 @@ TEST_F(PhaseTest, GovernorBuriesUnderTheChapelBeforeCuttingTheHandToItsLimit) {
               "Ask 0: Select cards you wish to keep... | min 4; max 4; picture 0; cards "
               "Well,Hero,Smithy,Statue,Quarry,Tower,Crane;");
     EXPECT_EQ(Hand(1), (Strings{"Well", "Hero", "Quarry", "Tower"}));
-    EXPECT_EQ(Names(*game.Discard()).size(), static_cast<std::size_t>(discard + 3));
+    EXPECT_EQ(Names(game.Discard()).size(), static_cast<std::size_t>(discard + 3));
     EXPECT_EQ(table.statuses.back(), "Human 1, Governor Phase...");
     EXPECT_EQ(Told().back(), "You discard 3 cards down to the hand limit of 4");
     EXPECT_EQ(Told().at(Told().size() - 2),
@@ -184,23 +184,23 @@ TEST_F(PhaseTest, CouncillorWithArchiveAndPrefectureChoosesFromHandAndDraw) {
     GameTestAccess::Build(game, 1, "Archive,Prefecture");
     GameTestAccess::Give(game, 1, "Well,Hero,Smithy");
     GameTestAccess::Stack(game, "Palace,Statue");
-    const Long discard = game.Discard()->Count();
+    const Long discard = game.Discard().Count();
     table.Answer({"Hero", "Smithy", "Palace", "Statue"});
     GameTestAccess::Perform(game, 1, "Councillor", false);
     EXPECT_EQ(table.Questions(),
               Strings{"Ask 0: Select Cards to Keep... | picture 2; add Well,Hero,Smithy; add "
                       "Palace,Statue; max 5; min 4;"});
     EXPECT_EQ(Hand(1), (Strings{"Hero", "Smithy", "Palace", "Statue"}));
-    EXPECT_EQ(Names(*game.Discard()).back(), "Well");
-    EXPECT_EQ(game.Discard()->Count(), discard + 1);
+    EXPECT_EQ(Names(game.Discard()).back(), "Well");
+    EXPECT_EQ(game.Discard().Count(), discard + 1);
 
     // Without the Archive the chooser draws five and keeps one, after the hand.
-    Robot().SetCardsInHand(nullptr);
+    Robot().SetCardsInHand({});
     GameTestAccess::Give(game, 2, "Crane");
     GameTestAccess::Perform(game, 2, "Councillor", true);
     EXPECT_EQ(Hand(2).size(), 2u);
     EXPECT_EQ(Hand(2).front(), "Crane");
-    EXPECT_EQ(game.Discard()->Count(), discard + 1 + 4);
+    EXPECT_EQ(game.Discard().Count(), discard + 1 + 4);
     // The robot's kept card is only counted; the human's are named.
     EXPECT_EQ(Told(), (Strings{"Councillor: You draw 2 cards and the 3 in hand join them "
                                "(Archive) \u2014 keep 4 or 5 of the 5 (Prefecture)",
@@ -212,22 +212,22 @@ TEST_F(PhaseTest, CouncillorWithArchiveAndPrefectureChoosesFromHandAndDraw) {
 TEST_F(PhaseTest, ACouncillorDrawingFewerCardsThanItKeepsKeepsAllOfThem) {
     GameTestAccess::Build(game, 1, "Prefecture");
     GameTestAccess::Give(game, 2, "Indigo Plant");  // seat 2 holds all but one card
-    while (game.Reserve()->Count() > 1) {
-        Robot().CardsInHand()->AddCards(GameTestAccess::Draw(game, 1));
+    while (game.Reserve().Count() > 1) {
+        Robot().CardsInHand().AddCards(GameTestAccess::Draw(game, 1));
     }
     table.Answer({"#1"});
     GameTestAccess::Perform(game, 1, "Councillor", false);
     EXPECT_EQ(table.Questions().back().substr(0, 40), "Ask 0: Select Cards to Keep... | picture");
     EXPECT_NE(table.Questions().back().find("max 1; min 1;"), std::string::npos);
     EXPECT_EQ(Hand(1).size(), 1u);
-    EXPECT_TRUE(game.Reserve()->Empty());
+    EXPECT_TRUE(game.Reserve().Empty());
 }
 
 TEST_F(PhaseTest, ProspectorFindsGoldOnlyWhenTheFourPrintedCostsDiffer) {
     GameTestAccess::Build(game, 1, "Gold Mine,Library");
     GameTestAccess::Build(game, 2, "Gold Mine,Smithy");
     GameTestAccess::Stack(game, "Well,Hero,Indigo Plant,Sugar Mill,Tobacco Storage,Coffee Roaster");
-    Long discard = game.Discard()->Count();
+    Long discard = game.Discard().Count();
     table.Answer({"Coffee Roaster"});
     GameTestAccess::Perform(game, 1, "Prospector", true);
     // The privilege's two cards with the Library, then gold: one of the four is taken.
@@ -235,19 +235,19 @@ TEST_F(PhaseTest, ProspectorFindsGoldOnlyWhenTheFourPrintedCostsDiffer) {
               Strings{"Ask 0: Select card from Gold Mine... | cards Indigo Plant,Sugar "
                       "Mill,Tobacco Storage,Coffee Roaster; min 1; max 1; picture 4;"});
     EXPECT_EQ(Hand(1), (Strings{"Well", "Hero", "Coffee Roaster"}));
-    EXPECT_EQ(game.Discard()->Count(), discard + 3);
+    EXPECT_EQ(game.Discard().Count(), discard + 3);
 
     // Costs 1, 2, 3, 1: no gold, shown to the human all the same; the Smithy does not count.
     GameTestAccess::Stack(game, "Indigo Plant,Sugar Mill,Tobacco Storage,Indigo Plant");
     table.shown.clear();
-    discard = game.Discard()->Count();
+    discard = game.Discard().Count();
     GameTestAccess::Perform(game, 2, "Prospector", false);
     EXPECT_EQ(table.Questions(),
               Strings{"Ask 0: Player 2, no gold found today.  Press OK. | cards Indigo "
                       "Plant,Sugar Mill,Tobacco Storage,Indigo Plant; min 0; max 0; inactive; "
                       "picture 4; auto 2; delay 8;"});
     EXPECT_TRUE(Hand(2).empty());
-    EXPECT_EQ(game.Discard()->Count(), discard + 4);
+    EXPECT_EQ(game.Discard().Count(), discard + 4);
 
     GameTestAccess::Stack(game, "Indigo Plant,Sugar Mill,Tobacco Storage,Coffee Roaster");
     table.goldMineViews = false;
@@ -267,12 +267,12 @@ TEST_F(PhaseTest, ProspectorFindsGoldOnlyWhenTheFourPrintedCostsDiffer) {
 
 TEST_F(PhaseTest, AGoldMineDrawingFewerThanFourCardsFindsNoGold) {
     GameTestAccess::Build(game, 1, "Gold Mine");
-    Robot().CardsInHand()->AddCards(GameTestAccess::Draw(game, game.Reserve()->Count() - 3));
+    Robot().CardsInHand().AddCards(GameTestAccess::Draw(game, game.Reserve().Count() - 3));
     GameTestAccess::Perform(game, 1, "Prospector", false);
     EXPECT_EQ(table.Questions().back().substr(0, 53),
               "Ask 0: Sorry!  No gold found today.  Press OK. | card");
     EXPECT_TRUE(Hand(1).empty());
-    EXPECT_EQ(game.Discard()->Count(), 3);
+    EXPECT_EQ(game.Discard().Count(), 3);
 }
 
 TEST_F(PhaseTest, ProducerFillsUpToItsPowerAndTheWellDrawsForTwoGoods) {
@@ -285,8 +285,8 @@ TEST_F(PhaseTest, ProducerFillsUpToItsPowerAndTheWellDrawsForTwoGoods) {
                       "auto 1; delay 4; goods of player 1; cards Indigo Plant,Sugar Mill,Coffee "
                       "Roaster,Silver Smelter;"});
     // Goods in the order chosen (the offer's order), then the Well's card.
-    EXPECT_EQ(Human().GoodOn(*Human().BuiltCards()->Item(1))->BuildingName(), "Hero");
-    EXPECT_EQ(Human().GoodOn(*Human().BuiltCards()->Item(6))->BuildingName(), "Palace");
+    EXPECT_EQ(Human().GoodOn(*Human().BuiltCards().Item(1))->BuildingName(), "Hero");
+    EXPECT_EQ(Human().GoodOn(*Human().BuiltCards().Item(6))->BuildingName(), "Palace");
     EXPECT_EQ(Hand(1), Strings{"Statue"});
 
     // One good draws no Well card; without the privilege the Aqueduct allows two.
@@ -297,7 +297,7 @@ TEST_F(PhaseTest, ProducerFillsUpToItsPowerAndTheWellDrawsForTwoGoods) {
               "Ask 0: Select buildings to produce goods... | min 0; max 2; picture 3; goods of "
               "player 1; cards Sugar Mill,Coffee Roaster;");
     EXPECT_EQ(Hand(1), Strings{"Statue"});
-    EXPECT_EQ(Human().OpenProductionBuildings()->Count(), 1);
+    EXPECT_EQ(Human().OpenProductionBuildings().Count(), 1);
 }
 
 TEST_F(PhaseTest, TraderSellsAtTheTilesPricesWithTheMarketsBonuses) {
@@ -305,7 +305,7 @@ TEST_F(PhaseTest, TraderSellsAtTheTilesPricesWithTheMarketsBonuses) {
     GameTestAccess::PutGood(game, 1, "Coffee Roaster");
     GameTestAccess::PutGood(game, 1, "Silver Smelter");
     GameTestAccess::SetPrices(game, {1, 2, 2, 3, 3});
-    const Long discard = game.Discard()->Count();
+    const Long discard = game.Discard().Count();
     table.Answer({"Coffee Roaster", "Silver Smelter"});
     GameTestAccess::Perform(game, 1, "Trader", true);
     EXPECT_EQ(table.Questions(),
@@ -313,8 +313,8 @@ TEST_F(PhaseTest, TraderSellsAtTheTilesPricesWithTheMarketsBonuses) {
                       "auto 1; delay 4; goods of player 1; cards Coffee Roaster,Silver "
                       "Smelter;"});
     EXPECT_EQ(Hand(1).size(), 3u + 3u + 1u + 1u);
-    EXPECT_EQ(game.Discard()->Count(), discard + 2);
-    EXPECT_TRUE(Human().BuildingsWithGoods()->Empty());
+    EXPECT_EQ(game.Discard().Count(), discard + 2);
+    EXPECT_TRUE(Human().BuildingsWithGoods().Empty());
 }
 
 }  // namespace

@@ -32,49 +32,47 @@ class ScriptedChooser : public CardChooser {
         Note(active ? "active" : "inactive");
     }
     void SetCaption(const std::string& caption) override { mCaption = caption; }
-    void SetCards(const DeckRef& cards) override {
-        mCards = NewDeck();
-        mCards->AddCards(cards);
+    void SetCards(const qlCards& cards) override {
+        mCards = qlCards();
+        mCards.AddCards(cards);
         mActive = true;
-        Note("cards " + Joined(*cards));
+        Note("cards " + Joined(cards));
     }
     void ShowGoodsOf(const qlPlayer& seat) override {
         Note("goods of player " + std::to_string(seat.PlayerNumber()));
     }
-    DeckRef AddCards(const DeckRef& cards) override {
-        mCards->AddCards(cards);
-        Note("add " + Joined(*cards));
-        return cards;
+    void AddCards(const qlCards& cards) override {
+        mCards.AddCards(cards);
+        Note("add " + Joined(cards));
     }
-    Card AddCard(const Card& card) override {
-        mCards->AddCard(card);
+    void AddCard(Card card) override {
+        mCards.AddCard(card);
         Note("add " + card->BuildingName());
-        return card;
     }
     void EnableBuildMode(const qlPlayer& player, Integer goodsUsed) override {
-        mCards = player.GetHumanBuildableCards(*mCards, goodsUsed);
+        mCards = player.GetHumanBuildableCards(mCards, goodsUsed);
         mMin = 0;
         mMax = 1;
-        Note("build mode " + std::to_string(goodsUsed) + ": " + Joined(*mCards));
+        Note("build mode " + std::to_string(goodsUsed) + ": " + Joined(mCards));
     }
     void RemoveCrane() override {
-        mCards->RemoveCards(mCards->GetCardsByName("Crane"));
+        mCards.RemoveCards(mCards.GetCardsByName("Crane"));
         Note("no crane");
     }
     void HighlightCard(const Card& card) override {
-        EXPECT_TRUE(mCards->Contains(card)) << "highlighting a card not offered";
+        EXPECT_TRUE(mCards.Contains(card)) << "highlighting a card not offered";
         Note("highlight " + card->BuildingName());
     }
-    DeckRef SelectedCards() const override { return Part(true); }
-    DeckRef DiscardedCards() const override { return Part(false); }
+    qlCards SelectedCards() const override { return Part(true); }
+    qlCards DiscardedCards() const override { return Part(false); }
 
     // Checks the named cards one by one as a player would click them.
     void Check(const std::vector<std::string>& names) {
         for (const std::string& name : names) {
             if (name.rfind('#', 0) == 0) {  // "#n": the first n cards offered
                 std::vector<std::string> first;
-                for (Long i = 1; i <= std::stoi(name.substr(1)) && i <= mCards->Count(); ++i) {
-                    first.push_back(mCards->Item(i)->BuildingName());
+                for (Long i = 1; i <= std::stoi(name.substr(1)) && i <= mCards.Count(); ++i) {
+                    first.push_back(mCards.Item(i)->BuildingName());
                 }
                 Check(first);
                 return;
@@ -83,7 +81,7 @@ class ScriptedChooser : public CardChooser {
             ASSERT_LT(static_cast<int>(mChecked.size()), mMax)
                 << "checking " << name << " beyond the maximum in " << Line();
             bool found = false;
-            for (const Card& card : *mCards) {
+            for (const Card& card : mCards) {
                 if (card->BuildingName() == name && !IsChecked(card)) {
                     mChecked.push_back(card);
                     found = true;
@@ -115,17 +113,17 @@ class ScriptedChooser : public CardChooser {
         }
         return false;
     }
-    DeckRef Part(bool selected) const {
-        DeckRef part = NewDeck();
-        for (const Card& card : *mCards) {
+    qlCards Part(bool selected) const {
+        qlCards part;
+        for (const Card& card : mCards) {
             if (IsChecked(card) == selected) {
-                part->AddCard(card);
+                part.AddCard(card);
             }
         }
         return part;
     }
 
-    DeckRef mCards = NewDeck();
+    qlCards mCards;
     std::vector<Card> mChecked;
     Integer mMin = 0;
     Integer mMax = 0;

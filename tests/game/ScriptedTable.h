@@ -35,6 +35,8 @@ class ScriptedTable : public Table {
     // What was shown and asked, one line each: "Ask <seat>: <caption> | min .. | ...",
     // "Message <flag> <picture>: <text>", "Points <seat> <n>".
     std::vector<std::string> shown;
+    // Called as a building comes into a city.
+    std::function<void(const qlPlayer&, Card)> onBuilt;
     // The questions' lines only.
     std::vector<std::string> Questions() const;
     std::vector<std::string> statuses;
@@ -43,7 +45,12 @@ class ScriptedTable : public Table {
     std::unique_ptr<CardChooser> NewChooser() override;
     void ShowChooser(CardChooser& chooser, int seatIndex) override;
     void ShowMessage(int informational, int roleIndex, const std::string& text) override;
-    void SeatsReady(const std::array<qlPlayer*, 4>&, qlCards&, qlCards&) override {}
+    void SeatsReady(const std::array<const qlPlayer*, 4>&) override {}
+    void CardBuilt(const qlPlayer& seat, Card card) override {
+        if (onBuilt) {
+            onBuilt(seat, card);
+        }
+    }
     void SeatsReleased() override { shown.push_back("Released"); }
     void ShowStatus(const std::string& text) override;
     void ShowRole(int, const std::string&) override {}

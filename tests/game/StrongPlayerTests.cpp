@@ -65,16 +65,16 @@ TEST(StrongPlayer, WeighsEveryPairItCouldKeepOfTheCouncillorsDrawAndLosesNoCard)
     GameTestAccess::OpenRound(game, 1);
     StrongPlayer strong(1, 4, 320, 2);
     game.SetDecider(1, std::make_unique<StrongDecider>(strong, table));
-    const Long discarded = game.Discard()->Count();
+    const Long discarded = game.Discard().Count();
     GameTestAccess::Perform(game, 1, "Councillor", true);
 
     EXPECT_EQ(strong.LastVerdict().games, 15 + 26 + 53);
-    const qlCards& hand = *game.Player(1).CardsInHand();
+    const qlCards& hand = game.Player(1).CardsInHand();
     ASSERT_EQ(hand.Count(), 4);
-    ASSERT_EQ(game.Discard()->Count(), discarded + 3);
+    ASSERT_EQ(game.Discard().Count(), discarded + 3);
     std::vector<std::string> offered{hand.Item(3)->BuildingName(), hand.Item(4)->BuildingName()};
     for (Long n = discarded + 1; n <= discarded + 3; ++n) {
-        offered.push_back(game.Discard()->Item(n)->BuildingName());
+        offered.push_back(game.Discard().Item(n)->BuildingName());
     }
     std::sort(offered.begin(), offered.end());
     EXPECT_EQ(offered, (std::vector<std::string>{"Hero", "Palace", "Quarry", "Statue", "Statue"}));

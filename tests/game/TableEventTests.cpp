@@ -42,9 +42,9 @@ void AddNames(std::set<std::string>& names, const qlCards& cards) {
 // The names the human has seen so far: every city, its own hand, the gold mine's cards.
 void NoteSeen(const qlGame& game, const TableEvent& event, std::set<std::string>& seen) {
     for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
-        AddNames(seen, *game.Player(n).BuiltCards());
+        AddNames(seen, game.Player(n).BuiltCards());
     }
-    AddNames(seen, *game.Player(kHuman).CardsInHand());
+    AddNames(seen, game.Player(kHuman).CardsInHand());
     if (event.kind == Kind::GoldMine) {
         seen.insert(event.cards.begin(), event.cards.end());
     }
@@ -55,7 +55,7 @@ std::set<std::string> Hidden(const qlGame& game, const std::set<std::string>& se
     std::set<std::string> names;
     for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
         if (n != kHuman) {
-            AddNames(names, *game.Player(n).CardsInHand());
+            AddNames(names, game.Player(n).CardsInHand());
         }
         for (const Card& good : game.Player(n).CityGoods()) {
             if (good) {

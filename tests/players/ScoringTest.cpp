@@ -13,8 +13,8 @@ namespace {
 
 Integer PointsOf(const std::string& city, const std::string& chapel = "") {
     auto seat = Seat(city, chapel);
-    while (!seat->CardsInHand()->Empty()) {
-        seat->BuryCard(seat->CardsInHand()->Item(1));
+    while (!seat->CardsInHand().Empty()) {
+        seat->BuryCard(seat->CardsInHand().Item(1));
     }
     EXPECT_EQ(seat->PointsBreakdown().Total(), seat->Points()) << city;
     return seat->Points();
@@ -22,8 +22,8 @@ Integer PointsOf(const std::string& city, const std::string& chapel = "") {
 
 std::vector<std::string> LinesOf(const std::string& city, const std::string& chapel = "") {
     auto seat = Seat(city, chapel);
-    while (!seat->CardsInHand()->Empty()) {
-        seat->BuryCard(seat->CardsInHand()->Item(1));
+    while (!seat->CardsInHand().Empty()) {
+        seat->BuryCard(seat->CardsInHand().Item(1));
     }
     return seat->PointsBreakdown().Lines();
 }
@@ -48,7 +48,7 @@ TEST(Scoring, PointsChapelAndTheBonusBuildings) {
     EXPECT_EQ(PointsOf("Palace,Triumphal Arch,Statue,City Hall"), 11 + 2);
 
     auto seat = Seat("Triumphal Arch,Statue,Indigo Plant");  // a covered building counts no more
-    seat->BuildOverCard(MakeCard("Well"), seat->BuiltCards()->Item(2));
+    seat->BuildOverCard(MakeCard("Well"), seat->BuiltCards().Item(2));
     EXPECT_EQ(seat->Points(), 1 + 1);
 }
 

@@ -26,10 +26,10 @@ Card Altered(Card card, const std::function<void(Building&)>& change) {
                                     building.description, building.type));
 }
 
-DeckRef MakeDeck(const std::vector<std::string>& names) {
-    DeckRef deck = NewDeck();
+qlCards MakeDeck(const std::vector<std::string>& names) {
+    qlCards deck;
     for (const std::string& name : names) {
-        deck->AddCard(MakeCard(name));
+        deck.AddCard(MakeCard(name));
     }
     return deck;
 }
@@ -82,7 +82,7 @@ std::unique_ptr<qlPlayer> Seat(const GameValues& game, const std::string& city,
 
 void PutGoods(qlPlayer& player, const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-        for (const Card& building : *player.BuiltCards()) {
+        for (const Card& building : player.BuiltCards()) {
             if (building->BuildingName() == name && !player.GoodOn(*building)) {
                 player.SetGood(building, MakeCard("Indigo Plant"));
                 break;

@@ -18,7 +18,7 @@ namespace testing_support {
 Card MakeCard(const std::string& name);
 // A new card of the building `card` is, after `change`: a card of another cost, name or type.
 Card Altered(Card card, const std::function<void(Building&)>& change);
-DeckRef MakeDeck(const std::vector<std::string>& names);
+qlCards MakeDeck(const std::vector<std::string>& names);
 std::vector<std::string> Names(const qlCards& cards);
 std::vector<std::uint32_t> Ids(const qlCards& cards);
 // Names separated by commas, in order; none for an empty text.

@@ -66,8 +66,8 @@ TEST(Chooser, CountsLimitTheChecksAndOkWaitsForTheMinimum) {
     EXPECT_TRUE(chooser.cmdOK->isEnabled());
     EXPECT_EQ(chooser.txtSelectionsLeft->text(), "0");
     Click(row, 0);  // the maximum is reached: a third card cannot be checked
-    EXPECT_EQ(Names(*chooser.SelectedCards()), (Strings{"Hero", "Crane"}));
-    EXPECT_EQ(Names(*chooser.DiscardedCards()), (Strings{"Well", "Smithy"}));
+    EXPECT_EQ(Names(chooser.SelectedCards()), (Strings{"Hero", "Crane"}));
+    EXPECT_EQ(Names(chooser.DiscardedCards()), (Strings{"Well", "Smithy"}));
     Click(row, 1);  // unchecking one disables OK again
     EXPECT_FALSE(chooser.cmdOK->isEnabled());
     EXPECT_EQ(chooser.txtSelectionsLeft->text(), "1");
@@ -87,11 +87,11 @@ TEST(Chooser, EscapeAndTheCloseButtonDoNotAnswerAndBuildModeOffersWhatCanBeBuilt
     const auto seat = testing_support::Seat("Indigo Plant,Well", "Hero,Smithy");
     chooser.EnableBuildMode(*seat, 0);
     // The Well is built already and the Palace is beyond two cards of buying power.
-    EXPECT_EQ(Names(*chooser.cardsChoice->Cards()), Strings{"Indigo Plant"});
+    EXPECT_EQ(Names(chooser.cardsChoice->Cards()), Strings{"Indigo Plant"});
     EXPECT_TRUE(chooser.cmdOK->isEnabled());
     EXPECT_EQ(chooser.txtSelectionsLeft->text(), "1");
     Click(*chooser.cardsChoice, 0);  // an offer filled by adding takes the first click
-    EXPECT_EQ(Names(*chooser.SelectedCards()), Strings{"Indigo Plant"});
+    EXPECT_EQ(Names(chooser.SelectedCards()), Strings{"Indigo Plant"});
     EXPECT_EQ(chooser.txtSelectionsLeft->text(), "0");
     chooser.show();
     QTest::keyClick(&chooser, Qt::Key_Escape);
@@ -126,10 +126,10 @@ TEST(Chooser, ANewQuestionOrMessageIgnoresClicksAndEnterForAMoment) {
     QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
     QTest::keyClick(chooser.cmdOK, Qt::Key_Return);
     EXPECT_TRUE(chooser.isVisible());
-    EXPECT_TRUE(chooser.SelectedCards()->Empty());
+    EXPECT_TRUE(chooser.SelectedCards().Empty());
     clock.now += 1;
     Click(*chooser.cardsChoice, 0);
-    EXPECT_EQ(Names(*chooser.SelectedCards()), Strings{"Well"});
+    EXPECT_EQ(Names(chooser.SelectedCards()), Strings{"Well"});
     QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
     EXPECT_FALSE(chooser.isVisible());
 
@@ -145,13 +145,13 @@ TEST(Chooser, ANewQuestionOrMessageIgnoresClicksAndEnterForAMoment) {
 
 TEST(Chooser, ALongDescriptionUnderTheLargePictureStaysWithinTheChooser) {
     frmCardChooser chooser;
-    const DeckRef offer = MakeDeck({"Well"});
+    qlCards offer = MakeDeck({"Well"});
     std::string long_;
     for (int i = 0; i < 4; ++i) {
         long_ += "Every round this building does something worth reading. ";
     }
-    offer->AddCard(testing_support::Altered(testing_support::MakeCard("Hero"),
-                                            [&long_](Building& b) { b.description = long_; }));
+    offer.AddCard(testing_support::Altered(testing_support::MakeCard("Hero"),
+                                           [&long_](Building& b) { b.description = long_; }));
     chooser.SetCards(offer);
     chooser.show();
     QTest::mouseMove(chooser.cardsChoice->Images()[1]);
@@ -208,7 +208,7 @@ TEST(CardRow, LaysOutInTwipsAndFramedCardsUncheckOnAClick) {
     EXPECT_EQ(row.Images()[6]->pos(), QPoint(6, (1485 + 60 + 60) / 15));
 
     row.SetEnableCheck(true);
-    row.HighlightCard(row.Cards()->Item(2));
+    row.HighlightCard(row.Cards().Item(2));
     Click(row, 1);  // framed by the highlight: the click unchecks it
     EXPECT_FALSE(row.Images()[1]->Checked());
     EXPECT_FALSE(row.Images()[1]->Highlight());
@@ -217,19 +217,19 @@ TEST(CardRow, LaysOutInTwipsAndFramedCardsUncheckOnAClick) {
     row.SetEnableCheck(false);
     Click(row, 2);
     EXPECT_FALSE(row.Images()[2]->Checked());
-    EXPECT_EQ(Names(*row.SelectedCards()), Strings{"Well"});
+    EXPECT_EQ(Names(row.SelectedCards()), Strings{"Well"});
 
     row.RemoveCrane();
-    EXPECT_EQ(row.Cards()->Count(), 6);
-    row.SetCards(nullptr);
+    EXPECT_EQ(row.Cards().Count(), 6);
+    row.SetCards({});
     EXPECT_EQ(row.Images().size(), 1u);
     EXPECT_TRUE(row.Images()[0]->isHidden());
-    EXPECT_TRUE(row.SelectedCards()->Empty());
+    EXPECT_TRUE(row.SelectedCards().Empty());
 }
 
 TEST(CardRow, TheGoodMarkerFollowsTheCardAndAMissingPictureStillShowsTheCard) {
     const std::unique_ptr<qlPlayer> seat = testing_support::Seat("Sugar Mill");
-    const Card mill = seat->BuiltCards()->Item(1);
+    const Card mill = seat->BuiltCards().Item(1);
     qlCardHolder row;
     qlCardHolder hand;  // a row that shows no seat's goods, like the hand
     row.ShowGoodsOf(seat.get());

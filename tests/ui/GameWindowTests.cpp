@@ -72,29 +72,33 @@ T* Child(const QWidget& window, const QString& name) {
     return child;
 }
 
-TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
+TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesAsTheGameTellsOfThem) {
     frmMain::Options options;
     options.numberOfPlayers = 2;
     options.humanSeat = 2;
     options.logFolder = std::filesystem::temp_directory_path();
     frmMain window(options);
     std::array<std::unique_ptr<qlPlayer>, 4> seats;
-    std::array<qlPlayer*, 4> pointers{};
+    std::array<const qlPlayer*, 4> pointers{};
     for (int i = 0; i < 4; ++i) {
         seats[static_cast<std::size_t>(i)] =
             std::make_unique<qlPlayer>(testing_support::StartValues());
         seats[static_cast<std::size_t>(i)]->SetPlayerNumber(static_cast<Integer>(i + 1));
         pointers[static_cast<std::size_t>(i)] = seats[static_cast<std::size_t>(i)].get();
     }
-    qlCards reserve;
-    qlCards discard;
-    window.SeatsReady(pointers, reserve, discard);
+    seats[0]->CardsInHand().AddCard(MakeCard("Crane"));
+    window.SeatsReady(pointers);
+    EXPECT_EQ(Child<QLabel>(window, "lblCards0")->text(), "1");
+    const auto build = [&](Card card) {
+        seats[1]->BuildCard(card);
+        window.CardBuilt(*seats[1], card);
+    };
 
     const Card plant = MakeCard("Indigo Plant");
-    seats[1]->BuildCard(plant);
-    seats[1]->BuildCard(MakeCard("Palace"));
+    build(plant);
+    build(MakeCard("Palace"));
     auto* city = Child<qlCardHolder>(window, "hldPlayerBuilt1");
-    EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Indigo Plant", "Palace"}));
+    EXPECT_EQ(Names(city->Cards()), (std::vector<std::string>{"Indigo Plant", "Palace"}));
     EXPECT_EQ(Child<QLabel>(window, "lblPoints1")->text(), QString::number(seats[1]->Points()));
     // Hovering the points explains them: the Palace adds a quarter of the Indigo Plant's point.
     QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
@@ -102,30 +106,33 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesFromTheirEvents) {
     EXPECT_EQ(QToolTip::text(),
               "Player 2: 1 point\n2 buildings: 1\nPalace, a quarter of 1: +0\n"
               "Total: 1");
-    seats[1]->BuildOverCard(MakeCard("Hero"), plant);
-    EXPECT_EQ(Names(*city->Cards()), (std::vector<std::string>{"Palace", "Hero"}));
-    // The seat tells the city row of a good that comes or goes.
-    const Card palace = seats[1]->BuiltCards()->Item(1);
+    const Card hero = MakeCard("Hero");
+    seats[1]->BuildOverCard(hero, plant);
+    window.CardCovered(*seats[1], plant);
+    window.CardBuilt(*seats[1], hero);
+    EXPECT_EQ(Names(city->Cards()), (std::vector<std::string>{"Palace", "Hero"}));
+    // The city row shows a good that comes or goes.
+    const Card palace = seats[1]->BuiltCards().Item(1);
     seats[1]->SetGood(palace, MakeCard("Well"));
+    window.GoodChanged(*seats[1], palace);
     EXPECT_TRUE(city->Images()[0]->GoodShown());
     EXPECT_FALSE(city->Images()[1]->GoodShown());
     seats[1]->SetGood(palace, {});
+    window.GoodChanged(*seats[1], palace);
     EXPECT_FALSE(city->Images()[0]->GoodShown());
 
     seats[1]->SetCardsInHand(MakeDeck({"Well", "Smithy"}));
-    seats[0]->CardsInHand()->AddCards(MakeDeck({"Crane"}));
-    EXPECT_EQ(Child<qlCardHolder>(window, "hldHumansCards")->Cards()->Count(), 2);
+    window.HandChanged(*seats[1]);
+    EXPECT_EQ(Child<qlCardHolder>(window, "hldHumansCards")->Cards().Count(), 2);
     EXPECT_EQ(Child<QLabel>(window, "lblCards1")->text(), "2");
-    EXPECT_EQ(Child<QLabel>(window, "lblCards0")->text(), "1");
-    reserve.AddCards(MakeDeck({"Well", "Hero", "Tower"}));
-    discard.AddCard(MakeCard("Well"));
+    window.PilesChanged(3, 1);
     EXPECT_EQ(Child<QLineEdit>(window, "txtReserveCount")->text(), "3");
     EXPECT_EQ(Child<QLineEdit>(window, "txtDiscardCount")->text(), "1");
     // A five-digit count stays whole: the text, the box's frame and its margins fit.
     const QLineEdit& pile = *Child<QLineEdit>(window, "txtReserveCount");
     EXPECT_GE(pile.width(), pile.fontMetrics().horizontalAdvance("12345") + 12);
     window.SeatsReleased();
-    EXPECT_TRUE(city->Cards()->Empty());
+    EXPECT_TRUE(city->Cards().Empty());
 }
 
 // With QUELLIN_SHOTS naming a folder, the first window of each kind is saved there as a

@@ -64,7 +64,7 @@ void PlayUntilCities(frmMain& window, int cityCards, const std::function<void()>
             int most = 0;
             for (const qlCardHolder* city :
                  window.findChildren<qlCardHolder*>(QRegularExpression("^hldPlayerBuilt"))) {
-                most = std::max(most, static_cast<int>(city->Cards()->Count()));
+                most = std::max(most, static_cast<int>(city->Cards().Count()));
             }
             if (most < cityCards) {
                 QTest::mouseClick(*free, Qt::LeftButton);
