@@ -54,6 +54,16 @@ void BM_CopyGame_MidGame(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyGame_MidGame);
 
+// The copy of the state alone, without a table or deciders of its own.
+void BM_CopyState_MidGame(benchmark::State& state) {
+    const GameState& original = MidGame().State();
+    for (auto _ : state) {
+        GameState copy = original;
+        benchmark::DoNotOptimize(copy.rolesChosen);
+    }
+}
+BENCHMARK(BM_CopyState_MidGame);
+
 void BM_CopyAndPlayOn_MidGame(benchmark::State& state) {
     const qlGame& game = MidGame();
     HeadlessTable table;

@@ -60,3 +60,56 @@ TEST(CardValue, ACraneWeighsTheOpponentsItIsGiven) {
     const std::array<const qlPlayer*, 1> one{level.get()};
     EXPECT_DOUBLE_EQ(ai::AIValue(*crane, *me, one), alone - 1 + 0);
 }
+
+TEST(CardValue, BuildingValuesFollowTheStageTheCityAndTheNumberOfPlayers) {
+    struct Row {
+        Integer players;
+        Integer left;  // BuildingsLeft
+        const char* city;
+        const char* card;
+        double value;
+    };
+    // Points weigh (11 - BL) / BL from BL 8 on, whole below; F = players (2 counts as 3) * BL
+    // / 5; the cost, less a smithy's or a quarry's card, is taken off while BL > 3.
+    const Row rows[] = {
+        // BL 10, F 8, points weigh 0.1. A coffee roaster (worth 2.2) under capacity: (2.2-1) * F.
+        {4, 10, "Smithy", "Coffee Roaster", 0.2 + 9.6 - 3},
+        {4, 10, "Guild Hall", "Coffee Roaster", 0.2 + 2 + 9.6 - 4},
+        {4, 10, "Indigo Plant", "Coffee Roaster", 0.2 + 9.6 / 4 - 4},  // at both capacities
+        {4, 10, "Indigo Plant,Trading Post", "Coffee Roaster", 0.2 + 9.6 / 2 - 4},
+        // Past capacity only a dearer good than the city's dearest counts: BL * F * (2.2-1.4).
+        {4, 10, "Indigo Plant,Sugar Mill", "Coffee Roaster", 0.2 + 10 * 8 * 0.8 - 4},
+        {4, 10, "Indigo Plant,Coffee Roaster,Sugar Mill", "Tobacco Storage", 0.2 - 3},
+        {4, 10, "Indigo Plant", "Smithy", 0.1 + (3 - 1) - 1},
+        {4, 10, "Guild Hall,Indigo Plant", "Smithy", 0.1 + 10 - 1},
+        {4, 10, "Carpenter", "Quarry", 0.2 + 5 + 1 - 4},
+        {4, 10, "City Hall", "Quarry", 0.2 + 10 - 4},
+        {4, 10, "Indigo Plant", "Tower", 0.2 + 1 - 3},
+        {4, 10, "Quarry", "Tower", 0.2 + 1 - 2},
+        {4, 10, "Tower", "Tower", 0 - 3},  // a second violet building is worth nothing
+        {4, 8, "Indigo Plant", "Chapel", 2 * 3.0 / 8 - 3},
+        {4, 7, "Indigo Plant", "Chapel", 2 + 0.6 * 7 - 3},
+        // BL 5, F 4: the great buildings.
+        {4, 5, "Indigo Plant,Smithy,Tower", "City Hall", 0 + 2 + 0.9 * 5 - 6},
+        {4, 5, "Indigo Plant,Sugar Mill,Smithy", "Guild Hall", 2 * 2 + 0.8 * 5 - 6},
+        {4, 5, "Hero,Tobacco Storage", "Palace", 1 + 0.75 * 5 - 6},  // 7 points: 7/4 down to 1
+        // BL 3, F 2.4: points whole, costs no longer count.
+        {4, 3, "Tower", "Tower", 0},
+        {4, 3, "Indigo Plant", "Tower", 2 + 0.3},
+        {4, 3, "Smithy", "Coffee Roaster", 2 + 1.2 * 2.4},
+        {4, 3, "Indigo Plant", "Chapel", 2 + 0.6 * 3},
+        // BL 10 with fewer players: F 6 for both two and three, a well F / players without
+        // aqueduct or library, a library 0.8 * players * BL.
+        {2, 10, "Indigo Plant", "Well", 0.1 + 6.0 / 2 - 2},
+        {3, 10, "Indigo Plant", "Well", 0.1 + 6.0 / 3 - 2},
+        {2, 10, "Library", "Well", 0.1 + 6 - 2},
+        {2, 10, "Trading Post", "Library", 0.3 + 0.8 * 2 * 10 - 0.35 * 6 - 5},
+        {3, 10, "Trading Post,Aqueduct", "Library", 0.3 + 0.8 * 3 * 10 - 0.5 * 6 - 5},
+    };
+    for (const Row& row : rows) {
+        const GameValues g{row.players, row.left};
+        const auto seat = Seat(g, row.city);
+        EXPECT_NEAR(ai::AIValue(*MakeCard(row.card), *seat, {}), row.value, 1e-9)
+            << row.card << " in " << row.city << ", " << row.players << " players, BL " << row.left;
+    }
+}

@@ -90,3 +90,30 @@ TEST(AIDiscardDownTo, KeepsTheBestDistinctCardsThenTheBestDuplicates) {
               (V{h[0], h[5], h[7], h[3], h[1], h[4], h[6]}));
     EXPECT_EQ(Ids(givenUp), (V{h[8], h[2], h[9]}));
 }
+
+TEST(AIGetBuildPaymentCards,
+     PaysWithUselessCardsFirstThenTheLeastValuableButKeepsTheBestBuildable) {
+    const GameValues g{4, 8};
+    // Six cards buy up to cost 5: both palaces and the guild hall are out of reach, and the two
+    // palaces are the useless cards. Values: Guild Hall 2 + 6.4 - 6 = 2.4, Smithy 1.375, Well
+    // -0.025, Tower -1.45; the smithy is the best buildable card.
+    const auto seat = Seat(g, "Indigo Plant", "Palace,Smithy,Guild Hall,Palace,Well,Tower");
+    const auto h = Ids(seat->CardsInHand());
+    const std::pair<int, V> cases[] = {
+        {0, {}},
+        {1, {h[3]}},        // more useless cards than needed: the last ones pay
+        {2, {h[0], h[3]}},  // exactly the useless cards
+        {4, {h[0], h[3], h[5], h[4]}},
+        {5, {h[0], h[3], h[5], h[4], h[2]}},        // the guild hall goes before the smithy
+        {6, {h[0], h[3], h[1], h[2], h[4], h[5]}},  // the rest exactly: paid in hand order
+        {7, {h[0], h[3], h[5], h[4], h[2], h[1]}},  // too small a hand is paid whole
+    };
+    for (const auto& [numCards, paid] : cases) {
+        EXPECT_EQ(Ids(AIGetBuildPaymentCards(*seat, {}, numCards)), paid) << numCards;
+    }
+    EXPECT_EQ(Ids(seat->CardsInHand()), h);  // the decision moves no card
+    // Nothing buildable and nothing useless: Library 9/8 + 0.8 * 4 * 8 - 5 = 21.725 stays,
+    // Hero 15/8 + 2 - 5 = -1.125 pays.
+    const auto poor = Seat(g, "Indigo Plant", "Hero,Library");
+    EXPECT_EQ(Names(AIGetBuildPaymentCards(*poor, {}, 1)), Split("Hero"));
+}

@@ -106,7 +106,7 @@ TEST(Catalogue, AFolderOrAPathTheSystemRefusesIsNamedWithWhyItCannotBeRead) {
     std::filesystem::remove_all(base);
 }
 
-TEST(Catalogue, ALoadReplacesTheDeckWithOneEventAndAFailedOneChangesNothing) {
+TEST(Catalogue, ALoadReplacesTheDeckAndAFailedOneChangesNothing) {
     const auto file = std::filesystem::temp_directory_path() /
                       ("quellin-catalogue-" + std::to_string(std::random_device{}()) + ".txt");
     const auto write = [&](const std::string& text) {
