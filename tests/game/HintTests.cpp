@@ -62,7 +62,6 @@ TEST(Hint, AlikeWhereOnlyHiddenCardsDifferAndAskingLeavesTheGameAsItWas) {
     int builds = 0;
     for (const Hint& hint : hints.hints) {
         (hint.role >= 0 ? roles : builds) += 1;
-        EXPECT_LE(hint.wins, hint.games);
     }
     EXPECT_GE(roles, 2);
     EXPECT_GE(builds, 1);
