@@ -93,6 +93,7 @@ void qlGame::CreateSeats() {
 
 void qlGame::ShowSeats() {
     mTable->SeatsReady({&mState.seats[0], &mState.seats[1], &mState.seats[2], &mState.seats[3]});
+    mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
 }
 
 void qlGame::ShowCards(const qlPlayer& seat) {

@@ -436,7 +436,6 @@ void frmMain::SeatsReady(const std::array<const qlPlayer*, 4>& seats) {
         HandChanged(seat);
         ExplainPoints(*area.lblPoints, inPlay ? &seat : nullptr);
     }
-    PilesChanged(0, 0);
 }
 
 frmMain::SeatArea& frmMain::AreaOf(const qlPlayer& seat) {
