@@ -20,9 +20,7 @@ qlCards DeckOf(const Card& card) {
 
 // The seat's most valuable card among those it can build with its own power, if any.
 Card BestBuildable(const qlPlayer& player, ai::Opponents opponents) {
-    qlCards buildable = player.GetBuildableCards();
-    ai::OrderByAIValue(buildable, player, opponents, false);
-    return buildable.Item(1);
+    return ai::BestByAIValue(player.GetBuildableCards(), player, opponents).card;
 }
 
 }  // namespace
@@ -107,12 +105,7 @@ qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings)
             seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
         return seat.GetBuildableCards(savings).GetCardsById(opening.Id());
     }
-    qlCards buildable = seat.GetBuildableCards(savings);
-    if (buildable.Empty()) {
-        return buildable;
-    }
-    OrderByAIValue(buildable, seat, opponents, false);
-    return DeckOf(buildable.Item(1));
+    return DeckOf(BestByAIValue(seat.GetBuildableCards(savings), seat, opponents).card);
 }
 
 qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {

@@ -17,4 +17,12 @@ double AIValue(const qlCard& card, const qlPlayer& seat, Opponents opponents);
 // equal worths keep their order. Raises no event.
 void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, bool divideByCost);
 
+// The card OrderByAIValue would put first, with its worth, without ordering anything; none,
+// worth 0, of an empty collection.
+struct ValuedCard {
+    Card card;
+    double value = 0;
+};
+ValuedCard BestByAIValue(const qlCards& cards, const qlPlayer& seat, Opponents opponents);
+
 }  // namespace ai

@@ -8,12 +8,18 @@
 
 namespace ai {
 
+namespace {
+
+// The mark every key starts against: a card whose key never beats it goes last.
+constexpr double kMark = -9999;
+
+}  // namespace
+
 void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, bool divideByCost) {
     // Each card's key is worked out once: the card value reads the whole table, and a hand is
     // ordered many times per decision. The order is the one a selection sort over freshly
     // computed keys gives: best first, ties to the card that stood earlier, and the cards whose
     // key never beats its starting mark of -9999 last, in the order they stood.
-    constexpr double kMark = -9999;
     constexpr std::size_t kInPlace = 32;
     const auto count = static_cast<std::size_t>(cards.Count());
     std::array<double, kInPlace> inPlace{};
@@ -42,6 +48,21 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, b
         std::rotate(keys + j, keys + i, keys + i + 1);
         cards.MoveUp(static_cast<Long>(i) + 1, static_cast<Long>(j) + 1);
     }
+}
+
+ValuedCard BestByAIValue(const qlCards& cards, const qlPlayer& seat, Opponents opponents) {
+    // The first of the highest keys above the mark, or the first card when none is above it.
+    ValuedCard best;
+    bool aboveMark = false;
+    for (const Card& card : cards) {
+        const double value = AIValue(*card, seat, opponents);
+        const bool first = !best.card;
+        if (first || (value > kMark && (!aboveMark || value > best.value))) {
+            best = {card, value};
+            aboveMark = value > kMark;
+        }
+    }
+    return best;
 }
 
 }  // namespace ai

@@ -22,9 +22,8 @@ double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) 
 
 // Late in the game a seat whose best card is poor wants cards more and building less: the
 // shortfall of that card's value below 5, in quarters, rounded.
-long LateShortfall(const qlPlayer& me, ai::Opponents opponents, qlCards cards) {
-    ai::OrderByAIValue(cards, me, opponents, false);
-    return ai::RoundToEven((5 - ai::AIValue(*cards.Item(1), me, opponents)) / 4);
+long LateShortfall(const qlPlayer& me, ai::Opponents opponents, const qlCards& cards) {
+    return ai::RoundToEven((5 - ai::BestByAIValue(cards, me, opponents).value) / 4);
 }
 
 double Councillor(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat, int room) {

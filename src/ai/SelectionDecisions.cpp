@@ -14,9 +14,7 @@ Card BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const ql
     if (player.CanBuildFromHand()) {
         return {};
     }
-    qlCards buildable = player.GetBuildableCards(choices, 0);
-    ai::OrderByAIValue(buildable, player, opponents, false);
-    return buildable.Item(1);
+    return ai::BestByAIValue(player.GetBuildableCards(choices, 0), player, opponents).card;
 }
 
 // The production buildings to use, best good first, at most `numUnits` of them.

@@ -31,7 +31,7 @@ Card Card::New(const Building& building) {
     if (use.used == kTableSize) {
         throw std::length_error("the program holds as many cards as it can");
     }
-    kCardTable[use.used].mBuilding = &building;
+    kCardTable[use.used].Assign(building);
     return Card(static_cast<std::uint32_t>(use.used++));
 }
 
@@ -48,7 +48,7 @@ std::span<const Card> Card::OfCatalogue(std::span<const Building* const> buildin
     std::vector<Card> cards;
     cards.reserve(key.size());
     for (const Building* building : key) {
-        kCardTable[use.used].mBuilding = building;
+        kCardTable[use.used].Assign(*building);
         cards.push_back(Card(static_cast<std::uint32_t>(use.used++)));
     }
     return use.catalogues.emplace(std::move(key), std::move(cards)).first->second;

@@ -15,7 +15,7 @@ class qlCard {
   public:
     constexpr qlCard() = default;
     // What a card of `building` is, outside any game: to show the building.
-    explicit qlCard(const Building& building) : mBuilding(&building) {}
+    explicit qlCard(const Building& building) { Assign(building); }
     qlCard(const qlCard&) = delete;
     qlCard& operator=(const qlCard&) = delete;
 
@@ -29,16 +29,30 @@ class qlCard {
 
     // The building this card is.
     const Building& GetBuilding() const { return *mBuilding; }
-    BuildingId Id() const { return mBuilding->id; }
-    Long BuildingType() const { return mBuilding->type; }
+    BuildingId Id() const { return mId; }
+    Long BuildingType() const { return mType; }
     const std::string& Description() const { return mBuilding->description; }
     const std::string& BuildingName() const { return mBuilding->name; }
-    Integer VictoryPoints() const { return mBuilding->victoryPoints; }
-    Integer Cost() const { return mBuilding->cost; }
+    Integer VictoryPoints() const { return mVictoryPoints; }
+    Integer Cost() const { return mCost; }
 
   private:
     std::filesystem::path PicturePath(const char* size) const;
 
+    // The building's numbers are kept beside it, so that the rules and the computer player read
+    // a card's id, type, cost and points without going on to the building.
+    void Assign(const Building& building) {
+        mBuilding = &building;
+        mId = building.id;
+        mType = building.type;
+        mCost = building.cost;
+        mVictoryPoints = building.victoryPoints;
+    }
+
     friend class Card;
     const Building* mBuilding = nullptr;
+    BuildingId mId = 0;
+    Long mType = 0;
+    Integer mCost = 0;
+    Integer mVictoryPoints = 0;
 };

@@ -1,8 +1,12 @@
 #include "cards/qlCards.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory_resource>
 #include <span>
+#include <vector>
 
 #include "cards/Catalogue.h"
 #include "cards/ShuffledOrder.h"
@@ -105,11 +109,16 @@ void qlCards::ReshuffleFrom(qlCards& discard, Random::Stream& random) {
 
 void qlCards::Shuffle(Random::Stream& random) {
     random.Reseed();
-    const std::vector<std::uint32_t> order = ShuffledOrder(mSize, random);
-    const qlCards before = *this;
+    // The order and the cards as they stood, in room on the stack for a deck of the usual size.
+    constexpr std::size_t kOnStack = 512;
+    std::array<std::byte, kOnStack*(sizeof(std::uint32_t) + sizeof(Card)) + 64> room;
+    std::pmr::monotonic_buffer_resource memory(room.data(), room.size());
+    std::pmr::vector<std::uint32_t> order(mSize, &memory);
+    ShuffledOrder(order, random);
+    const std::pmr::vector<Card> before(begin(), end(), &memory);
     Card* cards = Data();
     for (std::size_t i = 0; i < order.size(); ++i) {
-        cards[i] = before.Data()[order[i]];
+        cards[i] = before[order[i]];
     }
 }
 
