@@ -1,8 +1,6 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -12,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -26,11 +23,13 @@
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "ui/CardPictures.h"
-#include "ui/ElidedLabel.h"
 #include "ui/HistoryPanel.h"
+#include "ui/RoleButtons.h"
 #include "ui/ScoreViews.h"
+#include "ui/SeatArea.h"
 #include "ui/TableAids.h"
 #include "ui/TablePace.h"
+#include "ui/TableSettings.h"
 #include "ui/WindowSystemWatch.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmPauser.h"
@@ -39,34 +38,16 @@
 
 namespace {
 
-constexpr std::array<const char*, 5> kRoleCaptions{"&Councillor", "&Builder", "&Producer",
-                                                   "&Trader", "Pro&spector"};
-constexpr std::array<const char*, 5> kDelayTags{"2", "3", "4", "6", "8"};
 // The price boxes in the goods' colours, by good index, with a text colour that reads on each.
 constexpr std::array<const char*, 5> kGoodColours{"#2f3f9f", "#ffffff", "#9a6332", "#4a2c18",
                                                   "#a9a9a9"};
 constexpr std::array<const char*, 5> kGoodTextColours{"#ffffff", "#000000", "#ffffff", "#ffffff",
                                                       "#000000"};
 constexpr std::array<const char*, 5> kGoodNames{"Indigo", "Sugar", "Tobacco", "Coffee", "Silver"};
-const char* const kSeatFill = "#efe8d8";
-const char* const kHumanFill = "#dbe7f4";  // the fill of the human's hand frame
-const char* const kHumanText = "#0000c0";
 
 // Seat n's place in the grid: 1 top left, 2 top right, 3 bottom right, 4 bottom left.
 constexpr std::array<std::pair<int, int>, 4> kSeatCells{{{0, 0}, {0, 2}, {1, 2}, {1, 0}}};
-// Every seat area is as wide as the others whatever its header says: room for a city row of six
-// and a header with the turn marker, "(you)", "GOVERNOR", a role and two-digit counts.
-constexpr int kSeatWidth = 450;
 constexpr int kCentreWidth = 340;  // at least
-
-template <typename Label = QLabel>
-Label* BoldLabel(const QString& text, QWidget* parent) {
-    auto* label = new Label(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
 
 QLineEdit* CountBox(QWidget* parent) {
     auto* box = new QLineEdit(parent);
@@ -103,7 +84,9 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setContentsMargins(8, 8, 8, 8);
     grid->setSpacing(6);
     for (int i = 0; i < 4; ++i) {
-        grid->addWidget(BuildSeatArea(i), kSeatCells[static_cast<std::size_t>(i)].first,
+        mSeatAreas[static_cast<std::size_t>(i)] = new SeatArea(i, mTable);
+        grid->addWidget(mSeatAreas[static_cast<std::size_t>(i)],
+                        kSeatCells[static_cast<std::size_t>(i)].first,
                         kSeatCells[static_cast<std::size_t>(i)].second);
     }
     grid->addWidget(BuildCentre(), 0, 1, 2, 1);
@@ -114,7 +97,6 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setRowStretch(1, 1);
     grid->setRowStretch(2, 1);  // a tall screen gives the history more lines too
     scroll->setWidget(mTable);
-    optDelay[2]->setChecked(true);
     mWatch = WindowSystemWatch::Install();
 }
 
@@ -124,74 +106,18 @@ QSize frmMain::sizeHint() const {
     return mTable->minimumSizeHint();
 }
 
-QWidget* frmMain::BuildSeatArea(int index) {
-    SeatArea& area = mSeatAreas[static_cast<std::size_t>(index)];
-    area.shpPlayer = new QFrame(mTable);
-    area.shpPlayer->setObjectName("shpPlayer" + QString::number(index));
-    area.shpPlayer->setFrameShape(QFrame::StyledPanel);
-    area.shpPlayer->setStyleSheet(QString("QFrame#%1 { background: %2; border: 1px solid #8a7f6a; "
-                                          "border-radius: 6px; }")
-                                      .arg(area.shpPlayer->objectName(), kSeatFill));
-    auto* layout = new QVBoxLayout(area.shpPlayer);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(2);
-    // Its own width, not its header's: a growing header never moves the columns.
-    area.shpPlayer->setMinimumWidth(kSeatWidth);
-    area.shpPlayer->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* header = new QHBoxLayout;
-    header->setSpacing(4);
-    area.lblPlayer = BoldLabel<ElidedLabel>("PLAYER " + QString::number(index + 1), area.shpPlayer);
-    area.lblGovernor = BoldLabel("GOVERNOR", area.shpPlayer);
-    area.lblGovernor->setStyleSheet("color: #8b1a1a;");
-    area.lblGovernor->setVisible(false);
-    area.lblRole = BoldLabel<ElidedLabel>("", area.shpPlayer);
-    area.lblRole->setStyleSheet("color: #1d5e2b;");
-    area.lblTextPoints = new QLabel("Points:", area.shpPlayer);
-    area.lblPoints = BoldLabel("0", area.shpPlayer);
-    area.lblTextCards = new QLabel("Cards:", area.shpPlayer);
-    area.lblCards = BoldLabel("0", area.shpPlayer);
-    header->addWidget(area.lblPlayer);
-    header->addWidget(area.lblGovernor);
-    header->addWidget(area.lblRole, 1);
-    header->addWidget(area.lblTextPoints);
-    header->addWidget(area.lblPoints);
-    header->addSpacing(8);
-    header->addWidget(area.lblTextCards);
-    header->addWidget(area.lblCards);
-    layout->addLayout(header);
-    area.hldPlayerBuilt = new qlCardHolder(area.shpPlayer);
-    area.hldPlayerBuilt->SetNumberOfRows(2);
-    area.hldPlayerBuilt->SetGrowth(true);
-    area.hldPlayerBuilt->setAccessibleName("City of player " + QString::number(index + 1));
-    area.hldPlayerBuilt->setObjectName("hldPlayerBuilt" + QString::number(index));
-    area.lblPoints->setObjectName("lblPoints" + QString::number(index));
-    area.lblCards->setObjectName("lblCards" + QString::number(index));
-    layout->addWidget(area.hldPlayerBuilt, 1);
-    return area.shpPlayer;
-}
-
 QWidget* frmMain::BuildCentre() {
     auto* centre = new QWidget(mTable);
     auto* layout = new QVBoxLayout(centre);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* pctRoles = new QGroupBox("Roles", centre);
-    auto* roles = new QVBoxLayout(pctRoles);
-    for (int i = 0; i < 5; ++i) {
-        QPushButton*& button = cmdRoles[static_cast<std::size_t>(i)];
-        button = new QPushButton(kRoleCaptions[static_cast<std::size_t>(i)], pctRoles);
-        button->setMinimumHeight(26);
-        button->setObjectName("cmdRoles" + QString::number(i));
-        roles->addWidget(button);
-        connect(button, &QPushButton::clicked, this, [this, i] {
-            if (mGame) {
-                mGame->cmdRoles_Click(i);
-            }
-            mChoosingRole = false;  // only a role still free can be pressed: it is taken
-            ShowRoleButtons();
-        });
-    }
-    layout->addWidget(pctRoles);
+    mRoles = new RoleButtons(centre);
+    connect(mRoles, &RoleButtons::RolePressed, this, [this](int role) {
+        if (mGame) {
+            mGame->cmdRoles_Click(role);
+        }
+    });
+    layout->addWidget(mRoles);
 
     auto* trade = new QGroupBox("Trade", centre);
     auto* prices = new QHBoxLayout(trade);
@@ -225,7 +151,8 @@ QWidget* frmMain::BuildCentre() {
     piles->addWidget(txtDiscardCount);
     layout->addLayout(piles);
 
-    layout->addWidget(BuildSettings());
+    mSettings = new TableSettings(mTable);
+    layout->addWidget(mSettings);
     layout->addStretch();
     cmdExit = new QPushButton("E&xit", centre);
     connect(cmdExit, &QPushButton::clicked, this, [this] { mExitRequested = true; });
@@ -233,81 +160,6 @@ QWidget* frmMain::BuildCentre() {
     // As wide as the setting groups side by side need, in whatever font the screen has.
     centre->setFixedWidth(std::max(kCentreWidth, layout->minimumSize().width()));
     return centre;
-}
-
-// The two groups side by side, "Gold Mine Views" under the shorter one.
-QWidget* frmMain::BuildSettings() {
-    auto* settings = new QWidget(mTable);
-    auto* layout = new QHBoxLayout(settings);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* left = new QVBoxLayout;
-    layout->addLayout(left);
-    auto* selector = new QGroupBox("Selector Behavior", settings);
-    auto* selectorLayout = new QVBoxLayout(selector);
-    chkCardHelp = new QCheckBox("Card Details", selector);
-    chkPosition = new QCheckBox("Logical Positions", selector);
-    selectorLayout->addWidget(chkCardHelp);
-    selectorLayout->addWidget(chkPosition);
-    left->addWidget(selector);
-
-    auto* autoClose = new QGroupBox("Automatic Close", settings);
-    auto* closeLayout = new QVBoxLayout(autoClose);
-    chkNoChoice = new QCheckBox("Empty Selectors", autoClose);
-    chkMessages = new QCheckBox("Status Messages", autoClose);
-    closeLayout->addWidget(chkNoChoice);
-    closeLayout->addWidget(chkMessages);
-    auto* delays = new QHBoxLayout;
-    delays->addWidget(new QLabel("Fast", autoClose));
-    auto* group = new QButtonGroup(autoClose);
-    for (int i = 0; i < 5; ++i) {
-        QRadioButton*& option = optDelay[static_cast<std::size_t>(i)];
-        option = new QRadioButton(autoClose);
-        option->setToolTip(QString("Close after %1 s")
-                               .arg(std::stoi(kDelayTags[static_cast<std::size_t>(i)]) / 2.0));
-        option->setAccessibleName(QString("Delay %1").arg(kDelayTags[static_cast<std::size_t>(i)]));
-        group->addButton(option, i);
-        delays->addWidget(option);
-        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on) {
-                mDelay = static_cast<Integer>(std::stoi(kDelayTags[static_cast<std::size_t>(i)]));
-            }
-        });
-    }
-    delays->addWidget(new QLabel("Slow", autoClose));
-    closeLayout->addLayout(delays);
-    layout->addWidget(autoClose, 0, Qt::AlignTop);
-
-    chkProspect = new QCheckBox("Gold Mine Views", settings);
-    left->addWidget(chkProspect);
-    left->addStretch();
-    for (QCheckBox* box : {chkCardHelp, chkPosition, chkNoChoice, chkMessages, chkProspect}) {
-        box->setChecked(true);
-    }
-    return settings;
-}
-
-QWidget* frmMain::BuildHand() {
-    shpHumans = new QFrame(mTable);
-    shpHumans->setObjectName("shpHumans");
-    shpHumans->setStyleSheet(QString("QFrame#shpHumans { background: %1; border: 1px solid "
-                                     "#6d87a8; border-radius: 6px; }")
-                                 .arg(kHumanFill));
-    auto* layout = new QVBoxLayout(shpHumans);
-    layout->setContentsMargins(8, 4, 8, 4);
-    layout->setSpacing(2);
-    lblMessage = new ElidedLabel("Messages", shpHumans);
-    lblMessage->setAccessibleName("Status");
-    lblMessage->setObjectName("lblMessage");
-    lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* statusLine = new QHBoxLayout;  // the history's fold button joins it at its end
-    statusLine->addWidget(lblMessage, 1);
-    layout->addLayout(statusLine);
-    hldHumansCards = new qlCardHolder(shpHumans);
-    hldHumansCards->SetGrowth(true);
-    hldHumansCards->setAccessibleName("Your hand");
-    hldHumansCards->setObjectName("hldHumansCards");
-    layout->addWidget(hldHumansCards);
-    return shpHumans;
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -318,7 +170,6 @@ void frmMain::showEvent(QShowEvent* event) {
             lblMessage->setText(*notice);  // until the game's first word; the history keeps it
             mHistory->AddLine(*notice);
         }
-        ShowRoleButtons();
         TakeKeyboard();
         QTimer::singleShot(500, this, [this] { PlayGame(); });
     }
@@ -386,7 +237,7 @@ void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
     EndSkipOnHumansTurn();
     auto& window = static_cast<frmCardChooser&>(chooser);
     mAids->EquipQuestion(window);
-    PlaceChooser(window, *this, seatIndex, chkCardHelp->isChecked(), chkPosition->isChecked(),
+    PlaceChooser(window, *this, seatIndex, mSettings->CardDetails(), mSettings->LogicalPositions(),
                  mOptions.numberOfPlayers);
     while (!window.Answered()) {  // a question whose window was taken away is asked again
         if (mExitRequested) {
@@ -407,60 +258,40 @@ void frmMain::ShowMessage(int informational, int roleIndex, const std::string& t
         details = [this](QWidget* parent) { return NewScoreDetails(*mGame, parent); };
     }
     ShowMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
-                      chkMessages->isChecked(), mDelay, details);
+                      mSettings->StatusMessages(), Delay(), details);
     TakeKeyboard();
 }
 
 void frmMain::SeatsReady(const std::array<const qlPlayer*, 4>& seats) {
-    for (int i = 0; i < 4; ++i) {
-        SeatArea& area = mSeatAreas[static_cast<std::size_t>(i)];
-        const bool inPlay = i < mOptions.numberOfPlayers;
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{area.lblPlayer, area.lblTextCards, area.lblTextPoints,
-                                             area.lblCards, area.lblPoints, area.lblRole}) {
-            w->setVisible(inPlay);
-        }
-        area.lblGovernor->setVisible(false);
-        area.hldPlayerBuilt->setEnabled(inPlay);
-        if (i + 1 == mOptions.humanSeat) {
-            area.lblPlayer->setStyleSheet(QString("color: %1;").arg(kHumanText));
-            area.lblPlayer->setText(area.lblPlayer->text() + "  (you)");
-            area.shpPlayer->setStyleSheet(
-                QString("QFrame#%1 { background: %2; border: 2px solid #6d87a8; "
-                        "border-radius: 6px; }")
-                    .arg(area.shpPlayer->objectName(), kHumanFill));
-        }
-        const qlPlayer& seat = *seats[static_cast<std::size_t>(i)];
-        area.hldPlayerBuilt->SetCards(seat.BuiltCards());
-        area.hldPlayerBuilt->ShowGoodsOf(&seat);
+    for (std::size_t i = 0; i < 4; ++i) {
+        const qlPlayer& seat = *seats[i];
+        mSeatAreas[i]->ShowSeat(seat, static_cast<int>(i) < mOptions.numberOfPlayers,
+                                seat.PlayerNumber() == mOptions.humanSeat);
         HandChanged(seat);
-        ExplainPoints(*area.lblPoints, inPlay ? &seat : nullptr);
     }
 }
 
-frmMain::SeatArea& frmMain::AreaOf(const qlPlayer& seat) {
-    return mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
+SeatArea& frmMain::AreaOf(const qlPlayer& seat) {
+    return *mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
 }
 
 void frmMain::CardBuilt(const qlPlayer& seat, Card card) {
-    SeatArea& area = AreaOf(seat);
-    area.hldPlayerBuilt->AddCard(card);
-    area.lblPoints->setText(QString::number(seat.Points()));
+    AreaOf(seat).CardBuilt(seat, card);
 }
 
 void frmMain::CardCovered(const qlPlayer& seat, Card card) {
-    AreaOf(seat).hldPlayerBuilt->RemoveCard(card);
+    AreaOf(seat).CardCovered(card);
 }
 
 void frmMain::GoodChanged(const qlPlayer& seat, Card building) {
-    AreaOf(seat).hldPlayerBuilt->RefreshGood(building);
+    AreaOf(seat).GoodChanged(building);
 }
 
 void frmMain::HandChanged(const qlPlayer& seat) {
     if (seat.PlayerNumber() == mOptions.humanSeat) {
         hldHumansCards->SetCards(seat.CardsInHand());
     }
-    AreaOf(seat).lblCards->setText(QString::number(seat.CardsInHand().Count()));
+    AreaOf(seat).ShowCardCount(seat.CardsInHand().Count());
 }
 
 void frmMain::PilesChanged(Long reserve, Long discard) {
@@ -469,10 +300,8 @@ void frmMain::PilesChanged(Long reserve, Long discard) {
 }
 
 void frmMain::SeatsReleased() {
-    for (SeatArea& area : mSeatAreas) {
-        area.hldPlayerBuilt->SetCards({});
-        area.hldPlayerBuilt->ShowGoodsOf(nullptr);
-        ExplainPoints(*area.lblPoints, nullptr);
+    for (SeatArea* area : mSeatAreas) {
+        area->Release();
     }
     hldHumansCards->SetCards({});
 }
@@ -482,31 +311,21 @@ void frmMain::ShowStatus(const std::string& text) {
 }
 
 void frmMain::ShowRole(int seatIndex, const std::string& role) {
-    // In a game of two, a seat chooses twice a round: both roles stay shown.
-    QLabel* label = mSeatAreas[static_cast<std::size_t>(seatIndex)].lblRole;
-    const QString text = QString::fromStdString(role);
-    label->setText(role.empty() || label->text().isEmpty() ? text : label->text() + ", " + text);
+    mSeatAreas[static_cast<std::size_t>(seatIndex)]->ShowRole(QString::fromStdString(role));
 }
 
 void frmMain::ShowGovernor(int seatIndex) {
-    for (int i = 0; i < 4; ++i) {
-        mSeatAreas[static_cast<std::size_t>(i)].lblGovernor->setVisible(i == seatIndex);
+    for (std::size_t i = 0; i < 4; ++i) {
+        mSeatAreas[i]->ShowGovernor(static_cast<int>(i) == seatIndex);
     }
 }
 
 void frmMain::ShowPoints(int seatIndex, Integer points) {
-    mSeatAreas[static_cast<std::size_t>(seatIndex)].lblPoints->setText(QString::number(points));
+    mSeatAreas[static_cast<std::size_t>(seatIndex)]->ShowPoints(points);
 }
 
 void frmMain::EnableRole(int roleIndex, bool enabled) {
-    mRolesFree[static_cast<std::size_t>(roleIndex)] = enabled;
-    ShowRoleButtons();
-}
-
-void frmMain::ShowRoleButtons() {
-    for (std::size_t i = 0; i < cmdRoles.size(); ++i) {
-        cmdRoles[i]->setEnabled(mChoosingRole && mRolesFree[i]);
-    }
+    mRoles->SetFree(roleIndex, enabled);
 }
 
 void frmMain::TakeKeyboard() {
@@ -538,9 +357,8 @@ void frmMain::ProcessEvents() {
 // The human's role choice waits here, from its start until a role button is pressed.
 void frmMain::WaitForEvents() {
     mPace->EndSkip();  // only the human's role choice waits here
-    if (!mChoosingRole) {
-        mChoosingRole = true;
-        ShowRoleButtons();
+    if (!mRoles->Choosing()) {
+        mRoles->SetChoosing(true);
         TakeKeyboard();
     }
     QApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -551,9 +369,13 @@ void frmMain::Pause(Long milliseconds) {
 }
 
 bool frmMain::EmptySelectors() const {
-    return chkNoChoice->isChecked();
+    return mSettings->EmptySelectors();
 }
 
 bool frmMain::GoldMineViews() const {
-    return chkProspect->isChecked();
+    return mSettings->GoldMineViews();
+}
+
+Integer frmMain::Delay() const {
+    return mSettings->Delay();
 }

@@ -12,12 +12,13 @@
 #include "game/GameLogs.h"
 #include "game/Table.h"
 
-class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
+class RoleButtons;
+class SeatArea;
+class TableSettings;
 class qlCardHolder;
 class qlTableAids;
 class qlGame;
@@ -72,7 +73,7 @@ class frmMain : public QWidget, public Table {
     void Pause(Long milliseconds) override;
     bool EmptySelectors() const override;
     bool GoldMineViews() const override;
-    Integer Delay() const override { return mDelay; }
+    Integer Delay() const override;
     bool ExitRequested() const override { return mExitRequested; }
     bool FollowsEvents() const override { return true; }
     void ShowEvent(const TableEvent& event) override;
@@ -85,32 +86,16 @@ class frmMain : public QWidget, public Table {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    struct SeatArea {
-        QFrame* shpPlayer = nullptr;
-        QLabel* lblPlayer = nullptr;
-        QLabel* lblGovernor = nullptr;
-        QLabel* lblRole = nullptr;
-        QLabel* lblTextPoints = nullptr;
-        QLabel* lblPoints = nullptr;
-        QLabel* lblTextCards = nullptr;
-        QLabel* lblCards = nullptr;
-        qlCardHolder* hldPlayerBuilt = nullptr;
-    };
     SeatArea& AreaOf(const qlPlayer& seat);
 
-    QWidget* BuildSeatArea(int index);
     QWidget* BuildCentre();
-    QWidget* BuildSettings();
     QWidget* BuildHand();
     void PlayGame();
-    // The role buttons are pressable only while the human chooses a role, and then only the
-    // roles still free; at every other moment they look unavailable.
-    void ShowRoleButtons();
     // Gives the keyboard back to the table itself, where Space changes no setting and Alt with
     // a role's letter presses its button; a window the player reads beside it keeps it.
     void TakeKeyboard();
 
-    // The history, the pace and the turn marker (frmMainHistory.cpp).
+    // The hand, the history, the pace and the turn marker (frmMainHistory.cpp).
     QWidget* BuildBottomRow();
     void MarkTurn(int seatIndex);
     // The human is asked something: a skip to the human's turn has arrived.
@@ -118,31 +103,22 @@ class frmMain : public QWidget, public Table {
 
     Options mOptions;
     QWidget* mTable = nullptr;  // everything, in a scroll area
-    std::array<SeatArea, 4> mSeatAreas;
+    std::array<SeatArea*, 4> mSeatAreas{};
     qlCardHolder* hldHumansCards = nullptr;
     QFrame* shpHumans = nullptr;
-    std::array<QPushButton*, 5> cmdRoles{};
+    RoleButtons* mRoles = nullptr;
     std::array<QLineEdit*, 5> txtGoodValues{};
     QLineEdit* txtReserveCount = nullptr;
     QLineEdit* txtDiscardCount = nullptr;
     QLabel* lblMessage = nullptr;
     QPushButton* cmdExit = nullptr;
-    QCheckBox* chkCardHelp = nullptr;
-    QCheckBox* chkPosition = nullptr;
-    QCheckBox* chkNoChoice = nullptr;
-    QCheckBox* chkMessages = nullptr;
-    QCheckBox* chkProspect = nullptr;
-    std::array<QRadioButton*, 5> optDelay{};
+    TableSettings* mSettings = nullptr;
     HistoryPanel* mHistory = nullptr;
     TablePace* mPace = nullptr;
-    std::array<QLabel*, 4> lblTurn{};
     int mTurnSeat = -1;  // the seat area whose turn it is
 
-    Integer mDelay = 4;
     bool mExitRequested = false;
     bool mStarted = false;
-    bool mChoosingRole = false;
-    std::array<bool, 5> mRolesFree{};
     bool mGameRunning = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game

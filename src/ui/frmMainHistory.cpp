@@ -1,5 +1,5 @@
-// The table's history beside the hand, the pace of the computer seats, and the marker of the
-// seat whose turn it is.
+// The human's hand with the status line, the table's history beside it, the pace of the computer
+// seats, and the marker of the seat whose turn it is.
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -7,26 +7,44 @@
 #include <QLabel>
 
 #include "game/TableEventText.h"
+#include "ui/ElidedLabel.h"
 #include "ui/HistoryPanel.h"
+#include "ui/SeatArea.h"
 #include "ui/TablePace.h"
 #include "ui/frmMain.h"
+#include "ui/qlCardHolder.h"
 
 namespace {
 
-// The turn marker: a coloured header tag with words, so that it never rests on colour alone.
-QLabel* TurnMarker(QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8("\u25b6 TURN"), parent);
-    label->setStyleSheet(
-        "QLabel { background: #b8561b; color: white; font-weight: bold; "
-        "border-radius: 3px; padding: 0px 4px; }");
-    label->setVisible(false);
-    return label;
-}
+const char* const kHumanFill = "#dbe7f4";  // the fill of the human's hand frame
 
 }  // namespace
 
-// The hand and the history side by side, under the seat areas; and the pace, and a turn marker
-// in every seat area's header.
+QWidget* frmMain::BuildHand() {
+    shpHumans = new QFrame(mTable);
+    shpHumans->setObjectName("shpHumans");
+    shpHumans->setStyleSheet(QString("QFrame#shpHumans { background: %1; border: 1px solid "
+                                     "#6d87a8; border-radius: 6px; }")
+                                 .arg(kHumanFill));
+    auto* layout = new QVBoxLayout(shpHumans);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    lblMessage = new ElidedLabel("Messages", shpHumans);
+    lblMessage->setAccessibleName("Status");
+    lblMessage->setObjectName("lblMessage");
+    lblMessage->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* statusLine = new QHBoxLayout;  // the history's fold button joins it at its end
+    statusLine->addWidget(lblMessage, 1);
+    layout->addLayout(statusLine);
+    hldHumansCards = new qlCardHolder(shpHumans);
+    hldHumansCards->SetGrowth(true);
+    hldHumansCards->setAccessibleName("Your hand");
+    hldHumansCards->setObjectName("hldHumansCards");
+    layout->addWidget(hldHumansCards);
+    return shpHumans;
+}
+
+// The hand and the history side by side, under the seat areas; and the pace.
 QWidget* frmMain::BuildBottomRow() {
     auto* row = new QWidget(mTable);
     auto* layout = new QHBoxLayout(row);
@@ -39,14 +57,6 @@ QWidget* frmMain::BuildBottomRow() {
     mHistory->setMinimumWidth(300);
     layout->addWidget(mHistory, 2);
     mPace = new TablePace(*this);
-    for (std::size_t i = 0; i < 4; ++i) {
-        lblTurn[i] = TurnMarker(mSeatAreas[i].shpPlayer);
-        lblTurn[i]->setObjectName("lblTurn" + QString::number(i));
-        if (auto* header =
-                qobject_cast<QBoxLayout*>(mSeatAreas[i].shpPlayer->layout()->itemAt(0)->layout())) {
-            header->insertWidget(0, lblTurn[i]);
-        }
-    }
     return row;
 }
 
@@ -63,8 +73,8 @@ void frmMain::ShowEvent(const TableEvent& event) {
 
 void frmMain::MarkTurn(int seatIndex) {
     mTurnSeat = seatIndex;
-    for (int i = 0; i < 4; ++i) {
-        lblTurn[static_cast<std::size_t>(i)]->setVisible(i == seatIndex);
+    for (std::size_t i = 0; i < 4; ++i) {
+        mSeatAreas[i]->MarkTurn(static_cast<int>(i) == seatIndex);
     }
 }
 
