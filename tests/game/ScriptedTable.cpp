@@ -4,6 +4,8 @@
 
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
+#include "game/HeadlessTable.h"
+#include "game/TableEventText.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
@@ -161,6 +163,16 @@ std::vector<std::string> ScriptedTable::Questions() const {
     return questions;
 }
 
+std::vector<std::string> ScriptedTable::Told(Integer seat) const {
+    std::vector<std::string> lines;
+    for (const TableEvent& event : events) {
+        if (std::string line = DescribeEvent(event, seat); !line.empty()) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
+}
+
 void ScriptedTable::ShowMessage(int informational, int roleIndex, const std::string& text) {
     shown.push_back("Message " + std::to_string(informational) + " " + std::to_string(roleIndex) +
                     ": " + text);
@@ -209,6 +221,26 @@ void ScriptedTable::WaitForEvents() {
     const int role = mRoles.front();
     mRoles.pop_front();
     mGame->cmdRoles_Click(role);
+}
+
+PlayedLogs PlayLogged(qlGame& game, bool on) {
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    const qlGame::Outcome outcome = on ? game.PlayOn() : game.PlayGame();
+    return {gameLog.str(), log.str(), outcome};
+}
+
+PlayedLogs PlayCopy(const qlGame& game) {
+    HeadlessTable table;
+    qlGame copy(game, table);
+    return PlayLogged(copy, true);
+}
+
+PlayedLogs PlaySeeded(Integer players, std::uint64_t seed) {
+    HeadlessTable table;
+    qlGame game(table, players, 0, Random::SeededSource(seed));
+    return PlayLogged(game);
 }
 
 }  // namespace testing_support
