@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
 #include "game/HeadlessTable.h"
@@ -97,6 +99,8 @@ class ScriptedChooser : public CardChooser {
 
     std::string Line() const { return mCaption + " |" + mNotes; }
     Integer Min() const { return mMin; }
+    Integer Max() const { return mMax; }
+    bool Active() const { return mActive; }
 
   private:
     void Note(const std::string& text) { mNotes += " " + text + ";"; }
@@ -147,9 +151,13 @@ void ScriptedTable::ShowChooser(CardChooser& chooser, int seatIndex) {
         const std::vector<std::string> answer = mAnswers.front();
         mAnswers.pop_front();
         scripted.Check(answer);
+    } else if (autoPlay) {
+        // As a player clicking would: the first cards, at least one where one may be checked.
+        const bool any = scripted.Active() && scripted.Max() > 0;
+        scripted.Check(
+            {"#" + std::to_string(any ? std::max<int>(scripted.Min(), 1) : scripted.Min())});
     } else {
-        scripted.Check(autoPlay ? std::vector<std::string>{"#" + std::to_string(scripted.Min())}
-                                : std::vector<std::string>{});
+        scripted.Check({});
     }
 }
 

@@ -78,7 +78,8 @@ class ScriptedTable : public Table {
     // Runs at every table event, with the event: checks of the moment.
     std::function<void(const TableEvent&)> onEvent;
 
-    // With no script left: check the first cards a question needs, take the first free role.
+    // With no script left: check the first cards a question needs, at least one where one may
+    // be checked, and take the first free role.
     bool autoPlay = false;
     bool emptySelectors = true;
     bool goldMineViews = true;
