@@ -112,12 +112,7 @@ class ScriptedChooser : public CardChooser {
         return text;
     }
     bool IsChecked(const Card& card) const {
-        for (const Card checked : mChecked) {
-            if (checked == card) {
-                return true;
-            }
-        }
-        return false;
+        return std::find(mChecked.begin(), mChecked.end(), card) != mChecked.end();
     }
     qlCards Part(bool selected) const {
         qlCards part;

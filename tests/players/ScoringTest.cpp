@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,21 +12,23 @@ using testing_support::Seat;
 
 namespace {
 
-Integer PointsOf(const std::string& city, const std::string& chapel = "") {
+// A seat with this city and these cards buried under its Chapel.
+std::unique_ptr<qlPlayer> Scored(const std::string& city, const std::string& chapel) {
     auto seat = Seat(city, chapel);
     while (!seat->CardsInHand().Empty()) {
         seat->BuryCard(seat->CardsInHand().Item(1));
     }
+    return seat;
+}
+
+Integer PointsOf(const std::string& city, const std::string& chapel = "") {
+    const auto seat = Scored(city, chapel);
     EXPECT_EQ(seat->PointsBreakdown().Total(), seat->Points()) << city;
     return seat->Points();
 }
 
 std::vector<std::string> LinesOf(const std::string& city, const std::string& chapel = "") {
-    auto seat = Seat(city, chapel);
-    while (!seat->CardsInHand().Empty()) {
-        seat->BuryCard(seat->CardsInHand().Item(1));
-    }
-    return seat->PointsBreakdown().Lines();
+    return Scored(city, chapel)->PointsBreakdown().Lines();
 }
 
 }  // namespace
