@@ -45,6 +45,9 @@ TEST(Scoring, PointsChapelAndTheBonusBuildings) {
     EXPECT_EQ(PointsOf("City Hall,Smithy,Well,Indigo Plant,Sugar Mill"), 4 + 3);
     EXPECT_EQ(PointsOf("Guild Hall,Smithy,Well,Indigo Plant,Sugar Mill"), 4 + 4);
     EXPECT_EQ(PointsOf("Guild Hall,City Hall,Indigo Plant"), 1 + 2 + 2);
+    EXPECT_EQ(PointsOf("Guild Hall,Indigo Plant,Sugar Mill,Tobacco Storage,Coffee Roaster,"
+                       "Silver Smelter"),
+              9 + 2 * 5);
     // The palace: a quarter of everything else, rounded down, chapel and bonuses included.
     EXPECT_EQ(PointsOf("Palace,Hero,Sugar Mill,Indigo Plant"), 7 + 1);
     EXPECT_EQ(PointsOf("Palace,Hero,Statue", "Well,Well,Well,Well"), 12 + 3);

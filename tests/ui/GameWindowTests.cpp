@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QHelpEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -108,6 +109,11 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesAsTheGameTellsOfThem) {
     EXPECT_GE(pile.width(), pile.fontMetrics().horizontalAdvance("12345") + 12);
     window.SeatsReleased();
     EXPECT_TRUE(city->Cards().Empty());
+    // Each role button answers Alt and its letter.
+    const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(roles[i]->shortcut(), QKeySequence(Qt::ALT | Qt::Key("CBPTS"[i]))) << i;
+    }
 }
 
 // A player who answers whatever the game asks as AnswerModal does, keeping every message,
