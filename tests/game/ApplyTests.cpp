@@ -5,12 +5,12 @@
 
 #include <array>
 #include <memory>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "GameTestAccess.h"
+#include "ScriptedTable.h"
 #include "game/HeadlessTable.h"
 #include "game/StandardDecider.h"
 #include "game/qlGame.h"
@@ -89,21 +89,16 @@ class Refused : public StandardDecider {
 TEST(Apply, RefusesEveryIllegalChoiceAndChangesNothing) {
     std::array<int, 12> refusals{};
     for (const Integer players : {2, 4}) {
-        HeadlessTable plainTable;
-        qlGame plain(plainTable, players, 0, Random::SeededSource(77));
-        std::ostringstream plainLog;
-        plain.SetLogFiles(nullptr, &plainLog);
-        plain.PlayGame();
-
         HeadlessTable table;
         qlGame game(table, players, 0, Random::SeededSource(77));
-        std::ostringstream gameLog;
-        game.SetLogFiles(nullptr, &gameLog);
         for (Integer seat = 1; seat <= players; ++seat) {
             game.SetDecider(seat, std::make_unique<Refused>(refusals));
         }
-        ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
-        EXPECT_EQ(gameLog.str(), plainLog.str());
+        const testing_support::PlayedLogs played = testing_support::PlayLogged(game);
+        const testing_support::PlayedLogs plain = testing_support::PlaySeeded(players, 77);
+        ASSERT_EQ(played.outcome, qlGame::Outcome::Finished);
+        EXPECT_EQ(played.gameLog, plain.gameLog);
+        EXPECT_EQ(played.log, plain.log);
         EXPECT_EQ(game.Pending().kind, DecisionKind::None);
         EXPECT_THROW(game.Apply({.role = 0}), std::invalid_argument);
     }

@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "ScriptedTable.h"
 #include "game/HeadlessTable.h"
 #include "game/Hint.h"
 #include "game/StandardDecider.h"
@@ -51,13 +51,11 @@ class HintAsker : public StandardDecider {
 TEST(Hint, AlikeWhereOnlyHiddenCardsDifferAndAskingLeavesTheGameAsItWas) {
     HeadlessTable table;
     qlGame game(table, 3, 0, Random::SeededSource(44));
-    std::ostringstream log;
-    std::ostringstream gameLog;
-    game.SetLogFiles(&log, &gameLog);
     auto asker = std::make_unique<HintAsker>();
     const HintAsker& hints = *asker;
     game.SetDecider(2, std::move(asker));
-    ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
+    const testing_support::PlayedLogs played = testing_support::PlayLogged(game);
+    ASSERT_EQ(played.outcome, qlGame::Outcome::Finished);
     int roles = 0;
     int builds = 0;
     for (const Hint& hint : hints.hints) {
@@ -65,15 +63,9 @@ TEST(Hint, AlikeWhereOnlyHiddenCardsDifferAndAskingLeavesTheGameAsItWas) {
     }
     EXPECT_GE(roles, 2);
     EXPECT_GE(builds, 1);
-
-    HeadlessTable plainTable;
-    qlGame plain(plainTable, 3, 0, Random::SeededSource(44));
-    std::ostringstream plainLog;
-    std::ostringstream plainGameLog;
-    plain.SetLogFiles(&plainLog, &plainGameLog);
-    plain.PlayGame();
-    EXPECT_EQ(gameLog.str(), plainGameLog.str());
-    EXPECT_EQ(log.str(), plainLog.str());
+    const testing_support::PlayedLogs plain = testing_support::PlaySeeded(3, 44);
+    EXPECT_EQ(played.gameLog, plain.gameLog);
+    EXPECT_EQ(played.log, plain.log);
 
     EXPECT_EQ((Hint{3, "", 41, 96}.Text()), "Trader: wins 43 % of 96 sampled games");
     EXPECT_EQ((Hint{-1, "", 0, 12}.Text()), "build nothing: wins 0 % of 12 sampled games");

@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "GameTestAccess.h"
 #include "ScriptedTable.h"
 #include "cards/qlCard.h"
-#include "game/TableEventText.h"
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
 
@@ -23,34 +21,14 @@ namespace {
 // A two-player game, the human in seat 1, with seats and piles set up but no hands dealt.
 class PhaseTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        table.SetGame(&game);
-        game.SetLogFiles(&log, &gameLog);
-        GameTestAccess::SetUp(game);
-    }
+    void SetUp() override { GameTestAccess::SetUp(game); }
     void TearDown() override { EXPECT_EQ(table.AnswersLeft(), 0u) << "answers left unasked"; }
     qlPlayer& Human() { return game.Player(1); }
     qlPlayer& Robot() { return game.Player(2); }
     Strings Hand(Integer seat) { return Names(game.Player(seat).CardsInHand()); }
     Strings City(Integer seat) { return Names(game.Player(seat).BuiltCards()); }
-    Strings GameLogLines() {
-        Strings lines;
-        std::string all = gameLog.str();
-        for (std::size_t at; (at = all.find("\r\n")) != std::string::npos; all.erase(0, at + 2)) {
-            lines.push_back(all.substr(0, at));
-        }
-        return lines;
-    }
-    // The table events in words, as the human in seat 1 reads them.
-    Strings Told() const {
-        Strings lines;
-        for (const TableEvent& event : table.events) {
-            if (const std::string line = DescribeEvent(event, 1); !line.empty()) {
-                lines.push_back(line);
-            }
-        }
-        return lines;
-    }
+    Strings GameLogLines() { return testing_support::Lines(played.gameLog.str()); }
+    Strings Told() const { return table.Told(1); }
     // The line shown right after event `index`: the question it explains.
     std::string ShownAfterEvent(std::size_t index) const {
         return table.shown.at(table.eventShownAt.at(index));
@@ -60,10 +38,9 @@ class PhaseTest : public ::testing::Test {
         return table.shown.at(table.eventShownAt.at(index) - 1);
     }
 
-    ScriptedTable table;
-    qlGame game{table, 2, 1, Random::SeededSource(3)};
-    std::ostringstream log;
-    std::ostringstream gameLog;
+    testing_support::ScriptedGame played{2, 1, Random::SeededSource(3)};
+    ScriptedTable& table = played.table;
+    qlGame& game = played.game;
 };
 
 TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCost) {

@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
+#include "game/HeadlessTable.h"
+#include "game/TableEventText.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
@@ -95,6 +99,8 @@ class ScriptedChooser : public CardChooser {
 
     std::string Line() const { return mCaption + " |" + mNotes; }
     Integer Min() const { return mMin; }
+    Integer Max() const { return mMax; }
+    bool Active() const { return mActive; }
 
   private:
     void Note(const std::string& text) { mNotes += " " + text + ";"; }
@@ -106,12 +112,7 @@ class ScriptedChooser : public CardChooser {
         return text;
     }
     bool IsChecked(const Card& card) const {
-        for (const Card checked : mChecked) {
-            if (checked == card) {
-                return true;
-            }
-        }
-        return false;
+        return std::find(mChecked.begin(), mChecked.end(), card) != mChecked.end();
     }
     qlCards Part(bool selected) const {
         qlCards part;
@@ -145,9 +146,13 @@ void ScriptedTable::ShowChooser(CardChooser& chooser, int seatIndex) {
         const std::vector<std::string> answer = mAnswers.front();
         mAnswers.pop_front();
         scripted.Check(answer);
+    } else if (autoPlay) {
+        // As a player clicking would: the first cards, at least one where one may be checked.
+        const bool any = scripted.Active() && scripted.Max() > 0;
+        scripted.Check(
+            {"#" + std::to_string(any ? std::max<int>(scripted.Min(), 1) : scripted.Min())});
     } else {
-        scripted.Check(autoPlay ? std::vector<std::string>{"#" + std::to_string(scripted.Min())}
-                                : std::vector<std::string>{});
+        scripted.Check({});
     }
 }
 
@@ -159,6 +164,16 @@ std::vector<std::string> ScriptedTable::Questions() const {
         }
     }
     return questions;
+}
+
+std::vector<std::string> ScriptedTable::Told(Integer seat) const {
+    std::vector<std::string> lines;
+    for (const TableEvent& event : events) {
+        if (std::string line = DescribeEvent(event, seat); !line.empty()) {
+            lines.push_back(std::move(line));
+        }
+    }
+    return lines;
 }
 
 void ScriptedTable::ShowMessage(int informational, int roleIndex, const std::string& text) {
@@ -209,6 +224,26 @@ void ScriptedTable::WaitForEvents() {
     const int role = mRoles.front();
     mRoles.pop_front();
     mGame->cmdRoles_Click(role);
+}
+
+PlayedLogs PlayLogged(qlGame& game, bool on) {
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    game.SetLogFiles(&log, &gameLog);
+    const qlGame::Outcome outcome = on ? game.PlayOn() : game.PlayGame();
+    return {gameLog.str(), log.str(), outcome};
+}
+
+PlayedLogs PlayCopy(const qlGame& game) {
+    HeadlessTable table;
+    qlGame copy(game, table);
+    return PlayLogged(copy, true);
+}
+
+PlayedLogs PlaySeeded(Integer players, std::uint64_t seed) {
+    HeadlessTable table;
+    qlGame game(table, players, 0, Random::SeededSource(seed));
+    return PlayLogged(game);
 }
 
 }  // namespace testing_support

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "game/Table.h"
+#include <sstream>
 
-class qlGame;
+#include "game/Table.h"
+#include "game/qlGame.h"
 
 namespace testing_support {
 
@@ -39,6 +40,8 @@ class ScriptedTable : public Table {
     std::function<void(const qlPlayer&, Card)> onBuilt;
     // The questions' lines only.
     std::vector<std::string> Questions() const;
+    // The table events in words, one line each, as the human in `seat` reads them.
+    std::vector<std::string> Told(Integer seat) const;
     std::vector<std::string> statuses;
     std::vector<Long> pauses;
 
@@ -75,7 +78,8 @@ class ScriptedTable : public Table {
     // Runs at every table event, with the event: checks of the moment.
     std::function<void(const TableEvent&)> onEvent;
 
-    // With no script left: check the first cards a question needs, take the first free role.
+    // With no script left: check the first cards a question needs, at least one where one may
+    // be checked, and take the first free role.
     bool autoPlay = false;
     bool emptySelectors = true;
     bool goldMineViews = true;
@@ -86,5 +90,32 @@ class ScriptedTable : public Table {
     std::deque<int> mRoles;
     bool mExit = false;
 };
+
+// A game at a scripted table that keeps both its logs in memory.
+struct ScriptedGame {
+    ScriptedGame(Integer players, Integer human, Random::SeedSource seeds, bool autoPlay = false)
+        : game(table, players, human, std::move(seeds)) {
+        table.SetGame(&game);
+        table.autoPlay = autoPlay;
+        game.SetLogFiles(&log, &gameLog);
+    }
+    ScriptedTable table;
+    std::ostringstream log;
+    std::ostringstream gameLog;
+    qlGame game;
+};
+
+// What a game wrote to GameLog.txt and to Log.txt, and how it ended.
+struct PlayedLogs {
+    std::string gameLog;
+    std::string log;
+    qlGame::Outcome outcome = qlGame::Outcome::Finished;
+};
+// Plays `game` at its own table, from its start or (`on`) from where it stands, to its end.
+PlayedLogs PlayLogged(qlGame& game, bool on = false);
+// A copy of `game` at a table of its own, played on to its end.
+PlayedLogs PlayCopy(const qlGame& game);
+// A seeded game of computer seats only.
+PlayedLogs PlaySeeded(Integer players, std::uint64_t seed);
 
 }  // namespace testing_support

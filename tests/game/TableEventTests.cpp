@@ -13,8 +13,8 @@
 #include "cards/qlCard.h"
 #include "game/TableEventText.h"
 #include "game/qlGame.h"
+#include "support/TableHelpers.h"
 
-using testing_support::ScriptedTable;
 using Kind = TableEvent::Kind;
 using Strings = std::vector<std::string>;
 
@@ -23,13 +23,9 @@ namespace {
 constexpr Integer kHuman = 2;
 
 Strings LogLinesWith(const std::string& log, const std::string& marker) {
-    Strings lines;
-    std::istringstream in(log);
-    for (std::string line; std::getline(in, line);) {
-        if (line.find(marker) != std::string::npos) {
-            lines.push_back(line.substr(0, line.size() - 1));  // without the CR
-        }
-    }
+    Strings lines = testing_support::Lines(log);
+    std::erase_if(lines,
+                  [&](const std::string& line) { return line.find(marker) == std::string::npos; });
     return lines;
 }
 
@@ -68,12 +64,8 @@ std::set<std::string> Hidden(const qlGame& game, const std::set<std::string>& se
 }
 
 TEST(TableEvents, AWholeGameTellsEveryMoveInTheLogsOrderAndNoHiddenCard) {
-    ScriptedTable table;
-    table.autoPlay = true;
-    qlGame game(table, 4, kHuman, Random::SeededSource(2024));
-    table.SetGame(&game);
-    std::ostringstream gameLog;
-    game.SetLogFiles(nullptr, &gameLog);
+    testing_support::ScriptedGame played(4, kHuman, Random::SeededSource(2024), true);
+    auto& [table, log, gameLog, game] = played;
     std::set<std::string> seen;
     long hiddenChecked = 0;
     table.onEvent = [&](const TableEvent& event) {

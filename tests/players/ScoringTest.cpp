@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,21 +12,23 @@ using testing_support::Seat;
 
 namespace {
 
-Integer PointsOf(const std::string& city, const std::string& chapel = "") {
+// A seat with this city and these cards buried under its Chapel.
+std::unique_ptr<qlPlayer> Scored(const std::string& city, const std::string& chapel) {
     auto seat = Seat(city, chapel);
     while (!seat->CardsInHand().Empty()) {
         seat->BuryCard(seat->CardsInHand().Item(1));
     }
+    return seat;
+}
+
+Integer PointsOf(const std::string& city, const std::string& chapel = "") {
+    const auto seat = Scored(city, chapel);
     EXPECT_EQ(seat->PointsBreakdown().Total(), seat->Points()) << city;
     return seat->Points();
 }
 
 std::vector<std::string> LinesOf(const std::string& city, const std::string& chapel = "") {
-    auto seat = Seat(city, chapel);
-    while (!seat->CardsInHand().Empty()) {
-        seat->BuryCard(seat->CardsInHand().Item(1));
-    }
-    return seat->PointsBreakdown().Lines();
+    return Scored(city, chapel)->PointsBreakdown().Lines();
 }
 
 }  // namespace
@@ -42,6 +45,9 @@ TEST(Scoring, PointsChapelAndTheBonusBuildings) {
     EXPECT_EQ(PointsOf("City Hall,Smithy,Well,Indigo Plant,Sugar Mill"), 4 + 3);
     EXPECT_EQ(PointsOf("Guild Hall,Smithy,Well,Indigo Plant,Sugar Mill"), 4 + 4);
     EXPECT_EQ(PointsOf("Guild Hall,City Hall,Indigo Plant"), 1 + 2 + 2);
+    EXPECT_EQ(PointsOf("Guild Hall,Indigo Plant,Sugar Mill,Tobacco Storage,Coffee Roaster,"
+                       "Silver Smelter"),
+              9 + 2 * 5);
     // The palace: a quarter of everything else, rounded down, chapel and bonuses included.
     EXPECT_EQ(PointsOf("Palace,Hero,Sugar Mill,Indigo Plant"), 7 + 1);
     EXPECT_EQ(PointsOf("Palace,Hero,Statue", "Well,Well,Well,Well"), 12 + 3);

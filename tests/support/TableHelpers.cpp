@@ -118,4 +118,22 @@ std::string ReadFile(const std::filesystem::path& file) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::filesystem::path WriteTempFile(const std::string& name, const std::string& text) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / name;
+    std::ofstream(file, std::ios::binary) << text;
+    return file;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find("\r\n", start)) != std::string::npos; start = at + 2) {
+        lines.push_back(text.substr(start, at - start));
+    }
+    if (start != text.size()) {
+        lines.push_back("(no CR LF) " + text.substr(start));
+    }
+    return lines;
+}
+
 }  // namespace testing_support

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -44,5 +45,20 @@ std::filesystem::path WriteLargeCatalogue(int cards);
 
 // The whole of a file as it is on disk; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& file);
+// Writes `text` to the file `name` of the temporary folder and returns its path.
+std::filesystem::path WriteTempFile(const std::string& name, const std::string& text);
+// The lines of a text whose every line ends in CR LF.
+std::vector<std::string> Lines(const std::string& text);
+
+// The message of the exception of type E that `run` throws; "no error" when it throws none.
+template <typename E = std::exception>
+std::string ErrorOf(const std::function<void()>& run) {
+    try {
+        run();
+    } catch (const E& error) {
+        return error.what();
+    }
+    return "no error";
+}
 
 }  // namespace testing_support

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,14 +11,13 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 
+#include "WindowDriver.h"
 #include "cards/Catalogue.h"
 #include "cards/qlCard.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmHelp.h"
 #include "ui/frmMain.h"
-#include "ui/frmShowMessage.h"
 #include "ui/qlCardHolder.h"
 #include "ui/qlCardImage.h"
 
@@ -185,13 +183,15 @@ struct HintedPlay {
     static bool Answered(const QLabel& answer) { return answer.text().startsWith("Hint: "); }
 
     void Tick() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
-            AnswerQuestion(*chooser);
-        } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
-            QTest::mouseClick(message->cmdOK, Qt::LeftButton);
-        } else if (!modal &&
-                   window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 1, select")) {
+        auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
+        if (chooser && !AskedForBuildHint(*chooser)) {
+            return;
+        }
+        if (testing_support::AnswerModal()) {
+            if (chooser && !roleHint.empty() && !buildHint.empty()) {
+                window.close();  // leaves the game at its next check
+            }
+        } else if (window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 1, select")) {
             ChooseRole();
         }
     }
@@ -222,55 +222,32 @@ struct HintedPlay {
         }
     }
 
-    void AnswerQuestion(frmCardChooser& chooser) {
-        if (auto* hint = chooser.findChild<QPushButton*>("cmdHint"); hint && buildHint.empty()) {
-            auto* answer = chooser.findChild<QLabel*>("lblHint");
-            if (!Answered(*answer)) {
-                if (answer->text().isEmpty()) {
-                    QTest::mouseClick(hint, Qt::LeftButton);
-                }
-                return;
-            }
-            buildHint = answer->text().toStdString();
-            if (auto* tag = chooser.findChild<QLabel*>("hintTag")) {
-                taggedCard =
-                    static_cast<qlCardImage*>(tag->parentWidget())->ShownCard()->BuildingName();
-            }
+    // True once the question may be answered: the first build question waits for its hint.
+    bool AskedForBuildHint(frmCardChooser& chooser) {
+        auto* hint = chooser.findChild<QPushButton*>("cmdHint");
+        if (!hint || !buildHint.empty()) {
+            return true;
         }
-        for (qlCardImage* image : chooser.cardsChoice->Images()) {
-            if (chooser.cmdOK->isEnabled()) {
-                break;
+        auto* answer = chooser.findChild<QLabel*>("lblHint");
+        if (!Answered(*answer)) {
+            if (answer->text().isEmpty()) {
+                QTest::mouseClick(hint, Qt::LeftButton);
             }
-            QTest::mouseClick(image, Qt::LeftButton);
+            return false;
         }
-        QTest::mouseClick(chooser.cmdOK, Qt::LeftButton);
-        if (!roleHint.empty() && !buildHint.empty()) {
-            window.close();  // leaves the game at its next check
+        buildHint = answer->text().toStdString();
+        if (auto* tag = chooser.findChild<QLabel*>("hintTag")) {
+            taggedCard =
+                static_cast<qlCardImage*>(tag->parentWidget())->ShownCard()->BuildingName();
         }
+        return true;
     }
 };
 
 TEST(Hint, TheHumansRoleAndBuildChoicesGetTheStrongPlayersChoiceMarkedWhileTheTableRuns) {
-    frmMain::Options options;
-    options.numberOfPlayers = 2;
-    options.humanSeat = 1;
-    options.seedSource = Random::SeededSource(31);
-    options.pauseLength = 0;
-    options.logFolder = std::filesystem::temp_directory_path() / "quellin-hinted-game";
-    std::filesystem::create_directories(*options.logFolder);
-    frmMain window(options);
+    frmMain window(testing_support::TableOptions(2, 1, 31, "quellin-hinted-game"));
     HintedPlay play(window);
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&play] { play.Tick(); });
-    driver.start(5);
-    QEventLoop loop;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTimer::singleShot(60000, &window, [&window] { window.close(); });  // never hangs
-    loop.exec();
-    driver.stop();
+    testing_support::RunTable(window, [&play] { play.Tick(); });
 
     // "Hint: Trader: wins 41 % of 96 sampled games", with that role's button marked.
     ASSERT_FALSE(play.roleHint.empty());

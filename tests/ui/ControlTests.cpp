@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <tuple>
 
 #include "cards/Catalogue.h"
 #include "cards/qlCard.h"
@@ -163,32 +164,22 @@ TEST(Chooser, ALongDescriptionUnderTheLargePictureStaysWithinTheChooser) {
 }
 
 TEST(Chooser, AutoCloseWaitsForItsModeAndTheMinimum) {
-    {
-        frmCardChooser empty;  // mode 1, no cards: closes after the delay
-        empty.SetAutoClose(1);
-        empty.SetTimeDelay(1);
-        EXPECT_TRUE(ClosesWithin(empty, 900));
-    }
-    {
-        frmCardChooser offered;  // mode 1 with cards waits for OK
-        offered.SetAutoClose(1);
-        offered.SetTimeDelay(1);
-        offered.SetCards(MakeDeck({"Well"}));
-        EXPECT_FALSE(ClosesWithin(offered, 900));
-    }
-    {
-        frmCardChooser unmet;  // mode 2 always closes, but not before the minimum is met
-        unmet.SetMinAmt(1);
-        unmet.SetMaxAmt(1);
-        unmet.SetAutoClose(2);
-        unmet.SetTimeDelay(1);
-        unmet.SetCards(MakeDeck({"Well"}));
-        EXPECT_FALSE(ClosesWithin(unmet, 900));
-        frmCardChooser met;
-        met.SetAutoClose(2);
-        met.SetTimeDelay(1);
-        met.SetCards(MakeDeck({"Well"}));
-        EXPECT_TRUE(ClosesWithin(met, 900));
+    // Mode 1 closes an empty question after the delay and waits for OK when cards are offered;
+    // mode 2 always closes, but not before the minimum is met.
+    const std::tuple<int, bool, int, bool> cases[] = {
+        {1, false, 0, true}, {1, true, 0, false}, {2, true, 1, false}, {2, true, 0, true}};
+    for (const auto& [mode, offered, minimum, closes] : cases) {
+        frmCardChooser chooser;
+        if (minimum > 0) {
+            chooser.SetMinAmt(minimum);
+            chooser.SetMaxAmt(minimum);
+        }
+        chooser.SetAutoClose(mode);
+        chooser.SetTimeDelay(1);
+        if (offered) {
+            chooser.SetCards(MakeDeck({"Well"}));
+        }
+        EXPECT_EQ(ClosesWithin(chooser, 900), closes) << mode << " " << offered << " " << minimum;
     }
 }
 

@@ -1,5 +1,6 @@
-// The table window: its reactions to the seats' and piles' events, and a whole game played
-// through it by clicks, against what the headless game writes for the same seed and answers.
+// The table window: its reactions to the seats' and piles' events, and whole games played
+// through it by clicks and keys, against what the headless game writes for the same seed and
+// answers; faults, and the window system closing or destroying its windows.
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QEventLoop>
 #include <QHelpEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,20 +17,15 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
-#include <sstream>
 #include <stdexcept>
 
 #include "ScriptedTable.h"
+#include "WindowDriver.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
-#include "game/TableEventText.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
@@ -45,25 +40,10 @@ using testing_support::MakeCard;
 using testing_support::MakeDeck;
 using testing_support::Names;
 using testing_support::ReadFile;
+using testing_support::RunTable;
+using testing_support::TableOptions;
 
 namespace {
-
-std::filesystem::path LogFolder(const char* name) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / name;
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
-frmMain::Options GameOptions(Integer players, Integer human, std::uint64_t seed, Long pause,
-                             const std::filesystem::path& logFolder) {
-    frmMain::Options options;
-    options.numberOfPlayers = players;
-    options.humanSeat = human;
-    options.seedSource = Random::SeededSource(seed);
-    options.pauseLength = pause;
-    options.logFolder = logFolder;
-    return options;
-}
 
 template <typename T>
 T* Child(const QWidget& window, const QString& name) {
@@ -73,11 +53,7 @@ T* Child(const QWidget& window, const QString& name) {
 }
 
 TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesAsTheGameTellsOfThem) {
-    frmMain::Options options;
-    options.numberOfPlayers = 2;
-    options.humanSeat = 2;
-    options.logFolder = std::filesystem::temp_directory_path();
-    frmMain window(options);
+    frmMain window(TableOptions(2, 2, 1, "quellin-window-redraw"));
     std::array<std::unique_ptr<qlPlayer>, 4> seats;
     std::array<const qlPlayer*, 4> pointers{};
     for (int i = 0; i < 4; ++i) {
@@ -133,73 +109,44 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesAsTheGameTellsOfThem) {
     EXPECT_GE(pile.width(), pile.fontMetrics().horizontalAdvance("12345") + 12);
     window.SeatsReleased();
     EXPECT_TRUE(city->Cards().Empty());
-}
-
-// With QUELLIN_SHOTS naming a folder, the first window of each kind is saved there as a
-// picture, for a look at the windows as a player sees them.
-void SaveFirst(QWidget& window, const QString& kind) {
-    static QStringList saved;
-    const QString folder = qEnvironmentVariable("QUELLIN_SHOTS");
-    if (folder.isEmpty() || saved.contains(kind)) {
-        return;
+    // Each role button answers Alt and its letter.
+    const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(roles[i]->shortcut(), QKeySequence(Qt::ALT | Qt::Key("CBPTS"[i]))) << i;
     }
-    saved.append(kind);
-    window.grab().save(folder + "/" + kind + ".png");
 }
 
-// Answers whatever the game asks, as a player clicking would: the first cards until OK is
-// enabled, OK on every message, and the first free role when it is the human's turn.
-// What a player answering by mouse and keys met on the way.
-struct Seen {
+// A player who answers whatever the game asks as AnswerModal does, keeping every message,
+// and takes the first free role by its key when it is the human's choice (seat 2's).
+struct KeyboardPlayer {
+    frmMain& window;
     std::vector<std::string> messages;
     int rolesNotTakenByKey = 0;        // Alt and the role's letter did not press its button
     int roleButtonsLiveOutOfTurn = 0;  // a role button looked pressable outside the choice
     int ticksWaitingForKeyboard = 0;
-};
 
-void AnswerLikeAPlayer(frmMain& window, Seen& seen) {
-    std::vector<std::string>& messages = seen.messages;
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
-        const QString caption = chooser->windowTitle();
-        SaveFirst(*chooser, caption.contains("Build") ? "build-question"
-                            : caption.contains("gold") || caption.contains("Gold") ? "gold-mine"
-                                                                                   : "chooser");
-        if (caption.contains("Build")) {
-            SaveFirst(window, "table");
-        }
-        for (qlCardImage* image : chooser->cardsChoice->Images()) {
-            if (chooser->cmdOK->isEnabled()) {
-                break;
-            }
-            QTest::mouseClick(image, Qt::LeftButton);
-        }
-        QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
-    } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
-        messages.push_back(message->lblMyMessage->text().toStdString());
-        if (message->cmdDetails) {  // the final scores, explained beside them on demand
-            QTest::mouseClick(message->cmdDetails, Qt::LeftButton);
-            SaveFirst(*message, "final-scores-details");
-            for (QLabel* seat :
-                 message->findChild<QWidget*>("scoreDetails")->findChildren<QLabel*>()) {
-                messages.push_back(seat->text().toStdString());
+    void Tick() {
+        if (auto* message = qobject_cast<frmShowMessage*>(QApplication::activeModalWidget())) {
+            messages.push_back(message->lblMyMessage->text().toStdString());
+            if (message->cmdDetails) {  // the final scores, explained beside them on demand
+                QTest::mouseClick(message->cmdDetails, Qt::LeftButton);
+                for (QLabel* seat :
+                     message->findChild<QWidget*>("scoreDetails")->findChildren<QLabel*>()) {
+                    messages.push_back(seat->text().toStdString());
+                }
             }
         }
-        SaveFirst(*message, message->windowTitle().startsWith("Game") ? "final-scores" : "message");
-        QTest::mouseClick(message->cmdOK, Qt::LeftButton);
-    } else if (!modal) {
-        std::array<QPushButton*, 5> roles{};
-        for (int i = 0; i < 5; ++i) {
-            roles[static_cast<std::size_t>(i)] =
-                window.findChild<QPushButton*>("cmdRoles" + QString::number(i));
+        if (testing_support::AnswerModal()) {
+            return;
         }
+        const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
         const bool choosing =
             window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 2, select");
         for (QPushButton* role : roles) {
             if (role->isDown()) {
                 return;  // pressed by its key a moment ago
             }
-            seen.roleButtonsLiveOutOfTurn += !choosing && role->isEnabled();
+            roleButtonsLiveOutOfTurn += !choosing && role->isEnabled();
         }
         if (!choosing) {
             return;
@@ -213,62 +160,46 @@ void AnswerLikeAPlayer(frmMain& window, Seen& seen) {
         QWidget* keys = QApplication::focusWidget();
         const bool keysToTable =
             keys && keys->window() == &window && QApplication::activeWindow() == &window;
-        if (!keysToTable && ++seen.ticksWaitingForKeyboard < 40) {
+        if (!keysToTable && ++ticksWaitingForKeyboard < 40) {
             return;  // the window system may take a moment to hand the keyboard back
         }
-        seen.ticksWaitingForKeyboard = 0;
+        ticksWaitingForKeyboard = 0;
         for (std::size_t i = 0; i < 5; ++i) {
-            QPushButton* role = roles[i];
-            if (!role->isEnabled()) {
+            if (!roles[i]->isEnabled()) {
                 continue;
             }
             if (keysToTable) {
                 QTest::keyClick(keys, Qt::Key_Space);  // lands on no setting
                 QTest::keyClick(keys, "CBPTS"[i], Qt::AltModifier);
             }
-            if (!role->isDown()) {
-                ++seen.rolesNotTakenByKey;
-                QTest::mouseClick(role, Qt::LeftButton);
+            if (!roles[i]->isDown()) {
+                ++rolesNotTakenByKey;
+                QTest::mouseClick(roles[i], Qt::LeftButton);
             }
             break;
         }
     }
-}
+};
 
-// Runs the game in `window` until it finishes, calling `tick` every few milliseconds; true when
-// it finished within a minute (the window is closed then, so that a failing test never hangs).
-bool RunGame(frmMain& window, const std::function<void()>& tick) {
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, tick);
-    driver.start(5);
-    QEventLoop loop;
-    bool finished = false;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, [&] {
-        finished = true;
-        loop.quit();
-    });
-    QTimer::singleShot(60000, &window, [&window] { window.close(); });
-    window.show();
-    loop.exec();
-    return finished;
-}
-
-TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
-    const std::filesystem::path folder = LogFolder("quellin-window-game");
-    frmMain window(GameOptions(2, 2, 2468, 0, folder));
-    Seen seen;
-    const std::vector<std::string>& messages = seen.messages;
-    ASSERT_TRUE(RunGame(window, [&] { AnswerLikeAPlayer(window, seen); }));
+// The human builds the first card offered whenever it may: each build is told in one history
+// line, once it is paid for, with its cost and what lowered it; the history is the headless
+// game's line for line, and the logs are byte for byte the headless game's.
+TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) {
+    const frmMain::Options options = TableOptions(2, 2, 2468, "quellin-window-game");
+    frmMain window(options);
+    KeyboardPlayer player{window, {}};
+    ASSERT_TRUE(RunTable(window, [&] { player.Tick(); }));
     EXPECT_EQ(window.ExitCode(), 0);
     // The keyboard was the table's after every question and message, no setting changed by the
     // Space presses, and the role buttons looked pressable only for the human's choice.
-    EXPECT_EQ(seen.rolesNotTakenByKey, 0);
+    EXPECT_EQ(player.rolesNotTakenByKey, 0);
     for (const QCheckBox* setting : window.findChildren<QCheckBox*>()) {
         EXPECT_TRUE(setting->isChecked()) << setting->text().toStdString();
     }
-    EXPECT_EQ(seen.roleButtonsLiveOutOfTurn, 0);
+    EXPECT_EQ(player.roleButtonsLiveOutOfTurn, 0);
     // The final scores, then each seat's name and its points part by part: the winner's named
     // as the winner and ending in its points.
+    const std::vector<std::string>& messages = player.messages;
     const auto scores = std::find_if(messages.begin(), messages.end(), [](const std::string& m) {
         return m.find(" wins: ") != std::string::npos;
     });
@@ -287,56 +218,21 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogs) {
     // Nobody is asked to act once the scores are out.
     EXPECT_EQ(window.findChild<QLabel*>("lblMessage")->text().toStdString(), "");
 
-    testing_support::ScriptedTable table;
-    table.autoPlay = true;
-    qlGame game(table, 2, 2, Random::SeededSource(2468));
-    table.SetGame(&game);
-    std::ostringstream log;
-    std::ostringstream gameLog;
-    game.SetLogFiles(&log, &gameLog);
-    ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
-    EXPECT_EQ(ReadFile(folder / "GameLog.txt"), gameLog.str());
-    EXPECT_EQ(ReadFile(folder / "Log.txt"), log.str());
-    EXPECT_FALSE(log.str().empty());
-    // The history tells that same game line for line, newest last.
+    testing_support::ScriptedGame headless(2, 2, Random::SeededSource(2468), true);
+    ASSERT_EQ(headless.game.PlayGame(), qlGame::Outcome::Finished);
+    EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt"), headless.gameLog.str());
+    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), headless.log.str());
+    const QString history = window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText();
     QString told;
-    for (const TableEvent& event : table.events) {
-        if (const std::string line = DescribeEvent(event, 2); !line.empty()) {
-            told += QString::fromStdString(line) + "\n";
-        }
+    for (const std::string& line : headless.table.Told(2)) {
+        told += QString::fromStdString(line) + "\n";
     }
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText() + "\n", told);
+    EXPECT_EQ(history + "\n", told);
     EXPECT_TRUE(told.endsWith(" points\n")) << told.toStdString();
-}
 
-// A player who builds the first card offered whenever the game asks: each build is told in one
-// history line, once it is paid for, with its cost and what lowered it.
-TEST(TableWindow, EachBuildOfThePlayerIsToldOnceWithItsCostAfterItIsPaidFor) {
-    const std::filesystem::path folder = LogFolder("quellin-window-builds");
-    frmMain window(GameOptions(3, 2, 5, 0, folder));
-    Seen seen;
-    ASSERT_TRUE(RunGame(window, [&] {
-        auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
-        const std::vector<qlCardImage*> offer =
-            chooser ? chooser->cardsChoice->Images() : std::vector<qlCardImage*>{};
-        const auto first = std::find_if(offer.begin(), offer.end(), [](const qlCardImage* image) {
-            return image->ShownCard();
-        });
-        if (first == offer.end() || chooser->windowTitle() != "Select Card to Build...") {
-            AnswerLikeAPlayer(window, seen);
-            return;
-        }
-        if (!(*first)->Checked()) {
-            QTest::mouseClick(*first, Qt::LeftButton);
-        } else {
-            QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
-        }
-    }));
-    const QStringList built = window.findChild<QPlainTextEdit*>("txtHistory")
-                                  ->toPlainText()
-                                  .split('\n')
-                                  .filter(QRegularExpression("^You build (?!nothing$)"));
-    EXPECT_EQ(built.size(), QString::fromStdString(ReadFile(folder / "GameLog.txt"))
+    const QStringList built =
+        history.split('\n').filter(QRegularExpression("^You build (?!nothing$)"));
+    EXPECT_EQ(built.size(), QString::fromStdString(headless.gameLog.str())
                                 .count(QRegularExpression("^Player 2 Built: ",
                                                           QRegularExpression::MultilineOption)));
     EXPECT_GT(built.size(), 3);
@@ -350,10 +246,10 @@ TEST(TableWindow, EachBuildOfThePlayerIsToldOnceWithItsCostAfterItIsPaidFor) {
     }
 }
 
-// The third seed of game 2468 fails: a fault in the middle of the game, as the game itself sees
+// The third seed of game 2469 fails: a fault in the middle of the game, as the game itself sees
 // one.
 Random::SeedSource FailingSource() {
-    return [calls = 0, seeded = Random::SeededSource(2468)]() mutable -> std::uint64_t {
+    return [calls = 0, seeded = Random::SeededSource(2469)]() mutable -> std::uint64_t {
         if (++calls == 3) {
             throw std::runtime_error("the generator broke");
         }
@@ -364,35 +260,28 @@ Random::SeedSource FailingSource() {
 // The player reads the fault, the logs keep every line written before it, and the program
 // ends with a failure status.
 TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStatus) {
-    const std::filesystem::path folder = LogFolder("quellin-window-fault");
-    frmMain::Options options = GameOptions(2, 2, 0, 0, folder);
+    frmMain::Options options = TableOptions(2, 2, 0, "quellin-window-fault");
     options.seedSource = FailingSource();
     frmMain window(options);
-    Seen seen;
+    KeyboardPlayer player{window, {}};
     QString shown;
-    ASSERT_TRUE(RunGame(window, [&] {
+    ASSERT_TRUE(RunTable(window, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown = box->text();
             box->accept();
         } else {
-            AnswerLikeAPlayer(window, seen);
+            player.Tick();
         }
     }));
     EXPECT_EQ(window.ExitCode(), 1);
     EXPECT_EQ(shown.toStdString(), "the generator broke");
     EXPECT_FALSE(window.isVisible());
 
-    testing_support::ScriptedTable table;
-    table.autoPlay = true;
-    qlGame game(table, 2, 2, FailingSource());
-    table.SetGame(&game);
-    std::ostringstream log;
-    std::ostringstream gameLog;
-    game.SetLogFiles(&log, &gameLog);
-    EXPECT_THROW(game.PlayGame(), std::runtime_error);
-    EXPECT_NE(gameLog.str().find("Player 1"), std::string::npos);
-    EXPECT_EQ(ReadFile(folder / "GameLog.txt"), gameLog.str());
-    EXPECT_EQ(ReadFile(folder / "Log.txt"), "");
+    testing_support::ScriptedGame headless(2, 2, FailingSource(), true);
+    EXPECT_THROW(headless.game.PlayGame(), std::runtime_error);
+    EXPECT_NE(headless.gameLog.str().find("Player 1"), std::string::npos);
+    EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt"), headless.gameLog.str());
+    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
 }
 
 // The window system as the watch hears it: the window manager's close request, and another
@@ -419,13 +308,13 @@ struct WindowSystem {
 // Seat 3's first question is open when the window manager asks the table to close: Qt would drop
 // the request, as the question blocks the table; the game ends at once, unscored.
 TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
-    const std::filesystem::path folder = LogFolder("quellin-window-closed");
-    frmMain window(GameOptions(3, 3, 99, 2000, folder));
+    const frmMain::Options options = TableOptions(3, 3, 99, "quellin-window-closed", 2000);
+    frmMain window(options);
     WindowSystem system;
     QElapsedTimer clock;
     clock.start();
     bool asked = false;
-    ASSERT_TRUE(RunGame(window, [&] {
+    ASSERT_TRUE(RunTable(window, [&] {
         if (!asked && QApplication::activeModalWidget()) {
             asked = true;
             EXPECT_TRUE(system.CloseRequest(window));
@@ -436,19 +325,18 @@ TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
     EXPECT_TRUE(asked);
     EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ReadFile(folder / "Log.txt"), "");
+    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
 }
 
 // Another program destroys the open question's window: it is asked again in a new one. Then it
 // destroys the table's window: the game ends, unscored, and the table is closed.
 TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableEndsTheGame) {
-    const std::filesystem::path folder = LogFolder("quellin-window-destroyed");
-    frmMain window(GameOptions(2, 2, 2468, 0, folder));
+    const frmMain::Options options = TableOptions(2, 2, 2468, "quellin-window-destroyed");
+    frmMain window(options);
     WindowSystem system;
     frmCardChooser* question = nullptr;
     bool askedAgain = false;
-    Seen seen;
-    ASSERT_TRUE(RunGame(window, [&] {
+    ASSERT_TRUE(RunTable(window, [&] {
         auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
         if (!question && chooser) {
             question = chooser;
@@ -457,12 +345,12 @@ TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableE
             askedAgain = true;
             EXPECT_TRUE(system.Destroy(window));
         } else if (!question) {
-            AnswerLikeAPlayer(window, seen);
+            testing_support::AnswerModal();
         }
     }));
     EXPECT_TRUE(askedAgain);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ReadFile(folder / "Log.txt"), "");
+    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QEventLoop>
 #include <QGroupBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -14,103 +13,58 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 #include <vector>
 
+#include "WindowDriver.h"
 #include "cards/qlCards.h"
-#include "core/Random.h"
 #include "ui/Twips.h"
-#include "ui/frmCardChooser.h"
 #include "ui/frmMain.h"
-#include "ui/frmShowMessage.h"
 #include "ui/qlCardHolder.h"
 #include "ui/qlCardImage.h"
+
+using testing_support::InWindow;
+using testing_support::RunTable;
 
 namespace {
 
 constexpr int kCardWidth = Px(990);  // a card at its own size
 
-// Plays three seats, the human second, as a player clicking would (the first cards, OK, the
-// first free role) until the human chooses a role while some city holds `cityCards` buildings;
-// runs `check` then, and leaves the game.
+// Plays three seats, the human second, as a player clicking would until the human chooses a
+// role while some city holds `cityCards` buildings; runs `check` then, and leaves the game.
 void PlayUntilCities(frmMain& window, int cityCards, const std::function<void()>& check) {
     bool checked = false;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
-            for (qlCardImage* image : chooser->cardsChoice->Images()) {
-                if (chooser->cmdOK->isEnabled() && chooser->cardsChoice->CheckedCount() > 0) {
-                    break;
-                }
-                if (image->ShownCard() && !image->Checked()) {
-                    QTest::mouseClick(image, Qt::LeftButton);
-                }
-            }
-            QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
-        } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
-            QTest::mouseClick(message->cmdOK, Qt::LeftButton);
-        } else if (!modal && !checked) {
-            const auto roles = window.findChildren<QPushButton*>(QRegularExpression("^cmdRoles"));
-            const auto free = std::find_if(roles.begin(), roles.end(),
-                                           [](QPushButton* role) { return role->isEnabled(); });
-            if (free == roles.end()) {
-                return;
-            }
-            int most = 0;
-            for (const qlCardHolder* city :
-                 window.findChildren<qlCardHolder*>(QRegularExpression("^hldPlayerBuilt"))) {
-                most = std::max(most, static_cast<int>(city->Cards().Count()));
-            }
-            if (most < cityCards) {
-                QTest::mouseClick(*free, Qt::LeftButton);
-                return;
-            }
-            checked = true;
-            check();
-            window.close();
+    RunTable(window, [&] {
+        if (testing_support::AnswerModal() || checked) {
+            return;
         }
+        const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
+        const auto free = std::find_if(roles.begin(), roles.end(),
+                                       [](QPushButton* role) { return role->isEnabled(); });
+        if (free == roles.end()) {
+            return;
+        }
+        int most = 0;
+        for (const qlCardHolder* city :
+             window.findChildren<qlCardHolder*>(QRegularExpression("^hldPlayerBuilt"))) {
+            most = std::max(most, static_cast<int>(city->Cards().Count()));
+        }
+        if (most < cityCards) {
+            QTest::mouseClick(*free, Qt::LeftButton);
+            return;
+        }
+        checked = true;
+        check();
+        window.close();
     });
-    driver.start(5);
-    QEventLoop loop;
-    QObject::connect(&window, &frmMain::GameFinished, &loop, &QEventLoop::quit);
-    QTimer::singleShot(60000, &window, [&window] { window.close(); });  // never hangs
-    window.show();
-    loop.exec();
     EXPECT_TRUE(checked);
-}
-
-frmMain::Options ThreeSeats(std::uint64_t seed) {
-    frmMain::Options options;
-    options.numberOfPlayers = 3;
-    options.humanSeat = 2;
-    options.seedSource = Random::SeededSource(seed);
-    options.pauseLength = 0;
-    options.logFolder = std::filesystem::temp_directory_path() / "quellin-table-layout";
-    std::filesystem::create_directories(*options.logFolder);
-    return options;
-}
-
-// With QUELLIN_SHOTS naming a folder, the table is saved there, for a look as a player has.
-void Save(frmMain& window, const QString& name) {
-    const QString folder = qEnvironmentVariable("QUELLIN_SHOTS");
-    if (!folder.isEmpty()) {
-        window.grab().save(QString("%1/table-%2.png").arg(folder, name));
-    }
 }
 
 void Resize(frmMain& window, int width, int height) {
     window.resize(width, height);
     QApplication::processEvents();
-    Save(window, QString("%1x%2").arg(width).arg(height));
-}
-
-QRect InWindow(const QWidget& widget) {
-    return {widget.mapTo(widget.window(), QPoint(0, 0)), widget.size()};
 }
 
 // The table's buttons, settings, group frames and texts that show now.
@@ -170,8 +124,22 @@ std::vector<int> CardWidths(const frmMain& window, const char* names) {
     return widths;
 }
 
-TEST(TableLayout, FitsALaptopScreenScrollsWhenSmallerAndGrowsItsCardsOnALargeOne) {
-    frmMain window(ThreeSeats(77));
+// Where the seat areas, the hand and the centre's buttons and groups stand, in the window.
+std::vector<QRect> Places(const frmMain& window) {
+    std::vector<QRect> places;
+    for (const QWidget* widget : Controls(window)) {
+        if (!qobject_cast<const QLabel*>(widget)) {
+            places.push_back(InWindow(*widget));
+        }
+    }
+    for (const QWidget* frame : window.findChildren<QFrame*>(QRegularExpression("^shp"))) {
+        places.push_back(InWindow(*frame));
+    }
+    return places;
+}
+
+TEST(TableLayout, FitsScreensLargeAndSmallAndKeepsItsColumnsWhereTheyAreAsTextsGrow) {
+    frmMain window(testing_support::TableOptions(3, 2, 77, "quellin-table-layout"));
     PlayUntilCities(window, 8, [&window] {
         auto* scroll = window.findChild<QScrollArea*>();
         ASSERT_NE(scroll, nullptr);
@@ -203,26 +171,9 @@ TEST(TableLayout, FitsALaptopScreenScrollsWhenSmallerAndGrowsItsCardsOnALargeOne
             EXPECT_GE(width, kCardWidth * 7 / 4);
             EXPECT_LE(width, kCardWidth * 2);
         }
-    });
-}
 
-// Where the seat areas, the hand and the centre's buttons and groups stand, in the window.
-std::vector<QRect> Places(const frmMain& window) {
-    std::vector<QRect> places;
-    for (const QWidget* widget : Controls(window)) {
-        if (!qobject_cast<const QLabel*>(widget)) {
-            places.push_back(InWindow(*widget));
-        }
-    }
-    for (const QWidget* frame : window.findChildren<QFrame*>(QRegularExpression("^shp"))) {
-        places.push_back(InWindow(*frame));
-    }
-    return places;
-}
-
-TEST(TableLayout, ColumnsKeepTheirPlacesAsTextsGrowAndTheFoldedHistoryLeavesItsRoomToTheHand) {
-    frmMain window(ThreeSeats(77));
-    PlayUntilCities(window, 4, [&window] {
+        // Columns keep their places as texts grow, and the folded history leaves its room to
+        // the hand.
         Resize(window, 1280, 768);
         const std::vector<QRect> before = Places(window);
         // The human's header at its longest, as in a game of two, a long status line, a hint.
@@ -255,7 +206,6 @@ TEST(TableLayout, ColumnsKeepTheirPlacesAsTextsGrowAndTheFoldedHistoryLeavesItsR
         QApplication::processEvents();
         EXPECT_FALSE(window.findChild<QWidget*>("txtHistory")->isVisible());
         EXPECT_TRUE(fold->isVisible());
-        Save(window, "long-texts-folded");
         EXPECT_EQ(InWindow(*window.findChild<QFrame*>("shpHumans")).right(),
                   InWindow(*window.findChild<QFrame*>("shpPlayer1")).right());
         QTest::mouseClick(fold, Qt::LeftButton);

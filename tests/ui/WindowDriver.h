@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPushButton>
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "ui/frmMain.h"
+
+// Playing the table window as a player would, for the window tests.
+namespace testing_support {
+
+// A seeded table of `players` seats, the human in `human`, with computer pauses of `pause` and
+// the logs in the temporary folder's folder `logs`, created empty.
+frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed, const char* logs,
+                              Long pause = 0);
+
+// Shows the table and runs its game, calling `tick` every 5 ms; true when the game finished
+// within a minute (the window is closed then, so that a failing test never hangs).
+bool RunTable(frmMain& window, const std::function<void()>& tick);
+
+// Answers the open question or message as a player clicking would: the offered cards in turn
+// until OK is enabled and one is checked (or none more can be), then OK. False when neither is
+// open.
+bool AnswerModal();
+
+// The table's role buttons, in order.
+std::array<QPushButton*, 5> RoleButtons(const frmMain& window);
+
+// Where a widget stands in its window.
+QRect InWindow(const QWidget& widget);
+
+}  // namespace testing_support
