@@ -1,6 +1,5 @@
 #include "cards/ShuffledOrder.h"
 
-#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
