@@ -29,29 +29,35 @@ void qlGame::SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile) {
 }
 
 qlGame::Outcome qlGame::PlayGame() {
+    Start();
+    if (!mResult) {
+        throw std::logic_error("qlGame::PlayGame: a seat answers later; drive the game instead");
+    }
+    return *mResult;
+}
+
+void qlGame::Start() {
     if (mState.playStarted) {
         throw std::logic_error(
             "qlGame::PlayGame: this game has been played already; "
             "a new game needs a new qlGame");
     }
     mState.playStarted = true;
+    mPlayedWhole = true;
     if (mRoundLimit == 0) {
         mRoundLimit = kMostRounds;
     }
     SetUpGame();
     DealStartingHands();
-    PlayDecisions();
-    if (!ExitRequested() && !mState.gameOver && mState.rounds >= mRoundLimit) {
-        EndGame("No city reached twelve buildings in " + std::to_string(mState.rounds) +
-                " rounds: the game ends here.\r\n\r\n");
-        return Outcome::RoundCapped;
-    }
-    return FinishGame();
+    Continue();
 }
 
 qlGame::Outcome qlGame::PlayOn() {
-    PlayDecisions();
-    return FinishGame();
+    Continue();
+    if (!mResult) {
+        throw std::logic_error("qlGame::PlayOn: a seat answers later; drive the game instead");
+    }
+    return *mResult;
 }
 
 qlGame::Outcome qlGame::FinishGame() {
@@ -59,6 +65,11 @@ qlGame::Outcome qlGame::FinishGame() {
         return Outcome::Exited;
     }
     if (!mState.gameOver) {
+        if (mPlayedWhole && mState.rounds >= mRoundLimit) {
+            EndGame("No city reached twelve buildings in " + std::to_string(mState.rounds) +
+                    " rounds: the game ends here.\r\n\r\n");
+            return Outcome::RoundCapped;
+        }
         return Outcome::Abandoned;
     }
     EndGame();

@@ -23,6 +23,7 @@ enum class RulesStep : std::uint8_t {
     NextGovernorTurn,  // the next seat's governor phase, or the round's first role choice
     RoleChoice,        // the role chooser picks a role
     Turn,              // the current seat performs the role
+    GoldMine,          // the current seat's gold mine, after the prospector's card
     TurnDone,          // the next seat's turn, or the role is done
     RoleDone,          // the next role choice, or the next round
     Decide,

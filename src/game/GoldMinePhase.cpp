@@ -46,7 +46,12 @@ void qlGame::ProspectorPhase() {
             mTable->Pause(kComputerPause);
         }
     }
-    if (player.HasBuiltCard("Gold Mine")) {
+    mState.step = RulesStep::GoldMine;  // once the pause is over
+}
+
+void qlGame::GoldMineStep() {
+    mState.step = RulesStep::TurnDone;  // unless the gold mine waits for a decision
+    if (Player(mState.currentPlayer).HasBuiltCard("Gold Mine")) {
         WorkGoldMine();
     }
 }
@@ -82,25 +87,30 @@ void qlGame::FinishGoldMine(const qlCards& taken) {
 void qlGame::ShowGoldMine(const qlPlayer& player, const qlCards& mine, bool gold,
                           const qlCards& taken) {
     const std::string number = std::to_string(player.PlayerNumber());
-    mTable->Ask(0, [&](CardChooser& c) {
-        c.SetCards(mine);
-        c.SetMinAmt(0);
-        c.SetMaxAmt(0);
-        c.SetCardsActive(false);
-        if (IsHuman(player.PlayerNumber())) {
-            c.SetCaption("Sorry!  No gold found today.  Press OK.");
-        } else if (gold) {
-            c.SetCaption("Player " + number + " found gold!  Press OK.");
-        } else {
-            c.SetCaption("Player " + number + ", no gold found today.  Press OK.");
-        }
-        c.SetStartImage(4);
-        if (mTable->GoldMineViews()) {
-            c.SetAutoClose(2);
-            c.SetTimeDelay(static_cast<Integer>(2 * mTable->Delay()));
-        }
-        if (gold && !taken.Empty()) {
-            c.HighlightCard(taken.Item(1));
-        }
-    });
+    // Only seen: the table holds the game until the player has read it.
+    const auto read = [](CardChooser&) {};
+    mTable->Ask(
+        0,
+        [&](CardChooser& c) {
+            c.SetCards(mine);
+            c.SetMinAmt(0);
+            c.SetMaxAmt(0);
+            c.SetCardsActive(false);
+            if (IsHuman(player.PlayerNumber())) {
+                c.SetCaption("Sorry!  No gold found today.  Press OK.");
+            } else if (gold) {
+                c.SetCaption("Player " + number + " found gold!  Press OK.");
+            } else {
+                c.SetCaption("Player " + number + ", no gold found today.  Press OK.");
+            }
+            c.SetStartImage(4);
+            if (mTable->GoldMineViews()) {
+                c.SetAutoClose(2);
+                c.SetTimeDelay(static_cast<Integer>(2 * mTable->Delay()));
+            }
+            if (gold && !taken.Empty()) {
+                c.HighlightCard(taken.Item(1));
+            }
+        },
+        read);
 }

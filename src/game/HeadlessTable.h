@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -12,7 +13,9 @@
 class HeadlessTable : public Table {
   public:
     std::unique_ptr<CardChooser> NewChooser() override;
-    void ShowChooser(CardChooser&, int) override {}
+    void ShowChooser(std::unique_ptr<CardChooser> chooser, int, Answered answered) override {
+        answered(*chooser);
+    }
     void ShowMessage(int, int, const std::string&) override {}
     void SeatsReady(const std::array<const qlPlayer*, 4>&) override {}
     void SeatsReleased() override {}
@@ -24,8 +27,6 @@ class HeadlessTable : public Table {
     void EnableRole(int, bool) override {}
     void ShowTradePrices(const qlTradeTiles::Tile&) override {}
     void HideTradePrices() override {}
-    void ProcessEvents() override {}
-    void WaitForEvents() override {}
     void Pause(Long) override {}
     bool EmptySelectors() const override { return true; }
     bool GoldMineViews() const override { return true; }
@@ -36,4 +37,13 @@ class HeadlessTable : public Table {
 
     // Receives the game's table events, when set.
     std::function<void(const TableEvent&)> onEvent;
+};
+
+// A silent table whose game can be asked to stop from another thread: the table of a copy that
+// is thought about beside the game (a hint, a strong seat's choice), whose thinking stops once
+// it asks to leave.
+class StoppableTable : public HeadlessTable {
+  public:
+    bool ExitRequested() const override { return stop; }
+    std::atomic<bool> stop{false};
 };

@@ -1,203 +1,217 @@
 #include "game/HumanDecider.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "game/Table.h"
 #include "game/qlGame.h"
 
+namespace {
+
+// The answer of a question whose checked cards are the choice.
+Table::Answered Checked(SeatDecider::Reply reply) {
+    return [reply = std::move(reply)](CardChooser& chooser) {
+        reply({.cards = chooser.SelectedCards()});
+    };
+}
+
+}  // namespace
+
 void HumanDecider::PressRole(int index) {
-    if (!mRolesOpen || mPressed >= 0 || index < 0 || index > 4 ||
-        !(*mRolesOpen)[static_cast<std::size_t>(index)]) {
+    if (!mChoosing || index < 0 || index > 4 || !mRolesOpen[static_cast<std::size_t>(index)]) {
         return;
     }
-    mPressed = index;
+    mChoosing = false;
+    std::exchange(mRoleReply, {})({.role = index});
 }
 
-int HumanDecider::PickRole(const qlGame& game) {
-    mRolesOpen = &game.RolesFree();
-    mPressed = -1;
-    while (mPressed < 0 && !mTable.ExitRequested()) {
-        mTable.WaitForEvents();
+void HumanDecider::Cancel() {
+    mChoosing = false;
+    mRoleReply = {};
+}
+
+void HumanDecider::AskRole(const qlGame& game, Reply reply) {
+    mRolesOpen = game.RolesFree();
+    mChoosing = true;
+    mRoleReply = std::move(reply);
+    mTable.ChooseRole();
+    if (mChoosing && mTable.ExitRequested()) {
+        mChoosing = false;
+        std::exchange(mRoleReply, {})({.role = -1});
     }
-    mRolesOpen = nullptr;
-    return mPressed;
 }
 
-qlCards HumanDecider::ChapelCard(const qlPlayer& seat) {
-    return mTable
-        .Ask(0,
-             [&seat](CardChooser& chooser) {
-                 chooser.SetMinAmt(0);
-                 chooser.SetMaxAmt(1);
-                 chooser.SetCaption("Select card to bury under chapel...");
-                 chooser.SetStartImage(0);
-                 chooser.SetCards(seat.CardsInHand());
-             })
-        ->SelectedCards();
-}
-
-Choice HumanDecider::KeepHandOf(const qlPlayer& seat, Integer limit) {
-    const std::unique_ptr<CardChooser> chooser = mTable.Ask(0, [&](CardChooser& c) {
-        c.SetMinAmt(limit);
-        c.SetMaxAmt(limit);
-        c.SetCaption("Select cards you wish to keep...");
-        c.SetStartImage(0);
-        c.SetCards(seat.CardsInHand());
-    });
-    return {.cards = chooser->SelectedCards(), .givenUp = chooser->DiscardedCards()};
-}
-
-qlCards HumanDecider::CraneCover(const qlPlayer& seat) {
-    return mTable
-        .Ask(0,
-             [&seat](CardChooser& chooser) {
-                 chooser.SetMinAmt(0);
-                 chooser.SetMaxAmt(1);
-                 chooser.SetCaption("Use crane to build over building?");
-                 chooser.SetStartImage(1);
-                 chooser.ShowGoodsOf(seat);
-                 chooser.SetCards(seat.BuiltCards());
-                 chooser.RemoveCrane();
-             })
-        ->SelectedCards();
-}
-
-qlCards HumanDecider::BlackMarketGoods(const qlPlayer& seat, const qlCards& goods, Integer most) {
-    return mTable
-        .Ask(0,
-             [&seat, &goods, most](CardChooser& chooser) {
-                 chooser.SetMinAmt(0);
-                 chooser.SetMaxAmt(most);
-                 chooser.SetCaption("Select black market goods...");
-                 chooser.SetStartImage(1);
-                 chooser.ShowGoodsOf(seat);
-                 chooser.SetCards(goods);
-             })
-        ->SelectedCards();
-}
-
-qlCards HumanDecider::Building(const qlPlayer& seat, Integer savings) {
-    return mTable
-        .Ask(0,
-             [this, &seat, savings](CardChooser& chooser) {
-                 chooser.SetCaption("Select Card to Build...");
-                 chooser.SetStartImage(1);
-                 mTable.CloseWhenEmpty(chooser);
-                 chooser.AddCards(seat.CardsInHand());
-                 chooser.EnableBuildMode(seat, savings);
-             })
-        ->SelectedCards();
-}
-
-qlCards HumanDecider::Payment(const qlPlayer& seat, Integer cost) {
-    return mTable
-        .Ask(0,
-             [&seat, cost](CardChooser& chooser) {
-                 chooser.SetMaxAmt(cost);
-                 chooser.SetMinAmt(cost);
-                 chooser.SetCaption("Select Cards to Discard...");
-                 chooser.SetStartImage(1);
-                 chooser.SetCards(seat.CardsInHand());
-             })
-        ->SelectedCards();
-}
-
-Choice HumanDecider::CouncilKeep(const qlPlayer& seat, const Decision& decision) {
+void HumanDecider::AskCouncilKeep(const qlPlayer& seat, const Decision& decision, Reply reply) {
     const bool archive = decision.archive;
     const Integer keep = decision.keep;
-    qlCards drawn = decision.offered;
-    const qlCards formerHand = seat.CardsInHand();
-    const qlCards kept =
-        mTable
-            .Ask(0,
-                 [&](CardChooser& chooser) {
-                     chooser.SetCaption("Select Cards to Keep...");
-                     chooser.SetStartImage(2);
-                     // A short draw can offer fewer cards than the rule asks to keep;
-                     // the counts never ask for more cards than are offered.
-                     const Long held = archive ? formerHand.Count() : 0;
-                     const Long offered = held + drawn.Count();
-                     if (archive) {
-                         chooser.AddCards(formerHand);
-                         chooser.AddCards(drawn);
-                     } else {
-                         chooser.SetCards(drawn);
-                     }
-                     chooser.SetMaxAmt(static_cast<Integer>(std::min(held + keep, offered)));
-                     chooser.SetMinAmt(static_cast<Integer>(std::min(held + 1, offered)));
-                 })
-            ->SelectedCards();
-    drawn.RemoveCards(kept);
-    if (archive) {
-        for (const Card& card : formerHand) {
-            if (!kept.Contains(card)) {
-                drawn.AddCard(card);
+    const qlCards& drawn = decision.offered;
+    const qlCards& formerHand = seat.CardsInHand();
+    mTable.Ask(
+        0,
+        [&](CardChooser& chooser) {
+            chooser.SetCaption("Select Cards to Keep...");
+            chooser.SetStartImage(2);
+            // A short draw can offer fewer cards than the rule asks to keep; the counts never
+            // ask for more cards than are offered.
+            const Long held = archive ? formerHand.Count() : 0;
+            const Long offered = held + drawn.Count();
+            if (archive) {
+                chooser.AddCards(formerHand);
+                chooser.AddCards(drawn);
+            } else {
+                chooser.SetCards(drawn);
             }
-        }
+            chooser.SetMaxAmt(static_cast<Integer>(std::min(held + keep, offered)));
+            chooser.SetMinAmt(static_cast<Integer>(std::min(held + 1, offered)));
+        },
+        [reply = std::move(reply), archive, drawn, formerHand](CardChooser& chooser) {
+            const qlCards kept = chooser.SelectedCards();
+            qlCards givenUp = drawn;
+            givenUp.RemoveCards(kept);
+            if (archive) {
+                for (const Card& card : formerHand) {
+                    if (!kept.Contains(card)) {
+                        givenUp.AddCard(card);
+                    }
+                }
+            }
+            reply({.cards = kept, .givenUp = givenUp});
+        });
+}
+
+void HumanDecider::AskForBuildings(const qlPlayer& seat, int seatIndex, const Decision& decision,
+                                   const char* caption, Integer picture, Reply reply) {
+    mTable.Ask(
+        seatIndex,
+        [&](CardChooser& chooser) {
+            chooser.SetMinAmt(0);
+            chooser.SetMaxAmt(decision.count);
+            chooser.SetCaption(caption);
+            chooser.SetStartImage(picture);
+            mTable.CloseWhenEmpty(chooser);
+            chooser.ShowGoodsOf(seat);
+            chooser.SetCards(decision.options);
+        },
+        Checked(std::move(reply)));
+}
+
+void HumanDecider::AskCards(const qlPlayer& seat, const Decision& decision, Reply reply) {
+    switch (decision.kind) {
+        case DecisionKind::Chapel:
+            mTable.Ask(
+                0,
+                [&seat](CardChooser& chooser) {
+                    chooser.SetMinAmt(0);
+                    chooser.SetMaxAmt(1);
+                    chooser.SetCaption("Select card to bury under chapel...");
+                    chooser.SetStartImage(0);
+                    chooser.SetCards(seat.CardsInHand());
+                },
+                Checked(std::move(reply)));
+            break;
+        case DecisionKind::HandLimit:
+            mTable.Ask(
+                0,
+                [&](CardChooser& chooser) {
+                    chooser.SetMinAmt(decision.count);
+                    chooser.SetMaxAmt(decision.count);
+                    chooser.SetCaption("Select cards you wish to keep...");
+                    chooser.SetStartImage(0);
+                    chooser.SetCards(seat.CardsInHand());
+                },
+                [reply = std::move(reply)](CardChooser& chooser) {
+                    reply({.cards = chooser.SelectedCards(), .givenUp = chooser.DiscardedCards()});
+                });
+            break;
+        case DecisionKind::CraneCover:
+            mTable.Ask(
+                0,
+                [&seat](CardChooser& chooser) {
+                    chooser.SetMinAmt(0);
+                    chooser.SetMaxAmt(1);
+                    chooser.SetCaption("Use crane to build over building?");
+                    chooser.SetStartImage(1);
+                    chooser.ShowGoodsOf(seat);
+                    chooser.SetCards(seat.BuiltCards());
+                    chooser.RemoveCrane();
+                },
+                Checked(std::move(reply)));
+            break;
+        case DecisionKind::BlackMarket:
+            mTable.Ask(
+                0,
+                [&](CardChooser& chooser) {
+                    chooser.SetMinAmt(0);
+                    chooser.SetMaxAmt(decision.count);
+                    chooser.SetCaption("Select black market goods...");
+                    chooser.SetStartImage(1);
+                    chooser.ShowGoodsOf(seat);
+                    chooser.SetCards(decision.options);
+                },
+                Checked(std::move(reply)));
+            break;
+        case DecisionKind::Build:
+            mTable.Ask(
+                0,
+                [&](CardChooser& chooser) {
+                    chooser.SetCaption("Select Card to Build...");
+                    chooser.SetStartImage(1);
+                    mTable.CloseWhenEmpty(chooser);
+                    chooser.AddCards(seat.CardsInHand());
+                    chooser.EnableBuildMode(seat, decision.savings);
+                },
+                Checked(std::move(reply)));
+            break;
+        case DecisionKind::Payment:
+            mTable.Ask(
+                0,
+                [&](CardChooser& chooser) {
+                    chooser.SetMaxAmt(decision.count);
+                    chooser.SetMinAmt(decision.count);
+                    chooser.SetCaption("Select Cards to Discard...");
+                    chooser.SetStartImage(1);
+                    chooser.SetCards(seat.CardsInHand());
+                },
+                Checked(std::move(reply)));
+            break;
+        case DecisionKind::GoldMine:
+            mTable.Ask(
+                0,
+                [&](CardChooser& chooser) {
+                    chooser.SetCards(decision.offered);
+                    chooser.SetMinAmt(1);
+                    chooser.SetMaxAmt(1);
+                    chooser.SetCaption("Select card from Gold Mine...");
+                    chooser.SetStartImage(4);
+                },
+                Checked(std::move(reply)));
+            break;
+        default:
+            break;
     }
-    return {.cards = kept, .givenUp = drawn};
 }
 
-qlCards HumanDecider::GoldMineCard(const qlCards& mine) {
-    return mTable
-        .Ask(0,
-             [&mine](CardChooser& c) {
-                 c.SetCards(mine);
-                 c.SetMinAmt(1);
-                 c.SetMaxAmt(1);
-                 c.SetCaption("Select card from Gold Mine...");
-                 c.SetStartImage(4);
-             })
-        ->SelectedCards();
-}
-
-qlCards HumanDecider::AskForBuildings(const qlPlayer& seat, int seatIndex, Integer goods,
-                                      const char* caption, Integer picture, const qlCards& offer) {
-    return mTable
-        .Ask(seatIndex,
-             [&](CardChooser& chooser) {
-                 chooser.SetMinAmt(0);
-                 chooser.SetMaxAmt(goods);
-                 chooser.SetCaption(caption);
-                 chooser.SetStartImage(picture);
-                 mTable.CloseWhenEmpty(chooser);
-                 chooser.ShowGoodsOf(seat);
-                 chooser.SetCards(offer);
-             })
-        ->SelectedCards();
-}
-
-Choice HumanDecider::Answer(const qlGame& game, const Decision& decision, Random::Stream&) {
+void HumanDecider::Ask(const qlGame& game, const Decision& decision, Reply reply) {
     const qlPlayer& seat = game.Player(decision.seat);
     switch (decision.kind) {
         case DecisionKind::Role:
-            return {.role = PickRole(game)};
-        case DecisionKind::Chapel:
-            return {.cards = ChapelCard(seat)};
-        case DecisionKind::HandLimit:
-            return KeepHandOf(seat, decision.count);
-        case DecisionKind::CraneCover:
-            return {.cards = CraneCover(seat)};
-        case DecisionKind::BlackMarket:
-            return {.cards = BlackMarketGoods(seat, decision.options, decision.count)};
-        case DecisionKind::Build:
-            return {.cards = Building(seat, decision.savings)};
-        case DecisionKind::Payment:
-            return {.cards = Payment(seat, decision.count)};
+            AskRole(game, std::move(reply));
+            break;
         case DecisionKind::CouncilKeep:
-            return CouncilKeep(seat, decision);
-        case DecisionKind::GoldMine:
-            return {.cards = GoldMineCard(decision.offered)};
+            AskCouncilKeep(seat, decision, std::move(reply));
+            break;
         case DecisionKind::Produce:
-            return {.cards = AskForBuildings(seat, 0, decision.count,
-                                             "Select buildings to produce goods...", 3,
-                                             decision.options)};
+            AskForBuildings(seat, 0, decision, "Select buildings to produce goods...", 3,
+                            std::move(reply));
+            break;
         case DecisionKind::Trade:
-            return {.cards =
-                        AskForBuildings(seat, 1, decision.count,
-                                        "Select buildings to trade goods...", 5, decision.options)};
+            AskForBuildings(seat, 1, decision, "Select buildings to trade goods...", 5,
+                            std::move(reply));
+            break;
         case DecisionKind::None:
             break;
+        default:
+            AskCards(seat, decision, std::move(reply));
+            break;
     }
-    return {};
 }

@@ -2,6 +2,7 @@
 // choose roles in turn, every seat performing each role from its chooser on. The rules run
 // step by step to the next decision; where they stand is the game's step and turn state.
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -11,7 +12,7 @@
 
 void qlGame::Advance() {
     while (mState.step != RulesStep::Decide && mState.step != RulesStep::Stopped &&
-           mState.step != RulesStep::Over) {
+           mState.step != RulesStep::Over && !mTable->Holding()) {
         RunStep();
     }
 }
@@ -36,6 +37,9 @@ void qlGame::RunStep() {
         case RulesStep::Turn:
             StartTurn();
             break;
+        case RulesStep::GoldMine:
+            GoldMineStep();
+            break;
         case RulesStep::TurnDone:
             EndTurn();
             break;
@@ -49,22 +53,99 @@ void qlGame::RunStep() {
     }
 }
 
+namespace {
+
+// Marks the game as driven while it is in scope, however the driving ends.
+class DrivingScope {
+  public:
+    explicit DrivingScope(bool& driving) : mDriving(driving) { mDriving = true; }
+    DrivingScope(const DrivingScope&) = delete;
+    DrivingScope& operator=(const DrivingScope&) = delete;
+    ~DrivingScope() { mDriving = false; }
+
+  private:
+    bool& mDriving;
+};
+
+}  // namespace
+
+void qlGame::Continue() {
+    if (mDriving || mResult) {
+        return;
+    }
+    bool ended = false;
+    {
+        const DrivingScope driving(mDriving);
+        ended = PlayDecisions();
+    }
+    if (ended) {
+        mResult = FinishGame();
+    }
+}
+
+void qlGame::Answer(const Choice& choice) {
+    if (!mAsked) {
+        return;  // nobody was asked: an answer given up already
+    }
+    mAnswer = choice;
+    Continue();
+}
+
+void qlGame::Leave() {
+    if (mAsked) {
+        mAsked = false;
+        mAnswer.reset();
+        DeciderOf(DecidingSeat()).Cancel();
+    }
+    Continue();
+}
+
 // Every seat answers for itself until the game is over or stops. A seat that leaves at its
-// role choice (the human pressing Exit) stops the game where it stands.
-void qlGame::PlayDecisions() {
-    Advance();
-    while (mState.step == RulesStep::Decide) {
+// role choice (the human pressing Exit) stops the game where it stands. A computer seat's
+// answer waits through the table's pause before it is carried out.
+bool qlGame::PlayDecisions() {
+    while (true) {
+        if (mTable->Holding()) {
+            return false;
+        }
+        if (mPaused) {
+            const Choice choice = *std::exchange(mPaused, std::nullopt);
+            Apply(Pending(), choice);
+            continue;
+        }
+        Advance();
+        if (mTable->Holding()) {
+            return false;
+        }
+        if (mState.step != RulesStep::Decide) {
+            return true;
+        }
         const Decision decision = Pending();
         SeatDecider& decider = DeciderOf(DecidingSeat());
-        const Choice choice = decider.Answer(*this, decision, mState.random);
+        Choice choice;
+        if (decider.AnswersLater(decision)) {
+            if (!mAsked) {
+                mAsked = true;
+                decider.Ask(*this, decision, [this](const Choice& answer) { Answer(answer); });
+            }
+            if (!mAnswer) {
+                return false;
+            }
+            mAsked = false;
+            choice = *std::exchange(mAnswer, std::nullopt);
+        } else {
+            choice = decider.Answer(*this, decision, mState.random);
+        }
         if (decision.kind == DecisionKind::Role && choice.role < 0) {
             mTable->ShowRole(mState.currentPlayer - 1, "");
             mState.awaiting = DecisionKind::None;
             mState.step = RulesStep::Stopped;
-            return;
+            return true;
         }
         if (!mTable->Silent() && decider.PausesAfter(*this, decision, choice)) {
             mTable->Pause(kComputerPause);
+            mPaused = std::move(choice);
+            continue;
         }
         Apply(decision, choice);
     }
@@ -195,7 +276,6 @@ void qlGame::EndRole() {
             ? mState.roleChooser == mState.governor && Player(mState.roleChooser).SelectedRole()
             : NextSeat(mState.roleChooser) == mState.governor;
     if (roundOver) {
-        mTable->ProcessEvents();
         mState.step = RulesStep::StartRound;
         return;
     }

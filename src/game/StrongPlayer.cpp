@@ -144,10 +144,7 @@ StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int
                     PlayOut(game, SampleSeed(decisionSeed, dealt + job % each), force,
                             alive[static_cast<std::size_t>(job / each)]);
             },
-            [&table] {
-                table.ProcessEvents();
-                return !table.ExitRequested();
-            });
+            [&table] { return !table.ExitRequested(); });
         for (std::size_t job = 0; job < tallies.size(); ++job) {
             const auto option =
                 static_cast<std::size_t>(alive[job / static_cast<std::size_t>(each)]);

@@ -52,8 +52,8 @@ class StrongPlayer {
     ~StrongPlayer();
 
     // The role to choose (0 to 4) among the free ones of `game`, at the seat's role choice.
-    // The table keeps running while the copies are played; once it asks to leave, thinking
-    // stops.
+    // Thinking stops once `table` asks to leave: the table is closing, or the answer is no
+    // longer wanted.
     int PickRole(const qlGame& game, Table& table);
     // The hand card to build (none for nothing) at the seat's build choice.
     qlCards ChooseBuilding(const qlGame& game, Table& table, const qlPlayer& seat, Integer savings);

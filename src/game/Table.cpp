@@ -1,11 +1,11 @@
 #include "game/Table.h"
 
-std::unique_ptr<CardChooser> Table::Ask(int seatIndex,
-                                        const std::function<void(CardChooser&)>& fill) {
+#include <utility>
+
+void Table::Ask(int seatIndex, const std::function<void(CardChooser&)>& fill, Answered answered) {
     std::unique_ptr<CardChooser> chooser = NewChooser();
     fill(*chooser);
-    ShowChooser(*chooser, seatIndex);
-    return chooser;
+    ShowChooser(std::move(chooser), seatIndex, std::move(answered));
 }
 
 void Table::CloseWhenEmpty(CardChooser& chooser) const {

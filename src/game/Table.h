@@ -15,18 +15,26 @@ class qlPlayer;
 
 // Everything the game driver needs from the table it is played at: the main window, a test's
 // scripted table, or the simulator's silent one. Game rules never live behind this seam; the
-// table only shows, asks and waits.
+// table only shows and asks, and holds the game while it shows something to be read.
 class Table {
   public:
     virtual ~Table() = default;
 
+    // What runs once the human has confirmed a card question, with the question answered.
+    using Answered = std::function<void(CardChooser&)>;
+
     // A fresh, empty card question.
     virtual std::unique_ptr<CardChooser> NewChooser() = 0;
-    // Places the question for the seat area `seatIndex` (0 to 3) and shows it modally; returns
-    // once the human has confirmed it (or it confirmed itself).
-    virtual void ShowChooser(CardChooser& chooser, int seatIndex) = 0;
+    // Places the question for the seat area `seatIndex` (0 to 3), shows it and returns; once the
+    // human has confirmed it (or it confirmed itself) `answered` runs, on the game's thread. A
+    // table that answers at once runs it before returning.
+    virtual void ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex,
+                             Answered answered) = 0;
+    // The human is to press a role button; the press reaches the game (qlGame::cmdRoles_Click).
+    virtual void ChooseRole() {}
     // Shows a message with a role picture; `informational` nonzero may close itself after the
-    // delay when "Status Messages" is checked, 0 is the final scores and waits for OK.
+    // delay when "Status Messages" is checked, 0 is the final scores and waits for OK. The table
+    // holds the game while it shows.
     virtual void ShowMessage(int informational, int roleIndex, const std::string& text) = 0;
 
     // The seats are ready: mark the human's seat and show the seat areas in play. The seats
@@ -59,12 +67,17 @@ class Table {
     virtual void ShowTradePrices(const qlTradeTiles::Tile& prices) = 0;
     virtual void HideTradePrices() = 0;
 
-    // Lets pending window events run and returns at once.
-    virtual void ProcessEvents() = 0;
-    // Waits for window events and runs them: the human's role choice waits in this.
-    virtual void WaitForEvents() = 0;
-    // A computer seat's pause of so many milliseconds; the window stays responsive.
+    // A computer seat's pause of so many milliseconds: the table holds the game meanwhile.
     virtual void Pause(Long milliseconds) = 0;
+    // True while the table holds the game (a pause or a message under way): the game goes no
+    // further, and the table plays it on (qlGame::Continue) once it lets go.
+    virtual bool Holding() const { return false; }
+    // True for a table with an event loop of its own (the window): a seat may think beside the
+    // game there, and Post its answer.
+    virtual bool HasEventLoop() const { return false; }
+    // Runs `task` on the game's thread, later, at a table with an event loop; at once at any
+    // other. An answer found on another thread reaches the game this way.
+    virtual void Post(std::function<void()> task) { task(); }
 
     // The settings: "Empty Selectors", "Gold Mine Views", and the delay in half-seconds.
     virtual bool EmptySelectors() const = 0;
@@ -78,8 +91,9 @@ class Table {
     virtual bool FollowsEvents() const { return false; }
     virtual void ShowEvent(const TableEvent&) {}
 
-    // A new card question filled by `fill`, shown for `seatIndex` and answered.
-    std::unique_ptr<CardChooser> Ask(int seatIndex, const std::function<void(CardChooser&)>& fill);
+    // A new card question filled by `fill` and shown for `seatIndex`; `answered` runs with it
+    // once the human has answered.
+    void Ask(int seatIndex, const std::function<void(CardChooser&)>& fill, Answered answered);
     // With "Empty Selectors" checked, an empty question confirms itself after the delay.
     void CloseWhenEmpty(CardChooser& chooser) const;
 };

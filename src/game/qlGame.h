@@ -57,12 +57,28 @@ class qlGame {
     // Reads the catalogue from this file instead of the data folder's.
     void SetCatalogueFile(std::filesystem::path file) { mCatalogueFile = std::move(file); }
 
-    // Plays the whole game: set-up, the rounds, and the end unless the player left. Throws
-    // CatalogueError at set-up for a catalogue the game cannot be played with, and
-    // std::logic_error on a game that has been played (or copied from one) already.
+    // Plays the whole game at a table where every seat answers at once: set-up, the rounds, and
+    // the end unless the player left. Throws CatalogueError at set-up for a catalogue the game
+    // cannot be played with, and std::logic_error on a game that has been played (or copied
+    // from one) already, or one that waits for an answer to come later.
     Outcome PlayGame();
     // Plays a copied game on from the decision it was copied at, to its end.
     Outcome PlayOn();
+
+    // Sets the game up and plays it as far as it goes without waiting: for the table to let go
+    // (a pause, a message), or for a seat that answers later. Throws as PlayGame does.
+    void Start();
+    // Plays on from where the game waits, once the table has let go or a seat's later answer
+    // has come; does nothing while the game is playing on already (it then goes on by itself).
+    void Continue();
+    // The answer of the seat asked to answer later; plays on.
+    void Answer(const Choice& choice);
+    // The player leaves: the answer under way is given up, and the game plays on at once to
+    // where it stops (the human's open question answered with its first cards, a thinking seat
+    // answering with its first option), as the Exit button makes it.
+    void Leave();
+    // How the game ended; nothing while it is still being played.
+    const std::optional<Outcome>& Result() const { return mResult; }
 
     // The decision the game waits for; DecisionKind::None before set-up, once the game is over
     // and once it has stopped (the player left, or the round limit came).
@@ -156,10 +172,11 @@ class qlGame {
     void GiveStartingBuildings();
     void DealStartingHands();
     Outcome FinishGame();
-    // Runs the rules on to the next decision, and answers decisions by the seats' deciders
-    // until the game is over or stops.
+    // Runs the rules on to the next decision, or until the table holds the game.
     void Advance();
-    void PlayDecisions();
+    // Answers decisions by the seats' deciders until the game is over or stops (true), or
+    // until it waits for the table or for a later answer (false).
+    bool PlayDecisions();
     void RunStep();
     void Await(DecisionKind kind) {
         mState.awaiting = kind;
@@ -211,6 +228,7 @@ class qlGame {
     void CouncillorPhase();
     void KeepCouncilCards(const Choice& choice);
     void ProspectorPhase();
+    void GoldMineStep();
     void WorkGoldMine();
     void FinishGoldMine(const qlCards& taken);
     void ShowGoldMine(const qlPlayer& player, const qlCards& mine, bool gold, const qlCards& taken);
@@ -256,6 +274,13 @@ class qlGame {
     GameState mState;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
     HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
+    // Where the driving of the game stands (never copied: a copy drives afresh).
+    bool mDriving = false;          // PlayDecisions is running: an answer given now waits for it
+    bool mAsked = false;            // the deciding seat answers later
+    std::optional<Choice> mAnswer;  // and here is its answer
+    std::optional<Choice> mPaused;  // a computer seat's answer, carried out after its pause
+    std::optional<Outcome> mResult;
+    bool mPlayedWhole = false;  // from its set-up: a game stopped by the round limit is scored
     Long mRoundLimit = 0;
     std::optional<std::filesystem::path> mCatalogueFile;
     std::ostream* mLogFile = nullptr;

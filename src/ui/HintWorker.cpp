@@ -6,18 +6,6 @@
 #include "game/HeadlessTable.h"
 #include "game/qlGame.h"
 
-namespace {
-
-// The silent table a hint's copy of the game is played at; asking it to leave stops the
-// thinking.
-class StoppableTable : public HeadlessTable {
-  public:
-    bool ExitRequested() const override { return stop; }
-    std::atomic<bool> stop{false};
-};
-
-}  // namespace
-
 struct qlHintWorker::Job {
     StoppableTable table;
     std::unique_ptr<qlGame> copy;

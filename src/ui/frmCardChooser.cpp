@@ -19,7 +19,6 @@
 #include "ui/qlCardImage.h"
 
 frmCardChooser::frmCardChooser(QWidget* parent) : QDialog(parent) {
-    setWindowModality(Qt::WindowModal);  // the help beside the table stays usable
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     auto* grid = new QGridLayout(this);
     mDetails = new QWidget(this);

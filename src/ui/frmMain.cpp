@@ -30,9 +30,7 @@
 #include "ui/TableAids.h"
 #include "ui/TablePace.h"
 #include "ui/TableSettings.h"
-#include "ui/WindowSystemWatch.h"
 #include "ui/frmCardChooser.h"
-#include "ui/frmPauser.h"
 #include "ui/frmShowMessage.h"
 #include "ui/qlCardHolder.h"
 
@@ -66,7 +64,6 @@ frmMain::frmMain(Options options, QWidget* parent)
       mLogs(mOptions.logFolder ? GameLogs(*mOptions.logFolder) : GameLogs()) {
     setWindowTitle("Quellin");
     setFocusPolicy(Qt::ClickFocus);  // a click on the table takes the keyboard off a setting
-    frmPauser::Reset();              // a new table waits through its pauses again
     mAids = new qlTableAids(*this);
     mAids->AddKeysTo(*this);
     // Below the size at which every label and a city of six cards a row stay whole, the table
@@ -97,7 +94,7 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setRowStretch(1, 1);
     grid->setRowStretch(2, 1);  // a tall screen gives the history more lines too
     scroll->setWidget(mTable);
-    mWatch = WindowSystemWatch::Install();
+    connect(mPace, &TablePace::Over, this, [this] { Play([this] { mGame->Continue(); }); });
 }
 
 frmMain::~frmMain() = default;
@@ -112,11 +109,15 @@ QWidget* frmMain::BuildCentre() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     mRoles = new RoleButtons(centre);
-    connect(mRoles, &RoleButtons::RolePressed, this, [this](int role) {
-        if (mGame) {
-            mGame->cmdRoles_Click(role);
-        }
-    });
+    // The press is taken once the button has finished with it.
+    connect(
+        mRoles, &RoleButtons::RolePressed, this,
+        [this](int role) {
+            if (mGame) {
+                Play([this, role] { mGame->cmdRoles_Click(role); });
+            }
+        },
+        Qt::QueuedConnection);
     layout->addWidget(mRoles);
 
     auto* trade = new QGroupBox("Trade", centre);
@@ -155,7 +156,7 @@ QWidget* frmMain::BuildCentre() {
     layout->addWidget(mSettings);
     layout->addStretch();
     cmdExit = new QPushButton("E&xit", centre);
-    connect(cmdExit, &QPushButton::clicked, this, [this] { mExitRequested = true; });
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::LeaveGame);
     layout->addWidget(mAids->NewButtons(centre, cmdExit));
     // As wide as the setting groups side by side need, in whatever font the screen has.
     centre->setFixedWidth(std::max(kCentreWidth, layout->minimumSize().width()));
@@ -171,7 +172,11 @@ void frmMain::showEvent(QShowEvent* event) {
             mHistory->AddLine(*notice);
         }
         TakeKeyboard();
-        QTimer::singleShot(500, this, [this] { PlayGame(); });
+        QTimer::singleShot(500, this, [this] {
+            if (!mExitRequested) {
+                PlayGame();
+            }
+        });
     }
 }
 
@@ -193,38 +198,72 @@ void frmMain::PlayGame() {
         }
     }
     mGameRunning = true;
+    Play([this] { mGame->Start(); });
+}
+
+void frmMain::Play(const std::function<void()>& step) {
+    if (!mGameRunning) {
+        return;
+    }
     try {
-        mGame->PlayGame();
+        step();
     } catch (const std::exception& error) {
         // A bad catalogue or a fault in the game: the player is told, the logs written so far
         // are kept, and the program ends with a failure status.
-        QMessageBox::critical(this, "Quellin", QString::fromStdString(error.what()));
         mExitCode = 1;
+        mExitRequested = true;
+        mGameRunning = false;
+        auto* box = new QMessageBox(QMessageBox::Critical, "Quellin",
+                                    QString::fromStdString(error.what()), QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        connect(box, &QMessageBox::finished, this, &frmMain::FinishTable);
+        box->show();
+        return;
     }
-    mGameRunning = false;
+    if (mGame->Result() && !Holding()) {
+        mGameRunning = false;
+        FinishTable();
+    }
+}
+
+void frmMain::FinishTable() {
     mAids->SetGame(nullptr, 0);
-    frmPauser::Reset();
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
-    close();
+    mGame.reset();
+    if (!mClosing) {
+        close();
+    }
     emit GameFinished();
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
-    // Closing acts as Exit: the game stops at its next check and then closes the window.
+void frmMain::LeaveGame() {
     mExitRequested = true;
     if (!mGameRunning) {
-        event->accept();
         return;
     }
-    frmPauser::AbortAll();
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
-        chooser->ConfirmWithFirstCards();
-    } else if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
-        message->accept();
+    // What is on screen goes without an answer; the game asks again, and is answered at once.
+    mPace->Stop();
+    mQuestion.reset();
+    mAnswered = {};
+    if (mMessage) {
+        mMessage->disconnect(this);
+        mMessage->close();
+        mMessage = nullptr;
     }
-    event->ignore();
+    Play([this] { mGame->Leave(); });
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // Closing acts as Exit: the game stops where Exit would stop it, and the window closes.
+    mClosing = true;
+    LeaveGame();
+    if (mGameRunning) {
+        event->ignore();  // never: the game stops at once once left
+        mClosing = false;
+        return;
+    }
+    event->accept();
 }
 
 std::unique_ptr<CardChooser> frmMain::NewChooser() {
@@ -233,19 +272,40 @@ std::unique_ptr<CardChooser> frmMain::NewChooser() {
     return chooser;
 }
 
-void frmMain::ShowChooser(CardChooser& chooser, int seatIndex) {
-    EndSkipOnHumansTurn();
-    auto& window = static_cast<frmCardChooser&>(chooser);
-    mAids->EquipQuestion(window);
-    PlaceChooser(window, *this, seatIndex, mSettings->CardDetails(), mSettings->LogicalPositions(),
-                 mOptions.numberOfPlayers);
-    while (!window.Answered()) {  // a question whose window was taken away is asked again
-        if (mExitRequested) {
-            window.ConfirmWithFirstCards();
-        } else {
-            window.exec();
-        }
+void frmMain::ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex, Answered answered) {
+    std::unique_ptr<frmCardChooser> window(static_cast<frmCardChooser*>(chooser.release()));
+    if (mExitRequested) {
+        window->ConfirmWithFirstCards();  // the player has left: the game only has to stop
+        answered(*window);
+        return;
     }
+    EndSkipOnHumansTurn();
+    mAids->EquipQuestion(*window);
+    PlaceChooser(*window, *this, seatIndex, mSettings->CardDetails(), mSettings->LogicalPositions(),
+                 mOptions.numberOfPlayers);
+    connect(window.get(), &QDialog::accepted, this, &frmMain::QuestionAnswered,
+            Qt::QueuedConnection);
+    mQuestion = std::move(window);
+    mAnswered = std::move(answered);
+    mQuestion->show();
+}
+
+void frmMain::QuestionAnswered() {
+    if (!mQuestion) {
+        return;  // dropped as the player left
+    }
+    const std::unique_ptr<frmCardChooser> question = std::move(mQuestion);
+    const Answered answered = std::exchange(mAnswered, {});
+    TakeKeyboard();
+    Play([&] {
+        answered(*question);
+        mGame->Continue();
+    });
+}
+
+void frmMain::ChooseRole() {
+    mPace->EndSkip();
+    mRoles->SetChoosing(true);
     TakeKeyboard();
 }
 
@@ -257,9 +317,27 @@ void frmMain::ShowMessage(int informational, int roleIndex, const std::string& t
     if (informational == 0 && mGame) {
         details = [this](QWidget* parent) { return NewScoreDetails(*mGame, parent); };
     }
-    ShowMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
-                      mSettings->StatusMessages(), Delay(), details);
+    mMessage = OpenMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
+                                 mSettings->StatusMessages(), Delay(), details);
+    connect(mMessage, &QDialog::finished, this, &frmMain::MessageClosed, Qt::QueuedConnection);
+}
+
+void frmMain::MessageClosed() {
+    mMessage = nullptr;
+    if (std::exchange(mReleaseAfterMessage, false)) {
+        SeatsReleased();
+    }
     TakeKeyboard();
+    Play([this] { mGame->Continue(); });
+}
+
+bool frmMain::Holding() const {
+    return mQuestion || mMessage || mPace->Pausing();
+}
+
+void frmMain::Post(std::function<void()> task) {
+    QMetaObject::invokeMethod(
+        this, [this, task = std::move(task)] { Play(task); }, Qt::QueuedConnection);
 }
 
 void frmMain::SeatsReady(const std::array<const qlPlayer*, 4>& seats) {
@@ -300,6 +378,10 @@ void frmMain::PilesChanged(Long reserve, Long discard) {
 }
 
 void frmMain::SeatsReleased() {
+    if (mMessage) {
+        mReleaseAfterMessage = true;  // the cities stay in view behind the final scores
+        return;
+    }
     for (SeatArea* area : mSeatAreas) {
         area->Release();
     }
@@ -350,22 +432,10 @@ void frmMain::HideTradePrices() {
     }
 }
 
-void frmMain::ProcessEvents() {
-    QApplication::processEvents();
-}
-
-// The human's role choice waits here, from its start until a role button is pressed.
-void frmMain::WaitForEvents() {
-    mPace->EndSkip();  // only the human's role choice waits here
-    if (!mRoles->Choosing()) {
-        mRoles->SetChoosing(true);
-        TakeKeyboard();
-    }
-    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
-
 void frmMain::Pause(Long milliseconds) {
-    mPace->Pause(mOptions.pauseLength.value_or(milliseconds));
+    if (!mExitRequested) {
+        mPace->Pause(mOptions.pauseLength.value_or(milliseconds));
+    }
 }
 
 bool frmMain::EmptySelectors() const {

@@ -25,11 +25,14 @@ class qlGame;
 class StrongPlayer;
 class HistoryPanel;
 class TablePace;
-class WindowSystemWatch;
+class frmCardChooser;
+class frmShowMessage;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
 // the trading-house prices, the pile counts, the status line and the settings. It hosts the
-// game, which reaches it only as its Table, and redraws from the seats' and piles' events.
+// game, which reaches it only as its Table, and redraws from the seats' and piles' events. It
+// never waits inside the game: a question, a message or a pause is shown and the application's
+// event loop runs on; the answer, the closed message or the pause's end plays the game on.
 class frmMain : public QWidget, public Table {
     Q_OBJECT
 
@@ -52,7 +55,9 @@ class frmMain : public QWidget, public Table {
     Q_SIGNAL void GameFinished();
 
     std::unique_ptr<CardChooser> NewChooser() override;
-    void ShowChooser(CardChooser& chooser, int seatIndex) override;
+    void ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex,
+                     Answered answered) override;
+    void ChooseRole() override;
     void ShowMessage(int informational, int roleIndex, const std::string& text) override;
     void SeatsReady(const std::array<const qlPlayer*, 4>& seats) override;
     void CardBuilt(const qlPlayer& seat, Card card) override;
@@ -68,9 +73,10 @@ class frmMain : public QWidget, public Table {
     void EnableRole(int roleIndex, bool enabled) override;
     void ShowTradePrices(const qlTradeTiles::Tile& prices) override;
     void HideTradePrices() override;
-    void ProcessEvents() override;
-    void WaitForEvents() override;
     void Pause(Long milliseconds) override;
+    bool Holding() const override;
+    bool HasEventLoop() const override { return true; }
+    void Post(std::function<void()> task) override;
     bool EmptySelectors() const override;
     bool GoldMineViews() const override;
     Integer Delay() const override;
@@ -91,6 +97,16 @@ class frmMain : public QWidget, public Table {
     QWidget* BuildCentre();
     QWidget* BuildHand();
     void PlayGame();
+    // Runs `step` of the game (its start, an answer, playing on), and ends the table once the
+    // game has ended and nothing is left to read. A fault in the game is told to the player.
+    void Play(const std::function<void()>& step);
+    // The player leaves at once (Exit, or the window closing): the game plays on to where it
+    // stops, without questions, messages or pauses.
+    void LeaveGame();
+    // The game is over: the logs are closed and the table closes.
+    void FinishTable();
+    void QuestionAnswered();
+    void MessageClosed();
     // Gives the keyboard back to the table itself, where Space changes no setting and Alt with
     // a role's letter presses its button; a window the player reads beside it keeps it.
     void TakeKeyboard();
@@ -120,11 +136,17 @@ class frmMain : public QWidget, public Table {
     bool mExitRequested = false;
     bool mStarted = false;
     bool mGameRunning = false;
+    bool mClosing = false;  // the window is closing: it closes once the game has stopped
+    // The open question and what runs once it is answered; the open message; the seats to let
+    // go once the final scores have been read.
+    std::unique_ptr<frmCardChooser> mQuestion;
+    Answered mAnswered;
+    frmShowMessage* mMessage = nullptr;
+    bool mReleaseAfterMessage = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game
     GameLogs mLogs;
     // The strong players thinking for computer seats, declared first to outlive the game.
     std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;
     std::unique_ptr<qlGame> mGame;
-    std::unique_ptr<WindowSystemWatch> mWatch;
 };

@@ -12,7 +12,6 @@
 #include "ui/OnScreen.h"
 
 frmShowMessage::frmShowMessage(QWidget* parent) : QDialog(parent) {
-    setWindowModality(Qt::WindowModal);  // the help beside the table stays usable
     auto* grid = new QGridLayout(this);
     pctRoleImage = new QLabel(this);
     pctRoleImage->setFixedSize(CardPictures::kLarge);
@@ -101,19 +100,21 @@ void frmShowMessage::showEvent(QShowEvent* event) {
     }
 }
 
-void ShowMessageWindow(QWidget* parent, int informational, int roleIndex, const QString& text,
-                       bool statusMessages, int delayHalfSeconds,
-                       const std::function<QWidget*(QWidget* parent)>& details) {
-    frmShowMessage message(parent);
-    message.SetInformational(informational != 0);
-    message.SetRoleIndex(roleIndex);
-    message.SetMyMessage(text);
+frmShowMessage* OpenMessageWindow(QWidget* parent, int informational, int roleIndex,
+                                  const QString& text, bool statusMessages, int delayHalfSeconds,
+                                  const std::function<QWidget*(QWidget* parent)>& details) {
+    auto* message = new frmShowMessage(parent);
+    message->setAttribute(Qt::WA_DeleteOnClose);
+    message->SetInformational(informational != 0);
+    message->SetRoleIndex(roleIndex);
+    message->SetMyMessage(text);
     if (details) {
-        message.SetDetails(details(&message));
+        message->SetDetails(details(message));
     }
     if (statusMessages) {
-        message.SetAutoClose(informational);
-        message.SetTimeDelay(delayHalfSeconds);
+        message->SetAutoClose(informational);
+        message->SetTimeDelay(delayHalfSeconds);
     }
-    message.exec();
+    message->show();
+    return message;
 }

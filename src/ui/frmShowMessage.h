@@ -40,9 +40,10 @@ class frmShowMessage : public QDialog {
     InputGuard* mGuard = nullptr;
 };
 
-// Shows a message modally over `parent` and returns once it is closed. With "Status Messages"
-// checked an informational message closes itself after the delay; the final scores never do.
-// `details`, when given, makes the details the "Details" button shows.
-void ShowMessageWindow(QWidget* parent, int informational, int roleIndex, const QString& text,
-                       bool statusMessages, int delayHalfSeconds,
-                       const std::function<QWidget*(QWidget* parent)>& details = nullptr);
+// Opens a message over `parent`, beside the table and not modal, and returns it; it deletes
+// itself once closed (its finished signal says when). With "Status Messages" checked an
+// informational message closes itself after the delay; the final scores never do. `details`,
+// when given, makes the details the "Details" button shows.
+frmShowMessage* OpenMessageWindow(
+    QWidget* parent, int informational, int roleIndex, const QString& text, bool statusMessages,
+    int delayHalfSeconds, const std::function<QWidget*(QWidget* parent)>& details = nullptr);

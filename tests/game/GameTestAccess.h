@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "cards/qlCard.h"
@@ -146,11 +147,23 @@ class GameTestAccess {
                 continue;
             }
             const Decision decision = game.Pending();
-            const Choice choice =
-                game.DeciderOf(game.DecidingSeat()).Answer(game, decision, game.mState.random);
+            const Choice choice = AnswerAtOnce(game, decision);
             game.CheckChoice(decision, choice);
             game.CarryOut(choice);
         }
+    }
+    // The deciding seat's answer, which a scripted table gives before it returns.
+    static Choice AnswerAtOnce(qlGame& game, const Decision& decision) {
+        SeatDecider& decider = game.DeciderOf(game.DecidingSeat());
+        if (!decider.AnswersLater(decision)) {
+            return decider.Answer(game, decision, game.mState.random);
+        }
+        std::optional<Choice> answer;
+        decider.Ask(game, decision, [&answer](const Choice& choice) { answer = choice; });
+        if (!answer) {
+            throw std::logic_error("the table did not answer at once");
+        }
+        return *answer;
     }
     static std::string Names(const qlCards& cards) {
         std::string names;

@@ -139,8 +139,9 @@ std::unique_ptr<CardChooser> ScriptedTable::NewChooser() {
     return std::make_unique<ScriptedChooser>();
 }
 
-void ScriptedTable::ShowChooser(CardChooser& chooser, int seatIndex) {
-    auto& scripted = static_cast<ScriptedChooser&>(chooser);
+void ScriptedTable::ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex,
+                                Answered answered) {
+    auto& scripted = static_cast<ScriptedChooser&>(*chooser);
     shown.push_back("Ask " + std::to_string(seatIndex) + ": " + scripted.Line());
     if (!mAnswers.empty()) {
         const std::vector<std::string> answer = mAnswers.front();
@@ -154,6 +155,7 @@ void ScriptedTable::ShowChooser(CardChooser& chooser, int seatIndex) {
     } else {
         scripted.Check({});
     }
+    answered(scripted);
 }
 
 std::vector<std::string> ScriptedTable::Questions() const {
@@ -208,7 +210,7 @@ void ScriptedTable::ShowTradePrices(const qlTradeTiles::Tile& prices) {
     shown.push_back(text);
 }
 
-void ScriptedTable::WaitForEvents() {
+void ScriptedTable::ChooseRole() {
     if (mRoles.empty() && autoPlay) {
         for (int role = 0; role < 5; ++role) {
             if (mGame->RolesFree()[static_cast<std::size_t>(role)]) {

@@ -46,7 +46,8 @@ class ScriptedTable : public Table {
     std::vector<Long> pauses;
 
     std::unique_ptr<CardChooser> NewChooser() override;
-    void ShowChooser(CardChooser& chooser, int seatIndex) override;
+    void ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex,
+                     Answered answered) override;
     void ShowMessage(int informational, int roleIndex, const std::string& text) override;
     void SeatsReady(const std::array<const qlPlayer*, 4>&) override {}
     void CardBuilt(const qlPlayer& seat, Card card) override {
@@ -62,8 +63,7 @@ class ScriptedTable : public Table {
     void EnableRole(int, bool) override {}
     void ShowTradePrices(const qlTradeTiles::Tile& prices) override;
     void HideTradePrices() override {}
-    void ProcessEvents() override {}
-    void WaitForEvents() override;
+    void ChooseRole() override;
     void Pause(Long milliseconds) override { pauses.push_back(milliseconds); }
     bool EmptySelectors() const override { return emptySelectors; }
     bool GoldMineViews() const override { return goldMineViews; }

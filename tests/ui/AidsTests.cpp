@@ -183,11 +183,11 @@ struct HintedPlay {
     static bool Answered(const QLabel& answer) { return answer.text().startsWith("Hint: "); }
 
     void Tick() {
-        auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
+        auto* chooser = testing_support::Open<frmCardChooser>();
         if (chooser && !AskedForBuildHint(*chooser)) {
             return;
         }
-        if (testing_support::AnswerModal()) {
+        if (testing_support::AnswerOpen()) {
             if (chooser && !roleHint.empty() && !buildHint.empty()) {
                 window.close();  // leaves the game at its next check
             }

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <xcb/xcb.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -29,7 +29,6 @@
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "support/TableHelpers.h"
-#include "ui/WindowSystemWatch.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmMain.h"
 #include "ui/frmShowMessage.h"
@@ -116,7 +115,7 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesAsTheGameTellsOfThem) {
     }
 }
 
-// A player who answers whatever the game asks as AnswerModal does, keeping every message,
+// A player who answers whatever the game asks as AnswerOpen does, keeping every message,
 // and takes the first free role by its key when it is the human's choice (seat 2's).
 struct KeyboardPlayer {
     frmMain& window;
@@ -126,7 +125,7 @@ struct KeyboardPlayer {
     int ticksWaitingForKeyboard = 0;
 
     void Tick() {
-        if (auto* message = qobject_cast<frmShowMessage*>(QApplication::activeModalWidget())) {
+        if (auto* message = testing_support::Open<frmShowMessage>()) {
             messages.push_back(message->lblMyMessage->text().toStdString());
             if (message->cmdDetails) {  // the final scores, explained beside them on demand
                 QTest::mouseClick(message->cmdDetails, Qt::LeftButton);
@@ -136,7 +135,7 @@ struct KeyboardPlayer {
                 }
             }
         }
-        if (testing_support::AnswerModal()) {
+        if (testing_support::AnswerOpen()) {
             return;
         }
         const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
@@ -266,7 +265,7 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     KeyboardPlayer player{window, {}};
     QString shown;
     ASSERT_TRUE(RunTable(window, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* box = testing_support::Open<QMessageBox>()) {
             shown = box->text();
             box->accept();
         } else {
@@ -284,73 +283,52 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
 }
 
-// The window system as the watch hears it: the window manager's close request, and another
-// program destroying a window.
-struct WindowSystem {
-    WindowSystemWatch watch{{7, 8}};
-
-    bool CloseRequest(const QWidget& window) {
-        xcb_client_message_event_t request{};
-        request.response_type = XCB_CLIENT_MESSAGE;
-        request.window = static_cast<xcb_window_t>(window.internalWinId());
-        request.type = 7;
-        request.data.data32[0] = 8;
-        return watch.nativeEventFilter("xcb_generic_event_t", &request, nullptr);
+// The player closes the table at a moment the game is showing something: a question, a
+// computer seat's pause, the final scores. Nothing is modal, so the window manager's close
+// reaches the table as Qt's ordinary close; the game ends at once as Exit ends it, unscored
+// unless it was over.
+TEST(TableWindow, ClosingWhileAQuestionAPauseOrAMessageIsOpenEndsTheGameAtOnceUnscored) {
+    enum class Moment { Question, Pause, Message };
+    for (const Moment moment : {Moment::Question, Moment::Pause, Moment::Message}) {
+        // The final scores are the message: the game is played to its end at full speed.
+        const frmMain::Options options =
+            TableOptions(3, 3, 99, "quellin-window-closed", moment == Moment::Message ? 0 : 2000);
+        frmMain window(options);
+        QElapsedTimer closing;
+        bool closed = false;
+        ASSERT_TRUE(RunTable(window, [&] {
+            if (closed) {
+                return;
+            }
+            const bool now = moment == Moment::Question
+                                 ? testing_support::Open<frmCardChooser>() != nullptr
+                             : moment == Moment::Pause
+                                 ? window.Holding() && !testing_support::Open<frmCardChooser>()
+                                 : testing_support::Open<frmShowMessage>() &&
+                                       testing_support::Open<frmShowMessage>()->cmdDetails;
+            if (now) {
+                EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+                closed = true;
+                closing.start();
+                window.close();
+            } else if (!testing_support::AnswerOpen()) {  // the human plays on till then
+                for (QPushButton* role : testing_support::RoleButtons(window)) {
+                    if (role->isEnabled()) {
+                        role->click();
+                        break;
+                    }
+                }
+            }
+        })) << static_cast<int>(moment);
+        EXPECT_TRUE(closed) << static_cast<int>(moment);
+        EXPECT_LT(closing.elapsed(), 1000);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(window.ExitCode(), 0);
+        // Only a finished game has its results.
+        EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt").empty(), moment != Moment::Message);
+        EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt").empty(),
+                  moment == Moment::Question);  // the first question comes before any move
     }
-    bool Destroy(const QWidget& window) {
-        xcb_destroy_notify_event_t destroyed{};
-        destroyed.response_type = XCB_DESTROY_NOTIFY;
-        destroyed.window = static_cast<xcb_window_t>(window.internalWinId());
-        return watch.nativeEventFilter("xcb_generic_event_t", &destroyed, nullptr);
-    }
-};
-
-// Seat 3's first question is open when the window manager asks the table to close: Qt would drop
-// the request, as the question blocks the table; the game ends at once, unscored.
-TEST(TableWindow, ClosingWhileAQuestionIsOpenEndsTheGameWithoutScores) {
-    const frmMain::Options options = TableOptions(3, 3, 99, "quellin-window-closed", 2000);
-    frmMain window(options);
-    WindowSystem system;
-    QElapsedTimer clock;
-    clock.start();
-    bool asked = false;
-    ASSERT_TRUE(RunTable(window, [&] {
-        if (!asked && QApplication::activeModalWidget()) {
-            asked = true;
-            EXPECT_TRUE(system.CloseRequest(window));
-        } else if (!asked) {
-            EXPECT_FALSE(system.CloseRequest(window));  // nothing blocks it: Qt's own
-        }
-    }));
-    EXPECT_TRUE(asked);
-    EXPECT_LT(clock.elapsed(), 2500);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
-}
-
-// Another program destroys the open question's window: it is asked again in a new one. Then it
-// destroys the table's window: the game ends, unscored, and the table is closed.
-TEST(TableWindow, AQuestionWhoseWindowIsDestroyedIsAskedAgainAndADestroyedTableEndsTheGame) {
-    const frmMain::Options options = TableOptions(2, 2, 2468, "quellin-window-destroyed");
-    frmMain window(options);
-    WindowSystem system;
-    frmCardChooser* question = nullptr;
-    bool askedAgain = false;
-    ASSERT_TRUE(RunTable(window, [&] {
-        auto* chooser = qobject_cast<frmCardChooser*>(QApplication::activeModalWidget());
-        if (!question && chooser) {
-            question = chooser;
-            EXPECT_TRUE(system.Destroy(*chooser));
-        } else if (question && chooser == question && chooser->isVisible() && !askedAgain) {
-            askedAgain = true;
-            EXPECT_TRUE(system.Destroy(window));
-        } else if (!question) {
-            testing_support::AnswerModal();
-        }
-    }));
-    EXPECT_TRUE(askedAgain);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
 }
 
 }  // namespace

@@ -42,9 +42,8 @@ bool RunTable(frmMain& window, const std::function<void()>& tick) {
     return finished;
 }
 
-bool AnswerModal() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* chooser = qobject_cast<frmCardChooser*>(modal)) {
+bool AnswerOpen() {
+    if (auto* chooser = Open<frmCardChooser>()) {
         for (qlCardImage* image : chooser->cardsChoice->Images()) {
             if (chooser->cmdOK->isEnabled() && chooser->cardsChoice->CheckedCount() > 0) {
                 break;
@@ -56,7 +55,7 @@ bool AnswerModal() {
         QTest::mouseClick(chooser->cmdOK, Qt::LeftButton);
         return true;
     }
-    if (auto* message = qobject_cast<frmShowMessage*>(modal)) {
+    if (auto* message = Open<frmShowMessage>()) {
         QTest::mouseClick(message->cmdOK, Qt::LeftButton);
         return true;
     }

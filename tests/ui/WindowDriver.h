@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QPushButton>
 #include <QRect>
 #include <QWidget>
@@ -21,10 +22,21 @@ frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed
 // within a minute (the window is closed then, so that a failing test never hangs).
 bool RunTable(frmMain& window, const std::function<void()>& tick);
 
+// The window of type T the table has open (a question, a message, a fault), if any.
+template <typename T>
+T* Open() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* open = qobject_cast<T*>(window); open && open->isVisible()) {
+            return open;
+        }
+    }
+    return nullptr;
+}
+
 // Answers the open question or message as a player clicking would: the offered cards in turn
 // until OK is enabled and one is checked (or none more can be), then OK. False when neither is
 // open.
-bool AnswerModal();
+bool AnswerOpen();
 
 // The table's role buttons, in order.
 std::array<QPushButton*, 5> RoleButtons(const frmMain& window);
