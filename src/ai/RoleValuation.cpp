@@ -89,6 +89,11 @@ double Builder(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat
 }
 
 double Producer(const qlPlayer& seat, int room) {
+    // Without the privilege the seat produces what it would under any chooser: it gains
+    // nothing, and its measure need not be taken twice.
+    if (!seat.GetsRoleBenefit()) {
+        return static_cast<double>(std::min<long>(0, room));
+    }
     const double base = ai::CardsFromProducingAvg(seat, false, false);
     const double own =
         ai::CardsFromProducingAvg(seat, seat.GetsRoleBenefit(), seat.LibraryActive());

@@ -70,3 +70,16 @@ TEST(PhaseMeasures, PowersAndSlotEstimates) {
             << city << " / " << goods;
     }
 }
+
+TEST(RoleValuation, OnlyThePrivilegeMakesTheProducerWorthCardsAndAFullHandCapsIt) {
+    // Two slots hold the roaster and the sugar (3.6); the privilege's third adds the indigo.
+    const char* city = "Indigo Plant,Sugar Mill,Coffee Roaster,Aqueduct";
+    const auto chooser = Seat(city, "", true);
+    EXPECT_DOUBLE_EQ(RoleEstimate(*chooser, {}, *chooser, kProducer), 1);
+    const auto other = Seat(city, "", false, true);
+    EXPECT_DOUBLE_EQ(RoleEstimate(*chooser, {}, *other, kProducer), 0);
+    // Eight cards against a limit of seven: a card would be lost, with or without privilege.
+    const char* eight = "Well,Well,Well,Well,Well,Well,Well,Well";
+    EXPECT_DOUBLE_EQ(RoleEstimate(*chooser, {}, *Seat(city, eight), kProducer), -1);
+    EXPECT_DOUBLE_EQ(RoleEstimate(*chooser, {}, *Seat(city, eight, true), kProducer), -1);
+}
