@@ -61,8 +61,9 @@ namespace ai {
 
 int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool, 5>& rolesFree) {
     std::array<double, 5> score{};
+    CardValues mine(seat, opponents);
     for (int i = 0; i < 5; ++i) {
-        score[static_cast<std::size_t>(i)] = AIRoleValue(seat, opponents, i);
+        score[static_cast<std::size_t>(i)] = AIRoleValue(mine, i);
     }
     const std::array<double, 5> original = score;
 
