@@ -22,6 +22,7 @@ qlCards::qlCards(const qlCards& other) {
     if (other.mRoom) {
         mRoom = std::make_unique_for_overwrite<Card[]>(other.mRoomSize);
         mRoomSize = other.mRoomSize;
+        mFirst = mRoom.get();
     }
     std::copy(other.begin(), other.end(), Data());
     mSize = other.mSize;
@@ -37,13 +38,8 @@ qlCards& qlCards::operator=(const qlCards& other) {
     return *this;
 }
 
-qlCards::qlCards(qlCards&& other) noexcept
-    : mSize(other.mSize), mRoomSize(other.mRoomSize), mRoom(std::move(other.mRoom)) {
-    if (!mRoom) {
-        std::copy(other.mInline, other.mInline + mSize, mInline);
-    }
-    other.mSize = 0;
-    other.mRoomSize = 0;
+qlCards::qlCards(qlCards&& other) noexcept {
+    *this = std::move(other);
 }
 
 qlCards& qlCards::operator=(qlCards&& other) noexcept {
@@ -51,27 +47,40 @@ qlCards& qlCards::operator=(qlCards&& other) noexcept {
         mSize = other.mSize;
         mRoomSize = other.mRoomSize;
         mRoom = std::move(other.mRoom);
-        if (!mRoom) {
-            std::copy(other.mInline, other.mInline + mSize, mInline);
+        if (mRoom) {
+            mFirst = other.mFirst;
+        } else {
+            mFirst = mInline;
+            std::copy(other.begin(), other.end(), mInline);
         }
         other.mSize = 0;
         other.mRoomSize = 0;
+        other.mFirst = other.mInline;
     }
     return *this;
 }
 
 void qlCards::Reserve(std::size_t count) {
-    if (count > Capacity()) {
-        Grow(count);
+    if (count <= mSize + SpareAfter()) {
+        return;
     }
+    if (count > RoomSize()) {
+        Grow(count);
+        return;
+    }
+    // The room holds them once the cards move back to its first place.
+    Card* const room = Room();
+    std::copy(begin(), end(), room);
+    mFirst = room;
 }
 
 void qlCards::Grow(std::size_t needed) {
-    const auto size = static_cast<std::uint32_t>(std::max<std::size_t>(needed, 2 * Capacity()));
+    const auto size = static_cast<std::uint32_t>(std::max<std::size_t>(needed, 2 * RoomSize()));
     auto room = std::make_unique_for_overwrite<Card[]>(size);
     std::copy(begin(), end(), room.get());
     mRoom = std::move(room);
     mRoomSize = size;
+    mFirst = mRoom.get();
 }
 
 qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& random) {
@@ -91,7 +100,7 @@ qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& rando
         const auto taken = std::min(static_cast<std::uint32_t>(owed), mSize);
         std::copy(begin(), begin() + taken, result.Data() + result.mSize);
         result.mSize += taken;
-        std::copy(begin() + taken, end(), begin());
+        mFirst += taken;
         mSize -= taken;
         owed -= static_cast<int>(taken);
     }
@@ -141,8 +150,8 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& r
 }
 
 void qlCards::AddCard(Card card) {
-    if (mSize == Capacity()) {
-        Grow(mSize + 1);
+    if (SpareAfter() == 0) {
+        Reserve(mSize + 1);
     }
     Data()[mSize++] = card;
 }
