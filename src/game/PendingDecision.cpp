@@ -1,13 +1,9 @@
 // The decision a game waits for, the choices the rules allow there, and carrying one out.
 
 #include <algorithm>
-#include <array>
-#include <cstddef>
-#include <cstdint>
-#include <memory_resource>
+#include <span>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "cards/qlCard.h"
 #include "game/qlGame.h"
@@ -49,49 +45,20 @@ const char* KindName(DecisionKind kind) {
                                 KindName(decision.kind) + ": " + why);
 }
 
-// Checks the cards of a choice against the pool they are chosen from: each card is found at
-// its first place in the pool, and a place found twice is a card chosen twice. A choice holds a
-// few cards: looking each up in turn is cheaper than hashing them.
-class PoolCheck {
-  public:
-    PoolCheck(const Decision& decision, const qlCards& pool, const char* what)
-        : mDecision(decision),
-          mPool(pool),
-          mWhat(what),
-          mMarks(static_cast<std::size_t>(pool.Count() + kWordBits - 1) / kWordBits, 0, &mMemory) {}
-
-    // Refuses the first card of `cards` that is nothing, is not in the pool, or was taken
-    // already.
-    void Take(const qlCards& cards) {
-        for (const Card card : cards) {
-            const auto at = std::find(mPool.begin(), mPool.end(), card);
-            if (!card || at == mPool.end() || !Mark(static_cast<std::size_t>(at - mPool.begin()))) {
-                Refuse(mDecision, std::string(card ? card->BuildingName() : "nothing") +
-                                      " is not one of the " + mWhat + " on offer");
-            }
+// Refuses the first card of `cards` that is nothing, is not one of `pool`, or was chosen
+// already: among `earlier` or before it in `cards`. A choice holds a few cards: looking each up
+// in turn is cheaper than hashing them.
+void RequireEachOnce(const Decision& decision, const qlCards& cards, const qlCards& pool,
+                     std::span<const Card> earlier, const char* what) {
+    for (auto card = cards.begin(); card != cards.end(); ++card) {
+        if (!*card || !pool.Contains(*card) ||
+            std::find(earlier.begin(), earlier.end(), *card) != earlier.end() ||
+            std::find(cards.begin(), card, *card) != card) {
+            Refuse(decision, std::string(*card ? (*card)->BuildingName() : "nothing") +
+                                 " is not one of the " + what + " on offer");
         }
     }
-
-  private:
-    static constexpr Long kWordBits = 64;
-
-    // Marks a place of the pool; false when it was marked already.
-    bool Mark(std::size_t place) {
-        std::uint64_t& word = mMarks[place / kWordBits];
-        const std::uint64_t bit = std::uint64_t{1} << (place % kWordBits);
-        const bool fresh = (word & bit) == 0;
-        word |= bit;
-        return fresh;
-    }
-
-    const Decision& mDecision;
-    const qlCards& mPool;
-    const char* mWhat;
-    // Room for the marks of a pool of up to 256 cards; a larger one takes room from the heap.
-    std::array<std::byte, 4 * sizeof(std::uint64_t) + 32> mRoom;
-    std::pmr::monotonic_buffer_resource mMemory{mRoom.data(), mRoom.size()};
-    std::pmr::vector<std::uint64_t> mMarks;
-};
+}
 
 // Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`.
 void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
@@ -104,7 +71,7 @@ void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& 
                                   : std::to_string(least) + " to " + std::to_string(most)) +
                    " are asked");
     }
-    PoolCheck(decision, pool, what).Take(cards);
+    RequireEachOnce(decision, cards, pool, {}, what);
 }
 
 // Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once.
@@ -113,9 +80,8 @@ void RequireSplit(const Decision& decision, const qlCards& kept, const qlCards& 
     if (kept.Count() + givenUp.Count() != pool.Count()) {
         Refuse(decision, "the cards kept and given up are not the cards on offer");
     }
-    PoolCheck check(decision, pool, "cards");
-    check.Take(kept);
-    check.Take(givenUp);
+    RequireEachOnce(decision, kept, pool, {}, "cards");
+    RequireEachOnce(decision, givenUp, pool, {kept.begin(), kept.end()}, "cards");
 }
 
 }  // namespace
