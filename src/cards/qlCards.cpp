@@ -22,7 +22,7 @@ qlCards::qlCards(const qlCards& other) {
     if (other.mRoom) {
         mRoom = std::make_unique_for_overwrite<Card[]>(other.mRoomSize);
         mRoomSize = other.mRoomSize;
-        mFirst = mRoom.get();
+        UseRoom(mRoom.get(), mRoomSize);
     }
     std::copy(other.begin(), other.end(), Data());
     mSize = other.mSize;
@@ -49,13 +49,14 @@ qlCards& qlCards::operator=(qlCards&& other) noexcept {
         mRoom = std::move(other.mRoom);
         if (mRoom) {
             mFirst = other.mFirst;
+            mRoomEnd = other.mRoomEnd;
         } else {
-            mFirst = mInline;
+            UseRoom(mInline, kInline);
             std::copy(other.begin(), other.end(), mInline);
         }
         other.mSize = 0;
         other.mRoomSize = 0;
-        other.mFirst = other.mInline;
+        other.UseRoom(other.mInline, kInline);
     }
     return *this;
 }
@@ -80,7 +81,7 @@ void qlCards::Grow(std::size_t needed) {
     std::copy(begin(), end(), room.get());
     mRoom = std::move(room);
     mRoomSize = size;
-    mFirst = mRoom.get();
+    UseRoom(mRoom.get(), size);
 }
 
 qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& random) {
@@ -147,13 +148,6 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& r
     std::copy(cards.begin(), cards.end(), Data());
     mSize = static_cast<std::uint32_t>(cards.size());
     Shuffle(random);
-}
-
-void qlCards::AddCard(Card card) {
-    if (SpareAfter() == 0) {
-        Reserve(mSize + 1);
-    }
-    Data()[mSize++] = card;
 }
 
 void qlCards::AddCards(const qlCards& cards) {

@@ -44,7 +44,12 @@ class qlCards {
     // Makes room for `count` cards in all.
     void Reserve(std::size_t count);
     // Puts the card, or the cards, last.
-    void AddCard(Card card);
+    void AddCard(Card card) {
+        if (end() == mRoomEnd) {
+            Reserve(mSize + 1);
+        }
+        mFirst[mSize++] = card;
+    }
     void AddCards(const qlCards& cards);
 
     // The card at a position from 1 to Count; none otherwise.
@@ -97,12 +102,18 @@ class qlCards {
     Card* Room() { return mRoom ? mRoom.get() : mInline; }
     std::uint32_t RoomSize() const { return mRoom ? mRoomSize : kInline; }
     // The places left after the last card.
-    std::size_t SpareAfter() { return static_cast<std::size_t>(Room() + RoomSize() - end()); }
+    std::size_t SpareAfter() const { return static_cast<std::size_t>(mRoomEnd - end()); }
+    // Takes `room` of `size` places (the collection's own or elsewhere) for the cards.
+    void UseRoom(Card* room, std::uint32_t size) {
+        mFirst = room;
+        mRoomEnd = room + size;
+    }
     void Grow(std::size_t needed);
     void ReshuffleFrom(qlCards& discard, Random::Stream& random);
 
     // The top card, within the room: past the places of the cards dealt from the top.
     Card* mFirst = mInline;
+    Card* mRoomEnd = mInline + kInline;  // past the last place of the room
     std::uint32_t mSize = 0;
     std::uint32_t mRoomSize = 0;
     std::unique_ptr<Card[]> mRoom;
