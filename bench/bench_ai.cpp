@@ -181,3 +181,16 @@ static void BM_OrderByAIValue_Hand12_PlainSelectionSort(benchmark::State& state)
                 });
 }
 BENCHMARK(BM_OrderByAIValue_Hand12_PlainSelectionSort);
+
+// The same hand ordered twice within one decision, as the hand limit does when it orders the
+// distinct cards and then the rest: the card values of the decision value each building once.
+static void BM_OrderByAIValue_Hand12_TwiceInOneDecision(benchmark::State& state) {
+    OrderHand12(state,
+                [](qlCards& hand, const qlPlayer& seat, ai::Opponents opponents, bool perCost) {
+                    ai::CardValues values(seat, opponents);
+                    ai::OrderByAIValue(hand, values, perCost);
+                    ai::OrderByAIValue(hand, values, !perCost);
+                    benchmark::DoNotOptimize(hand.Item(1));
+                });
+}
+BENCHMARK(BM_OrderByAIValue_Hand12_TwiceInOneDecision);

@@ -19,8 +19,8 @@ qlCards DeckOf(const Card& card) {
 }
 
 // The seat's most valuable card among those it can build with its own power, if any.
-Card BestBuildable(const qlPlayer& player, ai::Opponents opponents) {
-    return ai::BestByAIValue(player.GetBuildableCards(), player, opponents).card;
+Card BestBuildable(ai::CardValues& values) {
+    return ai::BestByAIValue(values.Seat().GetBuildableCards(), values).card;
 }
 
 }  // namespace
@@ -98,6 +98,12 @@ bool AIWaitsForOpening(const qlPlayer& seat) {
 }
 
 qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings) {
+    CardValues values(seat, opponents);
+    return AIGetCardToBuild(values, savings);
+}
+
+qlCards AIGetCardToBuild(CardValues& values, int savings) {
+    const qlPlayer& seat = values.Seat();
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
     if (AIWaitsForOpening(seat)) {
@@ -105,7 +111,7 @@ qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings)
             seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
         return seat.GetBuildableCards(savings).GetCardsById(opening.Id());
     }
-    return DeckOf(BestByAIValue(seat.GetBuildableCards(savings), seat, opponents).card);
+    return DeckOf(BestByAIValue(seat.GetBuildableCards(savings), values).card);
 }
 
 qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {
@@ -130,8 +136,9 @@ qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int nu
         return pay;
     }
 
-    OrderByAIValue(rest, seat, opponents, false);
-    const Card keep = BestBuildable(seat, opponents);
+    CardValues values(seat, opponents);
+    OrderByAIValue(rest, values, false);
+    const Card keep = BestBuildable(values);
     for (Long i = rest.Count(); i >= 1 && pay.Count() < needed; --i) {
         const Card card = rest.Item(i);
         if (card != keep) {

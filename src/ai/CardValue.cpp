@@ -18,15 +18,15 @@ struct Context {
     double bl;  // BuildingsLeft
     double np;  // the plain number of players
     double f;   // the role scale
+    double n;   // the production buildings in the city
     bool Built(RuleBuilding building) const { return player.HasBuiltCard(building); }
-    // n, the production buildings in the city; counted only by the rules that need it, since
-    // the card value is the computer player's hot path.
-    double ProductionCount() const {
-        const qlCards& city = player.BuiltCards();
-        return static_cast<double>(std::count_if(
-            city.begin(), city.end(), [](const Card& b) { return b->BuildingType() == 0; }));
-    }
 };
+
+double ProductionCount(const qlPlayer& player) {
+    const qlCards& city = player.BuiltCards();
+    return static_cast<double>(std::count_if(city.begin(), city.end(),
+                                             [](const Card& b) { return b->BuildingType() == 0; }));
+}
 
 // A crane pays when the seat leads in buildings, but building over does not win points back
 // by itself, so the bonus is held to one more than the seat's worst points deficit.
@@ -73,7 +73,7 @@ void ProductionRule(const Context& c, double& v) {
     const bool lib = c.Built("Library");
     const double pc = 2 + (lib ? 1 : 0) + (c.Built("Aqueduct") ? 1 : 0);
     const double tc = 2 + (lib ? 1 : 0) + (c.Built("Trading Post") ? 1 : 0);
-    const double n = c.ProductionCount();
+    const double n = c.n;
     const double w = c.card.AvgTradeWorth();
     if (n < pc - 1) {
         if (n < tc - 1) {
@@ -119,8 +119,8 @@ void BuildingRule(const Context& c, double& v) {
         case Id("Smithy"):
             if (c.Built("Guild Hall")) {
                 v += bl;
-            } else if (const double n = c.ProductionCount(); n < 3) {
-                v += 3 - n;
+            } else if (c.n < 3) {
+                v += 3 - c.n;
             }
             break;
         case Id("Gold Mine"):
@@ -182,11 +182,11 @@ void BuildingRule(const Context& c, double& v) {
             }
             break;
         case Id("City Hall"):
-            v += static_cast<double>(c.player.BuiltCards().Count()) - c.ProductionCount();
+            v += static_cast<double>(c.player.BuiltCards().Count()) - c.n;
             v += 0.9 * bl;
             break;
         case Id("Guild Hall"):
-            v += 2 * c.ProductionCount();
+            v += 2 * c.n;
             v += 0.8 * bl;
             break;
         case Id("Palace"):
@@ -221,24 +221,20 @@ void BuildingRule(const Context& c, double& v) {
     }
 }
 
-}  // namespace
-
-namespace ai {
-
-double AIValue(const qlCard& card, const qlPlayer& seat, Opponents opponents) {
-    const GameValues& game = seat.Game();
-    const Context c{card, seat, opponents, Stage(game), Players(game), RoleScale(game)};
+// The card value itself, every adjustment added one at a time.
+double Value(const qlCard& card, const ai::CardValues::Facts& facts) {
+    const Context c{card, facts.seat, facts.opponents, facts.bl, facts.np, facts.f, facts.n};
     const double vp = card.VictoryPoints();
     double v = c.bl < 8 ? vp : vp * (11 - c.bl) / c.bl;
     BuildingRule(c, v);
 
     const int reduction =
-        card.BuildingType() == 0 ? seat.ProductionBuildModifier() : seat.VioletBuildModifier();
+        card.BuildingType() == 0 ? facts.productionModifier : facts.violetModifier;
     const double effectiveCost = std::max(0, card.Cost() - reduction);
 
     // A second copy of a violet building does nothing; a second production building still
     // makes goods.
-    if (card.BuildingType() == 1 && seat.HasBuilt(card.Id())) {
+    if (card.BuildingType() == 1 && facts.seat.HasBuilt(card.Id())) {
         v = 0;
     }
     // Late in the game every card in hand is as good as spent: its cost no longer counts.
@@ -246,6 +242,40 @@ double AIValue(const qlCard& card, const qlPlayer& seat, Opponents opponents) {
         v -= effectiveCost;
     }
     return v;
+}
+
+}  // namespace
+
+namespace ai {
+
+CardValues::CardValues(const qlPlayer& seat, Opponents opponents)
+    : mFacts{seat,
+             opponents,
+             Stage(seat.Game()),
+             Players(seat.Game()),
+             RoleScale(seat.Game()),
+             ProductionCount(seat),
+             seat.ProductionBuildModifier(),
+             seat.VioletBuildModifier()} {}
+
+double CardValues::Of(const qlCard& card) {
+    const BuildingId id = card.Id();
+    if (id >= kKnownIds) {
+        return Value(card, mFacts);
+    }
+    // A catalogue may give one name two buildings: the value is kept for the first only.
+    const std::uint32_t bit = std::uint32_t{1} << id;
+    Known& known = mKnown[id];
+    if ((mKnownIds & bit) == 0) {
+        known = {&card.GetBuilding(), Value(card, mFacts)};
+        mKnownIds |= bit;
+        return known.value;
+    }
+    return known.building == &card.GetBuilding() ? known.value : Value(card, mFacts);
+}
+
+double AIValue(const qlCard& card, const qlPlayer& seat, Opponents opponents) {
+    return CardValues(seat, opponents).Of(card);
 }
 
 }  // namespace ai

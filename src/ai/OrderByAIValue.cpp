@@ -15,7 +15,7 @@ constexpr double kMark = -9999;
 
 }  // namespace
 
-void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, bool divideByCost) {
+void OrderByAIValue(qlCards& cards, CardValues& values, bool divideByCost) {
     // Each card's key is worked out once: the card value reads the whole table, and a hand is
     // ordered many times per decision. The order is the one a selection sort over freshly
     // computed keys gives: best first, ties to the card that stood earlier, and the cards whose
@@ -33,7 +33,7 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, b
     for (const Card& card : cards) {
         // A card of cost 0 would divide by zero; it counts as costing 1.
         const double divisor = divideByCost ? std::max<double>(card->Cost(), 1) : 1;
-        keys[k++] = AIValue(*card, seat, opponents) / divisor;
+        keys[k++] = values.Of(*card) / divisor;
     }
     const auto before = [](double a, double b) { return a > kMark && (!(b > kMark) || a > b); };
     // A stable insertion sort: hands are short, and it needs no room of its own.
@@ -50,12 +50,17 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, b
     }
 }
 
-ValuedCard BestByAIValue(const qlCards& cards, const qlPlayer& seat, Opponents opponents) {
+void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, bool divideByCost) {
+    CardValues values(seat, opponents);
+    OrderByAIValue(cards, values, divideByCost);
+}
+
+ValuedCard BestByAIValue(const qlCards& cards, CardValues& values) {
     // The first of the highest keys above the mark, or the first card when none is above it.
     ValuedCard best;
     bool aboveMark = false;
     for (const Card& card : cards) {
-        const double value = AIValue(*card, seat, opponents);
+        const double value = values.Of(*card);
         const bool first = !best.card;
         if (first || (value > kMark && (!aboveMark || value > best.value))) {
             best = {card, value};

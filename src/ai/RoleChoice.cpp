@@ -25,7 +25,8 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
     std::size_t filled = 0;
     auto good = seat.CityGoods().begin();
     for (const Card& building : seat.BuiltCards()) {
-        const bool counts = building->BuildingType() == 0 && static_cast<bool>(*good) == withGood;
+        // The good is read first: it lies beside the city, the building's type in the table.
+        const bool counts = static_cast<bool>(*good) == withGood && building->BuildingType() == 0;
         ++good;
         if (!counts) {
             continue;
@@ -55,14 +56,26 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
     return sum;
 }
 
+// The production buildings of the city without a good.
+Long OpenProduction(const qlPlayer& seat) {
+    Long open = 0;
+    auto good = seat.CityGoods().begin();
+    for (const Card& building : seat.BuiltCards()) {
+        open += !*good && building->BuildingType() == 0 ? 1 : 0;
+        ++good;
+    }
+    return open;
+}
+
 }  // namespace
 
 namespace ai {
 
 int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool, 5>& rolesFree) {
     std::array<double, 5> score{};
+    CardValues mine(seat, opponents);
     for (int i = 0; i < 5; ++i) {
-        score[static_cast<std::size_t>(i)] = AIRoleValue(seat, opponents, i);
+        score[static_cast<std::size_t>(i)] = AIRoleValue(mine, i);
     }
     const std::array<double, 5> original = score;
 
@@ -99,15 +112,18 @@ int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool,
 
 double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
     const int n = seat.TradingPower(roleChooser, library);
-    const Long goods = seat.GoodsOnBuildings();
+    const bool stand = seat.HasBuiltCard("Market Stand");
+    const bool blackMarket = seat.HasBuiltCard("Black Market");
+    // The goods are counted only for the buildings that weigh them.
+    const Long goods = stand || blackMarket ? seat.GoodsOnBuildings() : 0;
     double sum = SlotTotal(seat, true, n);
-    if (seat.HasBuiltCard("Market Stand") && goods >= 2 && n >= 2) {
+    if (stand && goods >= 2 && n >= 2) {
         sum += 1;
     }
     if (seat.HasBuiltCard("Market Hall")) {
         sum += 1;
     }
-    if (seat.HasBuiltCard("Black Market")) {
+    if (blackMarket) {
         sum -= goods >= 2 ? 1 : 0.5;
     }
     return sum;
@@ -116,10 +132,7 @@ double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library)
 double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
     const int n = seat.ProducingPower(roleChooser, library);
     double sum = SlotTotal(seat, false, n);
-    const qlCards& city = seat.BuiltCards();
-    const auto production = std::count_if(city.begin(), city.end(),
-                                          [](const Card& b) { return b->BuildingType() == 0; });
-    if (seat.HasBuiltCard("Well") && n >= 2 && production - seat.GoodsOnBuildings() >= 2) {
+    if (seat.HasBuiltCard("Well") && n >= 2 && OpenProduction(seat) >= 2) {
         sum += 1;
     }
     return sum;

@@ -22,11 +22,12 @@ double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) 
 
 // Late in the game a seat whose best card is poor wants cards more and building less: the
 // shortfall of that card's value below 5, in quarters, rounded.
-long LateShortfall(const qlPlayer& me, ai::Opponents opponents, const qlCards& cards) {
-    return ai::RoundToEven((5 - ai::BestByAIValue(cards, me, opponents).value) / 4);
+long LateShortfall(ai::CardValues& mine, const qlCards& cards) {
+    return ai::RoundToEven((5 - ai::BestByAIValue(cards, mine).value) / 4);
 }
 
-double Councillor(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat, int room) {
+double Councillor(ai::CardValues& mine, const qlPlayer& seat, int room) {
+    const qlPlayer& me = mine.Seat();
     double v = PrivilegeWorth(seat, 0.3, 0.2);
     if (seat.HasBuiltCard("Prefecture")) {
         v += 1;
@@ -39,7 +40,7 @@ double Councillor(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& s
         }
     } else if (seat.CardsInHand().Count() >= 5) {
         const qlCards buildable = me.GetBuildableCards();
-        const long x = buildable.Empty() ? 5 : LateShortfall(me, opponents, buildable);
+        const long x = buildable.Empty() ? 5 : LateShortfall(mine, buildable);
         if (x > 0) {
             v += static_cast<double>(x);
         }
@@ -64,17 +65,18 @@ double ChanceCannotBuild(int handSize, int reducers) {
     return kChance[handSize][2 - reducers];
 }
 
-double Builder(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat, int room) {
+double Builder(ai::CardValues& mine, const qlPlayer& seat, int room) {
+    const qlPlayer& me = mine.Seat();
     double v = PrivilegeWorth(seat, 2, 1);
     if (room < 0) {
         v += -room;
     }
     if (&seat == &me) {
-        const qlCards toBuild = ai::AIGetCardToBuild(me, opponents, 0);
+        const qlCards toBuild = ai::AIGetCardToBuild(mine, 0);
         if (toBuild.Empty()) {
             v = me.HasBuiltCard("Crane") && me.BuiltCards().Count() > 1 ? -1 : -999;
         } else if (me.Game().BuildingsLeft <= 5) {
-            const long x = LateShortfall(me, opponents, toBuild);
+            const long x = LateShortfall(mine, toBuild);
             if (x > 0) {
                 v -= static_cast<double>(x);
             }
@@ -89,6 +91,11 @@ double Builder(const qlPlayer& me, ai::Opponents opponents, const qlPlayer& seat
 }
 
 double Producer(const qlPlayer& seat, int room) {
+    // Without the privilege the seat produces what it would under any chooser: it gains
+    // nothing, and its measure need not be taken twice.
+    if (!seat.GetsRoleBenefit()) {
+        return static_cast<double>(std::min<long>(0, room));
+    }
     const double base = ai::CardsFromProducingAvg(seat, false, false);
     const double own =
         ai::CardsFromProducingAvg(seat, seat.GetsRoleBenefit(), seat.LibraryActive());
@@ -114,13 +121,13 @@ double Prospector(const qlPlayer& seat) {
 
 namespace ai {
 
-double RoleEstimate(const qlPlayer& me, Opponents opponents, const qlPlayer& seat, int role) {
+double RoleEstimate(CardValues& mine, const qlPlayer& seat, int role) {
     const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand().Count());
     switch (role) {
         case 0:
-            return Councillor(me, opponents, seat, room);
+            return Councillor(mine, seat, room);
         case 1:
-            return Builder(me, opponents, seat, room);
+            return Builder(mine, seat, room);
         case 2:
             return Producer(seat, room);
         case 3:
@@ -132,10 +139,11 @@ double RoleEstimate(const qlPlayer& me, Opponents opponents, const qlPlayer& sea
     }
 }
 
-double AIRoleValue(const qlPlayer& me, Opponents opponents, int role) {
-    double total = (ai::Players(me.Game()) - 1) * RoleEstimate(me, opponents, me, role);
-    for (const qlPlayer* seat : opponents) {
-        total -= RoleEstimate(me, opponents, *seat, role);
+double AIRoleValue(CardValues& mine, int role) {
+    const qlPlayer& me = mine.Seat();
+    double total = (ai::Players(me.Game()) - 1) * RoleEstimate(mine, me, role);
+    for (const qlPlayer* seat : mine.Others()) {
+        total -= RoleEstimate(mine, *seat, role);
     }
     return total;
 }

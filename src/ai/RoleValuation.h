@@ -1,19 +1,19 @@
 #pragma once
 
-#include "ai/Opponents.h"
+#include "ai/CardValue.h"
 #include "players/qlPlayer.h"
 
 // The role valuation behind the computer seat's role choice.
 namespace ai {
 
-// What choosing `role` is worth to `seat`, as the deciding seat `me` (facing `opponents`)
-// estimates it from that seat's own hand, city and flags; `seat` may be `me` itself. 0 for a
-// role outside 0 to 4.
-double RoleEstimate(const qlPlayer& me, Opponents opponents, const qlPlayer& seat, int role);
+// What choosing `role` is worth to `seat`, as the deciding seat (the seat of `mine`, facing its
+// opponents) estimates it from that seat's own hand, city and flags; `seat` may be the
+// deciding seat itself. 0 for a role outside 0 to 4.
+double RoleEstimate(CardValues& mine, const qlPlayer& seat, int role);
 
 // The deciding seat's advantage from choosing `role`: its own estimate weighed by the number
 // of opponents, less every opponent's estimate, taken in play order.
-double AIRoleValue(const qlPlayer& me, Opponents opponents, int role);
+double AIRoleValue(CardValues& mine, int role);
 
 // Expected cards from one trade, and expected worth in cards of one production.
 double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library);

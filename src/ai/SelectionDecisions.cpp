@@ -10,11 +10,12 @@ namespace {
 
 // The best card of `choices` that the seat could build with its hand as it is, when the hand
 // itself offers nothing to build; otherwise nothing.
-Card BuildableFromDraw(const qlPlayer& player, ai::Opponents opponents, const qlCards& choices) {
+Card BuildableFromDraw(ai::CardValues& values, const qlCards& choices) {
+    const qlPlayer& player = values.Seat();
     if (player.CanBuildFromHand()) {
         return {};
     }
-    return ai::BestByAIValue(player.GetBuildableCards(choices, 0), player, opponents).card;
+    return ai::BestByAIValue(player.GetBuildableCards(choices, 0), values).card;
 }
 
 // The production buildings to use, best good first, at most `numUnits` of them.
@@ -57,7 +58,8 @@ qlCards AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
     const bool perCost = seat.Game().BuildingsLeft > 9;
     qlCards hand = seat.CardsInHand();
     qlCards unique = seat.UniqueCardsInHand();
-    OrderByAIValue(unique, seat, opponents, perCost);
+    CardValues values(seat, opponents);
+    OrderByAIValue(unique, values, perCost);
     qlCards kept;
     if (unique.Count() >= maxCards) {
         for (int i = 0; i < maxCards; ++i) {
@@ -71,7 +73,7 @@ qlCards AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
             kept.AddCard(card);
             hand.RemoveCard(card);
         }
-        OrderByAIValue(hand, seat, opponents, perCost);
+        OrderByAIValue(hand, values, perCost);
         while (kept.Count() < maxCards && !hand.Empty()) {
             kept.AddCard(hand.Item(1));
             hand.Remove(1);
@@ -84,8 +86,9 @@ qlCards AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
 qlCards AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, qlCards& newCards) {
     int keep = seat.HasBuiltCard("Prefecture") ? 2 : 1;
     qlCards result;
+    CardValues values(seat, opponents);
     // A seat that cannot build first makes sure of a card it can.
-    if (const Card card = BuildableFromDraw(seat, opponents, newCards)) {
+    if (const Card card = BuildableFromDraw(values, newCards)) {
         result.AddCard(card);
         newCards.RemoveCard(card);
         --keep;
@@ -94,7 +97,7 @@ qlCards AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, qlCards
         newCards.AddCards(seat.CardsInHand());
         keep += seat.CardsInHand().Count();
     }
-    OrderByAIValue(newCards, seat, opponents, false);
+    OrderByAIValue(newCards, values, false);
     while (keep > 0 && !newCards.Empty()) {
         result.AddCard(newCards.Item(1));
         newCards.Remove(1);
@@ -104,9 +107,10 @@ qlCards AIPickCouncillorCards(const qlPlayer& seat, Opponents opponents, qlCards
 }
 
 qlCards AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, qlCards& newCards) {
-    Card taken = BuildableFromDraw(seat, opponents, newCards);
+    CardValues values(seat, opponents);
+    Card taken = BuildableFromDraw(values, newCards);
     if (!taken) {
-        OrderByAIValue(newCards, seat, opponents, false);
+        OrderByAIValue(newCards, values, false);
         taken = newCards.Item(1);
     }
     qlCards result;

@@ -22,6 +22,7 @@ qlCards::qlCards(const qlCards& other) {
     if (other.mRoom) {
         mRoom = std::make_unique_for_overwrite<Card[]>(other.mRoomSize);
         mRoomSize = other.mRoomSize;
+        UseRoom(mRoom.get(), mRoomSize);
     }
     std::copy(other.begin(), other.end(), Data());
     mSize = other.mSize;
@@ -37,13 +38,8 @@ qlCards& qlCards::operator=(const qlCards& other) {
     return *this;
 }
 
-qlCards::qlCards(qlCards&& other) noexcept
-    : mSize(other.mSize), mRoomSize(other.mRoomSize), mRoom(std::move(other.mRoom)) {
-    if (!mRoom) {
-        std::copy(other.mInline, other.mInline + mSize, mInline);
-    }
-    other.mSize = 0;
-    other.mRoomSize = 0;
+qlCards::qlCards(qlCards&& other) noexcept {
+    *this = std::move(other);
 }
 
 qlCards& qlCards::operator=(qlCards&& other) noexcept {
@@ -51,27 +47,41 @@ qlCards& qlCards::operator=(qlCards&& other) noexcept {
         mSize = other.mSize;
         mRoomSize = other.mRoomSize;
         mRoom = std::move(other.mRoom);
-        if (!mRoom) {
-            std::copy(other.mInline, other.mInline + mSize, mInline);
+        if (mRoom) {
+            mFirst = other.mFirst;
+            mRoomEnd = other.mRoomEnd;
+        } else {
+            UseRoom(mInline, kInline);
+            std::copy(other.begin(), other.end(), mInline);
         }
         other.mSize = 0;
         other.mRoomSize = 0;
+        other.UseRoom(other.mInline, kInline);
     }
     return *this;
 }
 
 void qlCards::Reserve(std::size_t count) {
-    if (count > Capacity()) {
-        Grow(count);
+    if (count <= mSize + SpareAfter()) {
+        return;
     }
+    if (count > RoomSize()) {
+        Grow(count);
+        return;
+    }
+    // The room holds them once the cards move back to its first place.
+    Card* const room = Room();
+    std::copy(begin(), end(), room);
+    mFirst = room;
 }
 
 void qlCards::Grow(std::size_t needed) {
-    const auto size = static_cast<std::uint32_t>(std::max<std::size_t>(needed, 2 * Capacity()));
+    const auto size = static_cast<std::uint32_t>(std::max<std::size_t>(needed, 2 * RoomSize()));
     auto room = std::make_unique_for_overwrite<Card[]>(size);
     std::copy(begin(), end(), room.get());
     mRoom = std::move(room);
     mRoomSize = size;
+    UseRoom(mRoom.get(), size);
 }
 
 qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& random) {
@@ -91,7 +101,7 @@ qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& rando
         const auto taken = std::min(static_cast<std::uint32_t>(owed), mSize);
         std::copy(begin(), begin() + taken, result.Data() + result.mSize);
         result.mSize += taken;
-        std::copy(begin() + taken, end(), begin());
+        mFirst += taken;
         mSize -= taken;
         owed -= static_cast<int>(taken);
     }
@@ -138,13 +148,6 @@ void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& r
     std::copy(cards.begin(), cards.end(), Data());
     mSize = static_cast<std::uint32_t>(cards.size());
     Shuffle(random);
-}
-
-void qlCards::AddCard(Card card) {
-    if (mSize == Capacity()) {
-        Grow(mSize + 1);
-    }
-    Data()[mSize++] = card;
 }
 
 void qlCards::AddCards(const qlCards& cards) {

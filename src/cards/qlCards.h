@@ -15,7 +15,8 @@
 // An ordered collection of cards, held by value: the draw and discard piles, hands, cities and
 // every temporary selection. Positions are 1-based; position 1 is the top of a pile. A few cards
 // lie in the collection itself; more take room elsewhere, made once and kept, so that a
-// collection copied or refilled within its room makes nothing.
+// collection copied or refilled within its room makes nothing. Cards dealt from the top leave
+// their places empty rather than moving the rest up.
 class qlCards {
   public:
     using const_iterator = const Card*;
@@ -43,7 +44,12 @@ class qlCards {
     // Makes room for `count` cards in all.
     void Reserve(std::size_t count);
     // Puts the card, or the cards, last.
-    void AddCard(Card card);
+    void AddCard(Card card) {
+        if (end() == mRoomEnd) {
+            Reserve(mSize + 1);
+        }
+        mFirst[mSize++] = card;
+    }
     void AddCards(const qlCards& cards);
 
     // The card at a position from 1 to Count; none otherwise.
@@ -54,7 +60,10 @@ class qlCards {
     void Remove(Long position);
     void RemoveCard(Card card);
     void RemoveCards(const qlCards& cards);
-    void Clear() { mSize = 0; }
+    void Clear() {
+        mSize = 0;
+        mFirst = Room();
+    }
     // Takes the card at `from` out and puts it in at `to`, nearer the top; the cards between
     // move down one. Positions outside 1 to `from` are ignored.
     void MoveUp(Long from, Long to);
@@ -87,12 +96,24 @@ class qlCards {
     // Room in the collection itself: a hand, a city, a chapel or a selection rarely needs more.
     static constexpr std::uint32_t kInline = 20;
 
-    Card* Data() { return mRoom ? mRoom.get() : mInline; }
-    const Card* Data() const { return mRoom ? mRoom.get() : mInline; }
-    std::uint32_t Capacity() const { return mRoom ? mRoomSize : kInline; }
+    Card* Data() { return mFirst; }
+    const Card* Data() const { return mFirst; }
+    // The room in use, from its first place, and how many cards it holds.
+    Card* Room() { return mRoom ? mRoom.get() : mInline; }
+    std::uint32_t RoomSize() const { return mRoom ? mRoomSize : kInline; }
+    // The places left after the last card.
+    std::size_t SpareAfter() const { return static_cast<std::size_t>(mRoomEnd - end()); }
+    // Takes `room` of `size` places (the collection's own or elsewhere) for the cards.
+    void UseRoom(Card* room, std::uint32_t size) {
+        mFirst = room;
+        mRoomEnd = room + size;
+    }
     void Grow(std::size_t needed);
     void ReshuffleFrom(qlCards& discard, Random::Stream& random);
 
+    // The top card, within the room: past the places of the cards dealt from the top.
+    Card* mFirst = mInline;
+    Card* mRoomEnd = mInline + kInline;  // past the last place of the room
     std::uint32_t mSize = 0;
     std::uint32_t mRoomSize = 0;
     std::unique_ptr<Card[]> mRoom;

@@ -1,6 +1,7 @@
 // The decision a game waits for, the choices the rules allow there, and carrying one out.
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -44,6 +45,21 @@ const char* KindName(DecisionKind kind) {
                                 KindName(decision.kind) + ": " + why);
 }
 
+// Refuses the first card of `cards` that is nothing, is not one of `pool`, or was chosen
+// already: among `earlier` or before it in `cards`. A choice holds a few cards: looking each up
+// in turn is cheaper than hashing them.
+void RequireEachOnce(const Decision& decision, const qlCards& cards, const qlCards& pool,
+                     std::span<const Card> earlier, const char* what) {
+    for (auto card = cards.begin(); card != cards.end(); ++card) {
+        if (!*card || !pool.Contains(*card) ||
+            std::find(earlier.begin(), earlier.end(), *card) != earlier.end() ||
+            std::find(cards.begin(), card, *card) != card) {
+            Refuse(decision, std::string(*card ? (*card)->BuildingName() : "nothing") +
+                                 " is not one of the " + what + " on offer");
+        }
+    }
+}
+
 // Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`.
 void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
                  Long most, const char* what) {
@@ -55,13 +71,7 @@ void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& 
                                   : std::to_string(least) + " to " + std::to_string(most)) +
                    " are asked");
     }
-    // A choice holds a few cards: looking each up in turn is cheaper than hashing them.
-    for (auto card = cards.begin(); card != cards.end(); ++card) {
-        if (!*card || !pool.Contains(*card) || std::find(cards.begin(), card, *card) != card) {
-            Refuse(decision, std::string(*card ? (*card)->BuildingName() : "nothing") +
-                                 " is not one of the " + what + " on offer");
-        }
-    }
+    RequireEachOnce(decision, cards, pool, {}, what);
 }
 
 // Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once.
@@ -70,10 +80,8 @@ void RequireSplit(const Decision& decision, const qlCards& kept, const qlCards& 
     if (kept.Count() + givenUp.Count() != pool.Count()) {
         Refuse(decision, "the cards kept and given up are not the cards on offer");
     }
-    qlCards both;
-    both.AddCards(kept);
-    both.AddCards(givenUp);
-    RequireFrom(decision, both, pool, pool.Count(), pool.Count(), "cards");
+    RequireEachOnce(decision, kept, pool, {}, "cards");
+    RequireEachOnce(decision, givenUp, pool, {kept.begin(), kept.end()}, "cards");
 }
 
 }  // namespace
@@ -100,11 +108,14 @@ qlCards CraneTargets(const qlPlayer& seat) {
 }  // namespace
 
 Decision qlGame::Pending() const {
+    // One decision, returned from every branch, is made in the caller's place.
+    Decision decision;
     if (mState.step != RulesStep::Decide) {
-        return {};
+        return decision;
     }
     const qlPlayer& seat = Player(DecidingSeat());
-    Decision decision{.kind = mState.awaiting, .seat = seat.PlayerNumber()};
+    decision.kind = mState.awaiting;
+    decision.seat = seat.PlayerNumber();
     switch (mState.awaiting) {
         case DecisionKind::Role:
             decision.rolesFree = mState.rolesFree;
@@ -136,10 +147,11 @@ Decision qlGame::Pending() const {
             decision.keep = mState.turn.keep;
             decision.archive = mState.turn.archive;
             decision.offered = mState.turn.offered;
-            decision.options = mState.turn.offered;
             if (mState.turn.archive) {
                 decision.options = seat.CardsInHand();
                 decision.options.AddCards(mState.turn.offered);
+            } else {
+                decision.options = mState.turn.offered;
             }
             break;
         case DecisionKind::GoldMine:

@@ -113,3 +113,17 @@ TEST(CardValue, BuildingValuesFollowTheStageTheCityAndTheNumberOfPlayers) {
             << row.card << " in " << row.city << ", " << row.players << " players, BL " << row.left;
     }
 }
+
+TEST(CardValues, EachBuildingOfANameIsValuedForItselfAndRepeatsGiveTheSameValue) {
+    const GameValues g{4, 10};
+    const auto seat = Seat(g, "Indigo Plant");
+    const Card tower = MakeCard("Tower");
+    // The same name at another cost: a building of its own, worth one card more.
+    const Card cheap = Altered(tower, [](Building& b) { b.cost -= 1; });
+    ai::CardValues values(*seat, {});
+    const double full = values.Of(*tower);
+    EXPECT_DOUBLE_EQ(values.Of(*cheap), full + 1);
+    EXPECT_DOUBLE_EQ(values.Of(*tower), full);
+    EXPECT_DOUBLE_EQ(full, ai::AIValue(*tower, *seat, {}));
+    EXPECT_DOUBLE_EQ(values.Of(*cheap), ai::AIValue(*cheap, *seat, {}));
+}

@@ -31,7 +31,8 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
     // Trader below the mark; the opponent's Prefecture takes one more off the Councillor.
     me->SetCardsInHand(MakeDeck(std::vector<std::string>(10010, "Indigo Plant")));
     opp->BuildCard(MakeCard("Prefecture"));
-    EXPECT_DOUBLE_EQ(AIRoleValue(*me, opponents, kCouncillor), -10003 - 1);
+    CardValues mine(*me, opponents);
+    EXPECT_DOUBLE_EQ(AIRoleValue(mine, kCouncillor), -10003 - 1);
     EXPECT_EQ(AIPickRole(*me, opponents, {true, false, true, true, false}), kProducer);
     EXPECT_EQ(AIPickRole(*me, opponents, {true, false, false, false, false}), kCouncillor);
 }
@@ -39,9 +40,11 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
 TEST(RoleValuation, ASeatThatCanBuildNothingButHasACraneToUseValuesItsBuilderAtMinusOne) {
     const GameValues g{4, 8};
     const auto crane = Seat(g, "Indigo Plant,Crane");
-    EXPECT_DOUBLE_EQ(RoleEstimate(*crane, {}, *crane, kBuilder), -1);
+    CardValues craneValues(*crane, {});
+    EXPECT_DOUBLE_EQ(RoleEstimate(craneValues, *crane, kBuilder), -1);
     const auto cranes = Seat(g, "Crane");
-    EXPECT_DOUBLE_EQ(RoleEstimate(*cranes, {}, *cranes, kBuilder), -999);
+    CardValues cranesValues(*cranes, {});
+    EXPECT_DOUBLE_EQ(RoleEstimate(cranesValues, *cranes, kBuilder), -999);
 }
 
 TEST(PhaseMeasures, PowersAndSlotEstimates) {
@@ -69,4 +72,18 @@ TEST(PhaseMeasures, PowersAndSlotEstimates) {
                          expected)
             << city << " / " << goods;
     }
+}
+
+TEST(RoleValuation, OnlyThePrivilegeMakesTheProducerWorthCardsAndAFullHandCapsIt) {
+    // Two slots hold the roaster and the sugar (3.6); the privilege's third adds the indigo.
+    const char* city = "Indigo Plant,Sugar Mill,Coffee Roaster,Aqueduct";
+    const auto chooser = Seat(city, "", true);
+    CardValues mine(*chooser, {});
+    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *chooser, kProducer), 1);
+    const auto other = Seat(city, "", false, true);
+    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *other, kProducer), 0);
+    // Eight cards against a limit of seven: a card would be lost, with or without privilege.
+    const char* eight = "Well,Well,Well,Well,Well,Well,Well,Well";
+    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *Seat(city, eight), kProducer), -1);
+    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *Seat(city, eight, true), kProducer), -1);
 }

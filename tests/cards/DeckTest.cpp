@@ -129,3 +129,39 @@ TEST(Deck, AddAndRemoveIgnoreWhatIsNotThereAndACopyIsACollectionOfItsOwn) {
     copy = MakeDeck({"Crane"});
     EXPECT_EQ(Names(copy), Strings{"Crane"});
 }
+
+// A pile dealt from keeps its order through everything that adds to it, copies it or moves it,
+// whether its cards lie in the collection itself or in room elsewhere.
+TEST(Deck, APileDealtFromKeepsItsOrderWhenAddedToCopiedAndMoved) {
+    Random::Stream random(Random::SeededSource(3));
+    qlCards none;
+    for (const int size : {10, 30}) {
+        qlCards pile;
+        for (int i = 0; i < size; ++i) {
+            pile.AddCard(MakeCard(i % 2 == 0 ? "Well" : "Crane"));
+        }
+        const auto ids = Ids(pile);
+        const int dealt = size - 5;
+        EXPECT_EQ(Ids(pile.Deal(dealt, none, random)),
+                  std::vector(ids.begin(), ids.begin() + dealt));
+        // More cards than the places after the last one, fewer than the whole room.
+        const qlCards more = MakeDeck(Strings(static_cast<std::size_t>(dealt) - 2, "Tower"));
+        const Card hero = MakeCard("Hero");
+        pile.AddCards(more);
+        pile.AddCard(hero);
+        std::vector expected(ids.begin() + dealt, ids.end());
+        for (const std::uint32_t id : Ids(more)) {
+            expected.push_back(id);
+        }
+        expected.push_back(hero.Index());
+        EXPECT_EQ(Ids(pile), expected) << size << " cards";
+        const qlCards copy = pile;
+        EXPECT_EQ(Ids(copy), expected);
+        qlCards moved = std::move(pile);
+        EXPECT_EQ(Ids(moved), expected);
+        moved.Deal(3, none, random);
+        qlCards assigned;
+        assigned = moved;
+        EXPECT_EQ(Ids(assigned), std::vector(expected.begin() + 3, expected.end()));
+    }
+}
