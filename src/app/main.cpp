@@ -13,6 +13,7 @@
 #include "LogPlace.h"
 #include "core/DataFolder.h"
 #include "core/ProgramFolder.h"
+#include "ui/SessionEnd.h"
 #include "ui/frmMain.h"
 #include "ui/frmStart.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    const SessionEnd sessionEnd;  // a logout closes the windows as the player would
     QApplication::setApplicationName("Quellin");
     QApplication::setFont(QFont("DejaVu Sans", 10));
     std::filesystem::path dataFolder;
