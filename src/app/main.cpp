@@ -6,7 +6,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStandardPaths>
+#include <filesystem>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "AppOptions.h"
@@ -39,6 +42,50 @@ void Tell(QMessageBox::Icon icon, const std::string& text) {
     box.exec();
 }
 
+// The table for the game the start dialog set, shown maximised. A game without a given seed
+// takes one from the clock once, so that it can be replayed.
+std::unique_ptr<frmMain> OpenTable(const frmStart& start, std::optional<std::uint64_t> givenSeed,
+                                   const std::filesystem::path& dataFolder) {
+    const std::uint64_t seed = givenSeed.value_or(Random::TimeOfDaySource()());
+    frmMain::Options table;
+    table.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
+    table.humanSeat = static_cast<Integer>(start.HumanSeat());
+    table.strongComputers = start.StrongComputers();
+    table.seedSource = Random::SeededSource(seed);
+    const std::string userFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+    // Logs stay beside data that sits beside the program (a build folder or an unpacked copy);
+    // an installed data folder belongs to the package manager, even for a user who may write it.
+    std::vector<std::filesystem::path> logFolders;
+    if (dataFolder == ProgramFolder()) {
+        logFolders.push_back(dataFolder);
+    }
+    if (!userFolder.empty()) {
+        logFolders.push_back(userFolder);
+    }
+    const LogPlace logs =
+        PlaceLogs(logFolders, std::to_string(seed) + "\n" +
+                                  ReplayCommand(seed, start.NumberOfPlayers(), start.HumanSeat(),
+                                                start.StrongComputers()) +
+                                  "\n");
+    table.logFolder = logs.folder;
+    auto window = std::make_unique<frmMain>(table);
+    window->setWindowTitle(QString("Quellin - seed %1").arg(seed));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window->setGeometry(screen->availableGeometry());
+    }
+    window->showMaximized();
+    if (!logs.folder) {
+        std::cerr << "quellin: " << logs.notice << "\n";
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, "Quellin", QString::fromStdString(logs.notice),
+                            QMessageBox::Ok, window.get());
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    }
+    return window;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,42 +113,21 @@ int main(int argc, char** argv) {
     }
     frmStart start;
     Preselect(start, options);
-    if (!options.start && start.exec() != QDialog::Accepted) {
-        return 0;  // closed without a game
+    // The start dialog and then the table, each shown by the application's own event loop; the
+    // program ends when the dialog is closed without a game or once the table has closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+    std::unique_ptr<frmMain> window;
+    QObject::connect(&start, &QDialog::rejected, &app, &QApplication::quit);
+    QObject::connect(&start, &QDialog::accepted, &app, [&] {
+        window = OpenTable(start, options.seed, dataFolder);
+        QObject::connect(window.get(), &frmMain::GameFinished, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
+    });
+    if (options.start) {
+        start.accept();
+    } else {
+        start.show();
     }
-    // A game without a given seed takes one from the clock once, so that it can be replayed.
-    const std::uint64_t seed = options.seed.value_or(Random::TimeOfDaySource()());
-    frmMain::Options table;
-    table.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
-    table.humanSeat = static_cast<Integer>(start.HumanSeat());
-    table.strongComputers = start.StrongComputers();
-    table.seedSource = Random::SeededSource(seed);
-    const std::string userFolder =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    // Logs stay beside data that sits beside the program (a build folder or an unpacked copy);
-    // an installed data folder belongs to the package manager, even for a user who may write it.
-    std::vector<std::filesystem::path> logFolders;
-    if (dataFolder == ProgramFolder()) {
-        logFolders.push_back(dataFolder);
-    }
-    if (!userFolder.empty()) {
-        logFolders.push_back(userFolder);
-    }
-    const LogPlace logs =
-        PlaceLogs(logFolders, std::to_string(seed) + "\n" +
-                                  ReplayCommand(seed, start.NumberOfPlayers(), start.HumanSeat(),
-                                                start.StrongComputers()) +
-                                  "\n");
-    if (!logs.folder) {
-        Tell(QMessageBox::Warning, logs.notice);
-    }
-    table.logFolder = logs.folder;
-    frmMain window(table);
-    window.setWindowTitle(QString("Quellin - seed %1").arg(seed));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        window.setGeometry(screen->availableGeometry());
-    }
-    window.showMaximized();
     app.exec();
-    return window.ExitCode();
+    return window ? window->ExitCode() : 0;
 }

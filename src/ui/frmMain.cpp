@@ -227,6 +227,9 @@ void frmMain::Play(const std::function<void()>& step) {
 }
 
 void frmMain::FinishTable() {
+    if (std::exchange(mFinished, true)) {
+        return;
+    }
     mAids->SetGame(nullptr, 0);
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
@@ -258,11 +261,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     // Closing acts as Exit: the game stops where Exit would stop it, and the window closes.
     mClosing = true;
     LeaveGame();
-    if (mGameRunning) {
-        event->ignore();  // never: the game stops at once once left
-        mClosing = false;
-        return;
-    }
+    FinishTable();  // the game has stopped, or never started
     event->accept();
 }
 

@@ -136,7 +136,8 @@ class frmMain : public QWidget, public Table {
     bool mExitRequested = false;
     bool mStarted = false;
     bool mGameRunning = false;
-    bool mClosing = false;  // the window is closing: it closes once the game has stopped
+    bool mClosing = false;   // the window is closing: it closes once the game has stopped
+    bool mFinished = false;  // the table is done with its game, or had none
     // The open question and what runs once it is answered; the open message; the seats to let
     // go once the final scores have been read.
     std::unique_ptr<frmCardChooser> mQuestion;

@@ -4,11 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "GameTestAccess.h"
@@ -50,6 +55,75 @@ TEST(StrongPlayer, LooksAheadPastTheStandardRulesAlikeOnOneThreadOrTwo) {
     EXPECT_EQ(alone.PickRole(game, table), looked);
     EXPECT_EQ(alone.LastVerdict().wins, strong.LastVerdict().wins);
     EXPECT_EQ(alone.LastVerdict().margin, strong.LastVerdict().margin);
+}
+
+// A table with an event loop of its own: what is posted to it waits until the test runs it.
+class LoopTable : public testing_support::ScriptedTable {
+  public:
+    bool HasEventLoop() const override { return true; }
+    void Post(std::function<void()> task) override {
+        const std::lock_guard<std::mutex> hold(mLock);
+        mTasks.push_back(std::move(task));
+        mPosted.notify_all();
+    }
+    // Runs what has been posted, waiting up to `wait` for the first task; how many ran.
+    int RunPosted(std::chrono::seconds wait) {
+        std::unique_lock<std::mutex> hold(mLock);
+        mPosted.wait_for(hold, wait, [this] { return !mTasks.empty(); });
+        std::vector<std::function<void()>> tasks = std::exchange(mTasks, {});
+        hold.unlock();
+        for (const std::function<void()>& task : tasks) {
+            task();
+        }
+        return static_cast<int>(tasks.size());
+    }
+
+  private:
+    std::mutex mLock;
+    std::condition_variable mPosted;
+    std::vector<std::function<void()>> mTasks;
+};
+
+// At a table with an event loop the strong seat thinks beside the game about a copy: the game
+// stays as it is, an answer given up never arrives, and the answer that arrives through the
+// table's Post is the one the same player gives when asked at once. Once the player has asked
+// to leave, it answers at once.
+TEST(StrongPlayer, ThinksBesideTheGameAtAWindowAndAnAnswerGivenUpNeverArrives) {
+    LoopTable table;
+    qlGame game(table, 2, 0, Random::SeededSource(12));
+    GameTestAccess::SetUp(game);
+    GameTestAccess::Build(game, 2, "Smithy,Well,Chapel,Tower,Statue,Archive,Gold Mine,Hero");
+    GameTestAccess::Give(game, 2, "Market Stand");
+    GameTestAccess::Build(game, 1, "Sugar Mill,Coffee Roaster,Quarry");
+    GameTestAccess::Give(game, 1, "Palace");
+    GameTestAccess::OpenRound(game, 1);
+    GameTestAccess::RunToDecision(game);
+    const Decision decision = game.Pending();
+    ASSERT_EQ(decision.kind, DecisionKind::Role);
+    const std::string playedOn = testing_support::PlayCopy(game).gameLog;
+
+    StrongPlayer reference(1, 3, 320, 2);  // asked at once, twice
+    reference.PickRole(game, table);
+    const int expected = reference.PickRole(game, table);
+
+    StrongPlayer strong(1, 3, 320, 2);
+    StrongDecider decider(strong, table);
+    EXPECT_TRUE(decider.AnswersLater(decision));
+    std::vector<int> replies;
+    decider.Ask(game, decision,
+                [&replies](const Choice& choice) { replies.push_back(choice.role); });
+    decider.Cancel();
+    table.RunPosted(std::chrono::seconds(0));
+    EXPECT_TRUE(replies.empty());
+
+    decider.Ask(game, decision,
+                [&replies](const Choice& choice) { replies.push_back(choice.role); });
+    ASSERT_EQ(table.RunPosted(std::chrono::seconds(30)), 1);
+    EXPECT_EQ(replies, std::vector<int>{expected});
+    EXPECT_EQ(testing_support::PlayCopy(game).gameLog, playedOn);  // the game is untouched
+
+    table.RequestExit();
+    EXPECT_FALSE(decider.AnswersLater(decision));
 }
 
 // With the Prefecture the strong seat weighs every pair of the councillor's draw it could keep,
