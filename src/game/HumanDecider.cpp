@@ -95,30 +95,29 @@ void HumanDecider::AskForBuildings(const qlPlayer& seat, int seatIndex, const De
         Checked(std::move(reply)));
 }
 
+void HumanDecider::AskHand(const qlPlayer& seat, Integer least, Integer most, const char* caption,
+                           Integer picture, std::function<void(CardChooser&)> answered) {
+    mTable.Ask(
+        0,
+        [&](CardChooser& chooser) {
+            chooser.SetMinAmt(least);
+            chooser.SetMaxAmt(most);
+            chooser.SetCaption(caption);
+            chooser.SetStartImage(picture);
+            chooser.SetCards(seat.CardsInHand());
+        },
+        std::move(answered));
+}
+
 void HumanDecider::AskCards(const qlPlayer& seat, const Decision& decision, Reply reply) {
     switch (decision.kind) {
         case DecisionKind::Chapel:
-            mTable.Ask(
-                0,
-                [&seat](CardChooser& chooser) {
-                    chooser.SetMinAmt(0);
-                    chooser.SetMaxAmt(1);
-                    chooser.SetCaption("Select card to bury under chapel...");
-                    chooser.SetStartImage(0);
-                    chooser.SetCards(seat.CardsInHand());
-                },
-                Checked(std::move(reply)));
+            AskHand(seat, 0, 1, "Select card to bury under chapel...", 0,
+                    Checked(std::move(reply)));
             break;
         case DecisionKind::HandLimit:
-            mTable.Ask(
-                0,
-                [&](CardChooser& chooser) {
-                    chooser.SetMinAmt(decision.count);
-                    chooser.SetMaxAmt(decision.count);
-                    chooser.SetCaption("Select cards you wish to keep...");
-                    chooser.SetStartImage(0);
-                    chooser.SetCards(seat.CardsInHand());
-                },
+            AskHand(
+                seat, decision.count, decision.count, "Select cards you wish to keep...", 0,
                 [reply = std::move(reply)](CardChooser& chooser) {
                     reply({.cards = chooser.SelectedCards(), .givenUp = chooser.DiscardedCards()});
                 });
@@ -163,16 +162,8 @@ void HumanDecider::AskCards(const qlPlayer& seat, const Decision& decision, Repl
                 Checked(std::move(reply)));
             break;
         case DecisionKind::Payment:
-            mTable.Ask(
-                0,
-                [&](CardChooser& chooser) {
-                    chooser.SetMaxAmt(decision.count);
-                    chooser.SetMinAmt(decision.count);
-                    chooser.SetCaption("Select Cards to Discard...");
-                    chooser.SetStartImage(1);
-                    chooser.SetCards(seat.CardsInHand());
-                },
-                Checked(std::move(reply)));
+            AskHand(seat, decision.count, decision.count, "Select Cards to Discard...", 1,
+                    Checked(std::move(reply)));
             break;
         case DecisionKind::GoldMine:
             mTable.Ask(

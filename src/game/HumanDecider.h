@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "game/SeatDecider.h"
 
+class CardChooser;
 class Table;
 class qlPlayer;
 
@@ -32,6 +34,9 @@ class HumanDecider : public SeatDecider {
     void AskRole(const qlGame& game, Reply reply);
     // A question of `decision` to the human of `seat`, for the seat area `seatIndex`.
     void AskCards(const qlPlayer& seat, const Decision& decision, Reply reply);
+    // A question of `least` to `most` of `seat`'s hand cards.
+    void AskHand(const qlPlayer& seat, Integer least, Integer most, const char* caption,
+                 Integer picture, std::function<void(CardChooser&)> answered);
     void AskCouncilKeep(const qlPlayer& seat, const Decision& decision, Reply reply);
     // The human's choice of up to `goods` buildings of `seat`'s city among `offer`, for the
     // producer and the trader.

@@ -64,7 +64,7 @@ TEST_F(PhaseTest, BuilderWithCraneAndBlackMarketPaysTheCostLessGoodsAndCoveredCo
                        "player 1; cards Indigo Plant,Tobacco Storage,Coffee Roaster;",
                        "Ask 0: Select Card to Build... | picture 1; auto 1; delay 4; add Silver "
                        "Smelter,Well,Hero; build mode 4: Silver Smelter,Well,Hero;",
-                       "Ask 0: Select Cards to Discard... | max 1; min 1; picture 1; cards "
+                       "Ask 0: Select Cards to Discard... | min 1; max 1; picture 1; cards "
                        "Well,Hero;"}));
     // Silver Smelter costs 5: one good and the covered Tobacco Storage's 3 leave one card.
     EXPECT_EQ(City(1), (Strings{"Indigo Plant", "Crane", "Black Market", "Coffee Roaster",
