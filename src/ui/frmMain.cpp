@@ -1,37 +1,32 @@
 #include "ui/frmMain.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <exception>
 
 #include "cards/qlCards.h"
 #include "core/DataFolder.h"
-#include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "ui/CardPictures.h"
 #include "ui/HistoryPanel.h"
 #include "ui/RoleButtons.h"
-#include "ui/ScoreViews.h"
 #include "ui/SeatArea.h"
 #include "ui/TableAids.h"
 #include "ui/TablePace.h"
+#include "ui/TablePrompts.h"
 #include "ui/TableSettings.h"
 #include "ui/frmCardChooser.h"
-#include "ui/frmShowMessage.h"
 #include "ui/qlCardHolder.h"
 
 namespace {
@@ -95,6 +90,9 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setRowStretch(2, 1);  // a tall screen gives the history more lines too
     scroll->setWidget(mTable);
     connect(mPace, &TablePace::Over, this, [this] { Play([this] { mGame->Continue(); }); });
+    mPrompts = new TablePrompts(this);
+    connect(mPrompts, &TablePrompts::Answered, this, &frmMain::QuestionAnswered);
+    connect(mPrompts, &TablePrompts::MessageClosed, this, &frmMain::MessageClosed);
 }
 
 frmMain::~frmMain() = default;
@@ -180,165 +178,6 @@ void frmMain::showEvent(QShowEvent* event) {
     }
 }
 
-void frmMain::PlayGame() {
-    mGame = std::make_unique<qlGame>(*this, mOptions.numberOfPlayers, mOptions.humanSeat,
-                                     mOptions.seedSource);
-    mGame->SetLogFiles(mLogs.LogFile.get(), mLogs.GameLogFile.get());
-    mAids->SetGame(mGame.get(), mOptions.humanSeat);
-    if (mOptions.strongComputers) {
-        Random::SeedSource source = mOptions.seedSource;  // a copy: the game's stays unmoved
-        const std::uint64_t seed = source();
-        for (Integer seat = 1; seat <= 4; ++seat) {
-            if (seat != mOptions.humanSeat) {
-                mStrongPlayers.push_back(
-                    std::make_unique<StrongPlayer>(seat, StrongPlayer::SeedFor(seed, seat)));
-                mGame->SetDecider(seat,
-                                  std::make_unique<StrongDecider>(*mStrongPlayers.back(), *this));
-            }
-        }
-    }
-    mGameRunning = true;
-    Play([this] { mGame->Start(); });
-}
-
-void frmMain::Play(const std::function<void()>& step) {
-    if (!mGameRunning) {
-        return;
-    }
-    try {
-        step();
-    } catch (const std::exception& error) {
-        // A bad catalogue or a fault in the game: the player is told, the logs written so far
-        // are kept, and the program ends with a failure status.
-        mExitCode = 1;
-        mExitRequested = true;
-        mGameRunning = false;
-        auto* box = new QMessageBox(QMessageBox::Critical, "Quellin",
-                                    QString::fromStdString(error.what()), QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        connect(box, &QMessageBox::finished, this, &frmMain::FinishTable);
-        box->show();
-        return;
-    }
-    if (mGame->Result() && !Holding()) {
-        mGameRunning = false;
-        FinishTable();
-    }
-}
-
-void frmMain::FinishTable() {
-    if (std::exchange(mFinished, true)) {
-        return;
-    }
-    mAids->SetGame(nullptr, 0);
-    mLogs.LogFile.reset();
-    mLogs.GameLogFile.reset();
-    mGame.reset();
-    if (!mClosing) {
-        close();
-    }
-    emit GameFinished();
-}
-
-void frmMain::LeaveGame() {
-    mExitRequested = true;
-    if (!mGameRunning) {
-        return;
-    }
-    // What is on screen goes without an answer; the game asks again, and is answered at once.
-    mPace->Stop();
-    mQuestion.reset();
-    mAnswered = {};
-    if (mMessage) {
-        mMessage->disconnect(this);
-        mMessage->close();
-        mMessage = nullptr;
-    }
-    Play([this] { mGame->Leave(); });
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    // Closing acts as Exit: the game stops where Exit would stop it, and the window closes.
-    mClosing = true;
-    LeaveGame();
-    FinishTable();  // the game has stopped, or never started
-    event->accept();
-}
-
-std::unique_ptr<CardChooser> frmMain::NewChooser() {
-    auto chooser = std::make_unique<frmCardChooser>(this);
-    mAids->AddKeysTo(*chooser);
-    return chooser;
-}
-
-void frmMain::ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex, Answered answered) {
-    std::unique_ptr<frmCardChooser> window(static_cast<frmCardChooser*>(chooser.release()));
-    if (mExitRequested) {
-        window->ConfirmWithFirstCards();  // the player has left: the game only has to stop
-        answered(*window);
-        return;
-    }
-    EndSkipOnHumansTurn();
-    mAids->EquipQuestion(*window);
-    PlaceChooser(*window, *this, seatIndex, mSettings->CardDetails(), mSettings->LogicalPositions(),
-                 mOptions.numberOfPlayers);
-    connect(window.get(), &QDialog::accepted, this, &frmMain::QuestionAnswered,
-            Qt::QueuedConnection);
-    mQuestion = std::move(window);
-    mAnswered = std::move(answered);
-    mQuestion->show();
-}
-
-void frmMain::QuestionAnswered() {
-    if (!mQuestion) {
-        return;  // dropped as the player left
-    }
-    const std::unique_ptr<frmCardChooser> question = std::move(mQuestion);
-    const Answered answered = std::exchange(mAnswered, {});
-    TakeKeyboard();
-    Play([&] {
-        answered(*question);
-        mGame->Continue();
-    });
-}
-
-void frmMain::ChooseRole() {
-    mPace->EndSkip();
-    mRoles->SetChoosing(true);
-    TakeKeyboard();
-}
-
-void frmMain::ShowMessage(int informational, int roleIndex, const std::string& text) {
-    if (mExitRequested) {
-        return;  // the player has left; nobody reads it
-    }
-    std::function<QWidget*(QWidget*)> details;  // the final scores explained
-    if (informational == 0 && mGame) {
-        details = [this](QWidget* parent) { return NewScoreDetails(*mGame, parent); };
-    }
-    mMessage = OpenMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
-                                 mSettings->StatusMessages(), Delay(), details);
-    connect(mMessage, &QDialog::finished, this, &frmMain::MessageClosed, Qt::QueuedConnection);
-}
-
-void frmMain::MessageClosed() {
-    mMessage = nullptr;
-    if (std::exchange(mReleaseAfterMessage, false)) {
-        SeatsReleased();
-    }
-    TakeKeyboard();
-    Play([this] { mGame->Continue(); });
-}
-
-bool frmMain::Holding() const {
-    return mQuestion || mMessage || mPace->Pausing();
-}
-
-void frmMain::Post(std::function<void()> task) {
-    QMetaObject::invokeMethod(
-        this, [this, task = std::move(task)] { Play(task); }, Qt::QueuedConnection);
-}
-
 void frmMain::SeatsReady(const std::array<const qlPlayer*, 4>& seats) {
     for (std::size_t i = 0; i < 4; ++i) {
         const qlPlayer& seat = *seats[i];
@@ -377,7 +216,7 @@ void frmMain::PilesChanged(Long reserve, Long discard) {
 }
 
 void frmMain::SeatsReleased() {
-    if (mMessage) {
+    if (mPrompts->MessageOpen()) {
         mReleaseAfterMessage = true;  // the cities stay in view behind the final scores
         return;
     }
@@ -428,12 +267,6 @@ void frmMain::ShowTradePrices(const qlTradeTiles::Tile& prices) {
 void frmMain::HideTradePrices() {
     for (QLineEdit* box : txtGoodValues) {
         box->setVisible(false);
-    }
-}
-
-void frmMain::Pause(Long milliseconds) {
-    if (!mExitRequested) {
-        mPace->Pause(mOptions.pauseLength.value_or(milliseconds));
     }
 }
 

@@ -25,8 +25,7 @@ class qlGame;
 class StrongPlayer;
 class HistoryPanel;
 class TablePace;
-class frmCardChooser;
-class frmShowMessage;
+class TablePrompts;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
 // the trading-house prices, the pile counts, the status line and the settings. It hosts the
@@ -138,11 +137,8 @@ class frmMain : public QWidget, public Table {
     bool mGameRunning = false;
     bool mClosing = false;   // the window is closing: it closes once the game has stopped
     bool mFinished = false;  // the table is done with its game, or had none
-    // The open question and what runs once it is answered; the open message; the seats to let
-    // go once the final scores have been read.
-    std::unique_ptr<frmCardChooser> mQuestion;
-    Answered mAnswered;
-    frmShowMessage* mMessage = nullptr;
+    // The open question or message; the seats to let go once the final scores have been read.
+    TablePrompts* mPrompts = nullptr;
     bool mReleaseAfterMessage = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game
