@@ -9,6 +9,7 @@
 #include "ui/ElidedLabel.h"
 #include "ui/ScoreViews.h"
 #include "ui/qlCardHolder.h"
+#include "ui/qlCardImage.h"
 
 namespace {
 
@@ -116,6 +117,19 @@ void SeatArea::Release() {
 void SeatArea::CardBuilt(const qlPlayer& seat, Card card) {
     mCity->AddCard(card);
     ShowPoints(seat.Points());
+}
+
+QWidget* SeatArea::CityImageOf(Card card) const {
+    for (qlCardImage* image : mCity->Images()) {
+        if (image->ShownCard() == card) {
+            return image;
+        }
+    }
+    return nullptr;
+}
+
+const QWidget& SeatArea::CardCount() const {
+    return *mCards;
 }
 
 void SeatArea::CardCovered(Card card) {

@@ -26,6 +26,10 @@ class SeatArea : public QFrame {
     void Release();
 
     void CardBuilt(const qlPlayer& seat, Card card);
+    // The picture of `card` in the city, if it is there; the seat's card count, where its
+    // cards come from.
+    QWidget* CityImageOf(Card card) const;
+    const QWidget& CardCount() const;
     void CardCovered(Card card);
     void GoodChanged(Card building);
     void ShowCardCount(Long cards);

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "players/qlPlayer.h"
 #include "ui/CardPictures.h"
 #include "ui/HistoryPanel.h"
+#include "ui/MoveAnimation.h"
 #include "ui/RoleButtons.h"
 #include "ui/SeatArea.h"
 #include "ui/TableAids.h"
@@ -90,6 +92,8 @@ frmMain::frmMain(Options options, QWidget* parent)
     grid->setRowStretch(2, 1);  // a tall screen gives the history more lines too
     scroll->setWidget(mTable);
     connect(mPace, &TablePace::Over, this, [this] { Play([this] { mGame->Continue(); }); });
+    mMoves = new MoveAnimation(*mTable);
+    connect(mMoves, &MoveAnimation::Done, this, [this] { Play([this] { mGame->Continue(); }); });
     mPrompts = new TablePrompts(this);
     connect(mPrompts, &TablePrompts::Answered, this, &frmMain::QuestionAnswered);
     connect(mPrompts, &TablePrompts::MessageClosed, this, &frmMain::MessageClosed);
@@ -192,7 +196,28 @@ SeatArea& frmMain::AreaOf(const qlPlayer& seat) {
 }
 
 void frmMain::CardBuilt(const qlPlayer& seat, Card card) {
-    AreaOf(seat).CardBuilt(seat, card);
+    SeatArea& area = AreaOf(seat);
+    area.CardBuilt(seat, card);
+    const int milliseconds = MoveMilliseconds();
+    QWidget* landed = area.CityImageOf(card);
+    if (milliseconds > 0 && landed) {
+        const bool human = seat.PlayerNumber() == mOptions.humanSeat;
+        mMoves->Slide(*landed,
+                      human ? static_cast<const QWidget&>(*hldHumansCards) : area.CardCount(),
+                      milliseconds);
+    }
+}
+
+// A quarter of a second at the usual delay, between 150 and 300 ms as the delay goes; nothing
+// while skipping to the human's turn, and by default nothing with pauses cut to nothing or with
+// no screen to see it on.
+int frmMain::MoveMilliseconds() const {
+    const bool wanted = mOptions.animations.value_or(
+        mOptions.pauseLength != Long{0} && QGuiApplication::platformName() != "offscreen");
+    if (!wanted || mPace->Skipping() || !isVisible()) {
+        return 0;
+    }
+    return std::clamp(static_cast<int>(250 * Delay() / 4), 150, 300);
 }
 
 void frmMain::CardCovered(const qlPlayer& seat, Card card) {

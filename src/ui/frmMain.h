@@ -25,6 +25,7 @@ class qlGame;
 class StrongPlayer;
 class HistoryPanel;
 class TablePace;
+class MoveAnimation;
 class TablePrompts;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
@@ -41,7 +42,9 @@ class frmMain : public QWidget, public Table {
         Integer humanSeat = 2;
         bool strongComputers = false;
         Random::SeedSource seedSource = Random::TimeOfDaySource();
-        std::optional<Long> pauseLength;                 // a computer pause of this length instead
+        std::optional<Long> pauseLength;  // a computer pause of this length instead
+        // Moves slide across the table; unless set, only on a screen and with pauses.
+        std::optional<bool> animations;
         std::optional<std::filesystem::path> logFolder;  // no logs are kept when absent
     };
 
@@ -105,6 +108,8 @@ class frmMain : public QWidget, public Table {
     // The game is over: the logs are closed and the table closes.
     void FinishTable();
     void QuestionAnswered();
+    // How long a move is seen sliding across the table; 0 for not at all.
+    int MoveMilliseconds() const;
     void MessageClosed();
     // Gives the keyboard back to the table itself, where Space changes no setting and Alt with
     // a role's letter presses its button; a window the player reads beside it keeps it.
@@ -139,6 +144,7 @@ class frmMain : public QWidget, public Table {
     bool mFinished = false;  // the table is done with its game, or had none
     // The open question or message; the seats to let go once the final scores have been read.
     TablePrompts* mPrompts = nullptr;
+    MoveAnimation* mMoves = nullptr;  // a built card sliding into its city
     bool mReleaseAfterMessage = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game

@@ -11,6 +11,7 @@
 #include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
+#include "ui/MoveAnimation.h"
 #include "ui/RoleButtons.h"
 #include "ui/ScoreViews.h"
 #include "ui/TableAids.h"
@@ -88,6 +89,7 @@ void frmMain::LeaveGame() {
     }
     // What is on screen goes without an answer; the game asks again, and is answered at once.
     mPace->Stop();
+    mMoves->Stop();
     mPrompts->Drop();
     Play([this] { mGame->Leave(); });
 }
@@ -159,7 +161,7 @@ void frmMain::MessageClosed() {
 }
 
 bool frmMain::Holding() const {
-    return mPrompts->Open() || mPace->Pausing();
+    return mPrompts->Open() || mPace->Pausing() || mMoves->Running();
 }
 
 void frmMain::Post(std::function<void()> task) {

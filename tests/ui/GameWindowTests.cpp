@@ -123,8 +123,14 @@ struct KeyboardPlayer {
     int rolesNotTakenByKey = 0;        // Alt and the role's letter did not press its button
     int roleButtonsLiveOutOfTurn = 0;  // a role button looked pressable outside the choice
     int ticksWaitingForKeyboard = 0;
+    int ticksWithACardSliding = 0;
+    int askedWhileACardSlid = 0;  // a question opened before the move before it was seen
 
     void Tick() {
+        if (window.findChild<QLabel*>("movingCard")) {
+            ++ticksWithACardSliding;
+            askedWhileACardSlid += testing_support::Open<frmCardChooser>() != nullptr;
+        }
         if (auto* message = testing_support::Open<frmShowMessage>()) {
             messages.push_back(message->lblMyMessage->text().toStdString());
             if (message->cmdDetails) {  // the final scores, explained beside them on demand
@@ -184,11 +190,15 @@ struct KeyboardPlayer {
 // line, once it is paid for, with its cost and what lowered it; the history is the headless
 // game's line for line, and the logs are byte for byte the headless game's.
 TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) {
-    const frmMain::Options options = TableOptions(2, 2, 2468, "quellin-window-game");
+    frmMain::Options options = TableOptions(2, 2, 2468, "quellin-window-game");
+    options.animations = true;
     frmMain window(options);
     KeyboardPlayer player{window, {}};
     ASSERT_TRUE(RunTable(window, [&] { player.Tick(); }));
     EXPECT_EQ(window.ExitCode(), 0);
+    // Every building came into its city sliding, and no question opened before it had landed.
+    EXPECT_GT(player.ticksWithACardSliding, 0);
+    EXPECT_EQ(player.askedWhileACardSlid, 0);
     // The keyboard was the table's after every question and message, no setting changed by the
     // Space presses, and the role buttons looked pressable only for the human's choice.
     EXPECT_EQ(player.rolesNotTakenByKey, 0);
