@@ -293,29 +293,37 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
 }
 
-// The player closes the table at a moment the game is showing something: a question, a
-// computer seat's pause, the final scores. Nothing is modal, so the window manager's close
-// reaches the table as Qt's ordinary close; the game ends at once as Exit ends it, unscored
-// unless it was over.
-TEST(TableWindow, ClosingWhileAQuestionAPauseOrAMessageIsOpenEndsTheGameAtOnceUnscored) {
-    enum class Moment { Question, Pause, Message };
-    for (const Moment moment : {Moment::Question, Moment::Pause, Moment::Message}) {
+// The player closes the table at a moment the game is showing something or thinking: a
+// question, a computer seat's pause, a strong seat's role choice, the final scores. Nothing is
+// modal, so the window manager's close reaches the table as Qt's ordinary close; the game ends at
+// once as Exit ends it, unscored unless it was over.
+TEST(TableWindow, ClosingAtAQuestionAPauseAThoughtOrTheScoresEndsTheGameAtOnce) {
+    enum class Moment { Question, Pause, Thinking, Message };
+    for (const Moment moment :
+         {Moment::Question, Moment::Pause, Moment::Thinking, Moment::Message}) {
         // The final scores are the message: the game is played to its end at full speed.
-        const frmMain::Options options =
+        frmMain::Options options =
             TableOptions(3, 3, 99, "quellin-window-closed", moment == Moment::Message ? 0 : 2000);
+        options.strongComputers = moment == Moment::Thinking;
         frmMain window(options);
+        const QLabel* status = window.findChild<QLabel*>("lblMessage");
         QElapsedTimer closing;
         bool closed = false;
         ASSERT_TRUE(RunTable(window, [&] {
             if (closed) {
                 return;
             }
-            const bool now = moment == Moment::Question
-                                 ? testing_support::Open<frmCardChooser>() != nullptr
-                             : moment == Moment::Pause
-                                 ? window.Holding() && !testing_support::Open<frmCardChooser>()
-                                 : testing_support::Open<frmShowMessage>() &&
-                                       testing_support::Open<frmShowMessage>()->cmdDetails;
+            const bool now =
+                moment == Moment::Question ? testing_support::Open<frmCardChooser>() != nullptr
+                : moment == Moment::Pause
+                    ? window.Holding() && !testing_support::Open<frmCardChooser>()
+                // A strong seat's role choice: the game waits and the table holds
+                // nothing.
+                : moment == Moment::Thinking
+                    ? status->text().startsWith("Robot") &&
+                          status->text().endsWith("select a role...") && !window.Holding()
+                    : testing_support::Open<frmShowMessage>() &&
+                          testing_support::Open<frmShowMessage>()->cmdDetails;
             if (now) {
                 EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
                 closed = true;
@@ -337,7 +345,8 @@ TEST(TableWindow, ClosingWhileAQuestionAPauseOrAMessageIsOpenEndsTheGameAtOnceUn
         // Only a finished game has its results.
         EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt").empty(), moment != Moment::Message);
         EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt").empty(),
-                  moment == Moment::Question);  // the first question comes before any move
+                  moment == Moment::Question)
+            << static_cast<int>(moment);  // the first question comes before any move
     }
 }
 
