@@ -30,6 +30,7 @@
 #include "ui/TableSettings.h"
 #include "ui/frmCardChooser.h"
 #include "ui/qlCardHolder.h"
+#include "ui/qlCardImage.h"
 
 namespace {
 
@@ -230,9 +231,24 @@ void frmMain::GoodChanged(const qlPlayer& seat, Card building) {
 
 void frmMain::HandChanged(const qlPlayer& seat) {
     if (seat.PlayerNumber() == mOptions.humanSeat) {
+        const qlCards before = hldHumansCards->Cards();
         hldHumansCards->SetCards(seat.CardsInHand());
+        SlideNewCards(before);
     }
     AreaOf(seat).ShowCardCount(seat.CardsInHand().Count());
+}
+
+// The cards the human's hand did not hold before come from the draw pile.
+void frmMain::SlideNewCards(const qlCards& before) {
+    const int milliseconds = MoveMilliseconds();
+    if (milliseconds <= 0) {
+        return;
+    }
+    for (qlCardImage* image : hldHumansCards->Images()) {
+        if (image->ShownCard() && !before.Contains(image->ShownCard())) {
+            mMoves->Slide(*image, *txtReserveCount, milliseconds);
+        }
+    }
 }
 
 void frmMain::PilesChanged(Long reserve, Long discard) {

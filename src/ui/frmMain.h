@@ -110,6 +110,8 @@ class frmMain : public QWidget, public Table {
     void QuestionAnswered();
     // How long a move is seen sliding across the table; 0 for not at all.
     int MoveMilliseconds() const;
+    // Slides the cards new in the human's hand, which held `before`, from the draw pile.
+    void SlideNewCards(const qlCards& before);
     void MessageClosed();
     // Gives the keyboard back to the table itself, where Space changes no setting and Alt with
     // a role's letter presses its button; a window the player reads beside it keeps it.
@@ -144,7 +146,7 @@ class frmMain : public QWidget, public Table {
     bool mFinished = false;  // the table is done with its game, or had none
     // The open question or message; the seats to let go once the final scores have been read.
     TablePrompts* mPrompts = nullptr;
-    MoveAnimation* mMoves = nullptr;  // a built card sliding into its city
+    MoveAnimation* mMoves = nullptr;  // built and drawn cards sliding to their places
     bool mReleaseAfterMessage = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game
