@@ -37,8 +37,6 @@ class frmCardChooser : public QDialog, public CardChooser {
     void HighlightCard(const Card& card) override;
     qlCards SelectedCards() const override;
     qlCards DiscardedCards() const override;
-    // True once OK answered the question.
-    bool Answered() const { return mConfirmed; }
     // The compact form, without the detail area.
     void HideDetails();
     // Places a helper of the table's below the offer, left of OK.
