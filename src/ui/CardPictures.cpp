@@ -1,6 +1,7 @@
 #include "ui/CardPictures.h"
 
 #include <QHash>
+#include <QPainter>
 #include <QStringList>
 
 #include "cards/qlCard.h"
@@ -58,6 +59,43 @@ std::optional<QString> MissingNotice(const std::filesystem::path& images) {
                "The card pictures are missing from %1: every card is drawn plain, with its "
                "cost, points and name.")
         .arg(QString::fromStdString(images.string()));
+}
+
+QPixmap Back() {
+    static const QPixmap back = [] {
+        QPixmap pixmap(kSmall * 2);
+        pixmap.setDevicePixelRatio(2);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF card = QRectF(QPointF(0, 0), QSizeF(kSmall)).adjusted(1, 1, -1, -1);
+        painter.setPen(QPen(Qt::white, 2));
+        painter.setBrush(QColor("#3b2a1a"));  // the colour of a good, which is a card face down
+        painter.drawRoundedRect(card, 5, 5);
+        painter.setPen(QPen(QColor("#b08d57"), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(card.adjusted(5, 5, -5, -5), 3, 3);
+        return pixmap;
+    }();
+    return back;
+}
+
+QPixmap RoleTile(const QString& role, QSize size) {
+    QPixmap pixmap(size * 2);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor("#0f3518"), 1));
+    painter.setBrush(QColor("#1d5e2b"));
+    painter.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5), 4,
+                            4);
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, role);
+    return pixmap;
 }
 
 QPixmap Role(int index) {

@@ -22,6 +22,10 @@ QPixmap Load(const std::filesystem::path& file);
 // over its picture, or over a plain card when the picture cannot be read.
 QPixmap Small(const qlCard& card);
 QPixmap Large(const qlCard& card);
+// A card face down, at the small size: what a computer seat's drawn card shows in flight.
+QPixmap Back();
+// A tile of `size` naming the role `role`, in the colour the seats show their roles in.
+QPixmap RoleTile(const QString& role, QSize size);
 // Role picture 0 to 5; null when missing.
 QPixmap Role(int index);
 

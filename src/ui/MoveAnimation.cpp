@@ -1,33 +1,116 @@
 #include "ui/MoveAnimation.h"
 
+#include <QEasingCurve>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
-#include <QPropertyAnimation>
+#include <QVariantAnimation>
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+QRect Between(const QRect& start, const QRect& end, double progress) {
+    const auto at = [progress](int a, int b) {
+        return static_cast<int>(std::lround(a + (b - a) * progress));
+    };
+    return {at(start.x(), end.x()), at(start.y(), end.y()), at(start.width(), end.width()),
+            at(start.height(), end.height())};
+}
+
+QRect CentredOn(const QWidget& widget, QSize size, QPoint offset, const QWidget& table) {
+    QRect rect(QPoint(0, 0), size);
+    rect.moveCenter(widget.mapTo(&table, widget.rect().center()) + offset);
+    return rect;
+}
+
+}  // namespace
 
 MoveAnimation::MoveAnimation(QWidget& table) : QObject(&table), mTable(table) {}
 
 void MoveAnimation::Slide(QWidget& landed, const QWidget& from, int milliseconds) {
-    auto* picture = new QLabel(&mTable);
+    const QRect end = InTable(landed, landed.rect());
+    const QRect start = CentredOn(from, landed.size(), {}, mTable);
+    QLabel* picture = Picture(landed.grab(), start);
     picture->setObjectName("movingCard");
-    picture->setPixmap(landed.grab());
+    const QEasingCurve ease(QEasingCurve::OutCubic);
+    Run(milliseconds, picture, &landed, [picture, start, end, ease](double progress) {
+        picture->setGeometry(Between(start, end, ease.valueForProgress(progress)));
+    });
+}
+
+void MoveAnimation::Fly(const QPixmap& pixmap, const QWidget& from, const QWidget& to,
+                        QPoint offset, int milliseconds) {
+    const QSize size = pixmap.deviceIndependentSize().toSize();
+    const QRect start = CentredOn(from, size, offset, mTable);
+    const QRect end = CentredOn(to, size / 2, offset / 2, mTable);
+    QLabel* picture = Picture(pixmap, start);
+    picture->setObjectName("drawnCard");
+    const QEasingCurve ease(QEasingCurve::InOutQuad);
+    Run(milliseconds, picture, nullptr, [picture, start, end, ease](double progress) {
+        picture->setGeometry(Between(start, end, ease.valueForProgress(progress)));
+    });
+}
+
+void MoveAnimation::Flip(const QPixmap& front, const QWidget& from, QWidget& landed,
+                         const QRect& area, int milliseconds) {
+    const QRect start = InTable(from, from.rect());
+    const QRect end = InTable(landed, area);
+    const QPixmap back = landed.grab(area);
+    QLabel* picture = Picture(front, start);
+    picture->setObjectName("turningRole");
+    Run(milliseconds, picture, &landed,
+        [picture, start, end, back, turned = false](double progress) mutable {
+            // Edge on half-way, when the face it shows changes to the back.
+            if (!turned && progress >= 0.5) {
+                turned = true;
+                picture->setPixmap(back);
+            }
+            QRect rect = Between(start, end, progress);
+            const double facing = std::abs(std::cos(std::numbers::pi * progress));
+            const QPoint centre = rect.center();
+            rect.setWidth(std::max(1, static_cast<int>(rect.width() * facing)));
+            rect.moveCenter(centre);
+            picture->setGeometry(rect);
+        });
+}
+
+void MoveAnimation::Fade(QObject& target, const QByteArray& property, double start, double end,
+                         int milliseconds) {
+    Run(milliseconds, nullptr, nullptr,
+        [target = QPointer<QObject>(&target), property, start, end](double progress) {
+            if (target) {
+                target->setProperty(property.constData(), start + (end - start) * progress);
+            }
+        });
+}
+
+QLabel* MoveAnimation::Picture(const QPixmap& pixmap, const QRect& where) {
+    auto* picture = new QLabel(&mTable);
+    picture->setPixmap(pixmap);
+    picture->setScaledContents(true);
     picture->setAttribute(Qt::WA_TransparentForMouseEvents);
-    const QRect end(landed.mapTo(&mTable, QPoint(0, 0)), landed.size());
-    QRect start(QPoint(0, 0), landed.size());
-    start.moveCenter(from.mapTo(&mTable, from.rect().center()));
-    picture->setGeometry(start);
+    picture->setGeometry(where);
     picture->show();
     picture->raise();
-    // The card in its place is there already, unseen until the picture lands on it.
-    auto* unseen = new QGraphicsOpacityEffect(&landed);
-    unseen->setOpacity(0);
-    landed.setGraphicsEffect(unseen);
-    auto* animation = new QPropertyAnimation(picture, "geometry", this);
+    return picture;
+}
+
+void MoveAnimation::Run(int milliseconds, QWidget* picture, QWidget* landed,
+                        std::function<void(double)> step) {
+    if (landed) {
+        // What lands is in its place already, unseen until the picture lands on it.
+        auto* unseen = new QGraphicsOpacityEffect(landed);
+        unseen->setOpacity(0);
+        landed->setGraphicsEffect(unseen);
+    }
+    auto* animation = new QVariantAnimation(this);
     animation->setDuration(milliseconds);
-    animation->setStartValue(start);
-    animation->setEndValue(end);
-    animation->setEasingCurve(QEasingCurve::OutCubic);
-    mSlides.push_back({picture, &landed, animation});
+    animation->setStartValue(0.0);
+    animation->setEndValue(1.0);
+    connect(animation, &QVariantAnimation::valueChanged, this,
+            [step = std::move(step)](const QVariant& progress) { step(progress.toDouble()); });
+    mMoving.push_back({picture, landed, animation});
     connect(animation, &QVariantAnimation::finished, this, [this, animation] {
         End(animation);
         if (!Running()) {
@@ -38,24 +121,38 @@ void MoveAnimation::Slide(QWidget& landed, const QWidget& from, int milliseconds
 }
 
 void MoveAnimation::End(QVariantAnimation* animation) {
-    const auto slide = std::find_if(mSlides.begin(), mSlides.end(), [animation](const Sliding& s) {
-        return s.animation == animation;
+    const auto moving = std::find_if(mMoving.begin(), mMoving.end(), [animation](const Moving& m) {
+        return m.animation == animation;
     });
-    if (slide == mSlides.end()) {
+    if (moving == mMoving.end()) {
         return;
     }
-    if (slide->landed) {
-        slide->landed->setGraphicsEffect(nullptr);
+    if (moving->landed) {
+        moving->landed->setGraphicsEffect(nullptr);
     }
-    delete slide->picture.data();
+    delete moving->picture.data();
     animation->deleteLater();
-    mSlides.erase(slide);
+    mMoving.erase(moving);
+}
+
+void MoveAnimation::Finish() {
+    std::vector<QVariantAnimation*> running;
+    for (const Moving& moving : mMoving) {
+        running.push_back(moving.animation);
+    }
+    for (QVariantAnimation* animation : running) {
+        animation->setCurrentTime(animation->duration());  // its last step, then finished
+    }
 }
 
 void MoveAnimation::Stop() {
-    while (!mSlides.empty()) {
-        QVariantAnimation* animation = mSlides.front().animation;
+    while (!mMoving.empty()) {
+        QVariantAnimation* animation = mMoving.front().animation;
         animation->stop();
         End(animation);
     }
+}
+
+QRect MoveAnimation::InTable(const QWidget& widget, const QRect& area) const {
+    return area.translated(widget.mapTo(&mTable, QPoint(0, 0)));
 }

@@ -37,6 +37,15 @@ void RoleButtons::SetChoosing(bool choosing) {
     Refresh();
 }
 
+QPushButton* RoleButtons::ButtonOf(const QString& role) const {
+    for (QPushButton* button : mButtons) {
+        if (QString(button->text()).remove('&') == role) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
 void RoleButtons::Refresh() {
     for (std::size_t i = 0; i < mButtons.size(); ++i) {
         mButtons[i]->setEnabled(mChoosing && mFree[i]);

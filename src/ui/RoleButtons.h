@@ -19,6 +19,8 @@ class RoleButtons : public QGroupBox {
     // The human chooses a role from now on, or no longer.
     void SetChoosing(bool choosing);
     bool Choosing() const { return mChoosing; }
+    // The button of the role named `role` ("Builder"), if there is one.
+    QPushButton* ButtonOf(const QString& role) const;
 
     // A free role's button was pressed while the human chose; the choice is over.
     Q_SIGNAL void RolePressed(int role);

@@ -119,7 +119,7 @@ void SeatArea::CardBuilt(const qlPlayer& seat, Card card) {
     ShowPoints(seat.Points());
 }
 
-QWidget* SeatArea::CityImageOf(Card card) const {
+qlCardImage* SeatArea::CityImageOf(Card card) const {
     for (qlCardImage* image : mCity->Images()) {
         if (image->ShownCard() == card) {
             return image;
@@ -130,6 +130,10 @@ QWidget* SeatArea::CityImageOf(Card card) const {
 
 const QWidget& SeatArea::CardCount() const {
     return *mCards;
+}
+
+Long SeatArea::CardCountShown() const {
+    return mCards->text().toLong();
 }
 
 void SeatArea::CardCovered(Card card) {
@@ -150,6 +154,20 @@ void SeatArea::ShowPoints(Integer points) {
 
 void SeatArea::ShowRole(const QString& role) {
     mRole->setText(role.isEmpty() || mRole->text().isEmpty() ? role : mRole->text() + ", " + role);
+}
+
+QWidget& SeatArea::Roles() const {
+    return *mRole;
+}
+
+QRect SeatArea::NewestRole() const {
+    const QString shown = mRole->text();
+    const qsizetype newest = shown.lastIndexOf(", ") + 1;  // 0 when it is the only one
+    const QString before = newest > 0 ? shown.left(newest + 1) : QString();
+    const QFontMetrics metrics = mRole->fontMetrics();
+    const QRect area(mRole->contentsRect().left() + metrics.horizontalAdvance(before), 0,
+                     metrics.horizontalAdvance(shown.mid(before.size())), mRole->height());
+    return area.intersected(mRole->rect());
 }
 
 void SeatArea::ShowGovernor(bool governor) {

@@ -8,6 +8,7 @@
 
 class QLabel;
 class qlCardHolder;
+class qlCardImage;
 class qlPlayer;
 
 // One seat's area of the table: a header with the turn marker, the seat's name, the governor
@@ -28,8 +29,9 @@ class SeatArea : public QFrame {
     void CardBuilt(const qlPlayer& seat, Card card);
     // The picture of `card` in the city, if it is there; the seat's card count, where its
     // cards come from.
-    QWidget* CityImageOf(Card card) const;
+    qlCardImage* CityImageOf(Card card) const;
     const QWidget& CardCount() const;
+    Long CardCountShown() const;
     void CardCovered(Card card);
     void GoodChanged(Card building);
     void ShowCardCount(Long cards);
@@ -37,6 +39,9 @@ class SeatArea : public QFrame {
     // Adds a role to the roles shown (a seat of a game of two chooses twice a round); ""
     // clears them.
     void ShowRole(const QString& role);
+    // The roles shown, and where in them the role shown last stands.
+    QWidget& Roles() const;
+    QRect NewestRole() const;
     void ShowGovernor(bool governor);
     void MarkTurn(bool turn);
 

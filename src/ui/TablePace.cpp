@@ -52,6 +52,7 @@ void TablePace::Hurry() {
 
 void TablePace::SkipToHumansTurn() {
     mSkipping = true;
+    emit Skipped();
     Hurry();
 }
 

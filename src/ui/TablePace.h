@@ -32,6 +32,8 @@ class TablePace : public QObject {
 
     // The pause under way has ended: its time is up, or the player hurried.
     Q_SIGNAL void Over();
+    // The player asked to skip to the human's turn: what is under way is seen through at once.
+    Q_SIGNAL void Skipped();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -95,6 +95,7 @@ frmMain::frmMain(Options options, QWidget* parent)
     connect(mPace, &TablePace::Over, this, [this] { Play([this] { mGame->Continue(); }); });
     mMoves = new MoveAnimation(*mTable);
     connect(mMoves, &MoveAnimation::Done, this, [this] { Play([this] { mGame->Continue(); }); });
+    connect(mPace, &TablePace::Skipped, mMoves, &MoveAnimation::Finish);
     mPrompts = new TablePrompts(this);
     connect(mPrompts, &TablePrompts::Answered, this, &frmMain::QuestionAnswered);
     connect(mPrompts, &TablePrompts::MessageClosed, this, &frmMain::MessageClosed);
@@ -196,59 +197,8 @@ SeatArea& frmMain::AreaOf(const qlPlayer& seat) {
     return *mSeatAreas[static_cast<std::size_t>(seat.PlayerNumber() - 1)];
 }
 
-void frmMain::CardBuilt(const qlPlayer& seat, Card card) {
-    SeatArea& area = AreaOf(seat);
-    area.CardBuilt(seat, card);
-    const int milliseconds = MoveMilliseconds();
-    QWidget* landed = area.CityImageOf(card);
-    if (milliseconds > 0 && landed) {
-        const bool human = seat.PlayerNumber() == mOptions.humanSeat;
-        mMoves->Slide(*landed,
-                      human ? static_cast<const QWidget&>(*hldHumansCards) : area.CardCount(),
-                      milliseconds);
-    }
-}
-
-// A quarter of a second at the usual delay, between 150 and 300 ms as the delay goes; nothing
-// while skipping to the human's turn, and by default nothing with pauses cut to nothing or with
-// no screen to see it on.
-int frmMain::MoveMilliseconds() const {
-    const bool wanted = mOptions.animations.value_or(
-        mOptions.pauseLength != Long{0} && QGuiApplication::platformName() != "offscreen");
-    if (!wanted || mPace->Skipping() || !isVisible()) {
-        return 0;
-    }
-    return std::clamp(static_cast<int>(250 * Delay() / 4), 150, 300);
-}
-
 void frmMain::CardCovered(const qlPlayer& seat, Card card) {
     AreaOf(seat).CardCovered(card);
-}
-
-void frmMain::GoodChanged(const qlPlayer& seat, Card building) {
-    AreaOf(seat).GoodChanged(building);
-}
-
-void frmMain::HandChanged(const qlPlayer& seat) {
-    if (seat.PlayerNumber() == mOptions.humanSeat) {
-        const qlCards before = hldHumansCards->Cards();
-        hldHumansCards->SetCards(seat.CardsInHand());
-        SlideNewCards(before);
-    }
-    AreaOf(seat).ShowCardCount(seat.CardsInHand().Count());
-}
-
-// The cards the human's hand did not hold before come from the draw pile.
-void frmMain::SlideNewCards(const qlCards& before) {
-    const int milliseconds = MoveMilliseconds();
-    if (milliseconds <= 0) {
-        return;
-    }
-    for (qlCardImage* image : hldHumansCards->Images()) {
-        if (image->ShownCard() && !before.Contains(image->ShownCard())) {
-            mMoves->Slide(*image, *txtReserveCount, milliseconds);
-        }
-    }
 }
 
 void frmMain::PilesChanged(Long reserve, Long discard) {
@@ -269,10 +219,6 @@ void frmMain::SeatsReleased() {
 
 void frmMain::ShowStatus(const std::string& text) {
     lblMessage->setText(QString::fromStdString(text));
-}
-
-void frmMain::ShowRole(int seatIndex, const std::string& role) {
-    mSeatAreas[static_cast<std::size_t>(seatIndex)]->ShowRole(QString::fromStdString(role));
 }
 
 void frmMain::ShowGovernor(int seatIndex) {

@@ -146,7 +146,7 @@ class frmMain : public QWidget, public Table {
     bool mFinished = false;  // the table is done with its game, or had none
     // The open question or message; the seats to let go once the final scores have been read.
     TablePrompts* mPrompts = nullptr;
-    MoveAnimation* mMoves = nullptr;  // built and drawn cards sliding to their places
+    MoveAnimation* mMoves = nullptr;  // the moves seen on the table (frmMainMoves.cpp)
     bool mReleaseAfterMessage = false;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game

@@ -68,6 +68,11 @@ void qlCardImage::SetGoodsOf(const qlPlayer* seat) {
 
 void qlCardImage::RefreshGoodImage() {
     mGoodShown = mCard && mSeat && mSeat->GoodOn(*mCard);
+    SetGoodOpacity(mGoodShown ? 1 : 0);
+}
+
+void qlCardImage::SetGoodOpacity(double opacity) {
+    mGoodOpacity = opacity;
     update();
 }
 
@@ -124,13 +129,16 @@ void qlCardImage::paintEvent(QPaintEvent*) {
     if (mCard) {
         painter.drawPixmap(PictureRect(), CardPictures::Small(*mCard));
     }
-    if (mGoodShown) {  // a face-down good: a card back tucked against the emblem's side
+    if (mGoodOpacity > 0) {  // a face-down good: a card back tucked against the emblem's side
+        painter.save();
+        painter.setOpacity(mGoodOpacity);
         const QRectF good = GoodMarker();
         painter.setPen(QPen(Qt::white, 1.5));
         painter.setBrush(QColor("#3b2a1a"));
         painter.drawRoundedRect(good, 3, 3);
         painter.setPen(Qt::white);
         painter.drawText(good, Qt::AlignCenter, "G");
+        painter.restore();
     }
     if (mHighlight) {
         painter.setPen(QPen(QColor("#e0a000"), 3));

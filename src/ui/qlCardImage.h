@@ -11,6 +11,9 @@ class qlPlayer;
 // same for the keyboard.
 class qlCardImage : public QWidget {
     Q_OBJECT
+    // How strongly the good's marker shows: 1 while a good lies on the card, 0 while none does,
+    // in between while one fades on or off.
+    Q_PROPERTY(double goodOpacity READ GoodOpacity WRITE SetGoodOpacity)
 
   public:
     explicit qlCardImage(QWidget* parent = nullptr);
@@ -32,6 +35,8 @@ class qlCardImage : public QWidget {
     // Shows the card's good as its seat has it now.
     void RefreshGoodImage();
     bool GoodShown() const { return mGoodShown; }
+    double GoodOpacity() const { return mGoodOpacity; }
+    void SetGoodOpacity(double opacity);
     // Where the picture and the good's marker are drawn; the marker leaves the points readable.
     QRect PictureRect() const;
     QRectF GoodMarker() const;
@@ -59,5 +64,6 @@ class qlCardImage : public QWidget {
     bool mChecked = false;
     bool mEnableCheck = false;
     bool mGoodShown = false;
+    double mGoodOpacity = 0;
     double mScale = 1;
 };

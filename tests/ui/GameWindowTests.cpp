@@ -123,13 +123,22 @@ struct KeyboardPlayer {
     int rolesNotTakenByKey = 0;        // Alt and the role's letter did not press its button
     int roleButtonsLiveOutOfTurn = 0;  // a role button looked pressable outside the choice
     int ticksWaitingForKeyboard = 0;
-    int ticksWithACardSliding = 0;
-    int askedWhileACardSlid = 0;  // a question opened before the move before it was seen
+    // Ticks that saw a card slide, cards fly face down, a role turn over and a good fade.
+    std::array<int, 4> ticksMoving{};
+    int askedWhileMoving = 0;  // a question opened before the move before it was seen
 
     void Tick() {
-        if (window.findChild<QLabel*>("movingCard")) {
-            ++ticksWithACardSliding;
-            askedWhileACardSlid += testing_support::Open<frmCardChooser>() != nullptr;
+        std::array<bool, 4> moving{};
+        for (std::size_t kind = 0; kind < 3; ++kind) {
+            moving[kind] = window.findChild<QLabel*>(std::array{"movingCard", "drawnCard",
+                                                                "turningRole"}[kind]) != nullptr;
+        }
+        for (const qlCardImage* image : window.findChildren<qlCardImage*>()) {
+            moving[3] = moving[3] || (image->GoodOpacity() > 0 && image->GoodOpacity() < 1);
+        }
+        for (std::size_t kind = 0; kind < 4; ++kind) {
+            ticksMoving[kind] += moving[kind];
+            askedWhileMoving += moving[kind] && testing_support::Open<frmCardChooser>();
         }
         if (auto* message = testing_support::Open<frmShowMessage>()) {
             messages.push_back(message->lblMyMessage->text().toStdString());
@@ -196,9 +205,11 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) 
     KeyboardPlayer player{window, {}};
     ASSERT_TRUE(RunTable(window, [&] { player.Tick(); }));
     EXPECT_EQ(window.ExitCode(), 0);
-    // Every building came into its city sliding, and no question opened before it had landed.
-    EXPECT_GT(player.ticksWithACardSliding, 0);
-    EXPECT_EQ(player.askedWhileACardSlid, 0);
+    // Every kind of move was seen, and no question opened before the move before it had ended.
+    for (std::size_t kind = 0; kind < 4; ++kind) {
+        EXPECT_GT(player.ticksMoving[kind], 0) << kind;
+    }
+    EXPECT_EQ(player.askedWhileMoving, 0);
     // The keyboard was the table's after every question and message, no setting changed by the
     // Space presses, and the role buttons looked pressable only for the human's choice.
     EXPECT_EQ(player.rolesNotTakenByKey, 0);
