@@ -20,6 +20,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 #include <stdexcept>
 
 #include "ScriptedTable.h"
@@ -203,8 +204,19 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) 
     options.animations = true;
     frmMain window(options);
     KeyboardPlayer player{window, {}};
+    const testing_support::TableWatch watch(window);
     ASSERT_TRUE(RunTable(window, [&] { player.Tick(); }));
     EXPECT_EQ(window.ExitCode(), 0);
+    // The table's figures, for a run under a real window system: the frames a second of a
+    // move and how soon a question follows the pause or move before it, medians.
+    ASSERT_FALSE(watch.MoveFrameRates().empty());
+    ASSERT_FALSE(watch.QuestionDelays().empty());
+    std::cout << "moves " << watch.MoveFrameRates().size() << ", frames a second "
+              << testing_support::Median(watch.MoveFrameRates()) << "; questions "
+              << watch.QuestionDelays().size() << ", ms after the move before "
+              << testing_support::Median(watch.QuestionDelays()) << " (largest "
+              << *std::max_element(watch.QuestionDelays().begin(), watch.QuestionDelays().end())
+              << ")\n";
     // Every kind of move was seen, and no question opened before the move before it had ended.
     for (std::size_t kind = 0; kind < 4; ++kind) {
         EXPECT_GT(player.ticksMoving[kind], 0) << kind;
@@ -302,63 +314,6 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     EXPECT_NE(headless.gameLog.str().find("Player 1"), std::string::npos);
     EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt"), headless.gameLog.str());
     EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), "");
-}
-
-// The player closes the table at a moment the game is showing something or thinking: a
-// question, a computer seat's pause, a strong seat's role choice, the final scores. Nothing is
-// modal, so the window manager's close reaches the table as Qt's ordinary close; the game ends at
-// once as Exit ends it, unscored unless it was over.
-TEST(TableWindow, ClosingAtAQuestionAPauseAThoughtOrTheScoresEndsTheGameAtOnce) {
-    enum class Moment { Question, Pause, Thinking, Message };
-    for (const Moment moment :
-         {Moment::Question, Moment::Pause, Moment::Thinking, Moment::Message}) {
-        // The final scores are the message: the game is played to its end at full speed.
-        frmMain::Options options =
-            TableOptions(3, 3, 99, "quellin-window-closed", moment == Moment::Message ? 0 : 2000);
-        options.strongComputers = moment == Moment::Thinking;
-        frmMain window(options);
-        const QLabel* status = window.findChild<QLabel*>("lblMessage");
-        QElapsedTimer closing;
-        bool closed = false;
-        ASSERT_TRUE(RunTable(window, [&] {
-            if (closed) {
-                return;
-            }
-            const bool now =
-                moment == Moment::Question ? testing_support::Open<frmCardChooser>() != nullptr
-                : moment == Moment::Pause
-                    ? window.Holding() && !testing_support::Open<frmCardChooser>()
-                // A strong seat's role choice: the game waits and the table holds
-                // nothing.
-                : moment == Moment::Thinking
-                    ? status->text().startsWith("Robot") &&
-                          status->text().endsWith("select a role...") && !window.Holding()
-                    : testing_support::Open<frmShowMessage>() &&
-                          testing_support::Open<frmShowMessage>()->cmdDetails;
-            if (now) {
-                EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
-                closed = true;
-                closing.start();
-                window.close();
-            } else if (!testing_support::AnswerOpen()) {  // the human plays on till then
-                for (QPushButton* role : testing_support::RoleButtons(window)) {
-                    if (role->isEnabled()) {
-                        role->click();
-                        break;
-                    }
-                }
-            }
-        })) << static_cast<int>(moment);
-        EXPECT_TRUE(closed) << static_cast<int>(moment);
-        EXPECT_LT(closing.elapsed(), 1000);
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_EQ(window.ExitCode(), 0);
-        // Only a finished game has its results.
-        EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt").empty(), moment != Moment::Message);
-        EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt").empty(),
-                  moment == Moment::Question)
-            << static_cast<int>(moment);  // the first question comes before any move
-    }
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "WindowDriver.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
+#include "ui/TablePace.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmShowMessage.h"
 #include "ui/qlCardHolder.h"
@@ -20,7 +23,10 @@ frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed
     options.humanSeat = human;
     options.seedSource = Random::SeededSource(seed);
     options.pauseLength = pause;
-    options.logFolder = std::filesystem::temp_directory_path() / logs;
+    // A folder of this process's own: the same test runs at once under several platforms.
+    options.logFolder =
+        std::filesystem::temp_directory_path() /
+        (std::string(logs) + "-" + std::to_string(QCoreApplication::applicationPid()));
     std::filesystem::remove_all(*options.logFolder);
     std::filesystem::create_directories(*options.logFolder);
     return options;
@@ -73,6 +79,61 @@ std::array<QPushButton*, 5> RoleButtons(const frmMain& window) {
 
 QRect InWindow(const QWidget& widget) {
     return {widget.mapTo(widget.window(), QPoint(0, 0)), widget.size()};
+}
+
+TableWatch::TableWatch(frmMain& window) : mWindow(window) {
+    mClock.start();
+    // The pause's end is its timer going off, seen before the table hears of it.
+    mPauseTimer = window.findChild<TablePace*>()->findChild<QTimer*>();
+    qApp->installEventFilter(this);
+}
+
+TableWatch::~TableWatch() {
+    qApp->removeEventFilter(this);
+}
+
+bool TableWatch::eventFilter(QObject* watched, QEvent* event) {
+    const QString name = watched->objectName();
+    if (event->type() == QEvent::Paint) {
+        if (watched == &mWindow) {
+            mTablePaints.push_back(Now());
+        } else if (name == "movingCard" || name == "drawnCard" || name == "turningRole") {
+            auto [paints, first] = mMovePaints.try_emplace(watched);
+            if (first) {
+                connect(watched, &QObject::destroyed, this,
+                        [this, watched] { MoveEnded(watched); });
+            }
+            paints->second.push_back(Now());
+        }
+    } else if (event->type() == QEvent::Timer && watched == mPauseTimer) {
+        mReady = Now();
+    } else if (event->type() == QEvent::Show && qobject_cast<frmCardChooser*>(watched)) {
+        if (mReady >= 0) {
+            mQuestionDelays.push_back(Now() - mReady);
+        }
+        mReady = -1;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A moving picture goes as its move ends, just before the table goes on.
+void TableWatch::MoveEnded(QObject* picture) {
+    const auto paints = mMovePaints.extract(picture);
+    mReady = Now();
+    const std::vector<double>& at = paints.mapped();
+    if (at.size() >= 2) {
+        mFrameRates.push_back(1000.0 * static_cast<double>(at.size() - 1) /
+                              (at.back() - at.front()));
+    }
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) {
+        return 0;
+    }
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
 }
 
 }  // namespace testing_support

@@ -1,12 +1,17 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
 #include <QPushButton>
 #include <QRect>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <vector>
 
 #include "ui/frmMain.h"
 
@@ -14,7 +19,7 @@
 namespace testing_support {
 
 // A seeded table of `players` seats, the human in `human`, with computer pauses of `pause` and
-// the logs in the temporary folder's folder `logs`, created empty.
+// the logs in a folder of the temporary folder named after `logs` and the process, created empty.
 frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed, const char* logs,
                               Long pause = 0);
 
@@ -43,5 +48,40 @@ std::array<QPushButton*, 5> RoleButtons(const frmMain& window);
 
 // Where a widget stands in its window.
 QRect InWindow(const QWidget& widget);
+
+// Watches a table for its figures: how often each moving picture was drawn while it moved, how
+// soon a question opened once the pause or the move before it had ended, and when the table
+// itself was drawn.
+class TableWatch : public QObject {
+  public:
+    explicit TableWatch(frmMain& window);
+    ~TableWatch() override;
+
+    // Frames a second in which each move that has ended was drawn.
+    const std::vector<double>& MoveFrameRates() const { return mFrameRates; }
+    // Milliseconds from the end of a pause or of the last move to the question after it.
+    const std::vector<double>& QuestionDelays() const { return mQuestionDelays; }
+    // Milliseconds since the watch began at which the table was drawn.
+    const std::vector<double>& TablePaints() const { return mTablePaints; }
+    double Now() const { return static_cast<double>(mClock.nsecsElapsed()) / 1e6; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void MoveEnded(QObject* picture);
+
+    frmMain& mWindow;
+    QElapsedTimer mClock;
+    QPointer<QObject> mPauseTimer;
+    std::map<QObject*, std::vector<double>> mMovePaints;
+    double mReady = -1;  // when the game could last go on; -1 once a question has opened
+    std::vector<double> mFrameRates;
+    std::vector<double> mQuestionDelays;
+    std::vector<double> mTablePaints;
+};
+
+// The median of `values`, 0 when there are none.
+double Median(std::vector<double> values);
 
 }  // namespace testing_support

@@ -1,0 +1,159 @@
+// Closing the table, under whatever platform the environment names (offscreen, X11 or Wayland):
+// by the session's end request (SIGTERM) while a question is open, and as the window manager
+// closes it at every kind of moment. The table closes at once, the game ends as Exit ends it,
+// and the program's status is 0.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <iostream>
+
+#include "WindowDriver.h"
+#include "support/TableHelpers.h"
+#include "ui/SessionEnd.h"
+#include "ui/TablePace.h"
+#include "ui/frmCardChooser.h"
+#include "ui/frmMain.h"
+#include "ui/frmShowMessage.h"
+
+namespace {
+
+TEST(Session, TheEndRequestClosesTheTableWhileAQuestionIsOpenAndTheGameEndsUnscored) {
+    const SessionEnd sessionEnd;
+    const frmMain::Options options =
+        testing_support::TableOptions(2, 2, 4242, "quellin-session-end", 0);
+    frmMain window(options);
+    int answered = 0;
+    QElapsedTimer signalled;
+    ASSERT_TRUE(testing_support::RunTable(window, [&] {
+        if (signalled.isValid()) {
+            return;
+        }
+        if (testing_support::Open<frmCardChooser>() && answered > 0) {
+            EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+            signalled.start();
+            ::kill(::getpid(), SIGTERM);
+        } else if (testing_support::AnswerOpen()) {
+            ++answered;
+        } else {
+            for (QPushButton* role : testing_support::RoleButtons(window)) {
+                if (role->isEnabled()) {
+                    role->click();
+                    break;
+                }
+            }
+        }
+    }));
+    ASSERT_TRUE(signalled.isValid());
+    EXPECT_LT(signalled.elapsed(), 1000);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(window.ExitCode(), 0);
+    EXPECT_EQ(testing_support::ReadFile(*options.logFolder / "Log.txt"), "");  // unscored
+}
+
+// The table was drawn as asked while the strong seat thought: its redraws came at the timer's
+// rate, not once the thought was over. The intervals are the figure for a real window system.
+void ExpectDrawnWhileThinking(const std::vector<double>& paints, double since) {
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < paints.size(); ++i) {
+        if (paints[i - 1] >= since) {
+            gaps.push_back(paints[i] - paints[i - 1]);
+        }
+    }
+    ASSERT_GE(gaps.size(), 2u);
+    std::cout << "drawn while thinking: " << gaps.size() + 1 << " times, ms between "
+              << testing_support::Median(gaps) << " (largest "
+              << *std::max_element(gaps.begin(), gaps.end()) << ")\n";
+}
+
+// The player closes the table at a moment the game is showing something or thinking: a
+// question, a computer seat's pause, a move seen on the table, a strong seat's role choice, the
+// final scores. Nothing is modal, so the window manager's close reaches the table as Qt's
+// ordinary close; the game ends at once as Exit ends it, unscored unless it was over.
+TEST(Closing, AtAQuestionAPauseAThoughtOrTheScoresEndsTheGameAtOnce) {
+    enum class Moment { Question, Pause, Move, Thinking, Message };
+    for (const Moment moment :
+         {Moment::Question, Moment::Pause, Moment::Move, Moment::Thinking, Moment::Message}) {
+        // The final scores are the message: the game is played to its end at full speed.
+        frmMain::Options options = testing_support::TableOptions(
+            3, 3, 99, "quellin-window-closed", moment == Moment::Message ? 0 : 2000);
+        options.strongComputers = moment == Moment::Thinking;
+        options.animations = moment == Moment::Move;
+        frmMain window(options);
+        const QLabel* status = window.findChild<QLabel*>("lblMessage");
+        // While a strong seat thinks, the table is asked to redraw at a screen's rate.
+        const testing_support::TableWatch watch(window);
+        QTimer redraw;
+        QObject::connect(&redraw, &QTimer::timeout, &window, [&window] { window.update(); });
+        redraw.start(16);
+        double thinkingSince = -1;
+        QElapsedTimer closing;
+        bool closed = false;
+        ASSERT_TRUE(testing_support::RunTable(window, [&] {
+            if (closed) {
+                return;
+            }
+            const bool now =
+                moment == Moment::Question ? testing_support::Open<frmCardChooser>() != nullptr
+                : moment == Moment::Pause  ? window.findChild<TablePace*>()->Pausing()
+                // The first cards dealt, flying to the seats.
+                : moment == Moment::Move ? window.findChild<QLabel*>("drawnCard") != nullptr
+                // A strong seat's role choice: the game waits and the table holds
+                // nothing.
+                : moment == Moment::Thinking
+                    ? status->text().startsWith("Robot") &&
+                          status->text().endsWith("select a role...") && !window.Holding()
+                    : testing_support::Open<frmShowMessage>() &&
+                          testing_support::Open<frmShowMessage>()->cmdDetails;
+            if (moment == Moment::Thinking) {
+                thinkingSince = !now ? -1 : thinkingSince < 0 ? watch.Now() : thinkingSince;
+                if (now && watch.Now() - thinkingSince < 80) {
+                    return;  // the table is watched a moment while the seat thinks
+                }
+            }
+            if (now) {
+                EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+                closed = true;
+                closing.start();
+                window.close();
+            } else if (!testing_support::AnswerOpen()) {  // the human plays on till then
+                for (QPushButton* role : testing_support::RoleButtons(window)) {
+                    if (role->isEnabled()) {
+                        role->click();
+                        break;
+                    }
+                }
+            }
+        })) << static_cast<int>(moment);
+        EXPECT_TRUE(closed) << static_cast<int>(moment);
+        if (moment == Moment::Thinking) {
+            ExpectDrawnWhileThinking(watch.TablePaints(), thinkingSince);
+        }
+        EXPECT_LT(closing.elapsed(), 1000);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_EQ(window.ExitCode(), 0);
+        // Only a finished game has its results.
+        EXPECT_EQ(testing_support::ReadFile(*options.logFolder / "Log.txt").empty(),
+                  moment != Moment::Message);
+        EXPECT_EQ(testing_support::ReadFile(*options.logFolder / "GameLog.txt").empty(),
+                  moment == Moment::Question || moment == Moment::Move)
+            << static_cast<int>(moment);  // the deal and the first question come before any move
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);  // on the platform QT_QPA_PLATFORM names
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
