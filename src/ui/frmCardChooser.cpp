@@ -1,7 +1,9 @@
 #include "ui/frmCardChooser.h"
 
 #include <QCloseEvent>
+#include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -257,8 +259,32 @@ void frmCardChooser::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-void PlaceChooser(frmCardChooser& chooser, const QWidget& mainWindow, int seatIndex,
-                  bool cardDetails, bool logicalPositions, int numberOfPlayers) {
+namespace {
+
+// Under Wayland the compositor places every top-level window, and a program cannot.
+bool ProgramPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith("wayland");
+}
+
+// The chooser as a panel of the table's own window, at `place` in it and wholly inside it.
+void SitIn(frmCardChooser& chooser, QWidget& mainWindow, QPoint place) {
+    chooser.setParent(&mainWindow, Qt::Widget);
+    chooser.setAutoFillBackground(true);
+    auto* shadow = new QGraphicsDropShadowEffect(&chooser);
+    shadow->setBlurRadius(18);
+    shadow->setOffset(0, 3);
+    shadow->setColor(QColor(0, 0, 0, 110));
+    chooser.setGraphicsEffect(shadow);
+    const QSize room = mainWindow.size() - chooser.size();
+    chooser.move(std::clamp(place.x(), 0, std::max(0, room.width())),
+                 std::clamp(place.y(), 0, std::max(0, room.height())));
+    chooser.raise();
+}
+
+}  // namespace
+
+void PlaceChooser(frmCardChooser& chooser, QWidget& mainWindow, int seatIndex, bool cardDetails,
+                  bool logicalPositions, int numberOfPlayers) {
     if (!cardDetails) {
         chooser.HideDetails();
     }
@@ -275,6 +301,11 @@ void PlaceChooser(frmCardChooser& chooser, const QWidget& mainWindow, int seatIn
         }
     } else if (logicalPositions && numberOfPlayers == 3) {
         left -= Px(1800);
+    }
+    if (!ProgramPlacesWindows()) {
+        // Where it would stand over the table, in the table's window itself.
+        SitIn(chooser, mainWindow, QPoint(left, top) - mainWindow.geometry().topLeft());
+        return;
     }
     const QScreen* screen = mainWindow.screen();
     if (screen) {

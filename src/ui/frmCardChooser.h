@@ -78,6 +78,8 @@ class frmCardChooser : public QDialog, public CardChooser {
 };
 
 // Places a chooser over the main window for the seat area `seatIndex`, as the settings say,
-// then keeps it wholly on the available area of the main window's screen.
-void PlaceChooser(frmCardChooser& chooser, const QWidget& mainWindow, int seatIndex,
-                  bool cardDetails, bool logicalPositions, int numberOfPlayers);
+// then keeps it wholly on the available area of the main window's screen. Where the window
+// system places windows itself (Wayland), the chooser is a panel in the main window instead, at
+// the same place over the table.
+void PlaceChooser(frmCardChooser& chooser, QWidget& mainWindow, int seatIndex, bool cardDetails,
+                  bool logicalPositions, int numberOfPlayers);

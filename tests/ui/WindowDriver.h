@@ -27,12 +27,18 @@ frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed
 // within a minute (the window is closed then, so that a failing test never hangs).
 bool RunTable(frmMain& window, const std::function<void()>& tick);
 
-// The window of type T the table has open (a question, a message, a fault), if any.
+// The window of type T the table has open (a question, a message, a fault), if any: a window of
+// its own, or a panel in the table's.
 template <typename T>
 T* Open() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* open = qobject_cast<T*>(window); open && open->isVisible()) {
             return open;
+        }
+        for (T* panel : window->findChildren<T*>()) {
+            if (panel->isVisible()) {
+                return panel;
+            }
         }
     }
     return nullptr;
