@@ -34,12 +34,15 @@ void Preselect(frmStart& start, const AppOptions& options) {
     }
 }
 
-// A fault the player must read before the program goes on or ends: on the terminal and in a
-// message box, since a game started from the menu has no terminal.
-void Tell(QMessageBox::Icon icon, const std::string& text) {
+// A fault that ends the program before any game: on the terminal and in a message box, since a
+// game started from the menu has no terminal. The box is shown by the application's own loop,
+// which ends once it is closed (or the session ends).
+void TellAndEnd(QApplication& app, const std::string& text) {
     std::cerr << "quellin: " << text << "\n";
-    QMessageBox box(icon, "Quellin", QString::fromStdString(text));
-    box.exec();
+    QMessageBox box(QMessageBox::Critical, "Quellin", QString::fromStdString(text));
+    QObject::connect(&box, &QMessageBox::finished, &app, &QApplication::quit);
+    box.show();
+    app.exec();
 }
 
 // The table for the game the start dialog set, shown maximised. A game without a given seed
@@ -108,7 +111,7 @@ int main(int argc, char** argv) {
     try {
         dataFolder = DataFolder();
     } catch (const std::runtime_error& error) {
-        Tell(QMessageBox::Critical, error.what());
+        TellAndEnd(app, error.what());
         return 1;
     }
     frmStart start;
