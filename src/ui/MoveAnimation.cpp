@@ -110,35 +110,38 @@ void MoveAnimation::Run(int milliseconds, QWidget* picture, QWidget* landed,
     animation->setEndValue(1.0);
     connect(animation, &QVariantAnimation::valueChanged, this,
             [step = std::move(step)](const QVariant& progress) { step(progress.toDouble()); });
-    mMoving.push_back({picture, landed, animation});
+    mMoves.push_back({picture, landed, animation});
     connect(animation, &QVariantAnimation::finished, this, [this, animation] {
         End(animation);
         if (!Running()) {
+            emit Moving(false);
             emit Done();
         }
     });
     animation->start();
+    if (mMoves.size() == 1) {
+        emit Moving(true);
+    }
 }
 
 void MoveAnimation::End(QVariantAnimation* animation) {
-    const auto moving = std::find_if(mMoving.begin(), mMoving.end(), [animation](const Moving& m) {
-        return m.animation == animation;
-    });
-    if (moving == mMoving.end()) {
+    const auto move = std::find_if(mMoves.begin(), mMoves.end(),
+                                   [animation](const Move& m) { return m.animation == animation; });
+    if (move == mMoves.end()) {
         return;
     }
-    if (moving->landed) {
-        moving->landed->setGraphicsEffect(nullptr);
+    if (move->landed) {
+        move->landed->setGraphicsEffect(nullptr);
     }
-    delete moving->picture.data();
+    delete move->picture.data();
     animation->deleteLater();
-    mMoving.erase(moving);
+    mMoves.erase(move);
 }
 
 void MoveAnimation::Finish() {
     std::vector<QVariantAnimation*> running;
-    for (const Moving& moving : mMoving) {
-        running.push_back(moving.animation);
+    for (const Move& move : mMoves) {
+        running.push_back(move.animation);
     }
     for (QVariantAnimation* animation : running) {
         animation->setCurrentTime(animation->duration());  // its last step, then finished
@@ -146,11 +149,15 @@ void MoveAnimation::Finish() {
 }
 
 void MoveAnimation::Stop() {
-    while (!mMoving.empty()) {
-        QVariantAnimation* animation = mMoving.front().animation;
+    if (!Running()) {
+        return;
+    }
+    while (!mMoves.empty()) {
+        QVariantAnimation* animation = mMoves.front().animation;
         animation->stop();
         End(animation);
     }
+    emit Moving(false);
 }
 
 QRect MoveAnimation::InTable(const QWidget& widget, const QRect& area) const {

@@ -36,16 +36,19 @@ class MoveAnimation : public QObject {
     void Fade(QObject& target, const QByteArray& property, double start, double end,
               int milliseconds);
 
-    bool Running() const { return !mMoving.empty(); }
+    bool Running() const { return !mMoves.empty(); }
     // Every animation under way jumps to its end; Done follows.
     void Finish();
     // Ends every animation at once, without Done: the table is closing.
     void Stop();
 
+    // Moves are under way (the first has begun), or no longer (the last has ended or all were
+    // stopped).
+    Q_SIGNAL void Moving(bool moving);
     Q_SIGNAL void Done();
 
   private:
-    struct Moving {
+    struct Move {
         QPointer<QWidget> picture;
         QPointer<QWidget> landed;
         QVariantAnimation* animation = nullptr;
@@ -59,5 +62,5 @@ class MoveAnimation : public QObject {
     QRect InTable(const QWidget& widget, const QRect& area) const;
 
     QWidget& mTable;
-    std::vector<Moving> mMoving;
+    std::vector<Move> mMoves;
 };

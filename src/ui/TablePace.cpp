@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QInputEvent>
 #include <QShortcut>
 #include <QTimer>
 #include <QWidget>
@@ -23,10 +24,8 @@ void TablePace::Pause(Long milliseconds) {
     if (mSkipping || mPausing) {
         return;
     }
-    // A click anywhere on the table hurries: watched only while a pause is under way.
-    qApp->installEventFilter(this);
-    mHurryKey->setEnabled(true);
     mPausing = true;
+    ListenForHurry();
     mLength = std::max<Long>(milliseconds, 0);
     mClock.start();
     mTimer->start(static_cast<int>(mLength));
@@ -43,16 +42,36 @@ void TablePace::TimeUp() {
     emit Over();
 }
 
+void TablePace::SetMoving(bool moving) {
+    mMoving = moving;
+    ListenForHurry();
+}
+
+void TablePace::ListenForHurry() {
+    // A click anywhere on the table hurries: watched only while there is something to hurry.
+    const bool listening = mPausing || mMoving;
+    qApp->removeEventFilter(this);
+    if (listening) {
+        qApp->installEventFilter(this);
+    }
+    mHurryKey->setEnabled(listening);
+}
+
+// The pause first: once it is over the table holds on while the moves run, and goes on once
+// they are seen through.
 void TablePace::Hurry() {
+    const bool moving = mMoving;
     if (mPausing) {
         End();
         emit Over();
+    }
+    if (moving) {
+        emit MovesHurried();
     }
 }
 
 void TablePace::SkipToHumansTurn() {
     mSkipping = true;
-    emit Skipped();
     Hurry();
 }
 
@@ -65,14 +84,17 @@ void TablePace::Stop() {
 void TablePace::End() {
     mTimer->stop();
     mPausing = false;
-    mHurryKey->setEnabled(false);
-    qApp->removeEventFilter(this);
+    ListenForHurry();
 }
 
 bool TablePace::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == &mTable) {
+        // A press a widget ignores goes on to its parents: one click hurries once, not what the
+        // first hurry let begin.
+        const auto pressed = static_cast<const QInputEvent*>(event)->timestamp();
+        if (widget && widget->window() == &mTable && pressed != mLastPress) {
+            mLastPress = pressed;
             Hurry();
         }
     }

@@ -10,9 +10,10 @@ class QTimer;
 class QWidget;
 
 // The pace of the computer seats at a table, in the player's hands: Space or a click on the
-// table ends the pause under way ("hurry"); Ctrl+Space ends it and every later one until the
-// human is next asked something ("skip to my turn"). Without either, a pause lasts as asked.
-// A pause is a timer: the table's event loop runs on, and Over says the pause has ended.
+// table ends the pause under way, or sees the moves under way through at once ("hurry");
+// Ctrl+Space does so and skips every later pause until the human is next asked something
+// ("skip to my turn"). Without either, a pause lasts as asked. A pause is a timer: the table's
+// event loop runs on, and Over says the pause has ended.
 class TablePace : public QObject {
     Q_OBJECT
 
@@ -22,6 +23,8 @@ class TablePace : public QObject {
     // Starts a pause of so many milliseconds; none while skipping to the human's turn.
     void Pause(Long milliseconds);
     bool Pausing() const { return mPausing; }
+    // Moves are under way on the table, or no longer: a hurry sees them through.
+    void SetMoving(bool moving);
     void Hurry();
     void SkipToHumansTurn();
     // The human is asked: pauses wait again.
@@ -32,8 +35,8 @@ class TablePace : public QObject {
 
     // The pause under way has ended: its time is up, or the player hurried.
     Q_SIGNAL void Over();
-    // The player asked to skip to the human's turn: what is under way is seen through at once.
-    Q_SIGNAL void Skipped();
+    // The player hurried, or skipped to the human's turn, while moves were under way.
+    Q_SIGNAL void MovesHurried();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +44,8 @@ class TablePace : public QObject {
   private:
     void End();
     void TimeUp();
+    // Space and clicks hurry while a pause or a move is under way, and only then.
+    void ListenForHurry();
 
     QWidget& mTable;
     // Space belongs to the focused button except while a pause is under way.
@@ -50,4 +55,6 @@ class TablePace : public QObject {
     Long mLength = 0;
     bool mSkipping = false;
     bool mPausing = false;
+    bool mMoving = false;
+    quint64 mLastPress = 0;  // the time of the last click that hurried
 };

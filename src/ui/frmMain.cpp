@@ -95,7 +95,8 @@ frmMain::frmMain(Options options, QWidget* parent)
     connect(mPace, &TablePace::Over, this, [this] { Play([this] { mGame->Continue(); }); });
     mMoves = new MoveAnimation(*mTable);
     connect(mMoves, &MoveAnimation::Done, this, [this] { Play([this] { mGame->Continue(); }); });
-    connect(mPace, &TablePace::Skipped, mMoves, &MoveAnimation::Finish);
+    connect(mMoves, &MoveAnimation::Moving, mPace, &TablePace::SetMoving);
+    connect(mPace, &TablePace::MovesHurried, mMoves, &MoveAnimation::Finish);
     mPrompts = new TablePrompts(this);
     connect(mPrompts, &TablePrompts::Answered, this, &frmMain::QuestionAnswered);
     connect(mPrompts, &TablePrompts::MessageClosed, this, &frmMain::MessageClosed);

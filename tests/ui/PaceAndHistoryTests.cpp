@@ -38,7 +38,7 @@ qint64 PauseWith(TablePace& pace, Long milliseconds, const std::function<void()>
     return clock.elapsed();
 }
 
-TEST(TablePace, SpaceOrAClickHurriesOnePauseAndCtrlSpaceEveryPauseUntilTheHumanIsAsked) {
+TEST(TablePace, SpaceOrAClickHurriesOnePauseOrTheMovesAndCtrlSpaceEveryPauseUntilTheHumanIsAsked) {
     QWidget table;
     auto* seat = new QLabel("PLAYER 1", &table);
     new QVBoxLayout(&table);
@@ -66,10 +66,18 @@ TEST(TablePace, SpaceOrAClickHurriesOnePauseAndCtrlSpaceEveryPauseUntilTheHumanI
     EXPECT_FALSE(pace.Pausing());  // no pause at all while skipping
     pace.EndSkip();
     EXPECT_GE(PauseWith(pace, 200, [] {}), 200);
-    // Outside a pause Space is the focused button's again.
+    // Moves under way are hurried by Space or a click, pause or none.
+    QSignalSpy hurried(&pace, &TablePace::MovesHurried);
+    pace.SetMoving(true);
+    QTest::keyClick(&table, Qt::Key_Space);
+    QTest::mouseClick(seat, Qt::LeftButton);
+    EXPECT_EQ(hurried.count(), 2);
+    pace.SetMoving(false);
+    // Outside a pause and a move Space is the focused button's again, and hurries nothing.
     role->setFocus();
     QTest::keyClick(role, Qt::Key_Space);
     EXPECT_EQ(roleClicks, 1);
+    EXPECT_EQ(hurried.count(), 2);
 }
 
 TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
