@@ -63,7 +63,6 @@ void frmMain::Play(const std::function<void()>& step) {
         return;
     }
     if (mGame->Result() && !Holding()) {
-        mGameRunning = false;
         FinishTable();
     }
 }
@@ -72,6 +71,7 @@ void frmMain::FinishTable() {
     if (std::exchange(mFinished, true)) {
         return;
     }
+    mGameRunning = false;  // an answer or a move still on its way finds no game to play on
     mAids->SetGame(nullptr, 0);
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
