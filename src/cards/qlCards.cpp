@@ -51,12 +51,12 @@ qlCards& qlCards::operator=(qlCards&& other) noexcept {
             mFirst = other.mFirst;
             mRoomEnd = other.mRoomEnd;
         } else {
-            UseRoom(mInline, kInline);
-            std::copy(other.begin(), other.end(), mInline);
+            UseRoom(Inline(), kInline);
+            std::copy(other.begin(), other.end(), Inline());
         }
         other.mSize = 0;
         other.mRoomSize = 0;
-        other.UseRoom(other.mInline, kInline);
+        other.UseRoom(other.Inline(), kInline);
     }
     return *this;
 }

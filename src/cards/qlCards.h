@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <new>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "cards/Card.h"
@@ -18,6 +20,8 @@
 // collection copied or refilled within its room makes nothing. Cards dealt from the top leave
 // their places empty rather than moving the rest up.
 class qlCards {
+    static_assert(std::is_trivially_copyable_v<Card> && std::is_trivially_destructible_v<Card>);
+
   public:
     using const_iterator = const Card*;
 
@@ -99,7 +103,7 @@ class qlCards {
     Card* Data() { return mFirst; }
     const Card* Data() const { return mFirst; }
     // The room in use, from its first place, and how many cards it holds.
-    Card* Room() { return mRoom ? mRoom.get() : mInline; }
+    Card* Room() { return mRoom ? mRoom.get() : Inline(); }
     std::uint32_t RoomSize() const { return mRoom ? mRoomSize : kInline; }
     // The places left after the last card.
     std::size_t SpareAfter() const { return static_cast<std::size_t>(mRoomEnd - end()); }
@@ -111,11 +115,15 @@ class qlCards {
     void Grow(std::size_t needed);
     void ReshuffleFrom(qlCards& discard, Random::Stream& random);
 
+    // The places in the collection itself. They are left unset: only those before the size
+    // hold cards, and a collection made at every decision need not clear its room first.
+    Card* Inline() { return std::launder(reinterpret_cast<Card*>(mInline)); }
+
     // The top card, within the room: past the places of the cards dealt from the top.
-    Card* mFirst = mInline;
-    Card* mRoomEnd = mInline + kInline;  // past the last place of the room
+    Card* mFirst = Inline();
+    Card* mRoomEnd = Inline() + kInline;  // past the last place of the room
     std::uint32_t mSize = 0;
     std::uint32_t mRoomSize = 0;
     std::unique_ptr<Card[]> mRoom;
-    Card mInline[kInline];
+    alignas(Card) std::byte mInline[kInline * sizeof(Card)];
 };
