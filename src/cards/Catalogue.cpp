@@ -161,6 +161,7 @@ std::shared_ptr<const std::vector<CatalogueEntry>> LoadCatalogueEntries(
     return entries;
 }
 
-std::filesystem::path CatalogueFile() {
-    return DataFolder() / "scripts" / "DeckInfo.txt";
+const std::filesystem::path& CatalogueFile() {
+    static const std::filesystem::path file = DataFolder() / "scripts" / "DeckInfo.txt";
+    return file;
 }

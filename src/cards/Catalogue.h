@@ -49,4 +49,5 @@ std::shared_ptr<const std::vector<CatalogueEntry>> LoadCatalogueEntries(
     const std::filesystem::path& file);
 
 // Where the game's catalogue lives: scripts/DeckInfo.txt in the data folder (see DataFolder).
-std::filesystem::path CatalogueFile();
+// The path is put together once.
+const std::filesystem::path& CatalogueFile();

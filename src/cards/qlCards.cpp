@@ -138,11 +138,19 @@ void qlCards::Reset(Random::Stream& random) {
 
 void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& random) {
     const auto entries = LoadCatalogueEntries(file);
-    std::vector<const Building*> buildings;
-    for (const CatalogueEntry& entry : *entries) {
-        buildings.insert(buildings.end(), static_cast<std::size_t>(entry.number), entry.building);
+    // The cards of the catalogue this thread loaded last: the games of a run load the same one.
+    thread_local std::shared_ptr<const std::vector<CatalogueEntry>> lastEntries;
+    thread_local std::span<const Card> lastCards;
+    if (entries != lastEntries) {
+        std::vector<const Building*> buildings;
+        for (const CatalogueEntry& entry : *entries) {
+            buildings.insert(buildings.end(), static_cast<std::size_t>(entry.number),
+                             entry.building);
+        }
+        lastCards = Card::OfCatalogue(buildings);
+        lastEntries = entries;
     }
-    const std::span<const Card> cards = Card::OfCatalogue(buildings);
+    const std::span<const Card> cards = lastCards;
     Clear();
     Reserve(cards.size());
     std::copy(cards.begin(), cards.end(), Data());
