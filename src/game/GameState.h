@@ -40,6 +40,17 @@ struct TurnState {
     qlCards offered;      // the councillor's draw, or the gold mine's four cards
     Integer keep = 1;     // how many of the draw the councillor keeps
     bool archive = false;
+
+    // As a new turn finds it, the room of the cards offered kept.
+    void Clear() {
+        covered = {};
+        goodsUsed = 0;
+        building = {};
+        cost = 0;
+        offered.Clear();
+        keep = 1;
+        archive = false;
+    }
 };
 
 // The whole of one game as a value: the seats, the piles, the tiles, whose turn it is, the

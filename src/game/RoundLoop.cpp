@@ -122,7 +122,6 @@ bool qlGame::PlayDecisions() {
         }
         const Decision decision = Pending();
         SeatDecider& decider = DeciderOf(DecidingSeat());
-        Choice choice;
         if (decider.AnswersLater(decision)) {
             if (!mAsked) {
                 mAsked = true;
@@ -132,23 +131,29 @@ bool qlGame::PlayDecisions() {
                 return false;
             }
             mAsked = false;
-            choice = *std::exchange(mAnswer, std::nullopt);
-        } else {
-            choice = decider.Answer(*this, decision, mState.random);
-        }
-        if (decision.kind == DecisionKind::Role && choice.role < 0) {
-            mTable->ShowRole(mState.currentPlayer - 1, "");
-            mState.awaiting = DecisionKind::None;
-            mState.step = RulesStep::Stopped;
+            if (TakeAnswer(decision, decider, *std::exchange(mAnswer, std::nullopt))) {
+                return true;
+            }
+        } else if (TakeAnswer(decision, decider, decider.Answer(*this, decision, mState.random))) {
             return true;
         }
-        if (!mTable->Silent() && decider.PausesAfter(*this, decision, choice)) {
-            mTable->Pause(kComputerPause);
-            mPaused = std::move(choice);
-            continue;
-        }
-        Apply(decision, choice);
     }
+}
+
+bool qlGame::TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice choice) {
+    if (decision.kind == DecisionKind::Role && choice.role < 0) {
+        mTable->ShowRole(mState.currentPlayer - 1, "");
+        mState.awaiting = DecisionKind::None;
+        mState.step = RulesStep::Stopped;
+        return true;
+    }
+    if (!mTable->Silent() && decider.PausesAfter(*this, decision, choice)) {
+        mTable->Pause(kComputerPause);
+        mPaused = std::move(choice);
+        return false;
+    }
+    Apply(decision, choice);
+    return false;
 }
 
 void qlGame::StartRound() {
@@ -256,7 +261,7 @@ void qlGame::BeginPhase() {
 // until the chooser's turn would come round again.
 void qlGame::EndTurn() {
     Player(mState.roleChooser).SetGetsRoleBenefit(false);
-    mState.turn = {};
+    mState.turn.Clear();
     mState.currentPlayer = NextSeat(mState.currentPlayer);
     mState.step =
         mState.currentPlayer == mState.roleChooser ? RulesStep::RoleDone : RulesStep::Turn;

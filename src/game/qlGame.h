@@ -177,6 +177,9 @@ class qlGame {
     // Answers decisions by the seats' deciders until the game is over or stops (true), or
     // until it waits for the table or for a later answer (false).
     bool PlayDecisions();
+    // The seat's answer to `decision`: the game stops (true) when the seat left at its role
+    // choice; otherwise the answer waits through the table's pause or is carried out.
+    bool TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice choice);
     void RunStep();
     void Await(DecisionKind kind) {
         mState.awaiting = kind;
