@@ -70,6 +70,9 @@ Long qlGame::TieValue(const qlPlayer& seat) {
 
 void qlGame::ShowFinalScores(const std::string& preface) {
     ClearStatus();  // the last seat's prompt no longer applies
+    if (mTable->Silent()) {
+        return;
+    }
     const qlPlayer& winner = GetWinner();
     std::string text = preface + "Player " + std::to_string(winner.PlayerNumber()) +
                        " wins: " + std::to_string(winner.Points()) + " points!\r\n\r\n\r\n" +

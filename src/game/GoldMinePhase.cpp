@@ -71,7 +71,8 @@ void qlGame::FinishGoldMine(const qlCards& taken) {
     const qlCards mine = mState.turn.offered;
     const bool gold = AllDifferentCosts(mine);
     // The human is shown every mine; the one that found gold for the human was the question.
-    if (!IsHuman(player.PlayerNumber()) || !gold) {
+    // A silent table shows nobody the mine.
+    if (!mTable->Silent() && (!IsHuman(player.PlayerNumber()) || !gold)) {
         ShowGoldMine(player, mine, gold, taken);
     }
     if (!taken.Empty()) {

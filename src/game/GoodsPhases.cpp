@@ -1,6 +1,8 @@
 // The producer and trader phases: goods laid on production buildings from the draw pile, and
 // goods sold for cards at the prices of the tile turned up for the role.
 
+#include <vector>
+
 #include "cards/Good.h"
 #include "cards/qlCard.h"
 #include "game/TableEvents.h"
@@ -30,9 +32,8 @@ void qlGame::ProducerPhase(const qlCards& chosen) {
 void qlGame::TraderPhase(const qlCards& chosen) {
     qlPlayer& player = Player(mState.currentPlayer);
     int total = 0;
-    std::vector<int> prices;
     for (const Card& building : chosen) {
-        total += prices.emplace_back(GoodValue(*building));
+        total += GoodValue(*building);
         DiscardGood(player, building);
     }
     if (chosen.Count() >= 2 && player.HasBuiltCard("Market Stand")) {
@@ -47,6 +48,10 @@ void qlGame::TraderPhase(const qlCards& chosen) {
     }
     ShowCards(player);
     Tell([&] {
+        std::vector<int> prices;
+        for (const Card& building : chosen) {
+            prices.push_back(GoodValue(*building));
+        }
         return table_events::Sold(player, chosen, prices,
                                   static_cast<int>(player.CardsInHand().Count() - handBefore));
     });
