@@ -1,10 +1,13 @@
 // The game refuses a choice the rules do not allow at the decision it waits for, and changes
-// nothing when it does.
+// nothing when it does; once set up, a game of computer seats plays on without the heap.
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,6 +17,62 @@
 #include "game/HeadlessTable.h"
 #include "game/StandardDecider.h"
 #include "game/qlGame.h"
+
+namespace {
+
+// The heap allocations of this thread while they are being counted.
+thread_local bool tCounting = false;
+thread_local long tAllocations = 0;
+
+// Every allocation of this test program passes here, so that a test can count its own. Each
+// form of new and delete but the aligned ones is replaced, so that what one form makes another
+// frees.
+void* Allocate(std::size_t size) noexcept {
+    if (tCounting) {
+        ++tAllocations;
+    }
+    return std::malloc(size == 0 ? 1 : size);
+}
+
+void* AllocateOrThrow(std::size_t size) {
+    if (void* memory = Allocate(size)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+    return AllocateOrThrow(size);
+}
+void* operator new[](std::size_t size) {
+    return AllocateOrThrow(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return Allocate(size);
+}
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
+    std::free(memory);
+}
 
 namespace {
 
@@ -108,6 +167,23 @@ TEST(Apply, RefusesEveryIllegalChoiceAndChangesNothing) {
           DecisionKind::CouncilKeep, DecisionKind::GoldMine, DecisionKind::Produce,
           DecisionKind::Trade}) {
         EXPECT_GT(refusals[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
+    }
+}
+
+// From the end of its set-up to its final scores a seeded game of standard computer seats at a
+// silent table allocates nothing: every collection it needs has its room already.
+TEST(Apply, AGameOfComputerSeatsPlaysOnFromItsSetUpWithoutTheHeap) {
+    for (std::uint64_t seed = 1; seed <= 50; ++seed) {
+        HeadlessTable table;
+        qlGame game(table, 4, 0, Random::SeededSource(seed));
+        GameTestAccess::SetUp(game);
+        GameTestAccess::DealStartingHands(game);
+        tAllocations = 0;
+        tCounting = true;
+        const qlGame::Outcome outcome = game.PlayOn();
+        tCounting = false;
+        ASSERT_EQ(outcome, qlGame::Outcome::Finished) << "seed " << seed;
+        EXPECT_EQ(tAllocations, 0) << "seed " << seed;
     }
 }
 
