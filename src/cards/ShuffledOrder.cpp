@@ -3,6 +3,7 @@
 #include <array>
 #include <bit>
 #include <cstddef>
+#include <cstring>
 #include <memory_resource>
 #include <numeric>
 #include <vector>
@@ -17,13 +18,20 @@ using Order = std::pmr::vector<std::uint32_t>;
 constexpr std::size_t kGapClosingLimit = 1024;
 
 // Takes the ranks[d]-th of the entries not taken yet into order[d], for every draw d, closing
-// the gap in `left`, a copy of the order, each time.
-void TakeByClosingGaps(std::span<std::uint32_t> order, const Order& ranks, Order& left) {
-    left.assign(order.begin(), order.end());
+// the gap each time in `left`, the places of the entries not taken yet. A place is held in the
+// smallest type that holds them all, so that closing a gap moves as few bytes as it can.
+template <typename Place>
+void TakeByClosingGaps(std::span<std::uint32_t> order, const Order& ranks) {
+    std::array<Place, kGapClosingLimit> room;
+    const std::span<Place> left(room.data(), order.size());
+    std::iota(left.begin(), left.end(), Place{0});
+    std::array<std::uint32_t, kGapClosingLimit> before;
+    std::copy(order.begin(), order.end(), before.begin());
+    std::size_t remaining = order.size();
     for (std::size_t d = 0; d < ranks.size(); ++d) {
-        const auto at = left.begin() + ranks[d];
-        order[d] = *at;
-        left.erase(at);
+        Place* const at = left.data() + ranks[d];
+        order[d] = before[*at];
+        std::memmove(at, at + 1, (--remaining - ranks[d]) * sizeof(Place));
     }
 }
 
@@ -58,9 +66,9 @@ void TakeByCountingTree(std::span<std::uint32_t> order, const Order& ranks, Orde
 
 void ShuffledOrder(std::span<std::uint32_t> order, Random::Stream& random) {
     const std::size_t count = order.size();
-    // Room for the draws and a working copy of a deck of up to the gap-closing limit; a larger
-    // deck takes its room from the heap.
-    std::array<std::byte, 2 * kGapClosingLimit * sizeof(std::uint32_t) + 64> room;
+    // Room for the draws of a deck of up to the gap-closing limit; a larger deck takes its
+    // room, and its counting tree's, from the heap.
+    std::array<std::byte, kGapClosingLimit * sizeof(std::uint32_t) + 64> room;
     std::pmr::monotonic_buffer_resource memory(room.data(), room.size());
     Order ranks(count, &memory);
     Order left(&memory);
@@ -68,8 +76,10 @@ void ShuffledOrder(std::span<std::uint32_t> order, Random::Stream& random) {
     std::iota(order.begin(), order.end(), 0u);
     for (int pass = 0; pass < 3; ++pass) {
         random.NextRanks(ranks);
-        if (count <= kGapClosingLimit) {
-            TakeByClosingGaps(order, ranks, left);
+        if (count <= 256) {
+            TakeByClosingGaps<std::uint8_t>(order, ranks);
+        } else if (count <= kGapClosingLimit) {
+            TakeByClosingGaps<std::uint16_t>(order, ranks);
         } else {
             TakeByCountingTree(order, ranks, before, left);
         }
