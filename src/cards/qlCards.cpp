@@ -252,18 +252,28 @@ qlCards qlCards::GetCardsById(BuildingId id) const {
 }
 
 void qlCards::OrderByGoodValue() {
-    // Production buildings only, the dearest good first; equal goods keep their order.
-    const qlCards before = *this;
-    Clear();
-    for (const BuildingId good : {buildings::Id("Silver Smelter"), buildings::Id("Coffee Roaster"),
-                                  buildings::Id("Tobacco Storage"), buildings::Id("Sugar Mill"),
-                                  buildings::Id("Indigo Plant")}) {
-        for (const Card card : before) {
-            if (card->Id() == good) {
-                AddCard(card);
-            }
+    // Production buildings only, the dearest good first; equal goods keep their order. The
+    // goods' buildings are the first ids, the dearest last: each kept card goes in after the
+    // last kept one whose id is as high.
+    static_assert(buildings::Id("Indigo Plant") == 0 && buildings::Id("Sugar Mill") == 1 &&
+                  buildings::Id("Tobacco Storage") == 2 && buildings::Id("Coffee Roaster") == 3 &&
+                  buildings::Id("Silver Smelter") == 4);
+    Card* const cards = Data();
+    std::uint32_t kept = 0;
+    for (std::uint32_t i = 0; i < mSize; ++i) {
+        const Card card = cards[i];
+        const BuildingId id = card->Id();
+        if (id > buildings::Id("Silver Smelter")) {
+            continue;
         }
+        std::uint32_t at = kept;
+        for (; at > 0 && cards[at - 1]->Id() < id; --at) {
+            cards[at] = cards[at - 1];
+        }
+        cards[at] = card;
+        ++kept;
     }
+    mSize = kept;
 }
 
 bool operator==(const qlCards& a, const qlCards& b) {
