@@ -72,11 +72,8 @@ Long OpenProduction(const qlPlayer& seat) {
 namespace ai {
 
 int AIPickRole(const qlPlayer& seat, Opponents opponents, const std::array<bool, 5>& rolesFree) {
-    std::array<double, 5> score{};
     CardValues mine(seat, opponents);
-    for (int i = 0; i < 5; ++i) {
-        score[static_cast<std::size_t>(i)] = AIRoleValue(mine, i);
-    }
+    std::array<double, 5> score = AIRoleValues(mine);
     const std::array<double, 5> original = score;
 
     for (int attempt = 0; attempt < 5; ++attempt) {

@@ -4,6 +4,7 @@
 #include "ai/RoleValuation.h"
 
 #include <algorithm>
+#include <array>
 
 #include "ai/CardValue.h"
 #include "ai/ComputerPlayer.h"
@@ -137,6 +138,28 @@ double RoleEstimate(CardValues& mine, const qlPlayer& seat, int role) {
         default:
             return 0;
     }
+}
+
+std::array<double, 5> AIRoleValues(CardValues& mine) {
+    // Each seat's five estimates are taken together, its room in hand read once.
+    const auto estimates = [&mine](const qlPlayer& seat) {
+        const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand().Count());
+        return std::array<double, 5>{Councillor(mine, seat, room), Builder(mine, seat, room),
+                                     Producer(seat, room), Trader(seat, room), Prospector(seat)};
+    };
+    const qlPlayer& me = mine.Seat();
+    const double weight = ai::Players(me.Game()) - 1;
+    std::array<double, 5> total = estimates(me);
+    for (double& value : total) {
+        value = weight * value;
+    }
+    for (const qlPlayer* seat : mine.Others()) {
+        const std::array<double, 5> theirs = estimates(*seat);
+        for (std::size_t role = 0; role < total.size(); ++role) {
+            total[role] -= theirs[role];
+        }
+    }
+    return total;
 }
 
 double AIRoleValue(CardValues& mine, int role) {

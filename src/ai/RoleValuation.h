@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "ai/CardValue.h"
 #include "players/qlPlayer.h"
 
@@ -14,6 +16,8 @@ double RoleEstimate(CardValues& mine, const qlPlayer& seat, int role);
 // The deciding seat's advantage from choosing `role`: its own estimate weighed by the number
 // of opponents, less every opponent's estimate, taken in play order.
 double AIRoleValue(CardValues& mine, int role);
+// The advantage of each of the five roles, as AIRoleValue gives it.
+std::array<double, 5> AIRoleValues(CardValues& mine);
 
 // Expected cards from one trade, and expected worth in cards of one production.
 double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library);
