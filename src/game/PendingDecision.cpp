@@ -1,9 +1,11 @@
 // The decision a game waits for, the choices the rules allow there, and carrying one out.
 
 #include <algorithm>
-#include <span>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "cards/qlCard.h"
 #include "game/qlGame.h"
@@ -46,23 +48,53 @@ const char* KindName(DecisionKind kind) {
 }
 
 // Refuses the first card of `cards` that is nothing, is not one of `pool`, or was chosen
-// already: among `earlier` or before it in `cards`. A choice holds a few cards: looking each up
-// in turn is cheaper than hashing them.
+// already: before it in `cards`, or among the cards whose places in the pool `taken` marks.
+// Each card found is marked there. A choice holds a few cards: looking each up in turn is
+// cheaper than hashing them.
 void RequireEachOnce(const Decision& decision, const qlCards& cards, const qlCards& pool,
-                     std::span<const Card> earlier, const char* what) {
-    for (auto card = cards.begin(); card != cards.end(); ++card) {
-        if (!*card || !pool.Contains(*card) ||
-            std::find(earlier.begin(), earlier.end(), *card) != earlier.end() ||
-            std::find(cards.begin(), card, *card) != card) {
-            Refuse(decision, std::string(*card ? (*card)->BuildingName() : "nothing") +
+                     std::vector<bool>* wide, std::uint64_t& taken, const char* what) {
+    for (const Card card : cards) {
+        const auto found = std::find(pool.begin(), pool.end(), card);
+        const auto place = static_cast<std::size_t>(found - pool.begin());
+        bool twice = false;
+        if (found != pool.end()) {
+            if (wide) {
+                twice = (*wide)[place];
+                (*wide)[place] = true;
+            } else {
+                twice = (taken >> place & 1) != 0;
+                taken |= std::uint64_t{1} << place;
+            }
+        }
+        if (!card || found == pool.end() || twice) {
+            Refuse(decision, std::string(card ? card->BuildingName() : "nothing") +
                                  " is not one of the " + what + " on offer");
         }
     }
 }
 
+// The places of a pool taken by the cards chosen from it: in one word for a pool of up to 64
+// cards, as every pool of a game is; in a list of flags for a larger one.
+class TakenPlaces {
+  public:
+    explicit TakenPlaces(const qlCards& pool) {
+        if (pool.Count() > 64) {
+            mWide.emplace(static_cast<std::size_t>(pool.Count()), false);
+        }
+    }
+    void Require(const Decision& decision, const qlCards& cards, const qlCards& pool,
+                 const char* what) {
+        RequireEachOnce(decision, cards, pool, mWide ? &*mWide : nullptr, mWord, what);
+    }
+
+  private:
+    std::uint64_t mWord = 0;
+    std::optional<std::vector<bool>> mWide;
+};
+
 // Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`.
 void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
-                 Long most, const char* what) {
+                 Long most, const char* what, TakenPlaces& taken) {
     const Long count = cards.Count();
     if (count < least || count > most) {
         Refuse(decision,
@@ -71,17 +103,23 @@ void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& 
                                   : std::to_string(least) + " to " + std::to_string(most)) +
                    " are asked");
     }
-    RequireEachOnce(decision, cards, pool, {}, what);
+    taken.Require(decision, cards, pool, what);
 }
 
-// Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once.
+void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
+                 Long most, const char* what) {
+    TakenPlaces taken(pool);
+    RequireFrom(decision, cards, pool, least, most, what, taken);
+}
+
+// Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once; `taken`
+// marks the places of the kept cards, found in the pool already.
 void RequireSplit(const Decision& decision, const qlCards& kept, const qlCards& givenUp,
-                  const qlCards& pool) {
+                  const qlCards& pool, TakenPlaces& taken) {
     if (kept.Count() + givenUp.Count() != pool.Count()) {
         Refuse(decision, "the cards kept and given up are not the cards on offer");
     }
-    RequireEachOnce(decision, kept, pool, {}, "cards");
-    RequireEachOnce(decision, givenUp, pool, {kept.begin(), kept.end()}, "cards");
+    taken.Require(decision, givenUp, pool, "cards");
 }
 
 }  // namespace
@@ -191,10 +229,13 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
         case DecisionKind::Build:
             RequireFrom(decision, choice.cards, options, 0, 1, "cards");
             break;
-        case DecisionKind::HandLimit:
-            RequireFrom(decision, choice.cards, options, decision.count, decision.count, "cards");
-            RequireSplit(decision, choice.cards, choice.givenUp, options);
+        case DecisionKind::HandLimit: {
+            TakenPlaces taken(options);
+            RequireFrom(decision, choice.cards, options, decision.count, decision.count, "cards",
+                        taken);
+            RequireSplit(decision, choice.cards, choice.givenUp, options, taken);
             break;
+        }
         case DecisionKind::BlackMarket:
         case DecisionKind::Produce:
         case DecisionKind::Trade:
@@ -207,9 +248,10 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
         }
         case DecisionKind::CouncilKeep: {
             const Long held = decision.archive ? offered - decision.offered.Count() : 0;
+            TakenPlaces taken(options);
             RequireFrom(decision, choice.cards, options, std::min(held + 1, offered),
-                        std::min(held + decision.keep, offered), "cards");
-            RequireSplit(decision, choice.cards, choice.givenUp, options);
+                        std::min(held + decision.keep, offered), "cards", taken);
+            RequireSplit(decision, choice.cards, choice.givenUp, options, taken);
             break;
         }
         case DecisionKind::GoldMine:
