@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory_resource>
 #include <span>
 #include <vector>
@@ -19,22 +20,29 @@ qlCards::qlCards(std::initializer_list<Card> cards) {
 }
 
 qlCards::qlCards(const qlCards& other) {
-    if (other.mRoom) {
-        mRoom = std::make_unique_for_overwrite<Card[]>(other.mRoomSize);
-        mRoomSize = other.mRoomSize;
-        UseRoom(mRoom.get(), mRoomSize);
+    if (!other.mRoom) {
+        TakeInline(other);
+        return;
     }
+    mRoom = std::make_unique_for_overwrite<Card[]>(other.mRoomSize);
+    mRoomSize = other.mRoomSize;
+    UseRoom(mRoom.get(), mRoomSize);
     std::copy(other.begin(), other.end(), Data());
     mSize = other.mSize;
 }
 
 qlCards& qlCards::operator=(const qlCards& other) {
-    if (this != &other) {
-        Clear();
-        Reserve(other.mRoom ? other.mRoomSize : other.mSize);
-        std::copy(other.begin(), other.end(), Data());
-        mSize = other.mSize;
+    if (this == &other) {
+        return *this;
     }
+    if (!mRoom && !other.mRoom) {
+        TakeInline(other);
+        return *this;
+    }
+    Clear();
+    Reserve(other.mRoom ? other.mRoomSize : other.mSize);
+    std::copy(other.begin(), other.end(), Data());
+    mSize = other.mSize;
     return *this;
 }
 
@@ -43,22 +51,31 @@ qlCards::qlCards(qlCards&& other) noexcept {
 }
 
 qlCards& qlCards::operator=(qlCards&& other) noexcept {
-    if (this != &other) {
+    if (this == &other) {
+        return *this;
+    }
+    if (other.mRoom) {
         mSize = other.mSize;
         mRoomSize = other.mRoomSize;
         mRoom = std::move(other.mRoom);
-        if (mRoom) {
-            mFirst = other.mFirst;
-            mRoomEnd = other.mRoomEnd;
-        } else {
-            UseRoom(Inline(), kInline);
-            std::copy(other.begin(), other.end(), Inline());
-        }
-        other.mSize = 0;
-        other.mRoomSize = 0;
-        other.UseRoom(other.Inline(), kInline);
+        mFirst = other.mFirst;
+        mRoomEnd = other.mRoomEnd;
+    } else {
+        mRoom.reset();
+        mRoomSize = 0;
+        TakeInline(other);
     }
+    other.mSize = 0;
+    other.mRoomSize = 0;
+    other.UseRoom(other.Inline(), kInline);
     return *this;
+}
+
+void qlCards::TakeInline(const qlCards& other) {
+    std::memcpy(mInline, other.mInline, sizeof mInline);
+    mFirst = Inline() + (other.mFirst - other.Inline());
+    mRoomEnd = Inline() + kInline;
+    mSize = other.mSize;
 }
 
 void qlCards::Reserve(std::size_t count) {

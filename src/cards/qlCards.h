@@ -118,6 +118,10 @@ class qlCards {
     // The places in the collection itself. They are left unset: only those before the size
     // hold cards, and a collection made at every decision need not clear its room first.
     Card* Inline() { return std::launder(reinterpret_cast<Card*>(mInline)); }
+    const Card* Inline() const { return std::launder(reinterpret_cast<const Card*>(mInline)); }
+    // Takes the cards of `other`, held in its own room, into this collection's own room, which
+    // is copied whole: a copy of a fixed size, with no loop over the cards.
+    void TakeInline(const qlCards& other);
 
     // The top card, within the room: past the places of the cards dealt from the top.
     Card* mFirst = Inline();
