@@ -70,7 +70,7 @@ Long qlGame::TieValue(const qlPlayer& seat) {
 
 void qlGame::ShowFinalScores(const std::string& preface) {
     ClearStatus();  // the last seat's prompt no longer applies
-    if (mTable->Silent()) {
+    if (mSilent) {
         return;
     }
     const qlPlayer& winner = GetWinner();

@@ -9,7 +9,10 @@
 #include "game/qlGame.h"
 
 qlGame::qlGame(const qlGame& other, Table& table)
-    : mTable(&table), mState(other.mState), mCatalogueFile(other.mCatalogueFile) {
+    : mTable(&table),
+      mSilent(table.Silent()),
+      mState(other.mState),
+      mCatalogueFile(other.mCatalogueFile) {
     UseStandardDeciders();
     if (mState.seatsExist) {
         ShowSeats();

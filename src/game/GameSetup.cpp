@@ -10,7 +10,7 @@
 
 qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
                Random::SeedSource seedSource)
-    : mTable(&table) {
+    : mTable(&table), mSilent(table.Silent()) {
     mState.random = Random::Stream(std::move(seedSource));
     mState.values.NumberOfPlayers = numberOfPlayers;
     UseStandardDeciders();

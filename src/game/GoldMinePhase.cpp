@@ -72,7 +72,7 @@ void qlGame::FinishGoldMine(const qlCards& taken) {
     const bool gold = AllDifferentCosts(mine);
     // The human is shown every mine; the one that found gold for the human was the question.
     // A silent table shows nobody the mine.
-    if (!mTable->Silent() && (!IsHuman(player.PlayerNumber()) || !gold)) {
+    if (!mSilent && (!IsHuman(player.PlayerNumber()) || !gold)) {
         ShowGoldMine(player, mine, gold, taken);
     }
     if (!taken.Empty()) {

@@ -29,7 +29,7 @@ void qlGame::StartGovernorTurn() {
 }
 
 void qlGame::BuryInChapel(qlPlayer& player, const qlCards& chapel) {
-    if (!IsHuman(player.PlayerNumber()) && chapel.Count() >= 1 && !mTable->Silent()) {
+    if (!IsHuman(player.PlayerNumber()) && chapel.Count() >= 1 && !mSilent) {
         mTable->ShowMessage(
             1, 0,
             "Player " + std::to_string(player.PlayerNumber()) + " placed a card under the chapel");

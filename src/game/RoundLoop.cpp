@@ -12,7 +12,7 @@
 
 void qlGame::Advance() {
     while (mState.step != RulesStep::Decide && mState.step != RulesStep::Stopped &&
-           mState.step != RulesStep::Over && !mTable->Holding()) {
+           mState.step != RulesStep::Over && !Holding()) {
         RunStep();
     }
 }
@@ -105,7 +105,7 @@ void qlGame::Leave() {
 // answer waits through the table's pause before it is carried out.
 bool qlGame::PlayDecisions() {
     while (true) {
-        if (mTable->Holding()) {
+        if (Holding()) {
             return false;
         }
         if (mPaused) {
@@ -114,7 +114,7 @@ bool qlGame::PlayDecisions() {
             continue;
         }
         Advance();
-        if (mTable->Holding()) {
+        if (Holding()) {
             return false;
         }
         if (mState.step != RulesStep::Decide) {
@@ -142,12 +142,12 @@ bool qlGame::PlayDecisions() {
 
 bool qlGame::TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice choice) {
     if (decision.kind == DecisionKind::Role && choice.role < 0) {
-        mTable->ShowRole(mState.currentPlayer - 1, "");
+        ShowRole(mState.currentPlayer, "");
         mState.awaiting = DecisionKind::None;
         mState.step = RulesStep::Stopped;
         return true;
     }
-    if (!mTable->Silent() && decider.PausesAfter(*this, decision, choice)) {
+    if (!mSilent && decider.PausesAfter(*this, decision, choice)) {
         mTable->Pause(kComputerPause);
         mPaused = std::move(choice);
         return false;
@@ -164,8 +164,8 @@ void qlGame::StartRound() {
     ++mState.rounds;
     mState.firstRound = mState.governor == 0;
     mState.governor = mState.firstRound ? Integer{1} : NextSeat(mState.governor);
-    for (int i = 0; i < 4; ++i) {
-        mTable->ShowRole(i, "");
+    for (Integer n = 1; n <= 4; ++n) {
+        ShowRole(n, "");
     }
     mTable->ShowGovernor(mState.governor - 1);
     Tell([&] {
@@ -220,7 +220,7 @@ void qlGame::SelectRole(int index) {
         return "Player " + std::to_string(mState.roleChooser) + " Selected Role: " + RoleName(role);
     });
     Tell([&] { return table_events::RoleChosen(Player(mState.roleChooser), RoleName(role)); });
-    mTable->ShowRole(mState.currentPlayer - 1, RoleName(role));
+    ShowRole(mState.currentPlayer, RoleName(role));
     mState.step = RulesStep::Turn;
 }
 
@@ -323,7 +323,7 @@ Integer qlGame::ComputeBuildingsLeft() const {
 }
 
 void qlGame::ShowStatus(std::string_view text, std::string_view more, std::string_view rest) {
-    if (mTable->Silent()) {
+    if (mSilent) {
         return;
     }
     std::string line = std::string(IsHuman(mState.currentPlayer) ? "Human " : "Robot ") +

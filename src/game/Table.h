@@ -53,7 +53,8 @@ class Table {
     // The status line.
     virtual void ShowStatus(const std::string& text) = 0;
     // True for a table that shows nobody anything (the simulator's, a look-ahead copy's): the
-    // game then puts no status text, message or view of cards together for it.
+    // game then puts no status text, message, role label or view of cards together for it. Such
+    // a table never holds the game, and the answer is the same for the table's whole life.
     virtual bool Silent() const { return false; }
     // The role label of a seat area (0 to 3); "" clears it.
     virtual void ShowRole(int seatIndex, const std::string& role) = 0;

@@ -210,6 +210,13 @@ class qlGame {
     void ShowStatus(std::string_view text, std::string_view more = {}, std::string_view rest = {});
     void ClearStatus();
     bool ExitRequested() const { return mTable->ExitRequested(); }
+    bool Holding() const { return !mSilent && mTable->Holding(); }
+    // Shows a seat area's role label, at a table that shows anything.
+    void ShowRole(Integer seatNumber, const char* role) const {
+        if (!mSilent) {
+            mTable->ShowRole(seatNumber - 1, role);
+        }
+    }
     // Tells the table the seats are ready; tells it of a seat's hand and the piles' counts.
     void ShowSeats();
     void ShowCards(const qlPlayer& seat);
@@ -274,6 +281,8 @@ class qlGame {
     }
 
     Table* mTable;
+    // The table's Silent(), read once: a silent table shows nothing and never holds the game.
+    bool mSilent;
     GameState mState;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
     HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
