@@ -22,12 +22,6 @@ struct Context {
     bool Built(RuleBuilding building) const { return player.HasBuiltCard(building); }
 };
 
-double ProductionCount(const qlPlayer& player) {
-    const qlCards& city = player.BuiltCards();
-    return static_cast<double>(std::count_if(city.begin(), city.end(),
-                                             [](const Card& b) { return b->BuildingType() == 0; }));
-}
-
 // A crane pays when the seat leads in buildings, but building over does not win points back
 // by itself, so the bonus is held to one more than the seat's worst points deficit.
 void CraneRule(const Context& c, double& v) {
@@ -254,7 +248,7 @@ CardValues::CardValues(const qlPlayer& seat, Opponents opponents)
              Stage(seat.Game()),
              Players(seat.Game()),
              RoleScale(seat.Game()),
-             ProductionCount(seat),
+             static_cast<double>(seat.ProductionCount()),
              seat.ProductionBuildModifier(),
              seat.VioletBuildModifier()} {}
 

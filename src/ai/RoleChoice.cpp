@@ -23,19 +23,12 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
     std::array<double, 4> slot{};
     const auto used = static_cast<std::size_t>(std::clamp(slots, 0, 4));
     std::size_t filled = 0;
-    auto good = seat.CityGoods().begin();
-    for (const Card& building : seat.BuiltCards()) {
-        // The good is read first: it lies beside the city, the building's type in the table.
-        const bool counts = static_cast<bool>(*good) == withGood && building->BuildingType() == 0;
-        ++good;
-        if (!counts) {
-            continue;
-        }
+    seat.VisitProduction(withGood, [&](const Card& building) {
         const double worth = building->AvgTradeWorth();
         if (filled < used) {
             slot[filled] = worth;
             ++filled;
-            continue;
+            return;
         }
         double threshold = static_cast<double>(ai::RoundToEven(worth));
         std::size_t chosen = used;
@@ -48,23 +41,12 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
         if (chosen < used) {
             slot[chosen] = worth;
         }
-    }
+    });
     double sum = 0;
     for (std::size_t s = 0; s < used; ++s) {
         sum += slot[s];
     }
     return sum;
-}
-
-// The production buildings of the city without a good.
-Long OpenProduction(const qlPlayer& seat) {
-    Long open = 0;
-    auto good = seat.CityGoods().begin();
-    for (const Card& building : seat.BuiltCards()) {
-        open += !*good && building->BuildingType() == 0 ? 1 : 0;
-        ++good;
-    }
-    return open;
 }
 
 }  // namespace
@@ -129,7 +111,7 @@ double CardsFromTradingAvg(const qlPlayer& seat, bool roleChooser, bool library)
 double CardsFromProducingAvg(const qlPlayer& seat, bool roleChooser, bool library) {
     const int n = seat.ProducingPower(roleChooser, library);
     double sum = SlotTotal(seat, false, n);
-    if (seat.HasBuiltCard("Well") && n >= 2 && OpenProduction(seat) >= 2) {
+    if (seat.HasBuiltCard("Well") && n >= 2 && seat.OpenProductionCount() >= 2) {
         sum += 1;
     }
     return sum;

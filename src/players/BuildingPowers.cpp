@@ -1,6 +1,7 @@
 #include "players/qlPlayer.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace {
 
@@ -36,11 +37,29 @@ qlCards qlPlayer::ProductionBuildings() const {
 }
 
 qlCards qlPlayer::OpenProductionBuildings() const {
-    return ProductionBuildingsWhere([](const Card& good) { return !good; });
+    qlCards result;
+    VisitProduction(false, [&result](const Card& building) { result.AddCard(building); });
+    return result;
 }
 
 qlCards qlPlayer::BuildingsWithGoods() const {
-    return ProductionBuildingsWhere([](const Card& good) { return static_cast<bool>(good); });
+    qlCards result;
+    VisitProduction(true, [&result](const Card& building) { result.AddCard(building); });
+    return result;
+}
+
+Long qlPlayer::ProductionCount() const {
+    if (!SlotsIndexed()) {
+        return static_cast<Long>(std::count_if(mBuiltCards.begin(), mBuiltCards.end(),
+                                               [](Card b) { return b->BuildingType() == 0; }));
+    }
+    return static_cast<Long>(std::popcount(mProductionSlots));
+}
+
+Long qlPlayer::OpenProductionCount() const {
+    Long open = 0;
+    VisitProduction(false, [&open](const Card&) { ++open; });
+    return open;
 }
 
 Integer qlPlayer::BuildModifier(RuleBuilding costBuilding) const {
@@ -111,13 +130,12 @@ bool qlPlayer::CanBuildFromHand(int lessCards) const {
 }
 
 Long qlPlayer::GoodsOnBuildings() const {
-    Long goods = 0;
-    auto good = mGoods.begin();
-    for (const Card& building : mBuiltCards) {
-        goods += building->BuildingType() == 0 && *good ? 1 : 0;
-        ++good;
+    if (!SlotsIndexed()) {
+        Long goods = 0;
+        VisitProduction(true, [&goods](const Card&) { ++goods; });
+        return goods;
     }
-    return goods;
+    return static_cast<Long>(std::popcount(mProductionSlots & mGoodSlots));
 }
 
 qlCards qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {

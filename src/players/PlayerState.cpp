@@ -26,9 +26,27 @@ void qlPlayer::IndexArrival(const qlCard& building) {
     }
 }
 
+void qlPlayer::IndexSlots() {
+    mProductionSlots = 0;
+    mGoodSlots = 0;
+    const auto indexed = std::min<std::size_t>(static_cast<std::size_t>(mBuiltCards.Count()), 64);
+    for (std::size_t s = 0; s < indexed; ++s) {
+        if (mBuiltCards.begin()[s]->BuildingType() == 0) {
+            mProductionSlots |= std::uint64_t{1} << s;
+        }
+        if (mGoods.begin()[s]) {
+            mGoodSlots |= std::uint64_t{1} << s;
+        }
+    }
+}
+
 void qlPlayer::BuildCard(Card cardBuilt) {
     OnBuilt(*cardBuilt);
     IndexArrival(*cardBuilt);
+    const auto slot = static_cast<std::size_t>(mBuiltCards.Count());
+    if (slot < 64 && cardBuilt->BuildingType() == 0) {
+        mProductionSlots |= std::uint64_t{1} << slot;
+    }
     mGoods.AddCard({});
     mBuiltCards.AddCard(cardBuilt);
 }
@@ -44,6 +62,7 @@ void qlPlayer::BuildOverCard(Card newCard, Card oldCard) {
     IndexArrival(*newCard);
     mGoods.AddCard({});
     mBuiltCards.AddCard(newCard);
+    IndexSlots();
 }
 
 std::size_t qlPlayer::SlotOf(const qlCard& building) const {
@@ -60,6 +79,10 @@ void qlPlayer::SetGood(Card building, Card good) {
     const std::size_t slot = SlotOf(*building);
     if (slot < static_cast<std::size_t>(mGoods.Count())) {
         mGoods.begin()[slot] = good;
+        if (slot < 64) {
+            const std::uint64_t bit = std::uint64_t{1} << slot;
+            mGoodSlots = good ? mGoodSlots | bit : mGoodSlots & ~bit;
+        }
     }
 }
 

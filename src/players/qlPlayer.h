@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -42,6 +43,28 @@ class qlPlayer {
     qlCards ProductionBuildings() const;
     qlCards OpenProductionBuildings() const;
     qlCards BuildingsWithGoods() const;
+    // Hands `visit` each production building of the city with a good on it (`withGood`) or
+    // without one, in city order, making no collection.
+    template <typename Visit>
+    void VisitProduction(bool withGood, Visit&& visit) const {
+        const Card* const city = mBuiltCards.begin();
+        if (!SlotsIndexed()) {
+            const Card* good = mGoods.begin();
+            for (const Card& building : mBuiltCards) {
+                if (building->BuildingType() == 0 && static_cast<bool>(*good++) == withGood) {
+                    visit(building);
+                }
+            }
+            return;
+        }
+        for (std::uint64_t marks = mProductionSlots & (withGood ? mGoodSlots : ~mGoodSlots);
+             marks != 0; marks &= marks - 1) {
+            visit(city[std::countr_zero(marks)]);
+        }
+    }
+    // The production buildings of the city, and those of them without a good.
+    Long ProductionCount() const;
+    Long OpenProductionCount() const;
 
     // Victory points of the city and the chapel, computed afresh on every call.
     Integer Points() const;
@@ -120,6 +143,10 @@ class qlPlayer {
     // The city slot of a building, or the city's size when it is not there.
     std::size_t SlotOf(const qlCard& building) const;
     qlCards ProductionBuildingsWhere(bool (*keep)(const Card& good)) const;
+    // Marks the slots of the production buildings and of the goods afresh, from the city.
+    void IndexSlots();
+    // Whether the slot marks cover the whole city: they mark its first 64 slots only.
+    bool SlotsIndexed() const { return mBuiltCards.Count() <= 64; }
 
     Integer mPlayerNumber = 0;
     qlCards mBuiltCards;
@@ -128,6 +155,10 @@ class qlPlayer {
     // Bit k set while the city holds a building of id k, for ids below 64; rebuilt from the
     // city whenever a building is covered, since a name may stand in it twice.
     std::uint64_t mCityIds = 0;
+    // Bit s set while slot s of the city holds a production building, and while it holds a
+    // good; no bit is set past the city's last slot.
+    std::uint64_t mProductionSlots = 0;
+    std::uint64_t mGoodSlots = 0;
     Integer mCardsAllowed = 7;
     bool mSelectedRole = false;
     bool mGetsRoleBenefit = false;
