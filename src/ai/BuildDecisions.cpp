@@ -20,7 +20,7 @@ qlCards DeckOf(const Card& card) {
 
 // The seat's most valuable card among those it can build with its own power, if any.
 Card BestBuildable(ai::CardValues& values) {
-    return ai::BestByAIValue(values.Seat().GetBuildableCards(), values).card;
+    return ai::BestBuildableByAIValue(values.Seat().CardsInHand(), 0, values).card;
 }
 
 }  // namespace
@@ -111,7 +111,7 @@ qlCards AIGetCardToBuild(CardValues& values, int savings) {
             seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
         return seat.GetBuildableCards(savings).GetCardsById(opening.Id());
     }
-    return DeckOf(BestByAIValue(seat.GetBuildableCards(savings), values).card);
+    return DeckOf(BestBuildableByAIValue(seat.CardsInHand(), savings, values).card);
 }
 
 qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {

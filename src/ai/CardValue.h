@@ -66,5 +66,8 @@ struct ValuedCard {
     double value = 0;
 };
 ValuedCard BestByAIValue(const qlCards& cards, CardValues& values);
+// The same of the cards of `choices` the seat of `values` can build with `lessCards` more
+// buying power (its GetBuildableCards), without making that collection.
+ValuedCard BestBuildableByAIValue(const qlCards& choices, int lessCards, CardValues& values);
 
 }  // namespace ai

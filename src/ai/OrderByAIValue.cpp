@@ -55,19 +55,44 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, b
     OrderByAIValue(cards, values, divideByCost);
 }
 
-ValuedCard BestByAIValue(const qlCards& cards, CardValues& values) {
-    // The first of the highest keys above the mark, or the first card when none is above it.
-    ValuedCard best;
-    bool aboveMark = false;
-    for (const Card& card : cards) {
-        const double value = values.Of(*card);
-        const bool first = !best.card;
-        if (first || (value > kMark && (!aboveMark || value > best.value))) {
-            best = {card, value};
-            aboveMark = value > kMark;
+namespace {
+
+// The first of the highest keys above the mark, or the first card when none is above it, of
+// the cards offered in turn.
+class Best {
+  public:
+    explicit Best(CardValues& values) : mValues(values) {}
+    void Offer(Card card) {
+        const double value = mValues.Of(*card);
+        const bool first = !mBest.card;
+        if (first || (value > kMark && (!mAboveMark || value > mBest.value))) {
+            mBest = {card, value};
+            mAboveMark = value > kMark;
         }
     }
-    return best;
+    const ValuedCard& Found() const { return mBest; }
+
+  private:
+    CardValues& mValues;
+    ValuedCard mBest;
+    bool mAboveMark = false;
+};
+
+}  // namespace
+
+ValuedCard BestByAIValue(const qlCards& cards, CardValues& values) {
+    Best best(values);
+    for (const Card& card : cards) {
+        best.Offer(card);
+    }
+    return best.Found();
+}
+
+ValuedCard BestBuildableByAIValue(const qlCards& choices, int lessCards, CardValues& values) {
+    Best best(values);
+    values.Seat().VisitBuildable(choices, lessCards,
+                                 [&best](const Card& card) { best.Offer(card); });
+    return best.Found();
 }
 
 }  // namespace ai

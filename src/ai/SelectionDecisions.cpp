@@ -15,7 +15,7 @@ Card BuildableFromDraw(ai::CardValues& values, const qlCards& choices) {
     if (player.CanBuildFromHand()) {
         return {};
     }
-    return ai::BestByAIValue(player.GetBuildableCards(choices, 0), values).card;
+    return ai::BestBuildableByAIValue(choices, 0, values).card;
 }
 
 // The production buildings to use, best good first, at most `numUnits` of them.

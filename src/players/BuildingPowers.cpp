@@ -110,14 +110,8 @@ bool qlPlayer::Affords(const qlCard& card, int productionPower, int violetPower)
 }
 
 qlCards qlPlayer::GetBuildableCards(const qlCards& cardChoices, int lessCards) const {
-    const int productionPower = lessCards + ProductionBuildPower();
-    const int violetPower = lessCards + VioletBuildPower();
     qlCards result;
-    for (const Card& card : cardChoices) {
-        if (Affords(*card, productionPower, violetPower)) {
-            result.AddCard(card);
-        }
-    }
+    VisitBuildable(cardChoices, lessCards, [&result](const Card& card) { result.AddCard(card); });
     return result;
 }
 

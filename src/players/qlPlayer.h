@@ -119,6 +119,18 @@ class qlPlayer {
     qlCards GetBuildableCards(int lessCards = 0) const {
         return GetBuildableCards(mCardsInHand, lessCards);
     }
+    // Hands `visit` each card GetBuildableCards(cardChoices, lessCards) would give, in order,
+    // making no collection.
+    template <typename Visit>
+    void VisitBuildable(const qlCards& cardChoices, int lessCards, Visit&& visit) const {
+        const int productionPower = lessCards + ProductionBuildPower();
+        const int violetPower = lessCards + VioletBuildPower();
+        for (const Card& card : cardChoices) {
+            if (Affords(*card, productionPower, violetPower)) {
+                visit(card);
+            }
+        }
+    }
     // Whether GetBuildableCards of the hand with `lessCards` would give any card; and the
     // number of production buildings carrying a good. Neither makes a collection.
     bool CanBuildFromHand(int lessCards = 0) const;
