@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
+#include <span>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "cards/qlCard.h"
 #include "game/qlGame.h"
@@ -47,79 +46,70 @@ const char* KindName(DecisionKind kind) {
                                 KindName(decision.kind) + ": " + why);
 }
 
+[[noreturn]] void RefuseCard(const Decision& decision, Card card, const char* what) {
+    Refuse(decision, std::string(card ? card->BuildingName() : "nothing") + " is not one of the " +
+                         what + " on offer");
+}
+
+[[noreturn]] void RefuseCount(const Decision& decision, Long count, Long least, Long most,
+                              const char* what) {
+    Refuse(decision, std::to_string(count) + " " + what + " chosen, where " +
+                         (least == most ? std::to_string(least)
+                                        : std::to_string(least) + " to " + std::to_string(most)) +
+                         " are asked");
+}
+
 // Refuses the first card of `cards` that is nothing, is not one of `pool`, or was chosen
-// already: before it in `cards`, or among the cards whose places in the pool `taken` marks.
-// Each card found is marked there. A choice holds a few cards: looking each up in turn is
-// cheaper than hashing them.
+// already: among `earlier` or before it in `cards`. In a pool of up to 64 cards, as every pool
+// of a game is, `taken` marks the places of the cards found, those of `earlier` among them; a
+// larger pool is searched for the cards chosen before. A choice holds a few cards: looking each
+// up in turn is cheaper than hashing them.
 void RequireEachOnce(const Decision& decision, const qlCards& cards, const qlCards& pool,
-                     std::vector<bool>* wide, std::uint64_t& taken, const char* what) {
-    for (const Card card : cards) {
-        const auto found = std::find(pool.begin(), pool.end(), card);
-        const auto place = static_cast<std::size_t>(found - pool.begin());
-        bool twice = false;
-        if (found != pool.end()) {
-            if (wide) {
-                twice = (*wide)[place];
-                (*wide)[place] = true;
-            } else {
-                twice = (taken >> place & 1) != 0;
-                taken |= std::uint64_t{1} << place;
-            }
+                     std::span<const Card> earlier, std::uint64_t& taken, const char* what) {
+    const bool marked = pool.Count() <= 64;
+    for (const Card* card = cards.begin(); card != cards.end(); ++card) {
+        const Card* const found = std::find(pool.begin(), pool.end(), *card);
+        bool fresh = true;
+        if (marked) {
+            const std::uint64_t place =
+                found != pool.end() ? std::uint64_t{1} << (found - pool.begin()) : 0;
+            fresh = (taken & place) == 0;
+            taken |= place;
+        } else {
+            fresh = std::find(earlier.begin(), earlier.end(), *card) == earlier.end() &&
+                    std::find(cards.begin(), card, *card) == card;
         }
-        if (!card || found == pool.end() || twice) {
-            Refuse(decision, std::string(card ? card->BuildingName() : "nothing") +
-                                 " is not one of the " + what + " on offer");
+        if (!*card || found == pool.end() || !fresh) {
+            RefuseCard(decision, *card, what);
         }
     }
 }
 
-// The places of a pool taken by the cards chosen from it: in one word for a pool of up to 64
-// cards, as every pool of a game is; in a list of flags for a larger one.
-class TakenPlaces {
-  public:
-    explicit TakenPlaces(const qlCards& pool) {
-        if (pool.Count() > 64) {
-            mWide.emplace(static_cast<std::size_t>(pool.Count()), false);
-        }
-    }
-    void Require(const Decision& decision, const qlCards& cards, const qlCards& pool,
-                 const char* what) {
-        RequireEachOnce(decision, cards, pool, mWide ? &*mWide : nullptr, mWord, what);
-    }
-
-  private:
-    std::uint64_t mWord = 0;
-    std::optional<std::vector<bool>> mWide;
-};
-
-// Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`.
+// Refuses unless `cards` holds from `least` to `most` cards, each once and each of `pool`;
+// `taken` marks the places of the cards found, for a split to go on from.
 void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
-                 Long most, const char* what, TakenPlaces& taken) {
+                 Long most, const char* what, std::uint64_t& taken) {
     const Long count = cards.Count();
     if (count < least || count > most) {
-        Refuse(decision,
-               std::to_string(count) + " " + what + " chosen, where " +
-                   (least == most ? std::to_string(least)
-                                  : std::to_string(least) + " to " + std::to_string(most)) +
-                   " are asked");
+        RefuseCount(decision, count, least, most, what);
     }
-    taken.Require(decision, cards, pool, what);
+    RequireEachOnce(decision, cards, pool, {}, taken, what);
 }
 
 void RequireFrom(const Decision& decision, const qlCards& cards, const qlCards& pool, Long least,
                  Long most, const char* what) {
-    TakenPlaces taken(pool);
+    std::uint64_t taken = 0;
     RequireFrom(decision, cards, pool, least, most, what, taken);
 }
 
-// Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once; `taken`
-// marks the places of the kept cards, found in the pool already.
+// Refuses unless `kept` and `givenUp` together hold each card of `pool` exactly once; the kept
+// cards have been found in the pool already, their places marked in `taken`.
 void RequireSplit(const Decision& decision, const qlCards& kept, const qlCards& givenUp,
-                  const qlCards& pool, TakenPlaces& taken) {
+                  const qlCards& pool, std::uint64_t& taken) {
     if (kept.Count() + givenUp.Count() != pool.Count()) {
         Refuse(decision, "the cards kept and given up are not the cards on offer");
     }
-    taken.Require(decision, givenUp, pool, "cards");
+    RequireEachOnce(decision, givenUp, pool, {kept.begin(), kept.end()}, taken, "cards");
 }
 
 }  // namespace
@@ -230,7 +220,7 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
             RequireFrom(decision, choice.cards, options, 0, 1, "cards");
             break;
         case DecisionKind::HandLimit: {
-            TakenPlaces taken(options);
+            std::uint64_t taken = 0;
             RequireFrom(decision, choice.cards, options, decision.count, decision.count, "cards",
                         taken);
             RequireSplit(decision, choice.cards, choice.givenUp, options, taken);
@@ -248,7 +238,7 @@ void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {
         }
         case DecisionKind::CouncilKeep: {
             const Long held = decision.archive ? offered - decision.offered.Count() : 0;
-            TakenPlaces taken(options);
+            std::uint64_t taken = 0;
             RequireFrom(decision, choice.cards, options, std::min(held + 1, offered),
                         std::min(held + decision.keep, offered), "cards", taken);
             RequireSplit(decision, choice.cards, choice.givenUp, options, taken);
