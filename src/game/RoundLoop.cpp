@@ -322,10 +322,7 @@ Integer qlGame::ComputeBuildingsLeft() const {
     return static_cast<Integer>(12 - largest);
 }
 
-void qlGame::ShowStatus(std::string_view text, std::string_view more, std::string_view rest) {
-    if (mSilent) {
-        return;
-    }
+void qlGame::ShowStatusLine(std::string_view text, std::string_view more, std::string_view rest) {
     std::string line = std::string(IsHuman(mState.currentPlayer) ? "Human " : "Robot ") +
                        std::to_string(mState.currentPlayer) + ", ";
     line.append(text).append(more).append(rest);

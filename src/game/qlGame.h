@@ -207,7 +207,12 @@ class qlGame {
     void ClearSelectedRoles();
     Integer ComputeBuildingsLeft() const;
     // "Robot 2, " and the text in up to three parts, put together only for a table that shows it.
-    void ShowStatus(std::string_view text, std::string_view more = {}, std::string_view rest = {});
+    void ShowStatus(std::string_view text, std::string_view more = {}, std::string_view rest = {}) {
+        if (!mSilent) {
+            ShowStatusLine(text, more, rest);
+        }
+    }
+    void ShowStatusLine(std::string_view text, std::string_view more, std::string_view rest);
     void ClearStatus();
     bool ExitRequested() const { return mTable->ExitRequested(); }
     bool Holding() const { return !mSilent && mTable->Holding(); }
