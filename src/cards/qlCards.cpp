@@ -213,8 +213,11 @@ void qlCards::RemoveCard(Card card) {
 }
 
 void qlCards::RemoveCards(const qlCards& cards) {
-    const qlCards removed = cards;  // the collection may be this very one
-    for (const Card card : removed) {
+    if (&cards == this) {
+        Clear();
+        return;
+    }
+    for (const Card card : cards) {
         RemoveCard(card);
     }
 }

@@ -1,9 +1,18 @@
 #include "players/qlPlayer.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstdint>
 
 namespace {
+
+// The bits set in the marks of a city's slots: a few, counted one by one.
+Long CountOf(std::uint64_t marks) {
+    Long count = 0;
+    for (; marks != 0; marks &= marks - 1) {
+        ++count;
+    }
+    return count;
+}
 
 // The goods one phase handles: one, the privilege's second, the Library's third, and one more
 // from the building that widens the phase.
@@ -53,7 +62,7 @@ Long qlPlayer::ProductionCount() const {
         return static_cast<Long>(std::count_if(mBuiltCards.begin(), mBuiltCards.end(),
                                                [](Card b) { return b->BuildingType() == 0; }));
     }
-    return static_cast<Long>(std::popcount(mProductionSlots));
+    return CountOf(mProductionSlots);
 }
 
 Long qlPlayer::OpenProductionCount() const {
@@ -129,7 +138,7 @@ Long qlPlayer::GoodsOnBuildings() const {
         VisitProduction(true, [&goods](const Card&) { ++goods; });
         return goods;
     }
-    return static_cast<Long>(std::popcount(mProductionSlots & mGoodSlots));
+    return CountOf(mProductionSlots & mGoodSlots);
 }
 
 qlCards qlPlayer::GetHumanBuildableCards(const qlCards& cardChoices, int goodsUsed) const {
