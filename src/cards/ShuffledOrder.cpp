@@ -10,6 +10,10 @@
 
 #include "core/Random.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 using Order = std::pmr::vector<std::uint32_t>;
@@ -17,12 +21,32 @@ using Order = std::pmr::vector<std::uint32_t>;
 // Up to this many cards, closing the gap after every draw is the quickest way to take them.
 constexpr std::size_t kGapClosingLimit = 1024;
 
+// Room past the last place, read while a gap is closed sixteen bytes at a time.
+constexpr std::size_t kSlack = 16;
+
+// Moves the `tail` places after `at` one place down, over it.
+template <typename Place>
+void CloseGap(Place* at, std::size_t tail) {
+#if defined(__SSE2__)
+    if constexpr (sizeof(Place) == 1) {
+        // Each step reads sixteen bytes one place on from those it writes, and never reads a
+        // byte an earlier step wrote: the bytes moved past the tail land in places not in use.
+        for (std::size_t k = 0; k < tail; k += kSlack) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(at + k),
+                             _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + k + 1)));
+        }
+        return;
+    }
+#endif
+    std::memmove(at, at + 1, tail * sizeof(Place));
+}
+
 // Takes the ranks[d]-th of the entries not taken yet into order[d], for every draw d, closing
 // the gap each time in `left`, the places of the entries not taken yet. A place is held in the
 // smallest type that holds them all, so that closing a gap moves as few bytes as it can.
 template <typename Place>
 void TakeByClosingGaps(std::span<std::uint32_t> order, const Order& ranks) {
-    std::array<Place, kGapClosingLimit> room;
+    std::array<Place, kGapClosingLimit + kSlack> room;
     const std::span<Place> left(room.data(), order.size());
     std::iota(left.begin(), left.end(), Place{0});
     std::array<std::uint32_t, kGapClosingLimit> before;
@@ -31,7 +55,7 @@ void TakeByClosingGaps(std::span<std::uint32_t> order, const Order& ranks) {
     for (std::size_t d = 0; d < ranks.size(); ++d) {
         Place* const at = left.data() + ranks[d];
         order[d] = before[*at];
-        std::memmove(at, at + 1, (--remaining - ranks[d]) * sizeof(Place));
+        CloseGap(at, --remaining - ranks[d]);
     }
 }
 
