@@ -15,9 +15,9 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
         case DecisionKind::Chapel:
             return {.cards = ai::AIPickChapelCard(seat, opponents)};
         case DecisionKind::HandLimit: {
-            qlCards givenUp;
-            qlCards kept = ai::AIDiscardDownTo(seat, opponents, decision.count, givenUp);
-            return {.cards = std::move(kept), .givenUp = std::move(givenUp)};
+            Choice limit;
+            limit.cards = ai::AIDiscardDownTo(seat, opponents, decision.count, limit.givenUp);
+            return limit;
         }
         case DecisionKind::CraneCover:
             return {.cards = ai::AIUseCrane(seat, random)};
@@ -25,25 +25,26 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
             return {.cards = ai::AIBlackMarket(seat)};
         case DecisionKind::Build: {
             // The standard rules may name several cards of one building: the first is built.
-            qlCards build;
+            Choice build;
             if (const Card first =
                     ai::AIGetCardToBuild(seat, opponents, decision.savings).Item(1)) {
-                build.AddCard(first);
+                build.cards.AddCard(first);
             }
-            return {.cards = std::move(build)};
+            return build;
         }
         case DecisionKind::Payment:
             return {.cards = ai::AIGetBuildPaymentCards(seat, opponents, decision.count)};
         case DecisionKind::CouncilKeep: {
-            qlCards drawn = decision.offered;
-            qlCards kept = ai::AIPickCouncillorCards(seat, opponents, drawn);
-            return {.cards = std::move(kept), .givenUp = std::move(drawn)};
+            // The cards not kept are the draw as the choice leaves it.
+            Choice keep{.givenUp = decision.offered};
+            keep.cards = ai::AIPickCouncillorCards(seat, opponents, keep.givenUp);
+            return keep;
         }
         case DecisionKind::GoldMine: {
             // The mine goes to the discard pile in the order the card value left it.
-            qlCards mine = decision.offered;
-            qlCards taken = ai::AIPickGoldMineCard(seat, opponents, mine);
-            return {.cards = std::move(taken), .givenUp = std::move(mine)};
+            Choice mine{.givenUp = decision.offered};
+            mine.cards = ai::AIPickGoldMineCard(seat, opponents, mine.givenUp);
+            return mine;
         }
         case DecisionKind::Produce:
             return {.cards = ai::AIChooseProductionGoods(seat, decision.count)};
