@@ -61,7 +61,9 @@ void qlGame::ChooseBuilding(const qlCards& choice) {
     }
     mState.turn.building = choice.Item(1);
     player.CardsInHand().RemoveCard(mState.turn.building);
-    mTable->HandChanged(player);
+    if (!mSilent) {
+        mTable->HandChanged(player);
+    }
     const Integer craneCredit = mState.turn.covered ? mState.turn.covered->Cost() : Integer{0};
     mState.turn.cost = static_cast<Integer>(std::max(
         0, player.GetBuildCost(*mState.turn.building) - mState.turn.goodsUsed - craneCredit));
@@ -112,7 +114,9 @@ void qlGame::Build(qlPlayer& player, const Card& building, const Card& covered) 
     DiscardGood(player, covered);
     player.BuildOverCard(building, covered);
     ++mState.coveredCount;
-    mTable->CardCovered(player, covered);
+    if (!mSilent) {
+        mTable->CardCovered(player, covered);
+    }
     Built(player, building);
     LogOverBuild(player, " OverBuilt: ", covered);
 }
@@ -122,7 +126,9 @@ void qlGame::Built(const qlPlayer& player, Card building) {
     if (player.BuiltCards().Count() == 12) {
         mState.gameOver = true;
     }
-    mTable->CardBuilt(player, building);
+    if (!mSilent) {
+        mTable->CardBuilt(player, building);
+    }
 }
 
 void qlGame::DrawAfterBuilding(qlPlayer& player, const Card& building) {

@@ -11,7 +11,9 @@ void qlGame::CouncillorPhase() {
         draw = player.LibraryActive() ? 8 : 5;
     }
     mState.turn.offered = Draw(draw);
-    mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+    if (!mSilent) {
+        mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+    }
     mState.turn.keep = player.HasBuiltCard("Prefecture") ? 2 : 1;
     mState.turn.archive = player.HasBuiltCard("Archive");
     if (IsHuman(player.PlayerNumber())) {

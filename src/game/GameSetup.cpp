@@ -108,6 +108,9 @@ void qlGame::ShowSeats() {
 }
 
 void qlGame::ShowCards(const qlPlayer& seat) {
+    if (mSilent) {
+        return;
+    }
     mTable->HandChanged(seat);
     mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
 }

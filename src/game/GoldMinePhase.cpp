@@ -58,7 +58,9 @@ void qlGame::GoldMineStep() {
 
 void qlGame::WorkGoldMine() {
     mState.turn.offered = Draw(4);
-    mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+    if (!mSilent) {
+        mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+    }
     if (AllDifferentCosts(mState.turn.offered)) {
         Await(DecisionKind::GoldMine);
         return;

@@ -62,13 +62,17 @@ void qlGame::DiscardGood(qlPlayer& player, const Card& building) {
     if (const Card good = player.GoodOn(*building)) {
         mState.discard.AddCard(good);
         LayGood(player, building, Card{});
-        mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+        if (!mSilent) {
+            mTable->PilesChanged(mState.reserve.Count(), mState.discard.Count());
+        }
     }
 }
 
 void qlGame::LayGood(qlPlayer& player, Card building, Card good) {
     player.SetGood(building, good);
-    mTable->GoodChanged(player, building);
+    if (!mSilent) {
+        mTable->GoodChanged(player, building);
+    }
 }
 
 void qlGame::DrawTradeTile() {
@@ -77,7 +81,9 @@ void qlGame::DrawTradeTile() {
     }
     mState.goodValues = mState.tradeTiles->GetTile();
     ++mState.tilesTurned;
-    mTable->ShowTradePrices(mState.goodValues);
+    if (!mSilent) {
+        mTable->ShowTradePrices(mState.goodValues);
+    }
 }
 
 Integer qlGame::GoodValue(const qlCard& building) const {

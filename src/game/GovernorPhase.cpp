@@ -36,8 +36,10 @@ void qlGame::BuryInChapel(qlPlayer& player, const qlCards& chapel) {
     }
     if (chapel.Count() == 1) {
         player.BuryCard(chapel.Item(1));
-        mTable->HandChanged(player);
-        mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
+        if (!mSilent) {
+            mTable->HandChanged(player);
+            mTable->ShowPoints(player.PlayerNumber() - 1, player.Points());
+        }
         Tell([&] { return table_events::Chapel(player, IsHuman(player.PlayerNumber()), chapel); });
     }
     mState.step = RulesStep::HandLimit;

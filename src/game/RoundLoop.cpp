@@ -167,7 +167,9 @@ void qlGame::StartRound() {
     for (Integer n = 1; n <= 4; ++n) {
         ShowRole(n, "");
     }
-    mTable->ShowGovernor(mState.governor - 1);
+    if (!mSilent) {
+        mTable->ShowGovernor(mState.governor - 1);
+    }
     Tell([&] {
         return table_events::ForSeat(TableEvent::Kind::RoundStarted, Player(mState.governor),
                                      mState.rounds);
@@ -187,7 +189,9 @@ void qlGame::NextGovernorTurn() {
     GovernorPhasesDone.Raise(*this);
     for (int i = 0; i < kRoleCount; ++i) {
         mState.rolesFree[static_cast<std::size_t>(i)] = true;
-        mTable->EnableRole(i, true);
+        if (!mSilent) {
+            mTable->EnableRole(i, true);
+        }
     }
     mState.step = RulesStep::RoleChoice;
 }
@@ -215,7 +219,9 @@ void qlGame::SelectRole(int index) {
     }
     mState.currentRole = role;
     mState.rolesFree[static_cast<std::size_t>(index)] = false;
-    mTable->EnableRole(index, false);
+    if (!mSilent) {
+        mTable->EnableRole(index, false);
+    }
     WriteGameLog([&] {
         return "Player " + std::to_string(mState.roleChooser) + " Selected Role: " + RoleName(role);
     });
@@ -274,7 +280,9 @@ void qlGame::EndRole() {
         return;
     }
     SetBuildingsLeft(ComputeBuildingsLeft());
-    mTable->HideTradePrices();
+    if (!mSilent) {
+        mTable->HideTradePrices();
+    }
     mState.currentRole.reset();
     const bool roundOver =
         mState.values.NumberOfPlayers == 2
