@@ -125,6 +125,19 @@ qlCards qlCards::Deal(int numberOfCards, qlCards& discard, Random::Stream& rando
     return result;
 }
 
+Card qlCards::DealCard(qlCards& discard, Random::Stream& random) {
+    if (mSize == 0) {
+        ReshuffleFrom(discard, random);
+        if (mSize == 0) {
+            return {};
+        }
+    }
+    const Card top = *mFirst;
+    ++mFirst;
+    --mSize;
+    return top;
+}
+
 void qlCards::ReshuffleFrom(qlCards& discard, Random::Stream& random) {
     if (&discard == this) {
         return;

@@ -37,6 +37,8 @@ class qlCards {
     // Takes cards from the top, refilling from `discard` (shuffled) whenever this deck is
     // empty before a card. When both piles run dry it gives what there was.
     qlCards Deal(int numberOfCards, qlCards& discard, Random::Stream& random);
+    // Deal(1)'s card, or none, without a collection to hold it.
+    Card DealCard(qlCards& discard, Random::Stream& random);
     void Shuffle(Random::Stream& random);
 
     // The cards of the data folder's catalogue, shuffled. Throws CatalogueError, leaving the

@@ -134,12 +134,12 @@ void qlGame::Built(const qlPlayer& player, Card building) {
 void qlGame::DrawAfterBuilding(qlPlayer& player, const Card& building) {
     if (player.HasBuiltCard("Carpenter") && building->BuildingType() == 1 &&
         building->Id() != buildings::Id("Carpenter")) {
-        player.CardsInHand().AddCards(Draw(1));
+        DrawInto(player);
         ShowCards(player);
     }
     if (player.HasBuiltCard("Poor House") && player.CardsInHand().Count() < 2 &&
         building->Id() != buildings::Id("Poor House")) {
-        player.CardsInHand().AddCards(Draw(1));
+        DrawInto(player);
         ShowCards(player);
     }
 }

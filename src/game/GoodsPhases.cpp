@@ -13,13 +13,12 @@ void qlGame::ProducerPhase(const qlCards& chosen) {
     const Long handBefore = player.CardsInHand().Count();
     for (const Card& building : chosen) {
         // When both piles are dry the building stays without a good.
-        const qlCards good = Draw(1);
-        if (!good.Empty()) {
-            LayGood(player, building, good.Item(1));
+        if (const Card good = DrawCard()) {
+            LayGood(player, building, good);
         }
     }
     if (chosen.Count() >= 2 && player.HasBuiltCard("Well")) {
-        player.CardsInHand().AddCards(Draw(1));
+        DrawInto(player);
     }
     ShowCards(player);
     Tell([&] {

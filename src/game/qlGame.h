@@ -165,6 +165,14 @@ class qlGame {
 
     // Cards from the top of the draw pile, refilled from the shuffled discards when it runs out.
     qlCards Draw(int count) { return mState.reserve.Deal(count, mState.discard, mState.random); }
+    // The top card, as Draw(1) gives it; none when both piles have run dry.
+    Card DrawCard() { return mState.reserve.DealCard(mState.discard, mState.random); }
+    // Adds the top card, if there is one, to the seat's hand.
+    void DrawInto(qlPlayer& player) {
+        if (const Card card = DrawCard()) {
+            player.CardsInHand().AddCard(card);
+        }
+    }
 
     // Set-up and the game loop.
     void SetUpGame();
