@@ -22,31 +22,33 @@ void OrderByAIValue(qlCards& cards, CardValues& values, bool divideByCost) {
     // key never beats its starting mark of -9999 last, in the order they stood.
     constexpr std::size_t kInPlace = 32;
     const auto count = static_cast<std::size_t>(cards.Count());
-    std::array<double, kInPlace> inPlace{};
+    std::array<double, kInPlace> inPlace;
     std::vector<double> spilled;
     double* keys = inPlace.data();
     if (count > kInPlace) {
         spilled.resize(count);
         keys = spilled.data();
     }
-    std::size_t k = 0;
-    for (const Card& card : cards) {
+    Card* const order = cards.begin();
+    for (std::size_t k = 0; k < count; ++k) {
+        const Card card = order[k];
         // A card of cost 0 would divide by zero; it counts as costing 1.
         const double divisor = divideByCost ? std::max<double>(card->Cost(), 1) : 1;
-        keys[k++] = values.Of(*card) / divisor;
+        keys[k] = values.Of(*card) / divisor;
     }
     const auto before = [](double a, double b) { return a > kMark && (!(b > kMark) || a > b); };
-    // A stable insertion sort: hands are short, and it needs no room of its own.
+    // A stable insertion sort: hands are short, and it needs no room of its own. Each card
+    // moves up past those it beats, carrying its key along.
     for (std::size_t i = 1; i < count; ++i) {
+        const double key = keys[i];
+        const Card card = order[i];
         std::size_t j = i;
-        while (j > 0 && before(keys[i], keys[j - 1])) {
-            --j;
+        for (; j > 0 && before(key, keys[j - 1]); --j) {
+            keys[j] = keys[j - 1];
+            order[j] = order[j - 1];
         }
-        if (j == i) {
-            continue;
-        }
-        std::rotate(keys + j, keys + i, keys + i + 1);
-        cards.MoveUp(static_cast<Long>(i) + 1, static_cast<Long>(j) + 1);
+        keys[j] = key;
+        order[j] = card;
     }
 }
 
