@@ -88,18 +88,17 @@ TEST(DataFolder, TheProgramsFolderComesFirstThenShareThenTheXdgFolders) {
     // The first folder that holds the catalogue wins; an Images folder alone does not count.
     const fs::path root = FreshFolder("search");
     const Paths candidates{root / "bin", root / "share" / "quellin", root / "user" / "quellin"};
+    const std::string searched = "The card catalogue scripts/DeckInfo.txt was not found in " +
+                                 candidates[0].string() + ", " + candidates[1].string() + ", " +
+                                 candidates[2].string();
     EXPECT_FALSE(FindDataFolder(candidates));
-    EXPECT_EQ(DataNotFoundMessage(candidates),
-              "The card catalogue scripts/DeckInfo.txt was not found in " + candidates[0].string() +
-                  ", " + candidates[1].string() + ", " + candidates[2].string());
+    EXPECT_EQ(DataNotFoundMessage(candidates), searched);
     // A folder of the catalogue's name is no catalogue, and the message says what it is.
     const fs::path folderNamedLikeIt = candidates[0] / "scripts" / "DeckInfo.txt";
     fs::create_directories(folderNamedLikeIt);
     EXPECT_FALSE(FindDataFolder(candidates));
     EXPECT_EQ(DataNotFoundMessage(candidates),
-              "The card catalogue scripts/DeckInfo.txt was not found in " + candidates[0].string() +
-                  ", " + candidates[1].string() + ", " + candidates[2].string() + "; " +
-                  folderNamedLikeIt.string() + " is a folder, not a file");
+              searched + "; " + folderNamedLikeIt.string() + " is a folder, not a file");
     fs::create_directories(candidates[0] / "Images");
     for (const fs::path& folder : {candidates[2], candidates[1]}) {
         fs::create_directories(folder / "scripts");

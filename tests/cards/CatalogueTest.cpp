@@ -130,14 +130,12 @@ TEST(Catalogue, ALoadReplacesTheDeckAndAFailedOneChangesNothing) {
     }
     EXPECT_EQ(deck.Count(), 2);
 
-    qlCards game;  // the game's own catalogue: 110 cards of 29 buildings
+    qlCards game;  // the game's own catalogue
     game.Reset(random);
     EXPECT_EQ(game.Count(), 110);
-    EXPECT_EQ(ReadCatalogueFile(CatalogueFile()).size(), 29u);
-    EXPECT_EQ(game.GetCardsByName("Indigo Plant").Count(), 10);
-    EXPECT_EQ(game.GetCardsByName("Palace").Count(), 2);
     // Read once for the program: the copies of a building share it, and so do later loads.
     const qlCards palaces = game.GetCardsByName("Palace");
+    ASSERT_EQ(palaces.Count(), 2);
     EXPECT_EQ(&palaces.Item(1)->GetBuilding(), &palaces.Item(2)->GetBuilding());
     EXPECT_EQ(LoadCatalogueEntries(CatalogueFile()), LoadCatalogueEntries(CatalogueFile()));
 }

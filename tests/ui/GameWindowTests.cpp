@@ -6,8 +6,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeySequence>
 #include <QLabel>

@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "ui/HistoryPanel.h"
@@ -80,7 +79,8 @@ TEST(TablePace, SpaceOrAClickHurriesOnePauseOrTheMovesAndCtrlSpaceEveryPauseUnti
     EXPECT_EQ(hurried.count(), 2);
 }
 
-TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
+// Its folding is the table layout test's.
+TEST(HistoryPanel, KeepsTheNewestLineInViewAndCopiesTheSelection) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* buttonRow = new QHBoxLayout;
@@ -102,13 +102,6 @@ TEST(HistoryPanel, KeepsTheNewestLineInViewCopiesTheSelectionAndFolds) {
     panel.txtHistory->selectAll();
     QTest::keyClick(panel.txtHistory, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), panel.Text());
-
-    panel.SetFolded(true);
-    EXPECT_TRUE(panel.Folded());
-    EXPECT_FALSE(panel.isVisible());
-    EXPECT_TRUE(panel.cmdFold->isVisible());  // outside the folded panel, to open it again
-    QTest::mouseClick(panel.cmdFold, Qt::LeftButton);
-    EXPECT_FALSE(panel.Folded());
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolTip>
 #include <algorithm>
 #include <functional>
 #include <vector>

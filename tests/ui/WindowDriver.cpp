@@ -77,6 +77,16 @@ std::array<QPushButton*, 5> RoleButtons(const frmMain& window) {
     return roles;
 }
 
+bool TakeFreeRole(const frmMain& window) {
+    for (QPushButton* role : RoleButtons(window)) {
+        if (role->isEnabled()) {
+            role->click();
+            return true;
+        }
+    }
+    return false;
+}
+
 QRect InWindow(const QWidget& widget) {
     return {widget.mapTo(widget.window(), QPoint(0, 0)), widget.size()};
 }

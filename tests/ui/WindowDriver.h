@@ -51,6 +51,8 @@ bool AnswerOpen();
 
 // The table's role buttons, in order.
 std::array<QPushButton*, 5> RoleButtons(const frmMain& window);
+// Clicks the first role button that can be pressed; false when none can.
+bool TakeFreeRole(const frmMain& window);
 
 // Where a widget stands in its window.
 QRect InWindow(const QWidget& widget);
