@@ -118,4 +118,34 @@ TEST(TableEvents, AWholeGameTellsEveryMoveInTheLogsOrderAndNoHiddenCard) {
     EXPECT_EQ(table.events.back().count, game.GetWinner().Points());
 }
 
+// A build's line names each reduction by what gave it and says what was paid, in the seat's own
+// person: the human's cards by name, a computer seat's as a count, nothing paid as "for free".
+TEST(TableEvents, ABuildsLineNamesItsReductionsAndWhatWasPaid) {
+    TableEvent build;
+    build.kind = Kind::Built;
+    build.seat = 3;
+    build.building = "Quarry";
+    build.count = 4;
+    build.reductions = {{"Builder", 1}, {"Crane", 3}};
+    build.covered = "Tobacco Storage";
+    EXPECT_EQ(DescribeEvent(build, kHuman),
+              "Player 3 builds Quarry: cost 4, 1 off as Builder, 3 off for building over "
+              "Tobacco Storage, for free");
+    build.seat = kHuman;
+    build.reductions = {{"Library", 2}, {"Smithy", 1}};
+    build.cost = 1;
+    build.cards = {"Well"};
+    build.drawn = 1;
+    EXPECT_EQ(DescribeEvent(build, kHuman),
+              "You build Quarry: cost 4, 2 off as Builder with the Library, 1 off for the "
+              "Smithy, paying Well and draw 1 card");
+    build.seat = 1;
+    build.cards.clear();
+    build.cost = 2;
+    build.drawn = 0;
+    EXPECT_EQ(DescribeEvent(build, kHuman),
+              "Player 1 builds Quarry: cost 4, 2 off as Builder with the Library, 1 off for "
+              "the Smithy, paying 2 cards");
+}
+
 }  // namespace
