@@ -122,51 +122,24 @@ double Prospector(const qlPlayer& seat) {
 
 namespace ai {
 
-double RoleEstimate(CardValues& mine, const qlPlayer& seat, int role) {
+std::array<double, 5> RoleEstimates(CardValues& mine, const qlPlayer& seat) {
     const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand().Count());
-    switch (role) {
-        case 0:
-            return Councillor(mine, seat, room);
-        case 1:
-            return Builder(mine, seat, room);
-        case 2:
-            return Producer(seat, room);
-        case 3:
-            return Trader(seat, room);
-        case 4:
-            return Prospector(seat);
-        default:
-            return 0;
-    }
+    return {Councillor(mine, seat, room), Builder(mine, seat, room), Producer(seat, room),
+            Trader(seat, room), Prospector(seat)};
 }
 
 std::array<double, 5> AIRoleValues(CardValues& mine) {
-    // Each seat's five estimates are taken together, its room in hand read once.
-    const auto estimates = [&mine](const qlPlayer& seat) {
-        const int room = seat.CardsAllowed() - static_cast<int>(seat.CardsInHand().Count());
-        return std::array<double, 5>{Councillor(mine, seat, room), Builder(mine, seat, room),
-                                     Producer(seat, room), Trader(seat, room), Prospector(seat)};
-    };
     const qlPlayer& me = mine.Seat();
     const double weight = ai::Players(me.Game()) - 1;
-    std::array<double, 5> total = estimates(me);
+    std::array<double, 5> total = RoleEstimates(mine, me);
     for (double& value : total) {
         value = weight * value;
     }
     for (const qlPlayer* seat : mine.Others()) {
-        const std::array<double, 5> theirs = estimates(*seat);
+        const std::array<double, 5> theirs = RoleEstimates(mine, *seat);
         for (std::size_t role = 0; role < total.size(); ++role) {
             total[role] -= theirs[role];
         }
-    }
-    return total;
-}
-
-double AIRoleValue(CardValues& mine, int role) {
-    const qlPlayer& me = mine.Seat();
-    double total = (ai::Players(me.Game()) - 1) * RoleEstimate(mine, me, role);
-    for (const qlPlayer* seat : mine.Others()) {
-        total -= RoleEstimate(mine, *seat, role);
     }
     return total;
 }

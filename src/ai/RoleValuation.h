@@ -8,15 +8,13 @@
 // The role valuation behind the computer seat's role choice.
 namespace ai {
 
-// What choosing `role` is worth to `seat`, as the deciding seat (the seat of `mine`, facing its
-// opponents) estimates it from that seat's own hand, city and flags; `seat` may be the
-// deciding seat itself. 0 for a role outside 0 to 4.
-double RoleEstimate(CardValues& mine, const qlPlayer& seat, int role);
+// What choosing each role (0 Councillor to 4 Prospector) is worth to `seat`, as the deciding
+// seat (the seat of `mine`, facing its opponents) estimates it from that seat's own hand, city
+// and flags; `seat` may be the deciding seat itself.
+std::array<double, 5> RoleEstimates(CardValues& mine, const qlPlayer& seat);
 
-// The deciding seat's advantage from choosing `role`: its own estimate weighed by the number
+// The deciding seat's advantage from choosing each role: its own estimate weighed by the number
 // of opponents, less every opponent's estimate, taken in play order.
-double AIRoleValue(CardValues& mine, int role);
-// The advantage of each of the five roles, as AIRoleValue gives it.
 std::array<double, 5> AIRoleValues(CardValues& mine);
 
 // Expected cards from one trade, and expected worth in cards of one production.

@@ -29,32 +29,28 @@ Integer PhasePower(const qlPlayer& player, bool roleChooser, bool library, RuleB
 
 }  // namespace
 
-qlCards qlPlayer::ProductionBuildingsWhere(bool (*keep)(const Card& good)) const {
+qlCards qlPlayer::ProductionBuildings() const {
     qlCards result;
-    auto good = mGoods.begin();
     for (const Card& card : mBuiltCards) {
-        if (card->BuildingType() == 0 && keep(*good)) {
+        if (card->BuildingType() == 0) {
             result.AddCard(card);
         }
-        ++good;
     }
     return result;
 }
 
-qlCards qlPlayer::ProductionBuildings() const {
-    return ProductionBuildingsWhere([](const Card&) { return true; });
+qlCards qlPlayer::ProductionBuildingsByGood(bool withGood) const {
+    qlCards result;
+    VisitProduction(withGood, [&result](const Card& building) { result.AddCard(building); });
+    return result;
 }
 
 qlCards qlPlayer::OpenProductionBuildings() const {
-    qlCards result;
-    VisitProduction(false, [&result](const Card& building) { result.AddCard(building); });
-    return result;
+    return ProductionBuildingsByGood(false);
 }
 
 qlCards qlPlayer::BuildingsWithGoods() const {
-    qlCards result;
-    VisitProduction(true, [&result](const Card& building) { result.AddCard(building); });
-    return result;
+    return ProductionBuildingsByGood(true);
 }
 
 Long qlPlayer::ProductionCount() const {

@@ -154,7 +154,8 @@ class qlPlayer {
     void IndexArrival(const qlCard& building);
     // The city slot of a building, or the city's size when it is not there.
     std::size_t SlotOf(const qlCard& building) const;
-    qlCards ProductionBuildingsWhere(bool (*keep)(const Card& good)) const;
+    // The production buildings with a good, or those without one.
+    qlCards ProductionBuildingsByGood(bool withGood) const;
     // Marks the slots of the production buildings and of the goods afresh, from the city.
     void IndexSlots();
     // Whether the slot marks cover the whole city: they mark its first 64 slots only.

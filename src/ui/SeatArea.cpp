@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 #include <initializer_list>
+#include <utility>
 
 #include "players/qlPlayer.h"
 #include "ui/ElidedLabel.h"
@@ -132,10 +133,6 @@ const QWidget& SeatArea::CardCount() const {
     return *mCards;
 }
 
-Long SeatArea::CardCountShown() const {
-    return mCards->text().toLong();
-}
-
 void SeatArea::CardCovered(Card card) {
     mCity->RemoveCard(card);
 }
@@ -144,8 +141,9 @@ void SeatArea::GoodChanged(Card building) {
     mCity->RefreshGood(building);
 }
 
-void SeatArea::ShowCardCount(Long cards) {
+Long SeatArea::ShowCardCount(Long cards) {
     mCards->setText(QString::number(cards));
+    return cards - std::exchange(mCardCount, cards);
 }
 
 void SeatArea::ShowPoints(Integer points) {

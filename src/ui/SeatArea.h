@@ -31,10 +31,10 @@ class SeatArea : public QFrame {
     // cards come from.
     qlCardImage* CityImageOf(Card card) const;
     const QWidget& CardCount() const;
-    Long CardCountShown() const;
     void CardCovered(Card card);
     void GoodChanged(Card building);
-    void ShowCardCount(Long cards);
+    // Shows the seat's number of cards; how many more they are than before.
+    Long ShowCardCount(Long cards);
     void ShowPoints(Integer points);
     // Adds a role to the roles shown (a seat of a game of two chooses twice a round); ""
     // clears them.
@@ -53,6 +53,7 @@ class SeatArea : public QFrame {
     QLabel* mPoints = nullptr;
     QLabel* mCardsCaption = nullptr;
     QLabel* mCards = nullptr;
+    Long mCardCount = 0;
     qlCardHolder* mCity = nullptr;
     QLabel* mTurn = nullptr;
 };

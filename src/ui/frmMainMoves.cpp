@@ -58,8 +58,7 @@ void frmMain::GoodChanged(const qlPlayer& seat, Card building) {
 
 void frmMain::HandChanged(const qlPlayer& seat) {
     SeatArea& area = AreaOf(seat);
-    const Long drawn = seat.CardsInHand().Count() - area.CardCountShown();
-    area.ShowCardCount(seat.CardsInHand().Count());
+    const Long drawn = area.ShowCardCount(seat.CardsInHand().Count());
     if (seat.PlayerNumber() == mOptions.humanSeat) {
         const qlCards before = hldHumansCards->Cards();
         hldHumansCards->SetCards(seat.CardsInHand());

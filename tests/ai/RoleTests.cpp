@@ -32,7 +32,7 @@ TEST(AIPickRole, BestFreeRoleTiesToTheLowerIndexAndAFreeRoleBelowTheMark) {
     me->SetCardsInHand(MakeDeck(std::vector<std::string>(10010, "Indigo Plant")));
     opp->BuildCard(MakeCard("Prefecture"));
     CardValues mine(*me, opponents);
-    EXPECT_DOUBLE_EQ(AIRoleValue(mine, kCouncillor), -10003 - 1);
+    EXPECT_DOUBLE_EQ(AIRoleValues(mine)[kCouncillor], -10003 - 1);
     EXPECT_EQ(AIPickRole(*me, opponents, {true, false, true, true, false}), kProducer);
     EXPECT_EQ(AIPickRole(*me, opponents, {true, false, false, false, false}), kCouncillor);
 }
@@ -41,10 +41,10 @@ TEST(RoleValuation, ASeatThatCanBuildNothingButHasACraneToUseValuesItsBuilderAtM
     const GameValues g{4, 8};
     const auto crane = Seat(g, "Indigo Plant,Crane");
     CardValues craneValues(*crane, {});
-    EXPECT_DOUBLE_EQ(RoleEstimate(craneValues, *crane, kBuilder), -1);
+    EXPECT_DOUBLE_EQ(RoleEstimates(craneValues, *crane)[kBuilder], -1);
     const auto cranes = Seat(g, "Crane");
     CardValues cranesValues(*cranes, {});
-    EXPECT_DOUBLE_EQ(RoleEstimate(cranesValues, *cranes, kBuilder), -999);
+    EXPECT_DOUBLE_EQ(RoleEstimates(cranesValues, *cranes)[kBuilder], -999);
 }
 
 TEST(PhaseMeasures, PowersAndSlotEstimates) {
@@ -79,11 +79,11 @@ TEST(RoleValuation, OnlyThePrivilegeMakesTheProducerWorthCardsAndAFullHandCapsIt
     const char* city = "Indigo Plant,Sugar Mill,Coffee Roaster,Aqueduct";
     const auto chooser = Seat(city, "", true);
     CardValues mine(*chooser, {});
-    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *chooser, kProducer), 1);
+    EXPECT_DOUBLE_EQ(RoleEstimates(mine, *chooser)[kProducer], 1);
     const auto other = Seat(city, "", false, true);
-    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *other, kProducer), 0);
+    EXPECT_DOUBLE_EQ(RoleEstimates(mine, *other)[kProducer], 0);
     // Eight cards against a limit of seven: a card would be lost, with or without privilege.
     const char* eight = "Well,Well,Well,Well,Well,Well,Well,Well";
-    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *Seat(city, eight), kProducer), -1);
-    EXPECT_DOUBLE_EQ(RoleEstimate(mine, *Seat(city, eight, true), kProducer), -1);
+    EXPECT_DOUBLE_EQ(RoleEstimates(mine, *Seat(city, eight))[kProducer], -1);
+    EXPECT_DOUBLE_EQ(RoleEstimates(mine, *Seat(city, eight, true))[kProducer], -1);
 }
