@@ -18,6 +18,21 @@ qlCards DeckOf(const Card& card) {
     return deck;
 }
 
+// The cards of `hand` but those of `some`, which are some of its cards in their hand order:
+// one walk along both.
+qlCards HandWithout(const qlCards& hand, const qlCards& some) {
+    qlCards rest;
+    const Card* next = some.begin();
+    for (const Card& card : hand) {
+        if (next != some.end() && card == *next) {
+            ++next;
+        } else {
+            rest.AddCard(card);
+        }
+    }
+    return rest;
+}
+
 // The seat's most valuable card among those it can build with its own power, if any.
 Card BestBuildable(ai::CardValues& values) {
     return ai::BestBuildableByAIValue(values.Seat().CardsInHand(), 0, values).card;
@@ -124,13 +139,7 @@ qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int nu
         return pay;
     }
 
-    const qlCards& hand = seat.CardsInHand();
-    qlCards rest;
-    for (const Card& card : hand) {
-        if (!pay.Contains(card)) {
-            rest.AddCard(card);
-        }
-    }
+    qlCards rest = HandWithout(seat.CardsInHand(), pay);
     if (rest.Count() == needed - pay.Count()) {
         pay.AddCards(rest);
         return pay;
@@ -153,14 +162,7 @@ qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int nu
 }
 
 qlCards GetUselessCards(const qlPlayer& seat) {
-    const qlCards buildable = seat.GetBuildableCards();
-    const qlCards& hand = seat.CardsInHand();
-    qlCards useless;
-    for (const Card& card : hand) {
-        if (!buildable.Contains(card)) {
-            useless.AddCard(card);
-        }
-    }
+    const qlCards useless = HandWithout(seat.CardsInHand(), seat.GetBuildableCards());
     qlCards result;
     for (const Card& card : useless) {
         if (useless.CountOf(card->Id()) > 1) {

@@ -122,7 +122,9 @@ class qlGame {
     Integer CurrentPlayer() const { return mState.currentPlayer; }
     // The seat that plays after `seatNumber`, round the table.
     Integer NextSeat(Integer seatNumber) const {
-        return static_cast<Integer>(seatNumber % mState.values.NumberOfPlayers + 1);
+        // A comparison, not a remainder: the seat ring is walked at every decision.
+        return seatNumber >= mState.values.NumberOfPlayers ? Integer{1}
+                                                           : static_cast<Integer>(seatNumber + 1);
     }
     // The other seats in play order from the one after `seatNumber`: those a computer seat
     // weighs itself against. Held in place, as every computer decision asks for them.
