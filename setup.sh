@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth librsvg2-bin
-          desktop-file-utils appstream dpkg-dev qt6-wayland weston)
+          desktop-file-utils appstream dpkg-dev qt6-wayland weston libcli11-dev)
 
 install_missing() {
   local missing=()

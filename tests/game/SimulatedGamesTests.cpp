@@ -145,6 +145,10 @@ TEST(SimOptions, BadOptionsAreNamedInOneLine) {
               "unknown option \"--fast\"");
     EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--logs"}),
               "--logs needs a value");
+    EXPECT_EQ(error({"--players", "2", "stray", "--games", "1", "--seed", "1"}),
+              "unknown option \"stray\"");
+    EXPECT_EQ(error({"--help", "--players", "2", "--help"}), "--help is given twice");
+    EXPECT_TRUE(ParseSimOptions({"--help"}).help);  // asks for nothing else
     const SimOptions options = ParseSimOptions(
         {"--check", "--seed", "7", "--players", "3", "--games", "10000000", "--logs", "out"});
     EXPECT_EQ(options.players, 3);

@@ -1,13 +1,15 @@
 #include "SimOptions.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
+#include <map>
 #include <stdexcept>
 
-#include "core/CommandLine.h"
+#include "core/OptionNumber.h"
 
 const char* const kSimUsage =
     "usage: quellin-sim --players 2|3|4 --games N --seed S [--logs DIR] [--check] "
-    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--jobs N]";
+    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--jobs N] [--help] [--version]";
 
 namespace {
 
@@ -29,51 +31,110 @@ std::vector<int> ParseSeats(const std::string& text) {
     return seats;
 }
 
+// The command line as the parser leaves it: every value of every option as given, in order,
+// and the words that are no option. Each option keeps all its values, so that one given twice
+// is told as such rather than the last taken silently.
+struct GivenOptions {
+    std::map<std::string, std::vector<std::string>> values;
+    std::map<std::string, std::int64_t> switches;
+    std::vector<std::string> unplaced;
+
+    // The one value of `option`; none when it is absent.
+    const std::string* Value(const std::string& option) const {
+        const auto found = values.find(option);
+        return found == values.end() || found->second.empty() ? nullptr : &found->second.front();
+    }
+    bool Switch(const std::string& option) const { return switches.at(option) > 0; }
+};
+
+GivenOptions ReadCommandLine(const std::vector<std::string>& args) {
+    CLI::App app;
+    app.set_help_flag();  // --help is one of ours
+    app.allow_extras();
+    GivenOptions given;
+    for (const char* option : {"--players", "--games", "--seed", "--logs", "--catalogue",
+                               "--strong", "--playouts", "--jobs"}) {
+        app.add_option(option, given.values[option])->take_all()->allow_extra_args(false);
+    }
+    for (const char* option : {"--check", "--help", "--version"}) {
+        app.add_flag(option, given.switches[option]);
+    }
+    std::vector<std::string> reversed(args.rbegin(), args.rend());  // as CLI11 takes them
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& error) {
+        // "--logs: 1 required TEXT missing": the option is named before the colon.
+        const std::string what = error.what();
+        throw std::invalid_argument(what.substr(0, what.find(':')) + " needs a value");
+    } catch (const CLI::ParseError& error) {
+        throw std::invalid_argument(error.what());
+    }
+    given.unplaced = app.remaining();
+    for (const auto& [option, values] : given.values) {
+        if (values.size() > 1) {
+            throw std::invalid_argument(option + " is given twice");
+        }
+    }
+    for (const auto& [option, count] : given.switches) {
+        if (count > 1) {
+            throw std::invalid_argument(option + " is given twice");
+        }
+    }
+    if (!given.unplaced.empty()) {
+        throw std::invalid_argument("unknown option \"" + given.unplaced.front() + "\"");
+    }
+    return given;
+}
+
+void ReadStrong(const std::string& value, SimOptions& options) {
+    if (value == "rotate") {
+        options.strongRotate = true;
+    } else if (value.find("rotate") != std::string::npos) {
+        throw std::invalid_argument("--strong: \"" + value +
+                                    "\" names seats and rotate; give one of them");
+    } else {
+        options.strongSeats = ParseSeats(value);
+    }
+}
+
+// The number given to `option`, if it was given, from `least` to `most`.
+template <typename Number>
+void ReadNumber(const GivenOptions& given, const std::string& option, Number least, Number most,
+                Number& into) {
+    if (const std::string* value = given.Value(option)) {
+        into = ParseOptionNumber<Number>(option, *value, least, most);
+    }
+}
+
 }  // namespace
 
 SimOptions ParseSimOptions(const std::vector<std::string>& args) {
+    const GivenOptions given = ReadCommandLine(args);
     SimOptions options;
-    bool hasPlayers = false;
-    bool hasGames = false;
-    bool hasSeed = false;
-    OptionReader reader(args, {"--check"},
-                        {"--players", "--games", "--seed", "--logs", "--catalogue", "--strong",
-                         "--playouts", "--jobs"});
-    while (reader.Next()) {
-        const std::string& option = reader.Option();
-        const std::string& value = reader.Value();
-        if (option == "--check") {
-            options.check = true;
-        } else if (option == "--players") {
-            options.players = ParseOptionNumber<int>(option, value, 2, 4);
-            hasPlayers = true;
-        } else if (option == "--games") {
-            options.games = ParseOptionNumber<long>(option, value, 1, 10000000L);
-            hasGames = true;
-        } else if (option == "--seed") {
-            options.seed = ParseOptionNumber<std::uint64_t>(option, value, 0, UINT64_MAX);
-            hasSeed = true;
-        } else if (option == "--logs") {
-            options.logs = value;
-        } else if (option == "--catalogue") {
-            options.catalogue = value;
-        } else if (option == "--playouts") {
-            options.playouts = ParseOptionNumber<int>(option, value, 1, 100000);
-        } else if (option == "--jobs") {
-            options.jobs = ParseOptionNumber<int>(option, value, 1, 256);
-        } else if (value == "rotate") {
-            options.strongRotate = true;
-        } else if (value.find("rotate") != std::string::npos) {
-            throw std::invalid_argument("--strong: \"" + value +
-                                        "\" names seats and rotate; give one of them");
-        } else {
-            options.strongSeats = ParseSeats(value);
-        }
+    options.check = given.Switch("--check");
+    options.help = given.Switch("--help");
+    options.version = given.Switch("--version");
+    ReadNumber(given, "--players", 2, 4, options.players);
+    ReadNumber(given, "--games", 1L, 10000000L, options.games);
+    ReadNumber(given, "--seed", std::uint64_t{0}, UINT64_MAX, options.seed);
+    ReadNumber(given, "--playouts", 1, 100000, options.playouts);
+    ReadNumber(given, "--jobs", 1, 256, options.jobs);
+    if (const std::string* logs = given.Value("--logs")) {
+        options.logs = *logs;
     }
-    if (!hasPlayers || !hasGames || !hasSeed) {
-        throw std::invalid_argument(std::string("missing ") + (!hasPlayers ? "--players"
-                                                               : !hasGames ? "--games"
-                                                                           : "--seed"));
+    if (const std::string* catalogue = given.Value("--catalogue")) {
+        options.catalogue = *catalogue;
+    }
+    if (const std::string* strong = given.Value("--strong")) {
+        ReadStrong(*strong, options);
+    }
+    if (options.help || options.version) {
+        return options;
+    }
+    for (const char* required : {"--players", "--games", "--seed"}) {
+        if (!given.Value(required)) {
+            throw std::invalid_argument(std::string("missing ") + required);
+        }
     }
     for (const int seat : options.strongSeats) {
         if (seat > options.players) {

@@ -18,6 +18,8 @@ struct SimOptions {
     bool strongRotate = false;     // one strong seat, seat (n mod players) + 1 in game n
     int playouts = 0;              // copies per strong decision; 0 the default
     int jobs = 1;                  // games played at once
+    bool help = false;             // print the usage and play nothing
+    bool version = false;
 
     // The strong seats of game n.
     std::vector<int> StrongSeatsOf(long n) const;

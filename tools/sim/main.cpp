@@ -85,6 +85,10 @@ int main(int argc, char** argv) {
         std::cerr << "quellin-sim: " << error.what() << " (" << kSimUsage << ")\n";
         return 2;
     }
+    if (options.help || options.version) {
+        std::cout << (options.help ? kSimUsage : "quellin-sim " QUELLIN_VERSION) << "\n";
+        return 0;
+    }
     if (!options.catalogue) {
         try {
             DataFolder();
