@@ -12,6 +12,7 @@ struct AppOptions {
     std::optional<int> seat;
     std::optional<bool> strong;  // --computer strong or standard
     bool start = false;          // play at once, without the start dialog
+    bool resume = false;         // take up the unfinished game, without the start dialog
     bool help = false;
     bool version = false;
 };

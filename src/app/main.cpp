@@ -103,6 +103,10 @@ int main(int argc, char** argv) {
         std::cout << (options.help ? kAppHelp : "quellin " QUELLIN_VERSION "\n");
         return 0;
     }
+    if (options.resume) {
+        std::cerr << "quellin: there is no unfinished game to take up\n";
+        return 1;
+    }
     QApplication app(argc, argv);
     const SessionEnd sessionEnd;  // a logout closes the windows as the player would
     QApplication::setApplicationName("Quellin");

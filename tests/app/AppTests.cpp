@@ -67,8 +67,14 @@ TEST(AppOptions, ChoicesArePreselectedAndEveryBadOptionIsNamedInOneLine) {
     EXPECT_EQ(Refusal({"--computer", "weak"}),
               "--computer: \"weak\" is neither standard nor strong");
     EXPECT_EQ(Refusal({"--seat", "1", "--seat", "1"}), "--seat is given twice");
+    EXPECT_EQ(Refusal({"--start", "--players", "2", "--start"}), "--start is given twice");
     EXPECT_EQ(Refusal({"--fullscreen"}), "unknown option \"--fullscreen\"");
     EXPECT_EQ(Refusal({"--players"}), "--players needs a value");
+    EXPECT_EQ(Refusal({"--start", "stray"}), "unknown option \"stray\"");
+    EXPECT_EQ(Refusal({"-seed", "4"}), "unknown option \"-seed\"");
+    EXPECT_EQ(Refusal({"--start", "--resume"}),
+              "--resume goes on with the game's own choices; --start cannot be given with it");
+    EXPECT_TRUE(ParseAppOptions({"--resume"}).resume);
 }
 
 TEST(DataFolder, TheProgramsFolderComesFirstThenShareThenTheXdgFolders) {
