@@ -6,7 +6,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake g++ make clang libclang-rt-14-dev qt6-base-dev qt6-qpa-plugins libgl-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core xvfb xauth librsvg2-bin
-          desktop-file-utils appstream dpkg-dev qt6-wayland weston libcli11-dev)
+          desktop-file-utils appstream dpkg-dev qt6-wayland weston libcli11-dev libqt6sql6-sqlite
+          qt6-charts-dev libqt6opengl6-dev libsqlite3-dev)
 
 install_missing() {
   local missing=()
