@@ -16,9 +16,11 @@
 #include "LogPlace.h"
 #include "core/DataFolder.h"
 #include "core/ProgramFolder.h"
+#include "ui/RecordStore.h"
 #include "ui/SessionEnd.h"
 #include "ui/frmMain.h"
 #include "ui/frmStart.h"
+#include "ui/frmStatistics.h"
 
 namespace {
 
@@ -31,6 +33,10 @@ void Preselect(frmStart& start, const AppOptions& options) {
     }
     if (options.strong) {
         (*options.strong ? start.optStrong : start.optStandard)->setChecked(true);
+    }
+    if (options.seed) {
+        start.Preset(start.NumberOfPlayers(), start.HumanSeat(), start.StrongComputers(),
+                     options.seed);
     }
 }
 
@@ -45,16 +51,20 @@ void TellAndEnd(QApplication& app, const std::string& text) {
     app.exec();
 }
 
-// The table for the game the start dialog set, shown maximised. A game without a given seed
-// takes one from the clock once, so that it can be replayed.
-std::unique_ptr<frmMain> OpenTable(const frmStart& start, std::optional<std::uint64_t> givenSeed,
-                                   const std::filesystem::path& dataFolder) {
-    const std::uint64_t seed = givenSeed.value_or(Random::TimeOfDaySource()());
+// The table's settings for the game the start dialog sets, with its seed and its record.
+frmMain::Options TableFor(const frmStart& start, std::uint64_t seed, RecordStore& record) {
     frmMain::Options table;
     table.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
     table.humanSeat = static_cast<Integer>(start.HumanSeat());
     table.strongComputers = start.StrongComputers();
     table.seedSource = Random::SeededSource(seed);
+    table.seed = seed;
+    table.record = &record;
+    return table;
+}
+
+// Places the logs of the game `table` sets; returns why no logs are kept, if none are.
+std::string PlaceTableLogs(frmMain::Options& table, const std::filesystem::path& dataFolder) {
     const std::string userFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
     // Logs stay beside data that sits beside the program (a build folder or an unpacked copy);
@@ -67,26 +77,50 @@ std::unique_ptr<frmMain> OpenTable(const frmStart& start, std::optional<std::uin
         logFolders.push_back(userFolder);
     }
     const LogPlace logs =
-        PlaceLogs(logFolders, std::to_string(seed) + "\n" +
-                                  ReplayCommand(seed, start.NumberOfPlayers(), start.HumanSeat(),
-                                                start.StrongComputers()) +
+        PlaceLogs(logFolders, std::to_string(table.seed) + "\n" +
+                                  ReplayCommand(table.seed, table.numberOfPlayers, table.humanSeat,
+                                                table.strongComputers) +
                                   "\n");
     table.logFolder = logs.folder;
+    return logs.folder ? "" : logs.notice;
+}
+
+// The table's title names its game's seed; a game without logs says why over the table.
+void ShowTableStart(frmMain& window, const std::string& logNotice) {
+    window.setWindowTitle(QString("Quellin - seed %1").arg(window.GameOptions().seed));
+    if (!logNotice.empty()) {
+        std::cerr << "quellin: " << logNotice << "\n";
+        auto* box = new QMessageBox(QMessageBox::Warning, "Quellin",
+                                    QString::fromStdString(logNotice), QMessageBox::Ok, &window);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    }
+}
+
+// The table for the game the start dialog set, shown maximised. A game without a given seed
+// takes one from the clock once, so that it can be replayed.
+std::unique_ptr<frmMain> OpenTable(const frmStart& start, std::optional<std::uint64_t> givenSeed,
+                                   const std::filesystem::path& dataFolder, RecordStore& record) {
+    frmMain::Options table =
+        TableFor(start, givenSeed.value_or(Random::TimeOfDaySource()()), record);
+    const std::string logNotice = PlaceTableLogs(table, dataFolder);
     auto window = std::make_unique<frmMain>(table);
-    window->setWindowTitle(QString("Quellin - seed %1").arg(seed));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         window->setGeometry(screen->availableGeometry());
     }
     window->showMaximized();
-    if (!logs.folder) {
-        std::cerr << "quellin: " << logs.notice << "\n";
-        auto* box =
-            new QMessageBox(QMessageBox::Warning, "Quellin", QString::fromStdString(logs.notice),
-                            QMessageBox::Ok, window.get());
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->show();
-    }
+    ShowTableStart(*window, logNotice);
     return window;
+}
+
+// Another game at the same table, with the settings just played and a new seed; the start
+// dialog keeps them for the next time it shows.
+void PlayAgain(frmMain& window, frmStart& start, const std::filesystem::path& dataFolder) {
+    frmMain::Options next = window.ForAnotherGame(Random::TimeOfDaySource()());
+    const std::string logNotice = PlaceTableLogs(next, dataFolder);
+    start.Preset(next.numberOfPlayers, next.humanSeat, next.strongComputers, std::nullopt);
+    window.NewGame(next);
+    ShowTableStart(window, logNotice);
 }
 
 }  // namespace
@@ -118,18 +152,44 @@ int main(int argc, char** argv) {
         TellAndEnd(app, error.what());
         return 1;
     }
+    RecordStore record(RecordStore::DefaultFile());
     frmStart start;
     Preselect(start, options);
+    frmStatistics statistics(record);
+    QObject::connect(&start, &frmStart::StatisticsRequested, &statistics, &frmStatistics::Present);
     // The start dialog and then the table, each shown by the application's own event loop; the
     // program ends when the dialog is closed without a game or once the table has closed.
     QApplication::setQuitOnLastWindowClosed(false);
     std::unique_ptr<frmMain> window;
     QObject::connect(&start, &QDialog::rejected, &app, &QApplication::quit);
     QObject::connect(&start, &QDialog::accepted, &app, [&] {
-        window = OpenTable(start, options.seed, dataFolder);
+        window = OpenTable(start, start.Seed(), dataFolder, record);
         QObject::connect(window.get(), &frmMain::GameFinished, &app, &QApplication::quit,
                          Qt::QueuedConnection);
+        QObject::connect(window.get(), &frmMain::PlayAgainRequested, &app,
+                         [&] { PlayAgain(*window, start, dataFolder); });
+        QObject::connect(window.get(), &frmMain::StatisticsRequested, &statistics,
+                         &frmStatistics::Present);
     });
+    // A game replayed from the record: the start dialog comes back with its seed and settings,
+    // once the table has no game in progress.
+    QObject::connect(
+        &statistics, &frmStatistics::ReplayRequested, &app, [&](const GameRecord& game) {
+            if (window && window->GameInProgress()) {
+                statistics.Tell(
+                    "Finish the game at the table, or leave it (Exit), to replay "
+                    "another.");
+                return;
+            }
+            if (window) {
+                window->disconnect(&app);
+                window->close();
+                window.release()->deleteLater();
+            }
+            start.Preset(game.Players(), game.humanSeat, game.strongComputers, game.seed);
+            start.show();
+            start.raise();
+        });
     if (options.start) {
         start.accept();
     } else {

@@ -41,6 +41,10 @@ void HistoryPanel::AddLine(const QString& line) {
     txtHistory->verticalScrollBar()->setValue(txtHistory->verticalScrollBar()->maximum());
 }
 
+void HistoryPanel::Clear() {
+    txtHistory->clear();
+}
+
 QString HistoryPanel::Text() const {
     return txtHistory->toPlainText();
 }

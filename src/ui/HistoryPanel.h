@@ -18,6 +18,8 @@ class HistoryPanel : public QWidget {
 
     // Adds a line at the bottom and scrolls to it.
     void AddLine(const QString& line);
+    // Empties the history for a new game.
+    void Clear();
     // All lines, in order, one per line.
     QString Text() const;
     void SetFolded(bool folded);

@@ -163,6 +163,7 @@ QWidget* frmMain::BuildCentre() {
     cmdExit = new QPushButton("E&xit", centre);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::LeaveGame);
     layout->addWidget(mAids->NewButtons(centre, cmdExit));
+    layout->addLayout(BuildRecordButtons(centre));
     // As wide as the setting groups side by side need, in whatever font the screen has.
     centre->setFixedWidth(std::max(kCentreWidth, layout->minimumSize().width()));
     return centre;

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -14,6 +17,7 @@
 
 class QFrame;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class RoleButtons;
@@ -27,6 +31,8 @@ class HistoryPanel;
 class TablePace;
 class MoveAnimation;
 class TablePrompts;
+class RecordStore;
+class frmShowMessage;
 
 // The table: four seat areas clockwise from the top left, the human's hand, the role buttons,
 // the trading-house prices, the pile counts, the status line and the settings. It hosts the
@@ -46,6 +52,9 @@ class frmMain : public QWidget, public Table {
         // Moves slide across the table; unless set, only on a screen and with pauses.
         std::optional<bool> animations;
         std::optional<std::filesystem::path> logFolder;  // no logs are kept when absent
+        std::uint64_t seed = 0;         // the seed seedSource gives the game, for the record
+        bool resumed = false;           // the game goes on from where it was left
+        RecordStore* record = nullptr;  // where the game is recorded; nowhere when absent
     };
 
     explicit frmMain(Options options, QWidget* parent = nullptr);
@@ -55,6 +64,20 @@ class frmMain : public QWidget, public Table {
     int ExitCode() const { return mExitCode; }
     // Raised when the game is over and the window has closed.
     Q_SIGNAL void GameFinished();
+    // The player asked at the final scores for another game: the table has let the game go and
+    // waits for NewGame.
+    Q_SIGNAL void PlayAgainRequested();
+    // The player asked for the statistics (the button, or Ctrl+T).
+    Q_SIGNAL void StatisticsRequested();
+    // Plays a new game at this table, once the one before has been let go.
+    void NewGame(Options options);
+    // The settings of the game at the table for another game of seed `seed`: the same seats,
+    // computers, pace and record, a fresh start (not a resumed one) and the same log folder.
+    Options ForAnotherGame(std::uint64_t seed) const;
+    // The settings of the game at the table.
+    const Options& GameOptions() const { return mOptions; }
+    // A game is being played: it has started and has not ended or been left.
+    bool GameInProgress() const;
 
     std::unique_ptr<CardChooser> NewChooser() override;
     void ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex,
@@ -98,6 +121,8 @@ class frmMain : public QWidget, public Table {
 
     QWidget* BuildCentre();
     QWidget* BuildHand();
+    // The statistics button and the final scores' own, hidden until they are (frmMainAgain.cpp).
+    QLayout* BuildRecordButtons(QWidget* centre);
     void PlayGame();
     // Runs `step` of the game (its start, an answer, playing on), and ends the table once the
     // game has ended and nothing is left to read. A fault in the game is told to the player.
@@ -113,6 +138,11 @@ class frmMain : public QWidget, public Table {
     // Slides the cards new in the human's hand, which held `before`, from the draw pile.
     void SlideNewCards(const qlCards& before);
     void MessageClosed();
+    // The final scores are open: they offer another game, or a look at the table.
+    void OfferEndChoices(frmShowMessage& scores);
+    // Writes the game's record once it has ended or been left; a record that cannot be written
+    // is told to the player once, and the table plays on.
+    void RecordGame();
     // Gives the keyboard back to the table itself, where Space changes no setting and Alt with
     // a role's letter presses its button; a window the player reads beside it keeps it.
     void TakeKeyboard();
@@ -134,6 +164,8 @@ class frmMain : public QWidget, public Table {
     QLineEdit* txtDiscardCount = nullptr;
     QLabel* lblMessage = nullptr;
     QPushButton* cmdExit = nullptr;
+    QPushButton* cmdStatistics = nullptr;
+    QPushButton* cmdFinalScores = nullptr;  // while the final scores are hidden
     TableSettings* mSettings = nullptr;
     HistoryPanel* mHistory = nullptr;
     TablePace* mPace = nullptr;
@@ -148,6 +180,10 @@ class frmMain : public QWidget, public Table {
     TablePrompts* mPrompts = nullptr;
     MoveAnimation* mMoves = nullptr;  // the moves seen on the table (frmMainMoves.cpp)
     bool mReleaseAfterMessage = false;
+    QPointer<frmShowMessage> mFinalScores;
+    bool mPlayAgain = false;  // the final scores were closed for another game
+    bool mRecorded = false;
+    std::chrono::steady_clock::time_point mGameStart;
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game
     GameLogs mLogs;

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <exception>
 #include <utility>
@@ -40,6 +41,7 @@ void frmMain::PlayGame() {
         }
     }
     mGameRunning = true;
+    mGameStart = std::chrono::steady_clock::now();
     Play([this] { mGame->Start(); });
 }
 
@@ -62,8 +64,11 @@ void frmMain::Play(const std::function<void()>& step) {
         box->show();
         return;
     }
-    if (mGame->Result() && !Holding()) {
-        FinishTable();
+    if (mGame->Result()) {
+        RecordGame();
+        if (!Holding()) {
+            FinishTable();
+        }
     }
 }
 
@@ -72,10 +77,17 @@ void frmMain::FinishTable() {
         return;
     }
     mGameRunning = false;  // an answer or a move still on its way finds no game to play on
+    RecordGame();          // a game left: those that ended were recorded then
     mAids->SetGame(nullptr, 0);
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
     mGame.reset();
+    mStrongPlayers.clear();  // their threads end with them
+    cmdFinalScores->hide();
+    if (std::exchange(mPlayAgain, false) && !mClosing) {
+        emit PlayAgainRequested();
+        return;
+    }
     if (!mClosing) {
         close();
     }
@@ -148,8 +160,13 @@ void frmMain::ShowMessage(int informational, int roleIndex, const std::string& t
     if (informational == 0 && mGame) {
         details = [this](QWidget* parent) { return NewScoreDetails(*mGame, parent); };
     }
-    mPrompts->Tell(OpenMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
-                                     mSettings->StatusMessages(), Delay(), details));
+    frmShowMessage* message =
+        OpenMessageWindow(this, informational, roleIndex, QString::fromStdString(text),
+                          mSettings->StatusMessages(), Delay(), details);
+    if (informational == 0) {
+        OfferEndChoices(*message);
+    }
+    mPrompts->Tell(message);
 }
 
 void frmMain::MessageClosed() {

@@ -58,18 +58,32 @@ void frmShowMessage::SetInformational(bool informational) {
     pctRoleImage->setScaledContents(informational);
 }
 
+QHBoxLayout& frmShowMessage::ButtonRow() {
+    if (!mButtons) {
+        auto* grid = static_cast<QGridLayout*>(layout());
+        grid->removeWidget(cmdOK);
+        mButtons = new QHBoxLayout;
+        mButtons->addStretch();
+        mButtons->addWidget(cmdOK);
+        grid->addLayout(mButtons, 1, 1, 1, 2, Qt::AlignBottom);
+    }
+    return *mButtons;
+}
+
+// A button of the row, before OK; Enter still means OK once it has been clicked.
+QPushButton* frmShowMessage::RowButton(const QString& caption) {
+    QHBoxLayout& row = ButtonRow();
+    auto* button = new QPushButton(caption, this);
+    button->setAutoDefault(false);
+    button->setMinimumWidth(90);
+    row.insertWidget(row.indexOf(cmdOK), button);
+    return button;
+}
+
 void frmShowMessage::SetDetails(QWidget* details) {
     auto* grid = static_cast<QGridLayout*>(layout());
-    cmdDetails = new QPushButton("&Details", this);
+    cmdDetails = RowButton("&Details");
     cmdDetails->setCheckable(true);
-    cmdDetails->setAutoDefault(false);  // Enter still means OK once Details has been clicked
-    cmdDetails->setMinimumWidth(90);
-    grid->removeWidget(cmdOK);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdDetails);
-    buttons->addWidget(cmdOK);
-    grid->addLayout(buttons, 1, 1, 1, 2, Qt::AlignBottom);
     details->setParent(this);
     details->setVisible(false);
     grid->addWidget(details, 0, 2);
@@ -90,6 +104,23 @@ void frmShowMessage::CentreOnScreen(int middle) {
                                      : screen.center().x(),
                       middle});
     move(OnScreen(frame, screen).topLeft());
+}
+
+void frmShowMessage::AddEndChoices() {
+    cmdPlayAgain = RowButton("&Play Again");
+    cmdPlayAgain->setToolTip("A new game with the same settings and a new seed");
+    connect(cmdPlayAgain, &QPushButton::clicked, this, [this] { done(kPlayAgain); });
+    cmdLookAtTable = RowButton("&Look at the Table");
+    cmdLookAtTable->setToolTip("Hide the scores to study the cities and the history");
+    connect(cmdLookAtTable, &QPushButton::clicked, this, [this] {
+        hide();
+        emit LookingAtTable();
+    });
+    if (isVisible()) {
+        const int middle = frameGeometry().center().y();
+        adjustSize();
+        CentreOnScreen(middle);
+    }
 }
 
 void frmShowMessage::showEvent(QShowEvent* event) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 class InputGuard;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -23,11 +24,18 @@ class frmShowMessage : public QDialog {
     void SetInformational(bool informational);
     // Adds a "Details" button that shows or hides `details` beside the message.
     void SetDetails(QWidget* details);
+    // Adds, left of OK, "Play Again", which closes the message with kPlayAgain, and "Look at the
+    // Table", which hides it (LookingAtTable) until it is shown again.
+    void AddEndChoices();
+    static constexpr int kPlayAgain = 2;
+    Q_SIGNAL void LookingAtTable();
 
     QLabel* pctRoleImage = nullptr;
     QLabel* lblMyMessage = nullptr;
     QPushButton* cmdOK = nullptr;
-    QPushButton* cmdDetails = nullptr;  // only with details
+    QPushButton* cmdDetails = nullptr;    // only with details
+    QPushButton* cmdPlayAgain = nullptr;  // only with the end choices
+    QPushButton* cmdLookAtTable = nullptr;
     QTimer* tmrCloseMe = nullptr;
 
   protected:
@@ -35,8 +43,12 @@ class frmShowMessage : public QDialog {
 
   private:
     void CentreOnScreen(int middle);
+    // The row of buttons that ends in OK, made at the first button added beside it.
+    QHBoxLayout& ButtonRow();
+    QPushButton* RowButton(const QString& caption);
 
     bool mAutoClose = false;
+    QHBoxLayout* mButtons = nullptr;
     InputGuard* mGuard = nullptr;
 };
 

@@ -3,8 +3,12 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -34,10 +38,18 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     layout->addWidget(OptionFrame<2>("Computer Players", levels, {"Standar&d", "Stron&g"}, this));
     optStandard = levels[0];
     optStrong = levels[1];
-    auto* cmdStart = new QPushButton("&Start", this);
+    layout->addLayout(BuildSeedRow());
+    cmdStart = new QPushButton("&Start", this);
     cmdStart->setDefault(true);
-    layout->addWidget(cmdStart, 0, Qt::AlignRight);
-    connect(cmdStart, &QPushButton::clicked, this, [this, cmdStart] {
+    cmdStatistics = new QPushButton("S&tatistics", this);
+    cmdStatistics->setAutoDefault(false);
+    connect(cmdStatistics, &QPushButton::clicked, this, &frmStart::StatisticsRequested);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdStatistics);
+    buttons->addStretch();
+    buttons->addWidget(cmdStart);
+    layout->addLayout(buttons);
+    connect(cmdStart, &QPushButton::clicked, this, [this] {
         cmdStart->hide();
         accept();
     });
@@ -79,4 +91,42 @@ int frmStart::HumanSeat() const {
 
 bool frmStart::StrongComputers() const {
     return optStrong->isChecked();
+}
+
+QLayout* frmStart::BuildSeedRow() {
+    auto* row = new QHBoxLayout;
+    auto* caption = new QLabel("S&eed", this);
+    txtSeed = new QLineEdit(this);
+    txtSeed->setObjectName("txtSeed");
+    txtSeed->setPlaceholderText("a new game");
+    txtSeed->setToolTip("The seed of a game to replay it; empty for a new game");
+    txtSeed->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]{0,20}"), txtSeed));
+    caption->setBuddy(txtSeed);
+    // Twenty digits may still be past the largest seed: Start waits for one that is a seed.
+    connect(txtSeed, &QLineEdit::textChanged, this, [this](const QString& text) {
+        cmdStart->setEnabled(text.isEmpty() || Seed().has_value());
+    });
+    row->addWidget(caption);
+    row->addWidget(txtSeed, 1);
+    return row;
+}
+
+std::optional<std::uint64_t> frmStart::Seed() const {
+    bool read = false;
+    const std::uint64_t seed = txtSeed->text().trimmed().toULongLong(&read);
+    return read ? std::optional(seed) : std::nullopt;
+}
+
+void frmStart::Preset(int players, int seat, bool strong, std::optional<std::uint64_t> seed) {
+    optPlayers[static_cast<std::size_t>(players - 2)]->setChecked(true);
+    optSeating[static_cast<std::size_t>(seat - 1)]->setChecked(true);
+    (strong ? optStrong : optStandard)->setChecked(true);
+    txtSeed->setText(seed ? QString::number(*seed) : QString());
+}
+
+// Shown again for another game, the dialog offers Start again.
+void frmStart::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    cmdStart->show();
 }

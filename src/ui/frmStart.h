@@ -2,7 +2,12 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
+#include <optional>
 
+class QLayout;
+class QLineEdit;
+class QPushButton;
 class QRadioButton;
 
 // The start dialog: how many players, where the human sits, and how the computer plays.
@@ -15,12 +20,27 @@ class frmStart : public QDialog {
     int NumberOfPlayers() const;
     int HumanSeat() const;
     bool StrongComputers() const;
+    // The seed typed to replay a game; none for a new one (left empty, or not a seed).
+    std::optional<std::uint64_t> Seed() const;
+    // Sets every choice: those of a game to play again or replay.
+    void Preset(int players, int seat, bool strong, std::optional<std::uint64_t> seed);
+
+    // The player asked for the record of games.
+    Q_SIGNAL void StatisticsRequested();
 
     std::array<QRadioButton*, 3> optPlayers{};
     std::array<QRadioButton*, 4> optSeating{};
     QRadioButton* optStandard = nullptr;
     QRadioButton* optStrong = nullptr;
+    QLineEdit* txtSeed = nullptr;
+    QPushButton* cmdStatistics = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void FollowPlayers();
+    QLayout* BuildSeedRow();
+
+    QPushButton* cmdStart = nullptr;
 };
