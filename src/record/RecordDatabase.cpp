@@ -113,6 +113,33 @@ GameRecord::Seat SeatFrom(const RecordSession::Row& row) {
     return seat;
 }
 
+long long InsertOne(RecordSession& session, const GameRecord& game) {
+    session.Run(kInsertGame, {{":played_at", game.playedAt},
+                              {":seed", std::to_string(game.seed)},
+                              {":program_version", game.programVersion},
+                              {":players", game.Players()},
+                              {":human_seat", game.humanSeat},
+                              {":computer_level", game.strongComputers ? "strong" : "standard"},
+                              {":winner", game.winner},
+                              {":rounds", static_cast<long long>(game.rounds)},
+                              {":duration_ms", game.durationMs},
+                              {":exited", game.exited ? 1LL : 0LL},
+                              {":resumed", game.resumed ? 1LL : 0LL},
+                              {":source", game.source}});
+    const long long id = session.LastInsertId();
+    for (std::size_t i = 0; i < game.seats.size(); ++i) {
+        const GameRecord::Seat& seat = game.seats[i];
+        session.Run(kInsertSeat, {{":game_id", id},
+                                  {":seat", static_cast<long long>(i + 1)},
+                                  {":points", seat.points},
+                                  {":building_count", seat.buildingCount},
+                                  {":building_points", seat.buildingPoints},
+                                  {":chapel_points", seat.chapelPoints},
+                                  {":bonus_points", seat.bonusPoints}});
+    }
+    return id;
+}
+
 }  // namespace
 
 long long AsInteger(const SqlValue& value) {
@@ -165,31 +192,17 @@ void PrepareRecord(RecordSession& session, int version) {
 
 long long InsertGame(RecordSession& session, const GameRecord& game) {
     WriteTransaction transaction(session);
-    session.Run(kInsertGame, {{":played_at", game.playedAt},
-                              {":seed", std::to_string(game.seed)},
-                              {":program_version", game.programVersion},
-                              {":players", game.Players()},
-                              {":human_seat", game.humanSeat},
-                              {":computer_level", game.strongComputers ? "strong" : "standard"},
-                              {":winner", game.winner},
-                              {":rounds", static_cast<long long>(game.rounds)},
-                              {":duration_ms", game.durationMs},
-                              {":exited", game.exited ? 1LL : 0LL},
-                              {":resumed", game.resumed ? 1LL : 0LL},
-                              {":source", game.source}});
-    const long long id = session.LastInsertId();
-    for (std::size_t i = 0; i < game.seats.size(); ++i) {
-        const GameRecord::Seat& seat = game.seats[i];
-        session.Run(kInsertSeat, {{":game_id", id},
-                                  {":seat", static_cast<long long>(i + 1)},
-                                  {":points", seat.points},
-                                  {":building_count", seat.buildingCount},
-                                  {":building_points", seat.buildingPoints},
-                                  {":chapel_points", seat.chapelPoints},
-                                  {":bonus_points", seat.bonusPoints}});
-    }
+    const long long id = InsertOne(session, game);
     transaction.Commit();
     return id;
+}
+
+void InsertGames(RecordSession& session, const std::vector<GameRecord>& games) {
+    WriteTransaction transaction(session);
+    for (const GameRecord& game : games) {
+        InsertOne(session, game);
+    }
+    transaction.Commit();
 }
 
 std::vector<GameRecord> ReadGames(RecordSession& session) {

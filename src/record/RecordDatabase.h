@@ -18,5 +18,8 @@ void PrepareRecord(RecordSession& session, int version = 0);
 int SchemaVersionOf(RecordSession& session);
 // Adds one game and its seats, in one transaction; returns its id.
 long long InsertGame(RecordSession& session, const GameRecord& game);
+// Adds many games in one transaction, which holds the database only as long as the inserts
+// take: a program writing one game at a time waits for it at most that long.
+void InsertGames(RecordSession& session, const std::vector<GameRecord>& games);
 // Every game recorded, in the order they were written.
 std::vector<GameRecord> ReadGames(RecordSession& session);

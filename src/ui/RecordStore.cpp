@@ -20,7 +20,10 @@ class QtRecordSession : public RecordSession {
         QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", mName);
         database.setDatabaseName(QString::fromStdString(file.string()));
         if (!database.open()) {
-            const std::string reason = database.lastError().text().toStdString();
+            const QSqlError error = database.lastError();
+            const std::string reason =
+                (error.databaseText().isEmpty() ? error.text() : error.databaseText())
+                    .toStdString();
             database = QSqlDatabase();
             QSqlDatabase::removeDatabase(mName);
             throw RecordError(reason);

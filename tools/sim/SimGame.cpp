@@ -1,6 +1,7 @@
 #include "SimGame.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 #include "game/StrongDecider.h"
 #include "game/StrongPlayer.h"
 #include "game/qlGame.h"
+#include "record/GameRecordOf.h"
 
 namespace {
 
@@ -37,6 +39,22 @@ void Require(const std::string& problem, std::uint64_t seed, long game) {
     if (!problem.empty()) {
         throw SimCheckFailure(problem + GameNamed(seed, game));
     }
+}
+
+// Seat 1 stands for the player in the record: its computers are strong when another seat is.
+GameCircumstances SimCircumstances(const SimOptions& options, long n,
+                                   std::chrono::steady_clock::time_point start) {
+    GameCircumstances circumstances;
+    circumstances.seed = options.seed + static_cast<std::uint64_t>(n);
+    circumstances.humanSeat = 1;
+    const std::vector<int> strong = options.StrongSeatsOf(n);
+    circumstances.strongComputers =
+        std::any_of(strong.begin(), strong.end(), [](int seat) { return seat != 1; });
+    circumstances.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                   std::chrono::steady_clock::now() - start)
+                                   .count();
+    circumstances.source = "simulator";
+    return circumstances;
 }
 
 }  // namespace
@@ -88,9 +106,13 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
         });
     }
     SimGameResult result;
+    const auto start = std::chrono::steady_clock::now();
     result.stalled = game.PlayGame() == qlGame::Outcome::RoundCapped;
     result.rounds = game.Rounds();
     result.roles = game.RolesChosen();
+    if (options.record) {
+        result.record = RecordOf(game, false, SimCircumstances(options, n, start));
+    }
     if (result.stalled) {
         return result;
     }

@@ -7,6 +7,7 @@
 
 #include "SimOptions.h"
 #include "core/Types.h"
+#include "record/GameRecord.h"
 
 // What the summary needs of one game.
 struct SimGameResult {
@@ -22,6 +23,8 @@ struct SimGameResult {
     bool strongWon = false;
     int strongMargin = 0;
     std::vector<double> decisionSeconds;
+    // With --record: what the record keeps of the game.
+    GameRecord record;
 };
 
 // A broken invariant found by --check; the message names the seed and game that replay it.

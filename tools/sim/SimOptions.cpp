@@ -9,7 +9,8 @@
 
 const char* const kSimUsage =
     "usage: quellin-sim --players 2|3|4 --games N --seed S [--logs DIR] [--check] "
-    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--jobs N] [--help] [--version]";
+    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--jobs N] [--record DB] [--help] "
+    "[--version]";
 
 namespace {
 
@@ -53,7 +54,7 @@ GivenOptions ReadCommandLine(const std::vector<std::string>& args) {
     app.allow_extras();
     GivenOptions given;
     for (const char* option : {"--players", "--games", "--seed", "--logs", "--catalogue",
-                               "--strong", "--playouts", "--jobs"}) {
+                               "--strong", "--playouts", "--jobs", "--record"}) {
         app.add_option(option, given.values[option])->take_all()->allow_extra_args(false);
     }
     for (const char* option : {"--check", "--help", "--version"}) {
@@ -121,6 +122,9 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     ReadNumber(given, "--jobs", 1, 256, options.jobs);
     if (const std::string* logs = given.Value("--logs")) {
         options.logs = *logs;
+    }
+    if (const std::string* record = given.Value("--record")) {
+        options.record = *record;
     }
     if (const std::string* catalogue = given.Value("--catalogue")) {
         options.catalogue = *catalogue;

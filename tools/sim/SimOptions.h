@@ -13,6 +13,7 @@ struct SimOptions {
     std::uint64_t seed = 0;
     std::optional<std::filesystem::path> logs;
     std::optional<std::filesystem::path> catalogue;
+    std::optional<std::filesystem::path> record;  // the record of games the results go to
     bool check = false;
     std::vector<int> strongSeats;  // seats played by the strong player
     bool strongRotate = false;     // one strong seat, seat (n mod players) + 1 in game n

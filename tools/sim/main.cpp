@@ -14,6 +14,7 @@
 
 #include "SimGame.h"
 #include "SimOptions.h"
+#include "SimRecord.h"
 #include "SimSummary.h"
 #include "cards/Catalogue.h"
 #include "core/DataFolder.h"
@@ -97,14 +98,21 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    const Clock::time_point start = Clock::now();
     try {
+        std::optional<SimRecord> record;
+        if (options.record) {
+            record.emplace(*options.record);
+        }
+        const Clock::time_point start = Clock::now();
         const std::vector<SimGameResult> results = PlayAll(options);
+        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        if (record) {
+            record->Write(results);
+        }
         if (const auto stalled = EveryGameStalled(options, results)) {
             std::cerr << "quellin-sim: " << *stalled << "\n";
             return 3;
         }
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
         std::cout << SimSummary(options, results, seconds) << std::endl;
     } catch (const SimCheckFailure& violation) {
         std::cerr << "quellin-sim: check failed: " << violation.what() << "\n";

@@ -1,0 +1,182 @@
+// The game's record of games: a schema of the first version migrated with every row kept,
+// records that cannot be opened or written told once, and two programs recording at once.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <set>
+
+#include "record/RecordSchema.h"
+#include "record/RecordSession.h"
+#include "support/TableHelpers.h"
+#include "ui/RecordStore.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path FreshFolder(const std::string& name) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("quellin-record-" + name + "-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+GameRecord SomeGame(std::uint64_t seed) {
+    GameRecord game;
+    game.playedAt = "2026-12-09T20:00:00Z";
+    game.seed = seed;
+    game.programVersion = "1.0.0";
+    game.humanSeat = 2;
+    game.seats = {{31, 12, 22, 3, 6}, {27, 10, 21, 6, 0}};
+    game.winner = 1;
+    game.rounds = 14;
+    game.durationMs = 600000;
+    return game;
+}
+
+// Runs `statements` on a connection of the test's own, outside the store.
+void RunDirectly(const fs::path& file, const std::vector<std::string>& statements) {
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "direct");
+        database.setDatabaseName(QString::fromStdString(file.string()));
+        ASSERT_TRUE(database.open());
+        for (const std::string& statement : statements) {
+            QSqlQuery query(database);
+            ASSERT_TRUE(query.exec(QString::fromStdString(statement))) << statement;
+        }
+        database.close();
+    }
+    QSqlDatabase::removeDatabase("direct");
+}
+
+}  // namespace
+
+TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
+    const fs::path file = FreshFolder("migration") / "Records.sqlite";
+    std::vector<std::string> first;
+    for (const std::string_view statement : RecordMigrations().front().statements) {
+        first.emplace_back(statement);
+    }
+    first.push_back("PRAGMA user_version = 1");
+    for (int id = 1; id <= 3; ++id) {
+        const std::string n = std::to_string(id);
+        first.push_back("INSERT INTO games VALUES (" + n + ", '2026-11-0" + n + "T10:00:00Z', '" +
+                        std::to_string(18446744073709551610ull + id) + "', '0.9', 3, " + n +
+                        ", 'strong', 2, 1" + n + ", 5000" + n + ", " + (id == 3 ? "1" : "0") +
+                        ", " + (id == 2 ? "1" : "0") + ")");
+        for (int seat = 1; seat <= 3; ++seat) {
+            const std::string s = std::to_string(seat);
+            first.push_back("INSERT INTO seats VALUES (" + n + ", " + s + ", 2" + s + ", 1" + s +
+                            ", 1" + n + ", " + s + ", " + n + ")");
+        }
+    }
+    RunDirectly(file, first);
+
+    RecordStore store(file);
+    EXPECT_EQ(store.Record(SomeGame(77)), std::nullopt);
+    const std::vector<GameRecord> games = store.Games();
+    ASSERT_EQ(games.size(), 4u);
+    for (int id = 1; id <= 3; ++id) {
+        const GameRecord& game = games[static_cast<std::size_t>(id - 1)];
+        EXPECT_EQ(game.id, id);
+        EXPECT_EQ(game.playedAt, "2026-11-0" + std::to_string(id) + "T10:00:00Z");
+        EXPECT_EQ(game.seed, 18446744073709551610ull + static_cast<unsigned>(id));
+        EXPECT_EQ(game.programVersion, "0.9");
+        EXPECT_EQ(game.humanSeat, id);
+        EXPECT_TRUE(game.strongComputers);
+        EXPECT_EQ(game.winner, 2);
+        EXPECT_EQ(game.rounds, 10 + id);
+        EXPECT_EQ(game.durationMs, 50000 + id);
+        EXPECT_EQ(game.exited, id == 3);
+        EXPECT_EQ(game.resumed, id == 2);
+        EXPECT_EQ(game.source, "table");  // what the first schema's games were
+        ASSERT_EQ(game.Players(), 3);
+        for (int seat = 1; seat <= 3; ++seat) {
+            const GameRecord::Seat& kept = game.seats[static_cast<std::size_t>(seat - 1)];
+            EXPECT_EQ(kept.points, 20 + seat);
+            EXPECT_EQ(kept.buildingCount, 10 + seat);
+            EXPECT_EQ(kept.buildingPoints, 10 + id);
+            EXPECT_EQ(kept.chapelPoints, seat);
+            EXPECT_EQ(kept.bonusPoints, id);
+        }
+    }
+    EXPECT_EQ(games[3].seed, 77u);
+    EXPECT_EQ(games[3].id, 4);
+    EXPECT_EQ(games[3].seats[0].bonusPoints, 6);
+}
+
+TEST(RecordStore, AFolderOrFileThatCannotBeWrittenIsToldOnceAndNothingIsOverwritten) {
+    const fs::path base = FreshFolder("bad");
+    std::ofstream(base / "a file") << "not a folder";
+    // As root every folder may be written; the process's own folder of the kernel may not.
+    const fs::path readOnly = geteuid() == 0 ? fs::path("/proc/self") : base / "read-only";
+    if (geteuid() != 0) {
+        fs::create_directories(readOnly);
+        fs::permissions(readOnly, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+    const fs::path corrupt = base / "corrupt.sqlite";
+    const std::string garbage(8192, '\x5a');
+    std::ofstream(corrupt, std::ios::binary) << garbage;
+    const fs::path newer = base / "newer.sqlite";
+    RunDirectly(newer, {"PRAGMA user_version = 7"});
+    const std::vector<std::pair<fs::path, std::string>> cases = {
+        {base / "a file" / "folder" / "Records.sqlite",
+         "its folder cannot be made (Not a directory)"},
+        {readOnly / "Records.sqlite", "unable to open database file"},
+        {corrupt, "file is not a database"},
+        {newer, "it was written by a newer version of Quellin (schema 7, this one knows up to 2)"},
+    };
+    for (const auto& [file, reason] : cases) {
+        RecordStore store(file);
+        const std::optional<std::string> notice = store.Record(SomeGame(1));
+        ASSERT_TRUE(notice) << file;
+        EXPECT_EQ(*notice, "Games cannot be recorded in " + file.string() + ": " + reason +
+                               ". The game goes on without its record.");
+        EXPECT_EQ(store.Record(SomeGame(2)), std::nullopt) << file;  // told once only
+        try {
+            store.Games();
+            ADD_FAILURE() << file << " was read";
+        } catch (const RecordError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "The record of games " + file.string() + " cannot be read: " + reason + ".");
+        }
+    }
+    EXPECT_EQ(testing_support::ReadFile(corrupt), garbage);
+}
+
+TEST(RecordStore, TwoProgramsRecordingAtOnceLoseNoGame) {
+    const fs::path file = FreshFolder("two") / "Records.sqlite";
+    const QString writer = QCoreApplication::applicationDirPath() + "/record_writer";
+    QProcess first;
+    QProcess second;
+    first.start(writer, {QString::fromStdString(file.string()), "500", "1000"});
+    second.start(writer, {QString::fromStdString(file.string()), "500", "2000"});
+    ASSERT_TRUE(first.waitForFinished(120000));
+    ASSERT_TRUE(second.waitForFinished(120000));
+    EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+    RecordStore store(file);
+    const std::vector<GameRecord> games = store.Games();
+    ASSERT_EQ(games.size(), 1000u);
+    std::set<std::uint64_t> seeds;
+    int interleaved = 0;
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        seeds.insert(games[i].seed);
+        EXPECT_EQ(games[i].Players(), 3);
+        interleaved += i > 0 && (games[i].seed < 2000) != (games[i - 1].seed < 2000);
+    }
+    EXPECT_EQ(seeds.size(), 1000u);
+    EXPECT_EQ(*seeds.begin(), 1000u);
+    EXPECT_EQ(*seeds.rbegin(), 2499u);
+    std::cout << "two writers of 500 games: " << games.size() << " recorded, the writer changing "
+              << interleaved << " times\n";
+}
