@@ -8,12 +8,15 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cstdlib>
 
 #include "record/RecordSession.h"
 #include "record/RecordStatistics.h"
@@ -116,9 +119,13 @@ QChart* LastGamesChart(const RecordFigures& figures) {
     auto* games = new QValueAxis(chart);
     games->setRange(1, std::max<double>(2, static_cast<double>(figures.lastGames.size())));
     games->setLabelFormat("%d");
+    games->setTickType(QValueAxis::TicksDynamic);
+    games->setTickAnchor(0);
+    games->setTickInterval(10);
     games->setTitleText("Game");
     auto* points = new QValueAxis(chart);
-    points->setRange(0, most + 5 - most % 5);
+    points->setRange(0, most);
+    points->applyNiceNumbers();
     points->setLabelFormat("%d");
     points->setTitleText("Points");
     chart->addAxis(games, Qt::AlignBottom);
@@ -145,17 +152,17 @@ frmStatistics::frmStatistics(RecordStore& record, QWidget* parent)
     grdGroups = NewGrid({"Players", "Computers", "Games", "Wins", "Win rate"}, content);
     grdGroups->setObjectName("grdGroups");
     grdGroups->setSelectionMode(QAbstractItemView::NoSelection);
+    grdGroups->horizontalHeader()->setStretchLastSection(false);
+    grdGroups->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     chtLastGames = new QChartView(content);
     chtLastGames->setObjectName("chtLastGames");
     chtLastGames->setRenderHint(QPainter::Antialiasing);
     chtLastGames->setMinimumSize(420, 260);
-    auto* top = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    left->addWidget(lblFigures);
-    left->addWidget(grdGroups, 1);
-    top->addLayout(left, 1);
-    top->addWidget(chtLastGames, 1);
-    layout->addLayout(top, 3);
+    layout->addWidget(lblFigures);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(grdGroups);
+    middle->addWidget(chtLastGames, 1);
+    layout->addLayout(middle, 3);
     grdGames = NewGrid({"Ended", "Players", "Your seat", "Computers", "Result", "Your points",
                         "Winner's points", "Rounds", "Seed"},
                        content);
@@ -189,11 +196,15 @@ frmStatistics::frmStatistics(RecordStore& record, QWidget* parent)
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-    resize(980, 700);
 }
 
 void frmStatistics::Present() {
     Refresh();
+    if (!isVisible()) {
+        // As large as the figures ask, within the screen; past that the window scrolls.
+        const QSize room = screen()->availableGeometry().size() * 9 / 10;
+        resize(QSize(980, 700).boundedTo(room));
+    }
     show();
     raise();
     activateWindow();
@@ -221,6 +232,10 @@ void frmStatistics::Refresh() {
             {QString::number(group.players), Level(group.strongComputers),
              QString::number(group.games), QString::number(group.wins), Percent(group.WinRate())});
     }
+    // The groups' columns whole, beside the chart.
+    grdGroups->resizeColumnsToContents();
+    grdGroups->setFixedWidth(grdGroups->horizontalHeader()->length() + 2 * grdGroups->frameWidth() +
+                             grdGroups->verticalScrollBar()->sizeHint().width());
     QChart* old = chtLastGames->chart();
     chtLastGames->setChart(LastGamesChart(figures));
     delete old;
