@@ -1,13 +1,21 @@
 // The game's record of games: a schema of the first version migrated with every row kept,
-// records that cannot be opened or written told once, and two programs recording at once.
+// records that cannot be opened or written told once, two programs recording at once, and the
+// statistics window that reads it.
 
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <QChart>
+#include <QChartView>
 #include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
 #include <QProcess>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTableWidget>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -17,6 +25,8 @@
 #include "record/RecordSession.h"
 #include "support/TableHelpers.h"
 #include "ui/RecordStore.h"
+#include "ui/frmStart.h"
+#include "ui/frmStatistics.h"
 
 namespace {
 
@@ -179,4 +189,73 @@ TEST(RecordStore, TwoProgramsRecordingAtOnceLoseNoGame) {
     EXPECT_EQ(*seeds.rbegin(), 2499u);
     std::cout << "two writers of 500 games: " << games.size() << " recorded, the writer changing "
               << interleaved << " times\n";
+}
+
+// The statistics window shows a known record's figures, a row a group and a point a game, and
+// hands a chosen game to the start dialog, which takes its seed and settings.
+TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialog) {
+    const fs::path file = FreshFolder("window") / "Records.sqlite";
+    RecordStore store(file);
+    const GameRecord lost = SomeGame(5);  // seat 2 followed: 27 against 31, lost by 4
+    GameRecord won = SomeGame(6);         // 44 against 20 and 30: won by 14
+    won.winner = 2;
+    won.seats = {{20, 9, 20, 0, 0}, {44, 12, 30, 4, 10}, {30, 10, 30, 0, 0}};
+    won.strongComputers = true;
+    for (const GameRecord& game : {lost, won}) {
+        ASSERT_EQ(store.Record(game), std::nullopt);
+    }
+    frmStatistics window(store);
+    window.Present();
+    const QStringList figures = window.lblFigures->text().split('\n');
+    ASSERT_EQ(figures.size(), 4);
+    EXPECT_EQ(figures[0].toStdString(),
+              "Games played to the end: 2, won 1 (50.0%); left before the end: 0");
+    EXPECT_EQ(figures[1].toStdString(),
+              "Average points: 35.5; average margin over the best other seat: +5.0");
+    EXPECT_TRUE(figures[2].startsWith("Best game: 44 points (won by 14), "))
+        << figures[2].toStdString();
+    EXPECT_TRUE(figures[2].endsWith(", 3 players, seed 6")) << figures[2].toStdString();
+    EXPECT_EQ(figures[3].toStdString(), "Winning streak: 1 now, the longest 1");
+    ASSERT_EQ(window.grdGroups->rowCount(), 2);
+    EXPECT_EQ(window.grdGroups->item(1, 0)->text(), "3");
+    EXPECT_EQ(window.grdGroups->item(1, 1)->text(), "Strong");
+    EXPECT_EQ(window.grdGroups->item(1, 4)->text(), "100.0%");
+    const QList<QAbstractSeries*> series = window.chtLastGames->chart()->series();
+    ASSERT_EQ(series.size(), 2);
+    EXPECT_EQ(static_cast<QLineSeries*>(series[1])->name(), "Your points");
+    EXPECT_EQ(static_cast<QLineSeries*>(series[1])->at(1).y(), 44);
+    EXPECT_EQ(static_cast<QLineSeries*>(series[0])->at(0).y(), 31);
+    // The newest game first; Replay waits for a choice.
+    ASSERT_EQ(window.grdGames->rowCount(), 2);
+    EXPECT_EQ(window.grdGames->item(0, 8)->text(), "6");
+    EXPECT_EQ(window.grdGames->item(1, 4)->text(), "Lost");
+    EXPECT_FALSE(window.cmdReplay->isEnabled());
+
+    frmStart start;
+    QObject::connect(&window, &frmStatistics::ReplayRequested, &start, [&](const GameRecord& game) {
+        start.Preset(game.Players(), game.humanSeat, game.strongComputers, game.seed);
+    });
+    window.grdGames->selectRow(0);
+    ASSERT_TRUE(window.cmdReplay->isEnabled());
+    window.cmdReplay->click();
+    EXPECT_EQ(start.NumberOfPlayers(), 3);
+    EXPECT_EQ(start.HumanSeat(), 2);
+    EXPECT_TRUE(start.StrongComputers());
+    EXPECT_EQ(start.Seed(), 6u);
+    // A seed past the largest holds Start back; an empty one is a new game.
+    start.show();
+    QPushButton* startButton = nullptr;
+    for (QPushButton* button : start.findChildren<QPushButton*>()) {
+        startButton = button->text() == "&Start" ? button : startButton;
+    }
+    ASSERT_NE(startButton, nullptr);
+    start.txtSeed->setText("18446744073709551616");
+    EXPECT_FALSE(startButton->isEnabled());
+    EXPECT_EQ(start.Seed(), std::nullopt);
+    start.txtSeed->setText("18446744073709551615");
+    EXPECT_TRUE(startButton->isEnabled());
+    EXPECT_EQ(start.Seed(), 18446744073709551615u);
+    start.txtSeed->clear();
+    EXPECT_TRUE(startButton->isEnabled());
+    EXPECT_EQ(start.Seed(), std::nullopt);
 }
