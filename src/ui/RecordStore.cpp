@@ -99,7 +99,9 @@ QtRecordSession& RecordStore::Session() {
         return *mSession;
     }
     std::error_code error;
-    std::filesystem::create_directories(mFile.parent_path(), error);
+    if (!mFile.parent_path().empty()) {
+        std::filesystem::create_directories(mFile.parent_path(), error);
+    }
     if (error) {
         throw RecordError("its folder cannot be made (" + error.message() + ")");
     }

@@ -47,6 +47,7 @@ class frmMain : public QWidget, public Table {
         Integer numberOfPlayers = 4;
         Integer humanSeat = 2;
         bool strongComputers = false;
+        std::optional<int> strongPlayouts;  // copies per strong decision instead of the default
         Random::SeedSource seedSource = Random::TimeOfDaySource();
         std::optional<Long> pauseLength;  // a computer pause of this length instead
         // Moves slide across the table; unless set, only on a screen and with pauses.

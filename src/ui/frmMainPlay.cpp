@@ -33,8 +33,9 @@ void frmMain::PlayGame() {
         const std::uint64_t seed = source();
         for (Integer seat = 1; seat <= 4; ++seat) {
             if (seat != mOptions.humanSeat) {
-                mStrongPlayers.push_back(
-                    std::make_unique<StrongPlayer>(seat, StrongPlayer::SeedFor(seed, seat)));
+                mStrongPlayers.push_back(std::make_unique<StrongPlayer>(
+                    seat, StrongPlayer::SeedFor(seed, seat),
+                    mOptions.strongPlayouts.value_or(StrongPlayer::kDefaultBudget)));
                 mGame->SetDecider(seat,
                                   std::make_unique<StrongDecider>(*mStrongPlayers.back(), *this));
             }
