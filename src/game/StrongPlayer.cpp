@@ -9,20 +9,11 @@
 #include "ai/CardValue.h"
 #include "cards/qlCard.h"
 #include "game/HeadlessTable.h"
+#include "game/PlayOut.h"
 #include "game/WorkerPool.h"
 #include "game/qlGame.h"
 
 namespace {
-
-// Mixes a decision's seed with a sample number into the seed of one copy.
-std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample) {
-    Random::Generator mix(decisionSeed ^
-                          (0xD1B54A32D192ED03ULL * static_cast<std::uint64_t>(sample + 1)));
-    return mix.NextBits();
-}
-
-// A copy still without a full city this many rounds on counts as neither won nor lost.
-constexpr Long kRoundsAhead = 40;
 
 // How many times `options` must be halved (rounding up) to leave one.
 int Halvings(int options) {
@@ -108,14 +99,8 @@ StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t samp
     if (copy.PlayOn() != qlGame::Outcome::Finished) {
         return {};
     }
-    const qlPlayer& me = copy.Player(mSeat);
-    Integer best = 0;
-    for (Integer n = 1; n <= copy.NumberOfPlayers(); ++n) {
-        if (n != mSeat) {
-            best = std::max(best, copy.Player(n).Points());
-        }
-    }
-    return {&copy.GetWinner() == &me ? 1 : 0, me.Points() - best};
+    const PlayOutResult result = ResultFor(copy, mSeat);
+    return {result.won ? 1 : 0, result.margin};
 }
 
 StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int options,

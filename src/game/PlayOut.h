@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+#include "core/Types.h"
+
+class qlGame;
+
+// How a copy of the game played on by a computer seat's look-ahead went for that seat.
+struct PlayOutResult {
+    bool won = false;
+    int margin = 0;  // the seat's points over the best other seat's
+};
+
+// A copy still without a full city this many rounds on counts as neither won nor lost.
+inline constexpr Long kRoundsAhead = 40;
+
+// The result for `seat` of `game`, played to its end.
+PlayOutResult ResultFor(const qlGame& game, Integer seat);
+
+// Mixes a decision's seed with a sample number into the seed of one copy.
+std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample);
