@@ -1,0 +1,80 @@
+#include "game/ExpertPlayer.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "game/ExpertCandidates.h"
+#include "game/ExpertTree.h"
+#include "game/PlayOut.h"
+#include "game/WorkerPool.h"
+#include "game/qlGame.h"
+
+ExpertPlayer::ExpertPlayer(Integer seat, std::uint64_t seed, int budget, int threads)
+    : mSeat(seat),
+      mGenerator(seed),
+      mBudget(std::max(1, budget)),
+      mPool(std::make_unique<WorkerPool>(
+          threads > 0 ? threads
+                      : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))) {}
+
+ExpertPlayer::~ExpertPlayer() = default;
+
+Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
+    std::vector<ExpertCandidate> candidates = ExpertCandidates(game, game.Pending());
+    mLastVerdict = {};
+    if (candidates.size() <= 1) {
+        return candidates.empty() ? Choice{} : candidates.front().choice;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    const std::uint64_t decisionSeed = mGenerator.NextBits();
+    std::vector<ExpertTree> trees;
+    trees.reserve(kTrees);
+    for (int t = 0; t < kTrees; ++t) {
+        trees.emplace_back(mSeat);
+    }
+    std::atomic<bool> stop{false};
+    mPool->Run(
+        kTrees,
+        [&](int t) {
+            const std::uint64_t treeSeed = SampleSeed(decisionSeed, t);
+            const int iterations = mBudget / kTrees + (t < mBudget % kTrees ? 1 : 0);
+            for (int i = 0; i < iterations && !stop; ++i) {
+                trees[static_cast<std::size_t>(t)].Iterate(game, SampleSeed(treeSeed, i));
+            }
+        },
+        [&] {
+            stop = stop || table.ExitRequested();
+            return !stop;
+        });
+    // The trees' first choices summed in the trees' order; the most tried is taken.
+    std::vector<Verdict> totals(candidates.size());
+    std::vector<double> rewards(candidates.size(), 0);
+    for (const ExpertTree& tree : trees) {
+        for (const ExpertTree::Edge& edge : tree.RootEdges()) {
+            const auto k = static_cast<std::size_t>(
+                std::find_if(candidates.begin(), candidates.end(),
+                             [&edge](const ExpertCandidate& c) { return c.label == edge.label; }) -
+                candidates.begin());
+            if (k < candidates.size()) {
+                totals[k].games += edge.visits;
+                totals[k].wins += edge.wins;
+                totals[k].margin += edge.margin;
+                rewards[k] += edge.reward;
+            }
+        }
+    }
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < candidates.size(); ++k) {
+        if (totals[k].games > totals[best].games ||
+            (totals[k].games == totals[best].games && rewards[k] > rewards[best])) {
+            best = k;
+        }
+    }
+    mLastVerdict = totals[best];
+    mLastVerdict.option = static_cast<int>(best);
+    mDecisionSeconds.push_back(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    return std::move(candidates[best].choice);
+}

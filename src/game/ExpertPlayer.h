@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "core/Random.h"
+#include "core/Types.h"
+#include "game/Decision.h"
+
+class qlGame;
+class Table;
+class WorkerPool;
+
+// The expert computer player: every decision of its seat that offers more than one choice
+// (roles, builds, payments, keeps, goods, the chapel, the crane, the black market, the gold
+// mine, the hand limit) is thought about by a search over what the seat knows (see ExpertTree),
+// planning its own later decisions as well as this one. The budget of iterations is shared by a
+// fixed number of trees, each grown from seeds fixed before the thinking starts and summed in
+// their order, so that a seeded game repeats however many threads think; its own generator
+// keeps its thinking apart from the game's random sequence.
+class ExpertPlayer {
+  public:
+    // Iterations per decision.
+    static constexpr int kDefaultBudget = 2000;
+    // Trees per decision, whatever the number of threads.
+    static constexpr int kTrees = 4;
+
+    // What a decision found: the candidate taken (see ExpertCandidates), the iterations that
+    // took it as their first choice, the copies they won, and the seat's points over the best
+    // other seat summed over them.
+    struct Verdict {
+        int option = 0;
+        long wins = 0;
+        long games = 0;
+        long margin = 0;
+    };
+
+    // For seat `seat`, seeded with `seed`; `budget` iterations per decision, on `threads`
+    // worker threads (0: one per core) that live as long as the player.
+    ExpertPlayer(Integer seat, std::uint64_t seed, int budget = kDefaultBudget, int threads = 0);
+    ExpertPlayer(const ExpertPlayer&) = delete;
+    ExpertPlayer& operator=(const ExpertPlayer&) = delete;
+    ~ExpertPlayer();
+
+    // The seat's answer to the decision `game` waits for, one of the seat's. Thinking stops
+    // once `table` asks to leave. Rethrows whatever a copy threw.
+    Choice Decide(const qlGame& game, Table& table);
+
+    // The last decision's verdict (nothing played when the seat had only one choice), and
+    // the seconds of each decision thought about so far.
+    const Verdict& LastVerdict() const { return mLastVerdict; }
+    const std::vector<double>& DecisionSeconds() const { return mDecisionSeconds; }
+
+  private:
+    Integer mSeat;
+    Random::Generator mGenerator;
+    int mBudget;
+    std::unique_ptr<WorkerPool> mPool;
+    Verdict mLastVerdict;
+    std::vector<double> mDecisionSeconds;
+};
