@@ -9,6 +9,8 @@
 #include <string>
 #include <system_error>
 
+#include "game/ExpertDecider.h"
+#include "game/ExpertPlayer.h"
 #include "game/GameChecks.h"
 #include "game/GameLogs.h"
 #include "game/HeadlessTable.h"
@@ -57,6 +59,26 @@ GameCircumstances SimCircumstances(const SimOptions& options, long n,
     return circumstances;
 }
 
+// The figures of `seats`, played by `players`, in the game that ended.
+template <typename Player>
+void SumUpSeats(const qlGame& game, const std::vector<int>& seats,
+                const std::vector<std::unique_ptr<Player>>& players, SimGameResult& result) {
+    const Integer winner = game.GetWinner().PlayerNumber();
+    int bestFeatured = -1;
+    int bestOther = -1;
+    for (Integer seat = 1; seat <= game.NumberOfPlayers(); ++seat) {
+        const bool featured = std::find(seats.begin(), seats.end(), seat) != seats.end();
+        int& best = featured ? bestFeatured : bestOther;
+        best = std::max(best, static_cast<int>(game.Player(seat).Points()));
+        result.featuredWon = result.featuredWon || (featured && seat == winner);
+    }
+    result.featuredMargin = bestFeatured - std::max(bestOther, 0);
+    for (const auto& player : players) {
+        const std::vector<double>& seconds = player->DecisionSeconds();
+        result.decisionSeconds.insert(result.decisionSeconds.end(), seconds.begin(), seconds.end());
+    }
+}
+
 }  // namespace
 
 std::string GameNamed(std::uint64_t seed, long game) {
@@ -69,6 +91,7 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     HeadlessTable table;
     const std::uint64_t gameSeed = options.seed + static_cast<std::uint64_t>(n);
     std::vector<std::unique_ptr<StrongPlayer>> strong;
+    std::vector<std::unique_ptr<ExpertPlayer>> experts;
     qlGame game(table, static_cast<Integer>(options.players), 0, Random::SeededSource(gameSeed));
     if (options.catalogue) {
         game.SetCatalogueFile(*options.catalogue);
@@ -79,6 +102,14 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
             options.playouts > 0 ? options.playouts : StrongPlayer::kDefaultBudget, threads));
         game.SetDecider(static_cast<Integer>(seat),
                         std::make_unique<StrongDecider>(*strong.back(), table));
+    }
+    for (const int seat : options.ExpertSeatsOf(n)) {
+        const auto number = static_cast<Integer>(seat);
+        experts.push_back(std::make_unique<ExpertPlayer>(
+            number, StrongPlayer::SeedFor(gameSeed, number),
+            options.expertBudget > 0 ? options.expertBudget : ExpertPlayer::kDefaultBudget,
+            threads));
+        game.SetDecider(number, std::make_unique<ExpertDecider>(*experts.back(), table));
     }
     std::optional<GameLogs> logs;
     std::optional<WholeGameLog> gameLog;
@@ -119,22 +150,10 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
     const qlPlayer& winner = game.GetWinner();
     result.winner = winner.PlayerNumber();
     result.winningPoints = winner.Points();
-    if (!strong.empty()) {
-        const std::vector<int> seats = options.StrongSeatsOf(n);
-        int bestStrong = -1;
-        int bestOther = -1;
-        for (Integer seat = 1; seat <= options.players; ++seat) {
-            const bool isStrong = std::find(seats.begin(), seats.end(), seat) != seats.end();
-            int& best = isStrong ? bestStrong : bestOther;
-            best = std::max(best, static_cast<int>(game.Player(seat).Points()));
-            result.strongWon = result.strongWon || (isStrong && seat == winner.PlayerNumber());
-        }
-        result.strongMargin = bestStrong - std::max(bestOther, 0);
-        for (const auto& player : strong) {
-            const std::vector<double>& seconds = player->DecisionSeconds();
-            result.decisionSeconds.insert(result.decisionSeconds.end(), seconds.begin(),
-                                          seconds.end());
-        }
+    if (options.HasExperts()) {
+        SumUpSeats(game, options.ExpertSeatsOf(n), experts, result);
+    } else if (options.HasStrong()) {
+        SumUpSeats(game, options.StrongSeatsOf(n), strong, result);
     }
     return result;
 }

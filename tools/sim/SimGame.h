@@ -18,10 +18,11 @@ struct SimGameResult {
     Long roles = 0;
     Integer winner = 0;
     Integer winningPoints = 0;
-    // With strong seats: whether one of them won, the points of the best strong seat less
-    // those of the best other seat, and the seconds of each strong decision.
-    bool strongWon = false;
-    int strongMargin = 0;
+    // With expert seats, or failing them strong seats (the featured seats): whether one of
+    // them won, the points of the best featured seat less those of the best other seat, and
+    // the seconds of each decision they thought about.
+    bool featuredWon = false;
+    int featuredMargin = 0;
     std::vector<double> decisionSeconds;
     // With --record: what the record keeps of the game.
     GameRecord record;
@@ -37,6 +38,6 @@ std::string GameNamed(std::uint64_t seed, long game);
 
 // Plays game n of a run: every seat a computer seat, game seed options.seed + n, logs into
 // options.logs/<n>/ when asked, and the invariants checked after every role when asked.
-// Strong seats think on `threads` worker threads. Throws SimCheckFailure, or
+// Strong and expert seats think on `threads` worker threads. Throws SimCheckFailure, or
 // std::invalid_argument when the logs cannot be written.
 SimGameResult PlaySimGame(const SimOptions& options, long n, int threads = 1);

@@ -9,21 +9,21 @@
 
 const char* const kSimUsage =
     "usage: quellin-sim --players 2|3|4 --games N --seed S [--logs DIR] [--check] "
-    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--jobs N] [--record DB] [--help] "
+    "[--catalogue FILE] [--strong SEATS|rotate] [--playouts N] [--expert SEATS|rotate] "
+    "[--others standard|strong] [--expert-budget N] [--jobs N] [--record DB] [--help] "
     "[--version]";
 
 namespace {
 
 // Seat numbers separated by commas, each from 1 to 4 and named once: "2" or "1,3".
-std::vector<int> ParseSeats(const std::string& text) {
+std::vector<int> ParseSeats(const std::string& option, const std::string& text) {
     std::vector<int> seats;
     std::size_t start = 0;
     do {
         const std::size_t comma = std::min(text.find(',', start), text.size());
-        const int seat =
-            ParseOptionNumber<int>("--strong", text.substr(start, comma - start), 1, 4);
+        const int seat = ParseOptionNumber<int>(option, text.substr(start, comma - start), 1, 4);
         if (std::find(seats.begin(), seats.end(), seat) != seats.end()) {
-            throw std::invalid_argument("--strong: seat " + std::to_string(seat) +
+            throw std::invalid_argument(option + ": seat " + std::to_string(seat) +
                                         " is named twice");
         }
         seats.push_back(seat);
@@ -53,8 +53,9 @@ GivenOptions ReadCommandLine(const std::vector<std::string>& args) {
     app.set_help_flag();  // --help is one of ours
     app.allow_extras();
     GivenOptions given;
-    for (const char* option : {"--players", "--games", "--seed", "--logs", "--catalogue",
-                               "--strong", "--playouts", "--jobs", "--record"}) {
+    for (const char* option :
+         {"--players", "--games", "--seed", "--logs", "--catalogue", "--strong", "--playouts",
+          "--expert", "--others", "--expert-budget", "--jobs", "--record"}) {
         app.add_option(option, given.values[option])->take_all()->allow_extra_args(false);
     }
     for (const char* option : {"--check", "--help", "--version"}) {
@@ -87,14 +88,42 @@ GivenOptions ReadCommandLine(const std::vector<std::string>& args) {
     return given;
 }
 
-void ReadStrong(const std::string& value, SimOptions& options) {
+// "rotate", or the seats named, of --strong or --expert.
+void ReadSeats(const std::string& option, const std::string& value, std::vector<int>& seats,
+               bool& rotate) {
     if (value == "rotate") {
-        options.strongRotate = true;
+        rotate = true;
     } else if (value.find("rotate") != std::string::npos) {
-        throw std::invalid_argument("--strong: \"" + value +
+        throw std::invalid_argument(option + ": \"" + value +
                                     "\" names seats and rotate; give one of them");
     } else {
-        options.strongSeats = ParseSeats(value);
+        seats = ParseSeats(option, value);
+    }
+}
+
+// What the seats beside the expert's play.
+void ReadOthers(const GivenOptions& given, SimOptions& options) {
+    const std::string* others = given.Value("--others");
+    if (!others) {
+        return;
+    }
+    if (*others != "standard" && *others != "strong") {
+        throw std::invalid_argument("--others: \"" + *others + "\" is neither standard nor strong");
+    }
+    if (!options.HasExperts()) {
+        throw std::invalid_argument("--others: names what the seats beside --expert play");
+    }
+    options.othersStrong = *others == "strong";
+}
+
+// Refuses a seat named that the game does not have.
+void RequireSeatsInGame(const char* option, const std::vector<int>& seats, int players) {
+    for (const int seat : seats) {
+        if (seat > players) {
+            throw std::invalid_argument(std::string(option) + ": seat " + std::to_string(seat) +
+                                        " is not in a game of " + std::to_string(players) +
+                                        " players");
+        }
     }
 }
 
@@ -119,6 +148,7 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     ReadNumber(given, "--games", 1L, 10000000L, options.games);
     ReadNumber(given, "--seed", std::uint64_t{0}, UINT64_MAX, options.seed);
     ReadNumber(given, "--playouts", 1, 100000, options.playouts);
+    ReadNumber(given, "--expert-budget", 1, 1000000, options.expertBudget);
     ReadNumber(given, "--jobs", 1, 256, options.jobs);
     if (const std::string* logs = given.Value("--logs")) {
         options.logs = *logs;
@@ -130,8 +160,16 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
         options.catalogue = *catalogue;
     }
     if (const std::string* strong = given.Value("--strong")) {
-        ReadStrong(*strong, options);
+        ReadSeats("--strong", *strong, options.strongSeats, options.strongRotate);
     }
+    if (const std::string* expert = given.Value("--expert")) {
+        if (given.Value("--strong")) {
+            throw std::invalid_argument(
+                "--strong: not beside --expert; --others strong makes the other seats strong");
+        }
+        ReadSeats("--expert", *expert, options.expertSeats, options.expertRotate);
+    }
+    ReadOthers(given, options);
     if (options.help || options.version) {
         return options;
     }
@@ -140,17 +178,33 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
             throw std::invalid_argument(std::string("missing ") + required);
         }
     }
-    for (const int seat : options.strongSeats) {
-        if (seat > options.players) {
-            throw std::invalid_argument("--strong: seat " + std::to_string(seat) +
-                                        " is not in a game of " + std::to_string(options.players) +
-                                        " players");
-        }
+    RequireSeatsInGame("--strong", options.strongSeats, options.players);
+    RequireSeatsInGame("--expert", options.expertSeats, options.players);
+    if (options.expertSeats.size() == static_cast<std::size_t>(options.players) &&
+        options.othersStrong) {
+        throw std::invalid_argument("--others: every seat is an expert seat");
     }
     return options;
 }
 
+std::vector<int> SimOptions::ExpertSeatsOf(long n) const {
+    if (expertRotate) {
+        return {static_cast<int>(n % players) + 1};
+    }
+    return expertSeats;
+}
+
 std::vector<int> SimOptions::StrongSeatsOf(long n) const {
+    if (othersStrong) {
+        const std::vector<int> experts = ExpertSeatsOf(n);
+        std::vector<int> others;
+        for (int seat = 1; seat <= players; ++seat) {
+            if (std::find(experts.begin(), experts.end(), seat) == experts.end()) {
+                others.push_back(seat);
+            }
+        }
+        return others;
+    }
     if (strongRotate) {
         return {static_cast<int>(n % players) + 1};
     }

@@ -23,16 +23,16 @@ std::vector<SimGameResult> Ended(const std::vector<SimGameResult>& results) {
     return ended;
 }
 
-// The win rate of the strong seats with its 95% interval (Wilson's), their margin, and the
-// median and largest time of one decision.
-std::string StrongSummary(const std::vector<SimGameResult>& results) {
+// The win rate of the featured seats (named `who`) with its 95% interval (Wilson's), their
+// margin, and the median and largest time of one decision.
+std::string FeaturedSummary(const char* who, const std::vector<SimGameResult>& results) {
     const double n = static_cast<double>(results.size());
     double wins = 0;
     double margin = 0;
     std::vector<double> seconds;
     for (const SimGameResult& r : results) {
-        wins += r.strongWon ? 1 : 0;
-        margin += r.strongMargin;
+        wins += r.featuredWon ? 1 : 0;
+        margin += r.featuredMargin;
         seconds.insert(seconds.end(), r.decisionSeconds.begin(), r.decisionSeconds.end());
     }
     const double p = wins / n;
@@ -43,9 +43,10 @@ std::string StrongSummary(const std::vector<SimGameResult>& results) {
     const double median = seconds.empty() ? 0 : seconds[seconds.size() / 2];
     const double largest = seconds.empty() ? 0 : seconds.back();
     return Format(
-        ", strong wins %.1f%% (95%% interval %.1f%% to %.1f%%), strong margin %.2f, "
+        ", %s wins %.1f%% (95%% interval %.1f%% to %.1f%%), %s margin %.2f, "
         "decision median %.3f s, largest %.3f s",
-        100 * p, 100 * (centre - half), 100 * (centre + half), margin / n, median, largest);
+        who, 100 * p, 100 * (centre - half), 100 * (centre + half), who, margin / n, median,
+        largest);
 }
 
 // ", stalled 2 (first: seed S)", or nothing when every game ended.
@@ -85,8 +86,10 @@ std::string SimSummary(const SimOptions& options, const std::vector<SimGameResul
     for (int seat = 1; seat <= options.players; ++seat) {
         summary += Format(" %d:%ld", seat, wins[static_cast<std::size_t>(seat)]);
     }
-    if (options.strongRotate || !options.strongSeats.empty()) {
-        summary += StrongSummary(ended);
+    if (options.HasExperts()) {
+        summary += FeaturedSummary("expert", ended);
+    } else if (options.HasStrong()) {
+        summary += FeaturedSummary("strong", ended);
     }
     return summary + StalledSummary(options, results);
 }
