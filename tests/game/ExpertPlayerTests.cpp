@@ -17,6 +17,8 @@
 #include "game/ExpertPlayer.h"
 #include "game/HeadlessTable.h"
 #include "game/StandardDecider.h"
+#include "game/StrongDecider.h"
+#include "game/StrongPlayer.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -111,10 +113,10 @@ class ExpertProbe : public StandardDecider {
 };
 
 // Seeded games of two, three and four seats in which every seat probes, and a gold mine that
-// found gold: at thousands of decisions of every kind each candidate is taken by the rules, none is weighed twice, the
-// standard rules' choice comes first, and a role choice weighs every free role. The expert
-// asked in a copy whose hidden cards are dealt afresh decides alike, to the copy won and the
-// point of margin, at every kind of decision it was asked.
+// found gold: at thousands of decisions of every kind each candidate is taken by the rules, none is
+// weighed twice, the standard rules' choice comes first, and a role choice weighs every free role.
+// The expert asked in a copy whose hidden cards are dealt afresh decides alike, to the copy won and
+// the point of margin, at every kind of decision it was asked.
 TEST(ExpertPlayer, WeighsOnlyChoicesTheRulesTakeAndCannotTellHiddenCardsApart) {
     std::array<int, 12> positions{};
     std::array<int, 12> compared{};
@@ -183,6 +185,62 @@ TEST(ExpertPlayer, RepeatsItsGameFromASeedOnOneThreadOrTwo) {
     EXPECT_GT(decisions[0], 20u);
     EXPECT_EQ(decisions[0], decisions[1]);
     EXPECT_NE(logs[0], testing_support::PlaySeeded(3, 411).gameLog);
+}
+
+// A builder phase late in a two-seat game, seat 1 the builder: it holds a Hero and a Palace
+// and can pay for neither, but its city has a Crane. Building over one of its buildings lowers
+// the cost by that building's: over the Coffee Roaster the Hero is free (the privilege takes one
+// card off), and the Palace stays in hand. The crane's cover pays off only through the build
+// after it: the expert plans the two together, while the strong player leaves the crane to the
+// standard rules, which build over nothing here, and then has nothing it can build.
+void ArrangeLastBuild(qlGame& game) {
+    GameTestAccess::SetUp(game);
+    GameTestAccess::Build(game, 1,
+                          "Crane,Statue,Sugar Mill,Sugar Mill,Tobacco Storage,Tobacco Storage,"
+                          "Coffee Roaster,Coffee Roaster,Silver Smelter,Tower");
+    GameTestAccess::Give(game, 1, "Hero,Palace");
+    GameTestAccess::Build(game, 2,
+                          "Sugar Mill,Coffee Roaster,Tobacco Storage,Tobacco Storage,Coffee "
+                          "Roaster,Statue,Chapel,Prefecture,Market Hall,Black Market");
+    GameTestAccess::Give(game, 2, "Smithy,Gold Mine,Archive");
+    GameTestAccess::SetBuildingsLeft(game, 1);
+    GameTestAccess::OpenRound(game, 1);
+}
+
+std::vector<std::string> CityOf(const qlGame& game, Integer seat) {
+    std::vector<std::string> city;
+    for (const Card& building : game.Player(seat).BuiltCards()) {
+        city.push_back(building->BuildingName());
+    }
+    return city;
+}
+
+TEST(ExpertPlayer, PlansItsCraneCoverAndTheBuildAfterItTogether) {
+    testing_support::ScriptedTable table;
+    qlGame game(table, 2, 0, Random::SeededSource(61));
+    ArrangeLastBuild(game);
+    ASSERT_EQ(game.Player(1).Points(), 20);
+    ExpertPlayer expert(1, 7, 400, 2);
+    game.SetDecider(1, std::make_unique<ExpertDecider>(expert, table));
+    GameTestAccess::Perform(game, 1, "Builder", true);
+    const std::vector<std::string> city = CityOf(game, 1);
+    EXPECT_EQ(city.size(), 11u);
+    EXPECT_EQ(std::count(city.begin(), city.end(), "Hero"), 1);
+    EXPECT_EQ(std::count(city.begin(), city.end(), "Coffee Roaster"), 1);
+    EXPECT_EQ(game.Player(1).Points(), 23);
+    ASSERT_EQ(game.Player(1).CardsInHand().Count(), 1);
+    EXPECT_EQ(game.Player(1).CardsInHand().Item(1)->BuildingName(), "Palace");
+
+    qlGame same(table, 2, 0, Random::SeededSource(61));
+    ArrangeLastBuild(same);
+    StrongPlayer strong(1, 7, 400, 2);
+    same.SetDecider(1, std::make_unique<StrongDecider>(strong, table));
+    GameTestAccess::Perform(same, 1, "Builder", true);
+    const std::vector<std::string> unchanged = CityOf(same, 1);
+    EXPECT_EQ(unchanged.size(), 11u);
+    EXPECT_EQ(std::count(unchanged.begin(), unchanged.end(), "Coffee Roaster"), 2);
+    EXPECT_EQ(same.Player(1).Points(), 20);
+    EXPECT_EQ(same.Player(1).CardsInHand().Count(), 2);
 }
 
 }  // namespace
