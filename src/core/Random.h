@@ -49,6 +49,8 @@ class Stream {
 class Generator {
   public:
     explicit Generator(std::uint64_t seed) : mState(seed) {}
+    // Where the sequence stands: Generator(State()) goes on as this one does.
+    std::uint64_t State() const { return mState; }
     // The next 64 random bits.
     std::uint64_t NextBits();
     // floor(next * count): a uniform index from 0 to count - 1 (0 when count is 0 or less).

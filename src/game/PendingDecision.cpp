@@ -5,6 +5,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "cards/qlCard.h"
 #include "game/qlGame.h"
@@ -261,7 +262,11 @@ void qlGame::Apply(const Choice& choice) {
 }
 
 void qlGame::Apply(const Decision& pending, const Choice& choice) {
+    const bool fed = std::exchange(mFed, false);
     CheckChoice(pending, choice);
+    if (!fed && !ExitRequested()) {
+        AnswerGiven.Raise(pending, choice);
+    }
     CarryOut(choice);
     Advance();
 }

@@ -122,7 +122,12 @@ bool qlGame::PlayDecisions() {
         }
         const Decision decision = Pending();
         SeatDecider& decider = DeciderOf(DecidingSeat());
-        if (decider.AnswersLater(decision)) {
+        if (std::optional<Choice> recorded = mFeed ? mFeed(decision) : std::nullopt) {
+            mFed = true;
+            if (TakeAnswer(decision, decider, std::move(*recorded))) {
+                return true;
+            }
+        } else if (decider.AnswersLater(decision)) {
             if (!mAsked) {
                 mAsked = true;
                 decider.Ask(*this, decision, [this](const Choice& answer) { Answer(answer); });

@@ -7,12 +7,6 @@
 
 namespace {
 
-bool StrongLooksAhead(const Decision& decision) {
-    // With the Archive the whole hand is in the keep: too many ways to keep to weigh each.
-    return decision.kind == DecisionKind::Role || decision.kind == DecisionKind::Build ||
-           (decision.kind == DecisionKind::CouncilKeep && !decision.archive);
-}
-
 Choice StrongThought(StrongPlayer& player, const qlGame& game, const Decision& decision,
                      Table& table) {
     const qlPlayer& seat = game.Player(decision.seat);
@@ -31,8 +25,14 @@ Choice StrongThought(StrongPlayer& player, const qlGame& game, const Decision& d
 
 }  // namespace
 
+bool StrongDecider::LooksAhead(const Decision& decision) {
+    // With the Archive the whole hand is in the keep: too many ways to keep to weigh each.
+    return decision.kind == DecisionKind::Role || decision.kind == DecisionKind::Build ||
+           (decision.kind == DecisionKind::CouncilKeep && !decision.archive);
+}
+
 StrongDecider::StrongDecider(StrongPlayer& player, Table& table)
-    : ThinkingDecider(table, StrongLooksAhead,
+    : ThinkingDecider(table, LooksAhead,
                       [&player](const qlGame& game, const Decision& decision, Table& thinking) {
                           return StrongThought(player, game, decision, thinking);
                       }) {}

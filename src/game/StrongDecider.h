@@ -11,4 +11,7 @@ class Table;
 class StrongDecider : public ThinkingDecider {
   public:
     StrongDecider(StrongPlayer& player, Table& table);
+
+    // Whether the strong player looks ahead for `decision`.
+    static bool LooksAhead(const Decision& decision);
 };

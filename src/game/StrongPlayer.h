@@ -65,6 +65,11 @@ class StrongPlayer {
     // decision in each copy. Rethrows whatever a copy threw.
     Verdict Decide(const qlGame& game, Table& table, int options, const Force& force);
 
+    // Where the player's own generator stands, and setting it there again: a game taken up
+    // from its journal goes on thinking as the game it continues.
+    std::uint64_t GeneratorState() const { return mGenerator.State(); }
+    void RestoreGenerator(std::uint64_t state) { mGenerator = Random::Generator(state); }
+
     // The last decision's verdict (no copies played when the seat had only one option), and
     // the seconds taken by each decision so far.
     const Verdict& LastVerdict() const { return mLastVerdict; }

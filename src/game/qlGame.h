@@ -104,6 +104,15 @@ class qlGame {
     // for copies: the seat's thinking plays on these, and can never be given the real future.
     void RedealHidden(Integer viewer, std::uint64_t seed);
 
+    // Answers given before (a journal's), handed back in order: asked at every decision, the
+    // feed returns the recorded answer to take in place of the seat's own, or nothing to let
+    // the seat decide. A recorded answer is carried out as any other, without a question.
+    using AnswerFeed = std::function<std::optional<Choice>(const Decision&)>;
+    void SetAnswerFeed(AnswerFeed feed) { mFeed = std::move(feed); }
+    // Raised with every seat's answer the rules accept, before it is carried out; not for an
+    // answer the feed gave, nor once the player has asked to leave (the answers the game then
+    // gives itself only stop it).
+    Event<const Decision&, const Choice&> AnswerGiven;
     // Raised as every role choice begins, before the chooser has the privilege.
     Event<const qlGame&> BeforeRoleChoice;
     // Raised after every seat has performed a role, and after every round's governor phases.
@@ -306,6 +315,8 @@ class qlGame {
     bool mAsked = false;            // the deciding seat answers later
     std::optional<Choice> mAnswer;  // and here is its answer
     std::optional<Choice> mPaused;  // a computer seat's answer, carried out after its pause
+    AnswerFeed mFeed;
+    bool mFed = false;  // the answer to be carried out came from the feed
     std::optional<Outcome> mResult;
     bool mPlayedWhole = false;  // from its set-up: a game stopped by the round limit is scored
     Long mRoundLimit = 0;
