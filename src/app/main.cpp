@@ -14,6 +14,7 @@
 
 #include "AppOptions.h"
 #include "LogPlace.h"
+#include "UnfinishedGame.h"
 #include "core/DataFolder.h"
 #include "core/ProgramFolder.h"
 #include "ui/RecordStore.h"
@@ -51,15 +52,31 @@ void TellAndEnd(QApplication& app, const std::string& text) {
     app.exec();
 }
 
-// The table's settings for the game the start dialog sets, with its seed and its record.
-frmMain::Options TableFor(const frmStart& start, std::uint64_t seed, RecordStore& record) {
+// The table's settings for a game of `players` with the human in `seat`, with its seed and its
+// record.
+frmMain::Options TableFor(int players, int seat, bool strong, std::uint64_t seed,
+                          RecordStore& record) {
     frmMain::Options table;
-    table.numberOfPlayers = static_cast<Integer>(start.NumberOfPlayers());
-    table.humanSeat = static_cast<Integer>(start.HumanSeat());
-    table.strongComputers = start.StrongComputers();
+    table.numberOfPlayers = static_cast<Integer>(players);
+    table.humanSeat = static_cast<Integer>(seat);
+    table.strongComputers = strong;
     table.seedSource = Random::SeededSource(seed);
     table.seed = seed;
     table.record = &record;
+    return table;
+}
+
+// The table's settings for the game the start dialog sets.
+frmMain::Options TableFor(const frmStart& start, std::uint64_t seed, RecordStore& record) {
+    return TableFor(start.NumberOfPlayers(), start.HumanSeat(), start.StrongComputers(), seed,
+                    record);
+}
+
+// The table's settings for the unfinished game, taken up from its journal.
+frmMain::Options TableFor(const JournalHeader& game, RecordStore& record) {
+    frmMain::Options table =
+        TableFor(game.players, game.humanSeat, game.strongComputers, game.seed, record);
+    table.resumed = true;
     return table;
 }
 
@@ -97,12 +114,10 @@ void ShowTableStart(frmMain& window, const std::string& logNotice) {
     }
 }
 
-// The table for the game the start dialog set, shown maximised. A game without a given seed
-// takes one from the clock once, so that it can be replayed.
-std::unique_ptr<frmMain> OpenTable(const frmStart& start, std::optional<std::uint64_t> givenSeed,
-                                   const std::filesystem::path& dataFolder, RecordStore& record) {
-    frmMain::Options table =
-        TableFor(start, givenSeed.value_or(Random::TimeOfDaySource()()), record);
+// The table for the game `table` sets, shown maximised, its journal kept at `journalFile`.
+std::unique_ptr<frmMain> OpenTable(frmMain::Options table, const std::filesystem::path& dataFolder,
+                                   const std::optional<std::filesystem::path>& journalFile) {
+    table.journalFile = journalFile;
     const std::string logNotice = PlaceTableLogs(table, dataFolder);
     auto window = std::make_unique<frmMain>(table);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -137,11 +152,8 @@ int main(int argc, char** argv) {
         std::cout << (options.help ? kAppHelp : "quellin " QUELLIN_VERSION "\n");
         return 0;
     }
-    if (options.resume) {
-        std::cerr << "quellin: there is no unfinished game to take up\n";
-        return 1;
-    }
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QUELLIN_VERSION);
     const SessionEnd sessionEnd;  // a logout closes the windows as the player would
     QApplication::setApplicationName("Quellin");
     QApplication::setFont(QFont("DejaVu Sans", 10));
@@ -153,7 +165,29 @@ int main(int argc, char** argv) {
         return 1;
     }
     RecordStore record(RecordStore::DefaultFile());
+    std::optional<std::filesystem::path> journalFile;
+    if (const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        !folder.isEmpty()) {
+        journalFile = std::filesystem::path(folder.toStdString()) / "Journal.txt";
+    }
+    const UnfinishedGame unfinished =
+        journalFile ? FindUnfinishedGame(*journalFile) : UnfinishedGame{};
+    if (!unfinished.problem.empty()) {
+        std::cerr << "quellin: " << unfinished.problem << "\n";
+    }
+    if (options.resume && !unfinished.game) {
+        if (unfinished.problem.empty()) {
+            std::cerr << "quellin: there is no unfinished game to take up\n";
+        }
+        return 1;
+    }
     frmStart start;
+    if (unfinished.game) {
+        // A new game in its place starts as it did, unless the command line chooses otherwise.
+        start.Preset(unfinished.game->players, unfinished.game->humanSeat,
+                     unfinished.game->strongComputers, std::nullopt);
+        start.OfferResume(QString::fromStdString(unfinished.offer));
+    }
     Preselect(start, options);
     frmStatistics statistics(record);
     QObject::connect(&start, &frmStart::StatisticsRequested, &statistics, &frmStatistics::Present);
@@ -163,7 +197,11 @@ int main(int argc, char** argv) {
     std::unique_ptr<frmMain> window;
     QObject::connect(&start, &QDialog::rejected, &app, &QApplication::quit);
     QObject::connect(&start, &QDialog::accepted, &app, [&] {
-        window = OpenTable(start, start.Seed(), dataFolder, record);
+        window = OpenTable(
+            start.ResumeChosen()
+                ? TableFor(*unfinished.game, record)
+                : TableFor(start, start.Seed().value_or(Random::TimeOfDaySource()()), record),
+            dataFolder, journalFile);
         QObject::connect(window.get(), &frmMain::GameFinished, &app, &QApplication::quit,
                          Qt::QueuedConnection);
         QObject::connect(window.get(), &frmMain::PlayAgainRequested, &app,
@@ -190,10 +228,20 @@ int main(int argc, char** argv) {
             start.show();
             start.raise();
         });
-    if (options.start) {
+    if (options.start || options.resume) {
+        if (options.start && start.optNewGame) {
+            start.optNewGame->setChecked(true);
+        }
         start.accept();
     } else {
         start.show();
+        if (!unfinished.problem.empty()) {
+            auto* box = new QMessageBox(QMessageBox::Warning, "Quellin",
+                                        QString::fromStdString(unfinished.problem), QMessageBox::Ok,
+                                        &start);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->show();
+        }
     }
     app.exec();
     return window ? window->ExitCode() : 0;

@@ -68,7 +68,7 @@ class JournalReader {
     // The value of the header line "key value".
     std::string Value(const std::string& line, const char* key) const {
         const std::string prefix = std::string(key) + " ";
-        if (line.rfind(prefix, 0) != 0 || line.size() == prefix.size()) {
+        if (line.rfind(prefix, 0) != 0) {
             Fail("\"" + line + "\" is not the " + key + " line");
         }
         return line.substr(prefix.size());
@@ -162,7 +162,6 @@ void ReadHeader(const std::vector<std::string>& lines, const std::string& file, 
 }  // namespace
 
 std::string JournalHeaderText(const JournalHeader& header) {
-    const JournalSettings& s = header.settings;
     std::ostringstream text;
     text << "quellin journal " << kJournalFormat << "\n"
          << "program " << header.program << "\n"
@@ -172,7 +171,13 @@ std::string JournalHeaderText(const JournalHeader& header) {
          << "players " << header.players << "\n"
          << "seat " << header.humanSeat << "\n"
          << "computer " << (header.strongComputers ? "strong" : "standard") << "\n"
-         << "settings " << s.cardDetails << " " << s.logicalPositions << " " << s.emptySelectors
+         << JournalSettingsText(header.settings);
+    return text.str();
+}
+
+std::string JournalSettingsText(const JournalSettings& s) {
+    std::ostringstream text;
+    text << "settings " << s.cardDetails << " " << s.logicalPositions << " " << s.emptySelectors
          << " " << s.statusMessages << " " << s.goldMineViews << " " << s.delay << "\n";
     return text.str();
 }
@@ -253,7 +258,11 @@ Journal ReadJournal(std::istream& in, const std::string& file) {
     JournalReader reader(file, 0);
     for (std::size_t k = 9; k < lines.size(); ++k) {
         reader.SetLine(static_cast<int>(k) + 1);
-        journal.answers.push_back(reader.Answer(lines[k]));
+        if (lines[k].rfind("settings ", 0) == 0) {
+            journal.header.settings = reader.Settings(lines[k].substr(9));
+        } else {
+            journal.answers.push_back(reader.Answer(lines[k]));
+        }
     }
     return journal;
 }

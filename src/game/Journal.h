@@ -29,10 +29,12 @@
 //   settings 1 1 1 1 1 4
 //   2 role 3
 //   2 keep 1 / 0
+//   settings 1 1 0 1 1 6
 //   3 build 4 @ 3fa91c0e77d2b541
 //
 // An answer names its seat, its decision and the cards chosen by their places among the
-// decision's options and then the cards offered, "/" starting the cards given up.
+// decision's options and then the cards offered, "/" starting the cards given up. A settings
+// line after the header is the player changing the table's settings; the last one holds.
 
 // A journal that cannot be taken up; the message says why in one sentence, naming the file and
 // the line.
@@ -87,6 +89,8 @@ inline constexpr int kJournalFormat = 1;
 
 // The header lines, each ending in a line feed.
 std::string JournalHeaderText(const JournalHeader& header);
+// The settings line: in the header, and again wherever the player changed a setting.
+std::string JournalSettingsText(const JournalSettings& settings);
 // The line of `choice` answered to `decision`, with its line feed.
 std::string JournalAnswerText(const Decision& decision, const Choice& choice,
                               std::optional<std::uint64_t> thinker = {});

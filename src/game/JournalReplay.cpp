@@ -28,6 +28,12 @@ class UnthinkingDecider : public StandardDecider {
     void Ask(const qlGame&, const Decision&, Reply) override {}
 };
 
+// The game's refusal of the answer of the journal's `line`, in one sentence.
+JournalError RefusedAnswer(const std::string& file, int line, const std::string& refusal) {
+    return JournalError(file + ", line " + std::to_string(line) +
+                        ": the game refuses the answer (" + refusal + ")");
+}
+
 }  // namespace
 
 RecordedAnswers::RecordedAnswers(const Journal& journal, std::string file)
@@ -55,11 +61,6 @@ std::optional<std::uint64_t> RecordedAnswers::ThinkerState(Integer seat) const {
         }
     }
     return state;
-}
-
-JournalError RefusedAnswer(const std::string& file, int line, const std::string& refusal) {
-    return JournalError(file + ", line " + std::to_string(line) +
-                        ": the game refuses the answer (" + refusal + ")");
 }
 
 ResumePoint ReplayJournal(const Journal& journal, const std::string& file) {

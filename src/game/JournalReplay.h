@@ -49,7 +49,3 @@ struct ResumePoint {
 // catalogue, or the game refuses an answer, asks for another decision than the journal answers
 // or for none where answers are left.
 ResumePoint ReplayJournal(const Journal& journal, const std::string& file);
-
-// A JournalError, in one sentence naming the file and the line of the last answer given, for
-// `refusal` of the game.
-JournalError RefusedAnswer(const std::string& file, int line, const std::string& refusal);

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <string>
 
@@ -49,6 +50,7 @@ TableSettings::TableSettings(QWidget* parent) : QWidget(parent) {
         connect(option, &QRadioButton::toggled, this, [this, tag](bool on) {
             if (on) {
                 mDelay = static_cast<Integer>(std::stoi(tag));
+                emit Changed();
             }
         });
     }
@@ -61,8 +63,28 @@ TableSettings::TableSettings(QWidget* parent) : QWidget(parent) {
     left->addStretch();
     for (QCheckBox* box : {mCardDetails, mPositions, mEmptySelectors, mMessages, mGoldMineViews}) {
         box->setChecked(true);
+        connect(box, &QCheckBox::toggled, this, &TableSettings::Changed);
     }
     mDelays[2]->setChecked(true);
+}
+
+JournalSettings TableSettings::Current() const {
+    return {CardDetails(),    LogicalPositions(), EmptySelectors(),
+            StatusMessages(), GoldMineViews(),    Delay()};
+}
+
+void TableSettings::Restore(const JournalSettings& settings) {
+    const QSignalBlocker quiet(this);
+    mCardDetails->setChecked(settings.cardDetails);
+    mPositions->setChecked(settings.logicalPositions);
+    mEmptySelectors->setChecked(settings.emptySelectors);
+    mMessages->setChecked(settings.statusMessages);
+    mGoldMineViews->setChecked(settings.goldMineViews);
+    for (std::size_t i = 0; i < mDelays.size(); ++i) {
+        if (std::stoi(kDelayTags[i]) == settings.delay) {
+            mDelays[i]->setChecked(true);
+        }
+    }
 }
 
 bool TableSettings::CardDetails() const {

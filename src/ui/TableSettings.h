@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/Types.h"
+#include "game/Journal.h"
 
 class QCheckBox;
 class QRadioButton;
@@ -24,6 +25,12 @@ class TableSettings : public QWidget {
     bool GoldMineViews() const;
     // The delay in half-seconds: 2, 3, 4 (at the start), 6 or 8.
     Integer Delay() const { return mDelay; }
+
+    // All of them at once, for the game's journal, and set again as a game is taken up.
+    JournalSettings Current() const;
+    void Restore(const JournalSettings& settings);
+    // The player changed a setting.
+    Q_SIGNAL void Changed();
 
   private:
     QCheckBox* mCardDetails = nullptr;

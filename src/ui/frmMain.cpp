@@ -21,6 +21,7 @@
 #include "players/qlPlayer.h"
 #include "ui/CardPictures.h"
 #include "ui/HistoryPanel.h"
+#include "ui/JournalFile.h"
 #include "ui/MoveAnimation.h"
 #include "ui/RoleButtons.h"
 #include "ui/SeatArea.h"
@@ -97,6 +98,8 @@ frmMain::frmMain(Options options, QWidget* parent)
     connect(mMoves, &MoveAnimation::Done, this, [this] { Play([this] { mGame->Continue(); }); });
     connect(mMoves, &MoveAnimation::Moving, mPace, &TablePace::SetMoving);
     connect(mPace, &TablePace::MovesHurried, mMoves, &MoveAnimation::Finish);
+    connect(mSettings, &TableSettings::Changed, this,
+            [this] { WriteJournal(JournalSettingsText(mSettings->Current())); });
     mPrompts = new TablePrompts(this);
     connect(mPrompts, &TablePrompts::Answered, this, &frmMain::QuestionAnswered);
     connect(mPrompts, &TablePrompts::MessageClosed, this, &frmMain::MessageClosed);

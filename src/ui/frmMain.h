@@ -13,6 +13,8 @@
 #include "core/Event.h"
 #include "core/Random.h"
 #include "game/GameLogs.h"
+#include "game/Journal.h"
+#include "game/JournalReplay.h"
 #include "game/Table.h"
 
 class QFrame;
@@ -28,6 +30,7 @@ class qlTableAids;
 class qlGame;
 class StrongPlayer;
 class HistoryPanel;
+class JournalFile;
 class TablePace;
 class MoveAnimation;
 class TablePrompts;
@@ -53,9 +56,12 @@ class frmMain : public QWidget, public Table {
         // Moves slide across the table; unless set, only on a screen and with pauses.
         std::optional<bool> animations;
         std::optional<std::filesystem::path> logFolder;  // no logs are kept when absent
-        std::uint64_t seed = 0;         // the seed seedSource gives the game, for the record
-        bool resumed = false;           // the game goes on from where it was left
+        std::uint64_t seed = 0;  // the seed seedSource gives the game, for the record
+        // The game goes on from where it was left, as the journal at journalFile holds it.
+        bool resumed = false;
         RecordStore* record = nullptr;  // where the game is recorded; nowhere when absent
+        // The journal of the game, kept here while it is played; none is kept when absent.
+        std::optional<std::filesystem::path> journalFile;
     };
 
     explicit frmMain(Options options, QWidget* parent = nullptr);
@@ -110,6 +116,10 @@ class frmMain : public QWidget, public Table {
     bool FollowsEvents() const override { return true; }
     void ShowEvent(const TableEvent& event) override;
 
+    // The milliseconds it took to play a game taken up to where it was left; none for a new
+    // game.
+    std::optional<double> ResumeMilliseconds() const { return mResumeMilliseconds; }
+
     // The size at which the whole table shows without scrolling.
     QSize sizeHint() const override;
 
@@ -154,6 +164,21 @@ class frmMain : public QWidget, public Table {
     // The human is asked something: a skip to the human's turn has arrived.
     void EndSkipOnHumansTurn();
 
+    // The journal (frmMainJournal.cpp): begun with a new game, or read and handed back to the
+    // game as it is taken up, which plays without showing a move until the human is asked.
+    void StartJournal();
+    const JournalHeader& NewJournalHeader();
+    // Reads the journal of the game taken up and hands its answers to the game.
+    void TakeUpJournal(const std::filesystem::path& file);
+    void WriteJournal(const std::string& text);
+    // The journal cannot be written: the player is told once, and the game plays on without.
+    void TellJournalFault(const std::string& why);
+    StrongPlayer& StrongPlayerOf(Integer seat);
+    void JournalAnswer(const Decision& decision, const Choice& choice);
+    void EndReplay();
+    // A finished game's journal goes; a game left keeps it.
+    void EndJournal();
+
     Options mOptions;
     QWidget* mTable = nullptr;  // everything, in a scroll area
     std::array<SeatArea*, 4> mSeatAreas{};
@@ -191,4 +216,12 @@ class frmMain : public QWidget, public Table {
     // The strong players thinking for computer seats, declared first to outlive the game.
     std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;
     std::unique_ptr<qlGame> mGame;
+    std::unique_ptr<JournalFile> mJournal;
+    JournalHeader mJournalHeader;
+    Journal mResumedJournal;
+    std::unique_ptr<RecordedAnswers> mRecordedAnswers;
+    Subscription mAnswerGiven;
+    bool mReplaying = false;
+    std::optional<double> mResumeMilliseconds;
+    std::chrono::steady_clock::time_point mReplayStart;
 };

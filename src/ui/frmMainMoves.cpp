@@ -20,13 +20,14 @@
 
 // A quarter of a second at the usual delay, between 150 and 300 ms as the delay goes; nothing
 // at the fastest delay, while skipping to the human's turn, once the player has left (the game
-// only runs on to where it stops), and by default nothing with pauses cut to nothing or with no
-// screen to see it on.
+// only runs on to where it stops), while a game taken up plays to where it was left, and by default
+// nothing with pauses cut to nothing or with no screen to see it on.
 int frmMain::MoveMilliseconds() const {
     constexpr Integer kFastest = 2;
     const bool wanted = mOptions.animations.value_or(
         mOptions.pauseLength != Long{0} && QGuiApplication::platformName() != "offscreen");
-    if (!wanted || mExitRequested || Delay() <= kFastest || mPace->Skipping() || !isVisible()) {
+    if (!wanted || mExitRequested || mReplaying || Delay() <= kFastest || mPace->Skipping() ||
+        !isVisible()) {
         return 0;
     }
     return std::clamp(static_cast<int>(250 * Delay() / 4), 150, 300);

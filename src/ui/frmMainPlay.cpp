@@ -43,7 +43,10 @@ void frmMain::PlayGame() {
     }
     mGameRunning = true;
     mGameStart = std::chrono::steady_clock::now();
-    Play([this] { mGame->Start(); });
+    Play([this] {
+        StartJournal();
+        mGame->Start();
+    });
 }
 
 void frmMain::Play(const std::function<void()>& step) {
@@ -64,6 +67,10 @@ void frmMain::Play(const std::function<void()>& step) {
         connect(box, &QMessageBox::finished, this, &frmMain::FinishTable);
         box->show();
         return;
+    }
+    if (mGame->Result() == qlGame::Outcome::Finished ||
+        mGame->Result() == qlGame::Outcome::RoundCapped) {
+        EndJournal();
     }
     if (mGame->Result()) {
         RecordGame();
@@ -123,11 +130,14 @@ std::unique_ptr<CardChooser> frmMain::NewChooser() {
 
 void frmMain::ShowChooser(std::unique_ptr<CardChooser> chooser, int seatIndex, Answered answered) {
     std::unique_ptr<frmCardChooser> window(static_cast<frmCardChooser*>(chooser.release()));
-    if (mExitRequested) {
-        window->ConfirmWithFirstCards();  // the player has left: the game only has to stop
+    // The player has left, and the game only has to stop; or a game taken up shows what was
+    // seen already (a gold mine's cards) before every recorded answer is given.
+    if (mExitRequested || (mReplaying && !mRecordedAnswers->Done())) {
+        window->ConfirmWithFirstCards();
         answered(*window);
         return;
     }
+    EndReplay();
     EndSkipOnHumansTurn();
     mAids->EquipQuestion(*window);
     PlaceChooser(*window, *this, seatIndex, mSettings->CardDetails(), mSettings->LogicalPositions(),
@@ -148,15 +158,17 @@ void frmMain::QuestionAnswered() {
 }
 
 void frmMain::ChooseRole() {
+    EndReplay();
     mPace->EndSkip();
     mRoles->SetChoosing(true);
     TakeKeyboard();
 }
 
 void frmMain::ShowMessage(int informational, int roleIndex, const std::string& text) {
-    if (mExitRequested) {
-        return;  // the player has left; nobody reads it
+    if (mExitRequested || (mReplaying && informational != 0)) {
+        return;  // the player has left, or has read it before the game was taken up
     }
+    EndReplay();
     std::function<QWidget*(QWidget*)> details;  // the final scores explained
     if (informational == 0 && mGame) {
         details = [this](QWidget* parent) { return NewScoreDetails(*mGame, parent); };
@@ -188,7 +200,7 @@ void frmMain::Post(std::function<void()> task) {
 }
 
 void frmMain::Pause(Long milliseconds) {
-    if (!mExitRequested) {
+    if (!mExitRequested && !mReplaying) {
         mPace->Pause(mOptions.pauseLength.value_or(milliseconds));
     }
 }

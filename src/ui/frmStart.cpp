@@ -31,11 +31,14 @@ QGroupBox* OptionFrame(const QString& caption, std::array<QRadioButton*, N>& opt
 
 frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Quellin");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(OptionFrame<3>("Number of Players", optPlayers, {"&2", "&3", "&4"}, this));
-    layout->addWidget(OptionFrame<4>("Your Position", optSeating, {"1", "2", "3", "4"}, this));
+    auto* layout = mLayout = new QVBoxLayout(this);
+    mChoices[0] = OptionFrame<3>("Number of Players", optPlayers, {"&2", "&3", "&4"}, this);
+    mChoices[1] = OptionFrame<4>("Your Position", optSeating, {"1", "2", "3", "4"}, this);
     std::array<QRadioButton*, 2> levels{};
-    layout->addWidget(OptionFrame<2>("Computer Players", levels, {"Standar&d", "Stron&g"}, this));
+    mChoices[2] = OptionFrame<2>("Computer Players", levels, {"Standar&d", "Stron&g"}, this);
+    for (QWidget* choice : mChoices) {
+        layout->addWidget(choice);
+    }
     optStandard = levels[0];
     optStrong = levels[1];
     layout->addLayout(BuildSeedRow());
@@ -129,4 +132,31 @@ void frmStart::Preset(int players, int seat, bool strong, std::optional<std::uin
 void frmStart::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     cmdStart->show();
+}
+
+void frmStart::OfferResume(const QString& text) {
+    std::array<QRadioButton*, 2> games{};
+    QGroupBox* frame = OptionFrame<2>("Game", games, {"", "&New Game"}, this);
+    static_cast<QBoxLayout*>(frame->layout())->setDirection(QBoxLayout::TopToBottom);
+    optResume = games[0];
+    optNewGame = games[1];
+    optResume->setText("&" + text);
+    mLayout->insertWidget(0, frame);
+    // A new game's choices are the new game's: they wait while the offer is chosen.
+    const auto chooseNew = [this](bool on) {
+        for (QWidget* choice : mChoices) {
+            choice->setEnabled(on);
+        }
+        txtSeed->setEnabled(on);
+        if (on) {
+            FollowPlayers();
+        }
+    };
+    connect(optNewGame, &QRadioButton::toggled, this, chooseNew);
+    optResume->setChecked(true);
+    chooseNew(false);
+}
+
+bool frmStart::ResumeChosen() const {
+    return optResume && optResume->isChecked();
 }

@@ -9,6 +9,7 @@ class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 // The start dialog: how many players, where the human sits, and how the computer plays.
 class frmStart : public QDialog {
@@ -28,12 +29,19 @@ class frmStart : public QDialog {
     // The player asked for the record of games.
     Q_SIGNAL void StatisticsRequested();
 
+    // Offers to take up the game left unfinished, as `text` describes it, beside a new game;
+    // the offer is chosen at first.
+    void OfferResume(const QString& text);
+    bool ResumeChosen() const;
+
     std::array<QRadioButton*, 3> optPlayers{};
     std::array<QRadioButton*, 4> optSeating{};
     QRadioButton* optStandard = nullptr;
     QRadioButton* optStrong = nullptr;
     QLineEdit* txtSeed = nullptr;
     QPushButton* cmdStatistics = nullptr;
+    QRadioButton* optResume = nullptr;  // with an unfinished game only
+    QRadioButton* optNewGame = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -43,4 +51,6 @@ class frmStart : public QDialog {
     QLayout* BuildSeedRow();
 
     QPushButton* cmdStart = nullptr;
+    QVBoxLayout* mLayout = nullptr;
+    std::array<QWidget*, 3> mChoices{};  // a new game's
 };

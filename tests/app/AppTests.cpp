@@ -8,6 +8,8 @@
 
 #include "AppOptions.h"
 #include "LogPlace.h"
+#include "UnfinishedGame.h"
+#include "cards/Catalogue.h"
 #include "core/DataFolder.h"
 #include "support/TableHelpers.h"
 
@@ -136,5 +138,42 @@ TEST(LogPlace, LogsGoToTheFirstFolderThatTakesTheSeedFileOrNowhereWithAReason) {
                   "No log is being kept for this game (" + (blocked / "data").string() + ": ", 0),
               0u);
     EXPECT_NE(none.notice.find("; " + (blocked / "user").string() + ": "), std::string::npos);
+    fs::remove_all(root);
+}
+
+TEST(UnfinishedGame, AJournalIsOfferedWithWhereItStandsOrKeptAsBadWithTheReason) {
+    const fs::path root = FreshFolder("journal");
+    const fs::path file = root / "Journal.txt";
+    const UnfinishedGame none = FindUnfinishedGame(file);
+    EXPECT_FALSE(none.game);
+    EXPECT_TRUE(none.offer.empty() && none.problem.empty());
+
+    JournalHeader header;
+    header.started = "2026-12-09 21:30";
+    header.catalogue = CatalogueDigest(CatalogueFile());
+    header.seed = 88;
+    header.players = 3;
+    header.humanSeat = 2;
+    const std::string begun = JournalHeaderText(header);
+    // The human's first answer: seat 2 keeps the first four of six cards at the hand limit.
+    std::ofstream(file, std::ios::binary) << begun << "2 hand-limit 0 1 2 3 / 4 5\n";
+    const UnfinishedGame game = FindUnfinishedGame(file);
+    ASSERT_TRUE(game.game);
+    EXPECT_EQ(game.game->seed, 88u);
+    EXPECT_EQ(game.offer, "Resume the game of 2026-12-09 21:30: 3 players, round 1, your points 1");
+    EXPECT_TRUE(game.problem.empty());
+    EXPECT_TRUE(fs::exists(file));
+
+    // One that cannot be taken up is set aside, in place of an older one, with the reason.
+    std::ofstream(root / "Journal.txt.bad") << "older";
+    std::ofstream(file, std::ios::binary) << begun << "2 hand-limit 0 1 2 9 / 4 5\n";
+    const UnfinishedGame bad = FindUnfinishedGame(file);
+    EXPECT_FALSE(bad.game);
+    EXPECT_EQ(bad.problem, "The unfinished game cannot be resumed (" + file.string() +
+                               ", line 10: card 9 is not among the 6 cards on offer); its "
+                               "journal is kept as " +
+                               file.string() + ".bad.");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(ReadFile(root / "Journal.txt.bad"), begun + "2 hand-limit 0 1 2 9 / 4 5\n");
     fs::remove_all(root);
 }

@@ -210,6 +210,14 @@ TEST(Journal, AJournalThatCannotBeTakenUpSaysWhyNamingItsLine) {
     EXPECT_EQ(shortened.answers.size(), 12u);
     EXPECT_EQ(shortened.droppedLine, Line(journal, 22).substr(0, 3));
     EXPECT_EQ(shortened.keptBytes, FirstAnswers(journal, 12).size());
+    // A setting the player changed holds from its line on, and is no answer.
+    std::istringstream changed(FirstAnswers(journal, 3) + "settings 0 1 1 0 1 8\n" +
+                               FirstAnswers(journal, 5).substr(FirstAnswers(journal, 3).size()));
+    const Journal withSetting = ReadJournal(changed, "journal");
+    EXPECT_EQ(withSetting.answers.size(), 5u);
+    EXPECT_EQ(withSetting.header.settings, (JournalSettings{false, true, true, false, true, 8}));
+    EXPECT_EQ(Verdict(FirstAnswers(journal, 3) + "settings 1 1 1 1 1\n"),
+              "journal, line 13: \"1 1 1 1 1\" is not six settings");
 
     EXPECT_EQ(Verdict(WithLine(journal, 1, "quellin journal 2")),
               "journal, line 1: the journal is of format 2, where this program reads format 1");
