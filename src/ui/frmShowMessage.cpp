@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/CardPictures.h"
 #include "ui/InputGuard.h"
@@ -75,7 +76,8 @@ QPushButton* frmShowMessage::RowButton(const QString& caption) {
     QHBoxLayout& row = ButtonRow();
     auto* button = new QPushButton(caption, this);
     button->setAutoDefault(false);
-    button->setMinimumWidth(90);
+    // At least as wide as OK, and never narrower than its caption.
+    button->setMinimumWidth(std::max(90, button->sizeHint().width()));
     row.insertWidget(row.indexOf(cmdOK), button);
     return button;
 }

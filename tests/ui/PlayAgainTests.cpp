@@ -112,6 +112,11 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
                              threadsAtFirstScores = Threads();
                              historyAtScores = History(window);
                              EXPECT_FALSE(finalScores->isVisible());
+                             // Every caption of the row stands whole.
+                             for (const QPushButton* button : scores.findChildren<QPushButton*>()) {
+                                 EXPECT_GE(button->width(), button->sizeHint().width())
+                                     << button->text().toStdString();
+                             }
                              scores.cmdLookAtTable->click();
                              stage = 1;
                          } else if (stage == 2) {
