@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
 
 #include "game/ExpertCandidates.h"
 #include "game/ExpertTree.h"
@@ -15,9 +14,7 @@ ExpertPlayer::ExpertPlayer(Integer seat, std::uint64_t seed, int budget, int thr
     : mSeat(seat),
       mGenerator(seed),
       mBudget(std::max(1, budget)),
-      mPool(std::make_unique<WorkerPool>(
-          threads > 0 ? threads
-                      : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))) {}
+      mPool(std::make_unique<WorkerPool>(threads)) {}
 
 ExpertPlayer::~ExpertPlayer() = default;
 

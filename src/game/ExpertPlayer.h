@@ -7,6 +7,7 @@
 #include "core/Random.h"
 #include "core/Types.h"
 #include "game/Decision.h"
+#include "game/PlayOut.h"
 
 class qlGame;
 class Table;
@@ -29,12 +30,7 @@ class ExpertPlayer {
     // What a decision found: the candidate taken (see ExpertCandidates), the iterations that
     // took it as their first choice, the copies they won, and the seat's points over the best
     // other seat summed over them.
-    struct Verdict {
-        int option = 0;
-        long wins = 0;
-        long games = 0;
-        long margin = 0;
-    };
+    using Verdict = LookAheadVerdict;
 
     // For seat `seat`, seeded with `seed`; `budget` iterations per decision, on `threads`
     // worker threads (0: one per core) that live as long as the player.

@@ -12,6 +12,15 @@ struct PlayOutResult {
     int margin = 0;  // the seat's points over the best other seat's
 };
 
+// What a look-ahead's decision found: the option taken, the copies it counted for that option,
+// the copies of those it won, and the seat's points over the best other seat summed over them.
+struct LookAheadVerdict {
+    int option = 0;
+    long wins = 0;
+    long games = 0;
+    long margin = 0;
+};
+
 // A copy still without a full city this many rounds on counts as neither won nor lost.
 inline constexpr Long kRoundsAhead = 40;
 

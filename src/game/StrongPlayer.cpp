@@ -4,7 +4,6 @@
 #include <chrono>
 #include <numeric>
 #include <string>
-#include <thread>
 
 #include "ai/CardValue.h"
 #include "cards/qlCard.h"
@@ -83,9 +82,7 @@ StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int budget, int thr
     : mSeat(seat),
       mGenerator(seed),
       mBudget(std::max(1, budget)),
-      mPool(std::make_unique<WorkerPool>(
-          threads > 0 ? threads
-                      : static_cast<int>(std::max(1u, std::thread::hardware_concurrency())))) {}
+      mPool(std::make_unique<WorkerPool>(threads)) {}
 
 StrongPlayer::~StrongPlayer() = default;
 

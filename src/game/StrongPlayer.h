@@ -9,6 +9,7 @@
 #include "core/Random.h"
 #include "core/Types.h"
 #include "game/Decision.h"
+#include "game/PlayOut.h"
 
 class qlGame;
 class qlPlayer;
@@ -31,12 +32,7 @@ class StrongPlayer {
 
     // What a decision found: the option taken, the copies it won of those played with it, and
     // its points over the best other seat summed over those copies.
-    struct Verdict {
-        int option = 0;
-        long wins = 0;
-        long games = 0;
-        long margin = 0;
-    };
+    using Verdict = LookAheadVerdict;
     // The choice of option `option` (counting from 0) in a copy of the game, at the decision the
     // copy waits for.
     using Force = std::function<Choice(const qlGame& copy, int option)>;

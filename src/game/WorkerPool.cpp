@@ -5,7 +5,9 @@
 #include <utility>
 
 WorkerPool::WorkerPool(int threads) {
-    for (int t = 0; t < std::max(1, threads); ++t) {
+    const int count =
+        threads > 0 ? threads : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    for (int t = 0; t < count; ++t) {
         mThreads.emplace_back([this] { Work(); });
     }
 }

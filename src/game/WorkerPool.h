@@ -13,7 +13,7 @@
 // exception back.
 class WorkerPool {
   public:
-    // `threads` workers (at least one).
+    // `threads` workers; 0 or fewer: one per core.
     explicit WorkerPool(int threads);
     WorkerPool(const WorkerPool&) = delete;
     WorkerPool& operator=(const WorkerPool&) = delete;
