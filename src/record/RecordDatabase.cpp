@@ -1,9 +1,11 @@
 #include "record/RecordDatabase.h"
 
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "record/RecordSchema.h"
 
@@ -38,6 +40,25 @@ class WriteTransaction {
     RecordSession& mSession;
     bool mCommitted = false;
 };
+
+// Turning a record to write-ahead logging needs the file to itself for a moment, and SQLite
+// does not wait for that as it waits for a write: two programs opening a new record at once
+// would see one of them refused. The change is tried again until the busy timeout has passed.
+void UseWriteAheadLog(RecordSession& session) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyMilliseconds);
+    for (;;) {
+        try {
+            session.Run("PRAGMA journal_mode = WAL");
+            return;
+        } catch (const RecordBusy&) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                throw;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+}
 
 long long OneInteger(RecordSession& session, const std::string& sql) {
     const std::vector<RecordSession::Row> rows = session.Run(sql);
@@ -169,7 +190,7 @@ int SchemaVersionOf(RecordSession& session) {
 void PrepareRecord(RecordSession& session, int version) {
     const int target = version == 0 ? RecordSchemaVersion() : version;
     session.Run("PRAGMA busy_timeout = " + std::to_string(kBusyMilliseconds));
-    session.Run("PRAGMA journal_mode = WAL");
+    UseWriteAheadLog(session);
     session.Run("PRAGMA foreign_keys = ON");
     // Read again inside the transaction: another program may have migrated meanwhile.
     WriteTransaction transaction(session);

@@ -15,6 +15,17 @@ struct RecordError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// SQLite found the database busy or locked by another connection, where it does not wait.
+struct RecordBusy : RecordError {
+    using RecordError::RecordError;
+};
+
+// Whether SQLite's result code `code` says the database was busy or locked.
+inline bool IsBusyCode(int code) {
+    const int primary = code & 0xff;
+    return primary == 5 || primary == 6;  // SQLITE_BUSY, SQLITE_LOCKED
+}
+
 // An open connection to a record database, as each program reaches SQLite: the game through
 // Qt SQL, the simulator through SQLite's own library. The record's schema, its migrations and
 // its statements are written once, against this.

@@ -45,7 +45,12 @@ class QtRecordSession : public RecordSession {
             query.bindValue(QString::fromStdString(name), ToVariant(value));
         }
         if (!query.exec()) {
-            throw RecordError(query.lastError().databaseText().toStdString());
+            const QSqlError error = query.lastError();
+            const std::string reason = error.databaseText().toStdString();
+            if (IsBusyCode(error.nativeErrorCode().toInt())) {
+                throw RecordBusy(reason);
+            }
+            throw RecordError(reason);
         }
         std::vector<Row> rows;
         while (query.next()) {

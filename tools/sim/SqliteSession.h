@@ -40,6 +40,9 @@ class SqliteSession : public RecordSession {
                 return rows;
             }
             if (step != SQLITE_ROW) {
+                if (IsBusyCode(step)) {
+                    throw RecordBusy(sqlite3_errmsg(mDatabase));
+                }
                 throw RecordError(sqlite3_errmsg(mDatabase));
             }
             rows.push_back(RowOf(raw));
