@@ -11,12 +11,7 @@
 #include "game/qlGame.h"
 
 ExpertPlayer::ExpertPlayer(Integer seat, std::uint64_t seed, int budget, int threads)
-    : mSeat(seat),
-      mGenerator(seed),
-      mBudget(std::max(1, budget)),
-      mPool(std::make_unique<WorkerPool>(threads)) {}
-
-ExpertPlayer::~ExpertPlayer() = default;
+    : LookAhead(seat, seed, budget, threads) {}
 
 Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
     std::vector<ExpertCandidate> candidates = ExpertCandidates(game, game.Pending());
@@ -71,7 +66,6 @@ Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
     }
     mLastVerdict = totals[best];
     mLastVerdict.option = static_cast<int>(best);
-    mDecisionSeconds.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    CountDecision(start);
     return std::move(candidates[best].choice);
 }

@@ -1,17 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <vector>
 
-#include "core/Random.h"
 #include "core/Types.h"
 #include "game/Decision.h"
-#include "game/PlayOut.h"
+#include "game/LookAhead.h"
 
 class qlGame;
 class Table;
-class WorkerPool;
 
 // The expert computer player: every decision of its seat that offers more than one choice
 // (roles, builds, payments, keeps, goods, the chapel, the crane, the black market, the gold
@@ -20,39 +16,20 @@ class WorkerPool;
 // fixed number of trees, each grown from seeds fixed before the thinking starts and summed in
 // their order, so that a seeded game repeats however many threads think; its own generator
 // keeps its thinking apart from the game's random sequence.
-class ExpertPlayer {
+class ExpertPlayer : public LookAhead {
   public:
     // Iterations per decision.
     static constexpr int kDefaultBudget = 2000;
     // Trees per decision, whatever the number of threads.
     static constexpr int kTrees = 4;
 
-    // What a decision found: the candidate taken (see ExpertCandidates), the iterations that
-    // took it as their first choice, the copies they won, and the seat's points over the best
-    // other seat summed over them.
-    using Verdict = LookAheadVerdict;
-
     // For seat `seat`, seeded with `seed`; `budget` iterations per decision, on `threads`
     // worker threads (0: one per core) that live as long as the player.
     ExpertPlayer(Integer seat, std::uint64_t seed, int budget = kDefaultBudget, int threads = 0);
-    ExpertPlayer(const ExpertPlayer&) = delete;
-    ExpertPlayer& operator=(const ExpertPlayer&) = delete;
-    ~ExpertPlayer();
 
     // The seat's answer to the decision `game` waits for, one of the seat's. Thinking stops
-    // once `table` asks to leave. Rethrows whatever a copy threw.
+    // once `table` asks to leave. Rethrows whatever a copy threw. Its verdict names the
+    // candidate taken (see ExpertCandidates), the iterations that took it as their first
+    // choice, the copies they won, and the seat's points over the best other seat over them.
     Choice Decide(const qlGame& game, Table& table);
-
-    // The last decision's verdict (nothing played when the seat had only one choice), and
-    // the seconds of each decision thought about so far.
-    const Verdict& LastVerdict() const { return mLastVerdict; }
-    const std::vector<double>& DecisionSeconds() const { return mDecisionSeconds; }
-
-  private:
-    Integer mSeat;
-    Random::Generator mGenerator;
-    int mBudget;
-    std::unique_ptr<WorkerPool> mPool;
-    Verdict mLastVerdict;
-    std::vector<double> mDecisionSeconds;
 };

@@ -79,12 +79,7 @@ std::uint64_t StrongPlayer::SeedFor(std::uint64_t gameSeed, Integer seat) {
 }
 
 StrongPlayer::StrongPlayer(Integer seat, std::uint64_t seed, int budget, int threads)
-    : mSeat(seat),
-      mGenerator(seed),
-      mBudget(std::max(1, budget)),
-      mPool(std::make_unique<WorkerPool>(threads)) {}
-
-StrongPlayer::~StrongPlayer() = default;
+    : LookAhead(seat, seed, budget, threads) {}
 
 StrongPlayer::Tally StrongPlayer::PlayOut(const qlGame& game, std::uint64_t sampleSeed,
                                           const Force& force, int option) const {
@@ -140,8 +135,7 @@ StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int
     }
     const auto best = static_cast<std::size_t>(alive.front());
     mLastVerdict = {alive.front(), totals[best].wins, played[best], totals[best].margin};
-    mDecisionSeconds.push_back(
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    CountDecision(start);
     return mLastVerdict;
 }
 

@@ -2,19 +2,16 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "cards/qlCards.h"
-#include "core/Random.h"
 #include "core/Types.h"
 #include "game/Decision.h"
-#include "game/PlayOut.h"
+#include "game/LookAhead.h"
 
 class qlGame;
 class qlPlayer;
 class Table;
-class WorkerPool;
 
 // The strong computer player: at its role choice, its build choice and its councillor's keep it
 // plays the options on in copies of the game, everything it cannot see dealt afresh in each, every
@@ -24,15 +21,12 @@ class WorkerPool;
 // tried further until one is left. The number of copies and the deals depend on nothing but
 // the seed, so a seeded game repeats however many threads think; its own generator keeps its
 // thinking apart from the game's random sequence.
-class StrongPlayer {
+class StrongPlayer : public LookAhead {
   public:
     // Copies played per decision: on two cores half the decisions of a four-player game take
     // under a fifth of a second and none a whole second.
     static constexpr int kDefaultBudget = 3072;
 
-    // What a decision found: the option taken, the copies it won of those played with it, and
-    // its points over the best other seat summed over those copies.
-    using Verdict = LookAheadVerdict;
     // The choice of option `option` (counting from 0) in a copy of the game, at the decision the
     // copy waits for.
     using Force = std::function<Choice(const qlGame& copy, int option)>;
@@ -43,9 +37,6 @@ class StrongPlayer {
     // The seed of seat `seat`'s own generator in the game seeded with `gameSeed`: mixed, so that
     // no seat's sampling can line up with the game's own random sequence.
     static std::uint64_t SeedFor(std::uint64_t gameSeed, Integer seat);
-    StrongPlayer(const StrongPlayer&) = delete;
-    StrongPlayer& operator=(const StrongPlayer&) = delete;
-    ~StrongPlayer();
 
     // The role to choose (0 to 4) among the free ones of `game`, at the seat's role choice.
     // Thinking stops once `table` asks to leave: the table is closing, or the answer is no
@@ -61,16 +52,6 @@ class StrongPlayer {
     // decision in each copy. Rethrows whatever a copy threw.
     Verdict Decide(const qlGame& game, Table& table, int options, const Force& force);
 
-    // Where the player's own generator stands, and setting it there again: a game taken up
-    // from its journal goes on thinking as the game it continues.
-    std::uint64_t GeneratorState() const { return mGenerator.State(); }
-    void RestoreGenerator(std::uint64_t state) { mGenerator = Random::Generator(state); }
-
-    // The last decision's verdict (no copies played when the seat had only one option), and
-    // the seconds taken by each decision so far.
-    const Verdict& LastVerdict() const { return mLastVerdict; }
-    const std::vector<double>& DecisionSeconds() const { return mDecisionSeconds; }
-
   private:
     struct Tally {
         long wins = 0;
@@ -81,11 +62,4 @@ class StrongPlayer {
     std::size_t Choose(const qlGame& game, Table& table, std::size_t options, const Force& force);
     Tally PlayOut(const qlGame& game, std::uint64_t sampleSeed, const Force& force,
                   int option) const;
-
-    Integer mSeat;
-    Random::Generator mGenerator;
-    int mBudget;
-    std::unique_ptr<WorkerPool> mPool;
-    Verdict mLastVerdict;
-    std::vector<double> mDecisionSeconds;
 };
