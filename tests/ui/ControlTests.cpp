@@ -1,5 +1,5 @@
 // The windows' controls, offscreen: the chooser's counts and closing, the card rows' layout
-// and clicks, the start dialog, messages, pauses and a missing picture.
+// and clicks, messages, pauses and a missing picture.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -27,7 +26,6 @@
 #include "ui/InputGuard.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmShowMessage.h"
-#include "ui/frmStart.h"
 #include "ui/qlCardHolder.h"
 #include "ui/qlCardImage.h"
 
@@ -309,20 +307,6 @@ TEST(CardFace, DrawsTheCatalogueInPlayAndKeepsEveryNameWhole) {
     EXPECT_EQ(CardPictures::MissingNotice("/nowhere/Images").value_or("").toStdString(),
               "The card pictures are missing from /nowhere/Images: every card is drawn plain, "
               "with its cost, points and name.");
-}
-
-TEST(StartDialog, DefaultsToFourPlayersSeatTwoStandardAndOffersOnlySeatsInPlay) {
-    frmStart start;
-    EXPECT_EQ(start.NumberOfPlayers(), 4);
-    EXPECT_EQ(start.HumanSeat(), 2);
-    EXPECT_FALSE(start.StrongComputers());
-    start.optSeating[3]->setChecked(true);
-    start.optPlayers[0]->setChecked(true);
-    EXPECT_EQ(start.NumberOfPlayers(), 2);
-    EXPECT_EQ(start.HumanSeat(), 2);
-    EXPECT_FALSE(start.optSeating[2]->isEnabled());
-    start.optStrong->setChecked(true);
-    EXPECT_TRUE(start.StrongComputers());
 }
 
 TEST(Messages, CaptionsAndClosingAndPausesThatWaitAsLongAsAsked) {

@@ -30,6 +30,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::JournalAnswers;
 using testing_support::ReadFile;
 
 struct Game {
@@ -39,15 +40,6 @@ struct Game {
     fs::path folder;  // the logs and the journal
     fs::path Journal() const { return folder / "Journal.txt"; }
 };
-
-int AnswersIn(const fs::path& journal) {
-    std::error_code ignored;
-    if (!fs::exists(journal, ignored)) {
-        return 0;
-    }
-    const std::string text = ReadFile(journal);
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n')) - 9;
-}
 
 void Report(int pipe, const std::string& line) {
     const std::string text = line + "\n";
@@ -73,7 +65,7 @@ void Report(int pipe, const std::string& line) {
     options.logFolder = game.folder;
     options.journalFile = game.Journal();
     options.resumed = fs::exists(game.Journal());
-    const int replayed = AnswersIn(game.Journal());
+    const int replayed = JournalAnswers(game.Journal());
     frmMain window(options);
     QTimer ticks;
     bool toldResumed = false;
@@ -86,8 +78,8 @@ void Report(int pipe, const std::string& line) {
             toldResumed = true;
             Report(pipe, "resumed " + std::to_string(replayed));
         }
-        if (testing_support::AnswerOpen() || testing_support::TakeFreeRole(window)) {
-            Report(pipe, "answered " + std::to_string(AnswersIn(game.Journal())));
+        if (testing_support::PlayOn(window)) {
+            Report(pipe, "answered " + std::to_string(JournalAnswers(game.Journal())));
         }
     });
     ticks.start(5);
@@ -142,11 +134,7 @@ int LastReported(const std::string& reports, const std::string& word) {
 }
 
 Game FreshGame(Integer players, Integer human, std::uint64_t seed, const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() /
-                            ("quellin-durability-" + name + "-" + std::to_string(::getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return {players, human, seed, folder};
+    return {players, human, seed, testing_support::FreshFolder("quellin-durability-" + name)};
 }
 
 }  // namespace
@@ -166,7 +154,7 @@ TEST(Durability, TablesKilledAtRandomMomentsAreTakenUpFromTheirJournalsToTheSame
         ASSERT_TRUE(RunLife(whole, 120000).finished);
         const Game killed = FreshGame(players, human, seed, "killed");
         while (true) {
-            const int before = AnswersIn(killed.Journal());
+            const int before = JournalAnswers(killed.Journal());
             // Once the kills are done, the game in hand is played to its end.
             const Life run =
                 RunLife(killed, kills < kKills ? 100 + moments.NextIndex(900) : 120000);

@@ -7,11 +7,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QHelpEvent>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -107,11 +105,6 @@ TEST(TableWindow, RedrawsCitiesHandsPointsAndPilesAsTheGameTellsOfThem) {
     EXPECT_GE(pile.width(), pile.fontMetrics().horizontalAdvance("12345") + 12);
     window.SeatsReleased();
     EXPECT_TRUE(city->Cards().Empty());
-    // Each role button answers Alt and its letter.
-    const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
-    for (std::size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(roles[i]->shortcut(), QKeySequence(Qt::ALT | Qt::Key("CBPTS"[i]))) << i;
-    }
 }
 
 // A player who answers whatever the game asks as AnswerOpen does, keeping every message,
@@ -205,16 +198,11 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) 
     const testing_support::TableWatch watch(window);
     ASSERT_TRUE(RunTable(window, [&] { player.Tick(); }));
     EXPECT_EQ(window.ExitCode(), 0);
-    // The table's figures, for a run under a real window system: the frames a second of a
-    // move and how soon a question follows the pause or move before it, medians.
-    ASSERT_FALSE(watch.MoveFrameRates().empty());
-    ASSERT_FALSE(watch.QuestionDelays().empty());
-    std::cout << "moves " << watch.MoveFrameRates().size() << ", frames a second "
-              << testing_support::Median(watch.MoveFrameRates()) << "; questions "
-              << watch.QuestionDelays().size() << ", ms after the move before "
-              << testing_support::Median(watch.QuestionDelays()) << " (largest "
-              << *std::max_element(watch.QuestionDelays().begin(), watch.QuestionDelays().end())
-              << ")\n";
+    // The table's figures, for a run under a real window system: the median frames a second of
+    // a move and ms from the pause or move before a question to it.
+    ASSERT_FALSE(watch.MoveFrameRates().empty() || watch.QuestionDelays().empty());
+    std::cout << "frames a second " << testing_support::Median(watch.MoveFrameRates())
+              << ", ms to a question " << testing_support::Median(watch.QuestionDelays()) << "\n";
     // Every kind of move was seen, and no question opened before the move before it had ended.
     for (std::size_t kind = 0; kind < 4; ++kind) {
         EXPECT_GT(player.ticksMoving[kind], 0) << kind;
@@ -252,7 +240,7 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) 
     ASSERT_EQ(headless.game.PlayGame(), qlGame::Outcome::Finished);
     EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt"), headless.gameLog.str());
     EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), headless.log.str());
-    const QString history = window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText();
+    const QString history = testing_support::History(window);
     QString told;
     for (const std::string& line : headless.table.Told(2)) {
         told += QString::fromStdString(line) + "\n";
@@ -293,14 +281,13 @@ TEST(TableWindow, AFaultOfTheGameIsShownAndEndsItWithTheLogsSoFarAndAFailureStat
     frmMain::Options options = TableOptions(2, 2, 0, "quellin-window-fault");
     options.seedSource = FailingSource();
     frmMain window(options);
-    KeyboardPlayer player{window, {}};
     QString shown;
     ASSERT_TRUE(RunTable(window, [&] {
         if (auto* box = testing_support::Open<QMessageBox>()) {
             shown = box->text();
             box->accept();
         } else {
-            player.Tick();
+            testing_support::PlayOn(window);
         }
     }));
     EXPECT_EQ(window.ExitCode(), 1);

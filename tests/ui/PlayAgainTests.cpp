@@ -4,21 +4,18 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <regex>
 
+#include "ScriptedTable.h"
 #include "WindowDriver.h"
 #include "cards/qlCards.h"
 #include "support/TableHelpers.h"
 #include "ui/RecordStore.h"
-#include "ui/frmCardChooser.h"
 #include "ui/frmMain.h"
 #include "ui/frmShowMessage.h"
 #include "ui/qlCardHolder.h"
@@ -26,17 +23,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::History;
 using testing_support::Open;
 using testing_support::ReadFile;
 using testing_support::TableOptions;
-
-fs::path FreshRecord(const std::string& name) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("quellin-again-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder / "Records.sqlite";
-}
 
 // Plays the human's seat with the first cards offered and the first free role; the final
 // scores, which offer another game, go to `atScores`, and what is open at no question nor
@@ -49,7 +39,7 @@ struct EndPlayer {
     void Tick() {
         if (auto* scores = Open<frmShowMessage>(); scores && scores->cmdPlayAgain) {
             atScores(*scores);
-        } else if (!testing_support::AnswerOpen() && !testing_support::TakeFreeRole(window)) {
+        } else if (!testing_support::PlayOn(window)) {
             between();
         }
     }
@@ -65,30 +55,13 @@ std::size_t Threads() {
     return count;
 }
 
-QString History(const frmMain& window) {
-    return window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText();
-}
-
-// The points the results log gives each seat, in seat order.
-std::vector<int> LoggedPoints(const fs::path& log) {
-    std::vector<int> points;
-    const std::string text = ReadFile(log);
-    const std::regex line("Points = (\\d+), [WL]");
-    for (auto m = std::sregex_iterator(text.begin(), text.end(), line); m != std::sregex_iterator();
-         ++m) {
-        points.push_back(std::stoi((*m)[1]));
-    }
-    return points;
-}
-
 }  // namespace
 
 // The player studies the table behind the final scores, brings them back, and plays again: the
 // second game is the one a fresh table plays from its seed, every strong seat's thinking threads
-// of the first game have gone, and both games are in the record.
+// of the first game have gone, and both games are in the record as their results logs score them.
 TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
-    const fs::path file = FreshRecord("clean");
-    RecordStore record(file);
+    RecordStore record(testing_support::FreshFolder("quellin-again-clean") / "Records.sqlite");
     frmMain::Options options = TableOptions(2, 1, 31, "quellin-again-first");
     options.seed = 31;
     options.strongComputers = true;
@@ -118,16 +91,14 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
                                      << button->text().toStdString();
                              }
                              scores.cmdLookAtTable->click();
-                             stage = 1;
                          } else if (stage == 2) {
                              scores.cmdPlayAgain->click();
-                             stage = 3;
                          } else if (stage == 3) {  // the second game's
                              threadsAtSecondScores = Threads();
                              historyAtScores = History(window);
                              scores.cmdOK->click();
-                             stage = 4;
                          }
+                         stage += stage != 1 && stage < 4;
                      }};
     player.between = [&] {
         if (stage == 1) {
@@ -146,15 +117,7 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
     };
     ASSERT_TRUE(testing_support::RunTable(window, [&] { player.Tick(); }));
     ASSERT_EQ(stage, 4);
-    // The same settings, a new seed, a fresh start.
-    EXPECT_EQ(second.numberOfPlayers, 2);
-    EXPECT_EQ(second.humanSeat, 1);
-    EXPECT_TRUE(second.strongComputers);
-    EXPECT_EQ(second.strongPlayouts, 24);
-    EXPECT_EQ(second.pauseLength, options.pauseLength);
-    EXPECT_EQ(second.record, &record);
     EXPECT_EQ(second.seed, 32u);
-    EXPECT_FALSE(second.resumed);
     // The strong seats think on threads of their own, made again for the second game and not
     // beside those of the first; all gone once the table is done.
     EXPECT_GT(threadsAtFirstScores, threadsBefore);
@@ -166,20 +129,14 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
     freshOptions.strongComputers = true;
     freshOptions.strongPlayouts = 24;
     frmMain fresh(freshOptions);
-    ASSERT_TRUE(testing_support::RunTable(fresh, [&fresh] {
-        if (auto* scores = Open<frmShowMessage>(); scores && scores->cmdPlayAgain) {
-            scores->cmdOK->click();
-        } else if (!testing_support::AnswerOpen()) {
-            testing_support::TakeFreeRole(fresh);
-        }
-    }));
-    EXPECT_EQ(ReadFile(*second.logFolder / "GameLog.txt"),
-              ReadFile(*freshOptions.logFolder / "GameLog.txt"));
-    EXPECT_EQ(ReadFile(*second.logFolder / "Log.txt"),
-              ReadFile(*freshOptions.logFolder / "Log.txt"));
+    EndPlayer freshPlayer{fresh, [](frmShowMessage& scores) { scores.cmdOK->click(); }};
+    ASSERT_TRUE(testing_support::RunTable(fresh, [&] { freshPlayer.Tick(); }));
+    for (const char* log : {"GameLog.txt", "Log.txt"}) {
+        EXPECT_EQ(ReadFile(*second.logFolder / log), ReadFile(*freshOptions.logFolder / log));
+    }
     EXPECT_EQ(historyAtScores, History(fresh));
 
-    // Both games are in the record, as their results logs score them.
+    // Both games are in the record, with the settings played and as the results log scores them.
     const std::vector<GameRecord> games = record.Games();
     ASSERT_EQ(games.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
@@ -188,86 +145,54 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
         EXPECT_EQ(game.Players(), 2);
         EXPECT_EQ(game.humanSeat, 1);
         EXPECT_TRUE(game.strongComputers);
-        EXPECT_FALSE(game.exited);
-        EXPECT_FALSE(game.resumed);
+        EXPECT_FALSE(game.exited || game.resumed);
         EXPECT_EQ(game.source, "table");
         EXPECT_GE(game.rounds, 5);
     }
-    const std::vector<int> points = LoggedPoints(*second.logFolder / "Log.txt");
+    const std::string results = ReadFile(*second.logFolder / "Log.txt");
+    const std::regex line("Points = (\\d+), [WL]");
+    std::vector<int> points;
+    for (auto m = std::sregex_iterator(results.begin(), results.end(), line);
+         m != std::sregex_iterator(); ++m) {
+        points.push_back(std::stoi((*m)[1]));
+    }
     ASSERT_EQ(points.size(), 2u);
     EXPECT_EQ(games[1].seats[0].points, points[0]);
     EXPECT_EQ(games[1].seats[1].points, points[1]);
     EXPECT_EQ(games[1].WinnerPoints(), std::max(points[0], points[1]));
 }
 
-// A game played to its end and the next one left midway are both recorded, the second as left. With
-// a record that cannot be written the player is told once, in a window beside the table and on its
-// history, and both games play as they would.
-TEST(PlayAgain, EveryGameEndedOrLeftIsRecordedAndABrokenRecordIsToldOnce) {
-    const fs::path good = FreshRecord("good");
-    const fs::path corrupt = FreshRecord("corrupt");
+// With a record that cannot be written the player is told once, in a window beside the table
+// and not on its history, the file is left as it was, and the game after it plays as the
+// headless game does from its seed. (A game left is recorded as left by the resuming test.)
+TEST(PlayAgain, ABrokenRecordIsToldOnceAndTheGamesPlayAsTheyWould) {
+    const fs::path corrupt =
+        testing_support::FreshFolder("quellin-again-corrupt") / "Records.sqlite";
     std::ofstream(corrupt, std::ios::binary) << std::string(4096, '\x01');
-    std::vector<std::string> gameLogs;
-    for (const fs::path& file : {good, corrupt}) {
-        RecordStore record(file);
-        frmMain::Options options = TableOptions(3, 2, 41, "quellin-again-record");
-        options.seed = 41;
-        options.record = &record;
-        frmMain window(options);
-        QObject::connect(&window, &frmMain::PlayAgainRequested, &window,
-                         [&] { window.NewGame(window.ForAnotherGame(42)); });
-        bool again = false;
-        bool left = false;
-        int questions = 0;                 // of the second game, which is left at its sixth
-        QPointer<frmCardChooser> counted;  // a new question may take the place of the last
-        EndPlayer player{window, [&](frmShowMessage& scores) {
-                             again = true;
-                             scores.cmdPlayAgain->click();
-                         }};
-        const auto tick = [&] {
-            frmCardChooser* question = Open<frmCardChooser>();
-            if (again && question && (counted.isNull() || question != counted.data())) {
-                counted = question;
-                ++questions;
-            }
-            if (again && !left && questions == 6) {
-                left = true;
-                const QList<QPushButton*> buttons = window.findChildren<QPushButton*>();
-                (*std::find_if(buttons.begin(), buttons.end(), [](const QPushButton* button) {
-                    return button->text() == "E&xit";
-                }))->click();
-                return;
-            }
-            player.Tick();
-        };
-        ASSERT_TRUE(testing_support::RunTable(window, tick)) << file;
-        EXPECT_TRUE(again && left);
-        gameLogs.push_back(ReadFile(*options.logFolder / "GameLog.txt"));
-        const QList<QMessageBox*> notices = window.findChildren<QMessageBox*>("recordNotice");
-        const QString history = History(window);
-        if (file == good) {
-            EXPECT_TRUE(notices.isEmpty());
-            EXPECT_FALSE(history.contains("cannot be recorded"));
-            const std::vector<GameRecord> games = record.Games();
-            ASSERT_EQ(games.size(), 2u);
-            EXPECT_EQ(games[0].seed, 41u);
-            EXPECT_FALSE(games[0].exited);
-            EXPECT_EQ(games[1].seed, 42u);
-            EXPECT_TRUE(games[1].exited);
-            EXPECT_EQ(games[1].Players(), 3);
-            EXPECT_EQ(games[1].humanSeat, 2);
-        } else {
-            ASSERT_EQ(notices.size(), 1);
-            const QString told = "Games cannot be recorded in " +
-                                 QString::fromStdString(file.string()) +
-                                 ": file is not a database. The game goes on without its record.";
-            EXPECT_EQ(notices.front()->text(), told);
-            EXPECT_EQ(ReadFile(file), std::string(4096, '\x01'));
-            // Told in the first game, not again in the second, whose history this is.
-            EXPECT_EQ(history.count(told), 0);
-        }
-    }
-    // The second game's log is the same whether its record could be written or not.
-    EXPECT_EQ(gameLogs[0], gameLogs[1]);
-    EXPECT_FALSE(gameLogs[0].empty());
+    RecordStore record(corrupt);
+    frmMain::Options options = TableOptions(3, 2, 41, "quellin-again-record");
+    options.seed = 41;
+    options.record = &record;
+    frmMain window(options);
+    QObject::connect(&window, &frmMain::PlayAgainRequested, &window,
+                     [&] { window.NewGame(window.ForAnotherGame(42)); });
+    int scores = 0;
+    EndPlayer player{window, [&](frmShowMessage& shown) {
+                         (++scores == 1 ? shown.cmdPlayAgain : shown.cmdOK)->click();
+                     }};
+    ASSERT_TRUE(testing_support::RunTable(window, [&] { player.Tick(); }));
+    EXPECT_EQ(scores, 2);
+    const QList<QMessageBox*> notices = window.findChildren<QMessageBox*>("recordNotice");
+    ASSERT_EQ(notices.size(), 1);
+    const QString told = "Games cannot be recorded in " + QString::fromStdString(corrupt.string()) +
+                         ": file is not a database. The game goes on without its record.";
+    EXPECT_EQ(notices.front()->text(), told);
+    EXPECT_EQ(ReadFile(corrupt), std::string(4096, '\x01'));
+    // Told in the first game, not again in the second, whose history this is.
+    EXPECT_EQ(History(window).count(told), 0);
+
+    testing_support::ScriptedGame headless(3, 2, Random::SeededSource(42), true);
+    ASSERT_EQ(headless.game.PlayGame(), qlGame::Outcome::Finished);
+    EXPECT_EQ(ReadFile(*options.logFolder / "GameLog.txt"), headless.gameLog.str());
+    EXPECT_EQ(ReadFile(*options.logFolder / "Log.txt"), headless.log.str());
 }

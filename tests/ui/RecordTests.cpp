@@ -1,6 +1,6 @@
 // The game's record of games: a schema of the first version migrated with every row kept,
 // records that cannot be opened or written told once, two programs recording at once, and the
-// statistics window that reads it.
+// statistics window that reads it and hands a game to the start dialog.
 
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include <QLineSeries>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTableWidget>
@@ -21,6 +22,7 @@
 #include <iostream>
 #include <set>
 
+#include "WindowDriver.h"
 #include "record/RecordSchema.h"
 #include "record/RecordSession.h"
 #include "support/TableHelpers.h"
@@ -31,14 +33,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path FreshFolder(const std::string& name) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("quellin-record-" + name + "-" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
-}
 
 GameRecord SomeGame(std::uint64_t seed) {
     GameRecord game;
@@ -71,7 +65,8 @@ void RunDirectly(const fs::path& file, const std::vector<std::string>& statement
 }  // namespace
 
 TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
-    const fs::path file = FreshFolder("migration") / "Records.sqlite";
+    const fs::path file =
+        testing_support::FreshFolder("quellin-record-migration") / "Records.sqlite";
     std::vector<std::string> first;
     for (const std::string_view statement : RecordMigrations().front().statements) {
         first.emplace_back(statement);
@@ -125,7 +120,7 @@ TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
 }
 
 TEST(RecordStore, AFolderOrFileThatCannotBeWrittenIsToldOnceAndNothingIsOverwritten) {
-    const fs::path base = FreshFolder("bad");
+    const fs::path base = testing_support::FreshFolder("quellin-record-bad");
     std::ofstream(base / "a file") << "not a folder";
     // As root every folder may be written; the process's own folder of the kernel may not.
     const fs::path readOnly = geteuid() == 0 ? fs::path("/proc/self") : base / "read-only";
@@ -164,7 +159,7 @@ TEST(RecordStore, AFolderOrFileThatCannotBeWrittenIsToldOnceAndNothingIsOverwrit
 }
 
 TEST(RecordStore, TwoProgramsRecordingAtOnceLoseNoGame) {
-    const fs::path file = FreshFolder("two") / "Records.sqlite";
+    const fs::path file = testing_support::FreshFolder("quellin-record-two") / "Records.sqlite";
     const QString writer = QCoreApplication::applicationDirPath() + "/record_writer";
     QProcess first;
     QProcess second;
@@ -194,7 +189,7 @@ TEST(RecordStore, TwoProgramsRecordingAtOnceLoseNoGame) {
 // The statistics window shows a known record's figures, a row a group and a point a game, and
 // hands a chosen game to the start dialog, which takes its seed and settings.
 TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialog) {
-    const fs::path file = FreshFolder("window") / "Records.sqlite";
+    const fs::path file = testing_support::FreshFolder("quellin-record-window") / "Records.sqlite";
     RecordStore store(file);
     const GameRecord lost = SomeGame(5);  // seat 2 followed: 27 against 31, lost by 4
     GameRecord won = SomeGame(6);         // 44 against 20 and 30: won by 14
@@ -231,7 +226,16 @@ TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialo
     EXPECT_EQ(window.grdGames->item(1, 4)->text(), "Lost");
     EXPECT_FALSE(window.cmdReplay->isEnabled());
 
+    // A new start dialog offers four players, seat 2, standard, and only the seats in play.
     frmStart start;
+    EXPECT_EQ(start.NumberOfPlayers(), 4);
+    EXPECT_EQ(start.HumanSeat(), 2);
+    EXPECT_FALSE(start.StrongComputers());
+    start.optSeating[3]->setChecked(true);
+    start.optPlayers[0]->setChecked(true);
+    EXPECT_EQ(start.NumberOfPlayers(), 2);
+    EXPECT_EQ(start.HumanSeat(), 2);
+    EXPECT_FALSE(start.optSeating[2]->isEnabled());
     QObject::connect(&window, &frmStatistics::ReplayRequested, &start, [&](const GameRecord& game) {
         start.Preset(game.Players(), game.humanSeat, game.strongComputers, game.seed);
     });
@@ -244,10 +248,7 @@ TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialo
     EXPECT_EQ(start.Seed(), 6u);
     // A seed past the largest holds Start back; an empty one is a new game.
     start.show();
-    QPushButton* startButton = nullptr;
-    for (QPushButton* button : start.findChildren<QPushButton*>()) {
-        startButton = button->text() == "&Start" ? button : startButton;
-    }
+    QPushButton* startButton = testing_support::Button(start, "&Start");
     ASSERT_NE(startButton, nullptr);
     start.txtSeed->setText("18446744073709551616");
     EXPECT_FALSE(startButton->isEnabled());

@@ -1,22 +1,25 @@
 // A table closed after any answer is taken up from its journal where it was left, with the same
-// history, and the game ends with the logs of the game played without a break.
+// history, and the game ends with the logs of the game played without a break; the record
+// holds the game left and the game taken up.
 
 #include <gtest/gtest.h>
 
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
 
 #include "WindowDriver.h"
 #include "support/TableHelpers.h"
+#include "ui/RecordStore.h"
 #include "ui/frmCardChooser.h"
 #include "ui/frmMain.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::History;
+using testing_support::JournalAnswers;
 using testing_support::ReadFile;
 
 struct Setting {
@@ -33,15 +36,6 @@ frmMain::Options JournaledTable(const Setting& setting, const char* name) {
     return options;
 }
 
-int JournalLines(const fs::path& file) {
-    const std::string text = fs::exists(file) ? ReadFile(file) : std::string();
-    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
-QString History(const frmMain& window) {
-    return window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText();
-}
-
 // Whether the human is asked: a card question, or a role to choose.
 bool Asked(const frmMain& window) {
     const auto roles = testing_support::RoleButtons(window);
@@ -50,15 +44,14 @@ bool Asked(const frmMain& window) {
                        [](QPushButton* role) { return role->isEnabled(); });
 }
 
-// Plays on as the player: every question answered with the first cards, the first free role.
-// A fault told ends the game at once.
+// Plays on as the player; a fault told ends the game at once.
 void PlayOn(frmMain& window) {
     if (const auto* fault = testing_support::Open<QMessageBox>()) {
         ADD_FAILURE() << fault->text().toStdString();
         window.close();
-        return;
+    } else {
+        testing_support::PlayOn(window);
     }
-    testing_support::AnswerOpen() || testing_support::TakeFreeRole(window);
 }
 
 }  // namespace
@@ -71,7 +64,7 @@ TEST(Resume, ATableTakenUpAfterAnyAnswerIsWhereItWasLeftAndEndsWithTheLogsOfOneG
         {
             frmMain window(whole);
             ASSERT_TRUE(testing_support::RunTable(window, [&] {
-                answers = std::max(answers, JournalLines(*whole.journalFile) - 9);
+                answers = std::max(answers, JournalAnswers(*whole.journalFile));
                 PlayOn(window);
             }));
             EXPECT_FALSE(window.ResumeMilliseconds());
@@ -80,12 +73,14 @@ TEST(Resume, ATableTakenUpAfterAnyAnswerIsWhereItWasLeftAndEndsWithTheLogsOfOneG
         ASSERT_GT(answers, 17);
         for (const int k : {1, 5, 17, answers - 1}) {
             SCOPED_TRACE("closed after answer " + std::to_string(k));
-            const frmMain::Options left = JournaledTable(setting, "quellin-resume-left");
+            frmMain::Options left = JournaledTable(setting, "quellin-resume-left");
+            RecordStore record(*left.logFolder / "Records.sqlite");
+            left.record = &record;
             QString historyLeft;
             {
                 frmMain window(left);
                 testing_support::RunTable(window, [&] {
-                    if (JournalLines(*left.journalFile) < 9 + k) {
+                    if (JournalAnswers(*left.journalFile) < k) {
                         PlayOn(window);
                     } else if (!Asked(window)) {
                         testing_support::AnswerOpen();  // a message before the next question
@@ -95,7 +90,7 @@ TEST(Resume, ATableTakenUpAfterAnyAnswerIsWhereItWasLeftAndEndsWithTheLogsOfOneG
                     }
                 });
             }
-            ASSERT_EQ(JournalLines(*left.journalFile), 9 + k) << "closing keeps the journal";
+            ASSERT_EQ(JournalAnswers(*left.journalFile), k) << "closing keeps the journal";
             frmMain::Options taken = left;
             taken.resumed = true;
             frmMain window(taken);
@@ -110,11 +105,18 @@ TEST(Resume, ATableTakenUpAfterAnyAnswerIsWhereItWasLeftAndEndsWithTheLogsOfOneG
             ASSERT_TRUE(window.ResumeMilliseconds());
             std::cout << "taken up after answer " << k << " in " << *window.ResumeMilliseconds()
                       << " ms of " << answers << "\n";
-            EXPECT_EQ(ReadFile(*left.logFolder / "GameLog.txt"),
-                      ReadFile(*whole.logFolder / "GameLog.txt"));
-            EXPECT_EQ(ReadFile(*left.logFolder / "Log.txt"),
-                      ReadFile(*whole.logFolder / "Log.txt"));
+            for (const char* log : {"GameLog.txt", "Log.txt"}) {
+                EXPECT_EQ(ReadFile(*left.logFolder / log), ReadFile(*whole.logFolder / log));
+            }
             EXPECT_FALSE(fs::exists(*left.journalFile));
+            // Recorded twice: as left, then as taken up and finished.
+            const std::vector<GameRecord> games = record.Games();
+            ASSERT_EQ(games.size(), 2u);
+            EXPECT_TRUE(games[0].exited && !games[0].resumed);
+            EXPECT_TRUE(!games[1].exited && games[1].resumed);
+            EXPECT_EQ(games[1].seed, setting.seed);
+            EXPECT_EQ(games[1].Players(), setting.players);
+            EXPECT_EQ(games[1].humanSeat, setting.human);
         }
     }
 }

@@ -36,13 +36,10 @@ constexpr int kCardWidth = Px(990);  // a card at its own size
 void PlayUntilCities(frmMain& window, int cityCards, const std::function<void()>& check) {
     bool checked = false;
     RunTable(window, [&] {
-        if (testing_support::AnswerOpen() || checked) {
-            return;
-        }
         const std::array<QPushButton*, 5> roles = testing_support::RoleButtons(window);
-        const auto free = std::find_if(roles.begin(), roles.end(),
-                                       [](QPushButton* role) { return role->isEnabled(); });
-        if (free == roles.end()) {
+        if (checked || testing_support::AnswerOpen() ||
+            std::none_of(roles.begin(), roles.end(),
+                         [](auto* role) { return role->isEnabled(); })) {
             return;
         }
         int most = 0;
@@ -51,7 +48,7 @@ void PlayUntilCities(frmMain& window, int cityCards, const std::function<void()>
             most = std::max(most, static_cast<int>(city->Cards().Count()));
         }
         if (most < cityCards) {
-            QTest::mouseClick(*free, Qt::LeftButton);
+            testing_support::TakeFreeRole(window);
             return;
         }
         checked = true;
@@ -156,9 +153,7 @@ TEST(TableLayout, FitsScreensLargeAndSmallAndKeepsItsColumnsWhereTheyAreAsTextsG
         EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
         EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
         ExpectWholeAndApart(window, false, "800 x 600");
-        const auto buttons = window.findChildren<QPushButton*>();
-        QPushButton* exit = *std::find_if(buttons.begin(), buttons.end(),
-                                          [](QPushButton* b) { return b->text() == "E&xit"; });
+        QPushButton* exit = testing_support::Button(window, "E&xit");
         scroll->ensureWidgetVisible(exit);
         EXPECT_TRUE(InWindow(*scroll->viewport()).contains(InWindow(*exit)));
         // On a large screen the cities and the hand grow to about twice their size.

@@ -3,10 +3,15 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include <gtest/gtest.h>
 
 #include "ui/TablePace.h"
 #include "ui/frmCardChooser.h"
@@ -16,6 +21,15 @@
 
 namespace testing_support {
 
+std::filesystem::path FreshFolder(const std::string& name) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        (name + "-" + std::to_string(QCoreApplication::applicationPid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed, const char* logs,
                               Long pause) {
     frmMain::Options options;
@@ -23,12 +37,7 @@ frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed
     options.humanSeat = human;
     options.seedSource = Random::SeededSource(seed);
     options.pauseLength = pause;
-    // A folder of this process's own: the same test runs at once under several platforms.
-    options.logFolder =
-        std::filesystem::temp_directory_path() /
-        (std::string(logs) + "-" + std::to_string(QCoreApplication::applicationPid()));
-    std::filesystem::remove_all(*options.logFolder);
-    std::filesystem::create_directories(*options.logFolder);
+    options.logFolder = FreshFolder(logs);
     return options;
 }
 
@@ -66,6 +75,34 @@ bool AnswerOpen() {
         return true;
     }
     return false;
+}
+
+bool PlayOn(const frmMain& window) {
+    return AnswerOpen() || TakeFreeRole(window);
+}
+
+QString History(const frmMain& window) {
+    return window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText();
+}
+
+int JournalAnswers(const std::filesystem::path& journal) {
+    std::error_code missing;
+    if (!std::filesystem::exists(journal, missing)) {
+        return 0;
+    }
+    std::ifstream in(journal, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n')) - 9;
+}
+
+QPushButton* Button(const QWidget& window, const QString& text) {
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            return button;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
 }
 
 std::array<QPushButton*, 5> RoleButtons(const frmMain& window) {

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <vector>
@@ -17,6 +18,10 @@
 
 // Playing the table window as a player would, for the window tests.
 namespace testing_support {
+
+// A folder of the temporary folder named after `name` and the process, created empty: the same
+// test runs at once under several platforms.
+std::filesystem::path FreshFolder(const std::string& name);
 
 // A seeded table of `players` seats, the human in `human`, with computer pauses of `pause` and
 // the logs in a folder of the temporary folder named after `logs` and the process, created empty.
@@ -49,10 +54,22 @@ T* Open() {
 // open.
 bool AnswerOpen();
 
+// Plays the human's turn as AnswerOpen does, else by the first free role; false when neither.
+bool PlayOn(const frmMain& window);
+
+// The table's history as it reads.
+QString History(const frmMain& window);
+
+// The answers a journal holds past its header of nine lines; 0 when there is none.
+int JournalAnswers(const std::filesystem::path& journal);
+
 // The table's role buttons, in order.
 std::array<QPushButton*, 5> RoleButtons(const frmMain& window);
 // Clicks the first role button that can be pressed; false when none can.
 bool TakeFreeRole(const frmMain& window);
+
+// The button of `window` captioned `text`, shortcut mark and all.
+QPushButton* Button(const QWidget& window, const QString& text);
 
 // Where a widget stands in its window.
 QRect InWindow(const QWidget& widget);
