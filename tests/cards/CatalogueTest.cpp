@@ -20,12 +20,7 @@ std::vector<CatalogueRecord> Read(const std::string& text) {
 }
 
 std::string ErrorOf(const std::string& text) {
-    try {
-        Read(text);
-    } catch (const CatalogueError& error) {
-        return error.what();
-    }
-    return "no error";
+    return testing_support::ErrorOf<CatalogueError>([&] { Read(text); });
 }
 
 }  // namespace
@@ -88,13 +83,8 @@ TEST(Catalogue, AFolderOrAPathTheSystemRefusesIsNamedWithWhyItCannotBeRead) {
     const auto loop = base / "loop.txt";
     std::filesystem::create_symlink(base / "back.txt", loop);
     std::filesystem::create_symlink(loop, base / "back.txt");
-    const auto error = [](const std::filesystem::path& file) -> std::string {
-        try {
-            ReadCatalogueFile(file);
-        } catch (const CatalogueError& e) {
-            return e.what();
-        }
-        return "read";
+    const auto error = [](const std::filesystem::path& file) {
+        return testing_support::ErrorOf<CatalogueError>([&] { ReadCatalogueFile(file); });
     };
     EXPECT_EQ(error(base / "DeckInfo.txt"),
               (base / "DeckInfo.txt").string() + " is a folder, not a file");
@@ -122,12 +112,8 @@ TEST(Catalogue, ALoadReplacesTheDeckAndAFailedOneChangesNothing) {
     EXPECT_THROW(deck.LoadCatalogue(write("Cardname:Well\nCost:x\nNumber:2\n"), random),
                  CatalogueError);
     std::filesystem::remove(file);
-    try {
-        deck.LoadCatalogue(file, random);
-        ADD_FAILURE() << "a missing catalogue must be reported";
-    } catch (const CatalogueError& error) {
-        EXPECT_EQ(std::string(error.what()), "File not found: " + file.string());
-    }
+    EXPECT_EQ(testing_support::ErrorOf<CatalogueError>([&] { deck.LoadCatalogue(file, random); }),
+              "File not found: " + file.string());
     EXPECT_EQ(deck.Count(), 2);
 
     qlCards game;  // the game's own catalogue

@@ -10,7 +10,10 @@
 #include <functional>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ScriptedTable.h"
 #include "SimGame.h"
@@ -121,33 +124,51 @@ TEST(SimulatedGames, AStalledGameIsCountedApartFromTheFiguresAndTheRunGoesOn) {
                   ", stalled 1 (first: seed 433764)");
 }
 
-TEST(SimOptions, BadOptionsAreNamedInOneLine) {
-    const auto error = [](const std::vector<std::string>& args) {
-        return testing_support::ErrorOf<std::invalid_argument>([&] { ParseSimOptions(args); });
+// Every bad command line is refused in one line naming the option; the expert seats and what
+// the others play are given beside a three-seat game of two games.
+TEST(SimOptions, BadOptionsAreNamedInOneLineAndGoodOnesAreTaken) {
+    const std::vector<std::string> base{"--players", "2", "--games", "1", "--seed", "1"};
+    const std::vector<std::string> three{"--players", "3", "--games", "2", "--seed", "1"};
+    const auto with = [](std::vector<std::string> args, const std::vector<std::string>& more) {
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
     };
-    EXPECT_EQ(error({"--players", "5", "--games", "1", "--seed", "1"}),
-              "--players: \"5\" is not a number from 2 to 4");
-    EXPECT_EQ(error({"--players", "2", "--games", "10000001", "--seed", "1"}),
-              "--games: \"10000001\" is not a number from 1 to 10000000");
-    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--players", "3"}),
-              "--players is given twice");
-    EXPECT_EQ(error({"--check", "--players", "2", "--games", "1", "--seed", "1", "--check"}),
-              "--check is given twice");
-    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--strong", "1,rotate"}),
-              "--strong: \"1,rotate\" names seats and rotate; give one of them");
-    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--strong", "1", "--strong",
-                     "rotate"}),
-              "--strong is given twice");
-    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "-1"}),
-              "--seed: \"-1\" is not a number from 0 to 18446744073709551615");
-    EXPECT_EQ(error({"--players", "2", "--games", "1"}), "missing --seed");
-    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--fast"}),
-              "unknown option \"--fast\"");
-    EXPECT_EQ(error({"--players", "2", "--games", "1", "--seed", "1", "--logs"}),
-              "--logs needs a value");
-    EXPECT_EQ(error({"--players", "2", "stray", "--games", "1", "--seed", "1"}),
-              "unknown option \"stray\"");
-    EXPECT_EQ(error({"--help", "--players", "2", "--help"}), "--help is given twice");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--players", "5", "--games", "1", "--seed", "1"},
+         "--players: \"5\" is not a number from 2 to 4"},
+        {{"--players", "2", "--games", "10000001", "--seed", "1"},
+         "--games: \"10000001\" is not a number from 1 to 10000000"},
+        {with(base, {"--players", "3"}), "--players is given twice"},
+        {with(with({"--check"}, base), {"--check"}), "--check is given twice"},
+        {with(base, {"--strong", "1,rotate"}),
+         "--strong: \"1,rotate\" names seats and rotate; give one of them"},
+        {with(base, {"--strong", "1", "--strong", "rotate"}), "--strong is given twice"},
+        {{"--players", "2", "--games", "1", "--seed", "-1"},
+         "--seed: \"-1\" is not a number from 0 to 18446744073709551615"},
+        {{"--players", "2", "--games", "1"}, "missing --seed"},
+        {with(base, {"--fast"}), "unknown option \"--fast\""},
+        {with(base, {"--logs"}), "--logs needs a value"},
+        {{"--players", "2", "stray", "--games", "1", "--seed", "1"}, "unknown option \"stray\""},
+        {{"--help", "--players", "2", "--help"}, "--help is given twice"},
+        {with(three, {"--expert", "4"}), "--expert: seat 4 is not in a game of 3 players"},
+        {with(three, {"--expert", "2,2"}), "--expert: seat 2 is named twice"},
+        {with(three, {"--expert", "rotate,1"}),
+         "--expert: \"rotate,1\" names seats and rotate; give one of them"},
+        {with(three, {"--others", "strong"}),
+         "--others: names what the seats beside --expert play"},
+        {with(three, {"--expert", "1", "--others", "best"}),
+         "--others: \"best\" is neither standard nor strong"},
+        {with(three, {"--expert", "1", "--strong", "2"}),
+         "--strong: not beside --expert; --others strong makes the other seats strong"},
+        {with(three, {"--expert", "1,2,3", "--others", "strong"}),
+         "--others: every seat is an expert seat"},
+        {with(three, {"--expert", "1", "--expert-budget", "0"}),
+         "--expert-budget: \"0\" is not a number from 1 to 1000000"},
+    };
+    for (const auto& [args, message] : refused) {
+        EXPECT_EQ(testing_support::ErrorOf<std::invalid_argument>([&] { ParseSimOptions(args); }),
+                  message);
+    }
     EXPECT_TRUE(ParseSimOptions({"--help"}).help);  // asks for nothing else
     const SimOptions options = ParseSimOptions(
         {"--check", "--seed", "7", "--players", "3", "--games", "10000000", "--logs", "out"});
@@ -156,6 +177,45 @@ TEST(SimOptions, BadOptionsAreNamedInOneLine) {
     EXPECT_EQ(options.seed, 7u);
     EXPECT_TRUE(options.check);
     EXPECT_EQ(options.logs, std::filesystem::path("out"));
+
+    const SimOptions rotated =
+        ParseSimOptions(with(three, {"--expert", "rotate", "--others", "strong"}));
+    EXPECT_EQ(rotated.ExpertSeatsOf(4), std::vector<int>{2});
+    EXPECT_EQ(rotated.StrongSeatsOf(4), (std::vector<int>{1, 3}));
+    const SimOptions named = ParseSimOptions(
+        with(three, {"--expert", "3,1", "--others", "standard", "--expert-budget", "9"}));
+    EXPECT_EQ(named.ExpertSeatsOf(0), (std::vector<int>{3, 1}));
+    EXPECT_TRUE(named.StrongSeatsOf(0).empty());
+    EXPECT_EQ(named.expertBudget, 9);
+}
+
+// Two games with one expert seat in turn against strong seats, at small budgets: the summary
+// gives the expert's wins with their interval, its margin and its decision times, and a game's
+// figures are those of its expert seat.
+TEST(SimSummary, SumsUpTheExpertSeats) {
+    const SimOptions options =
+        ParseSimOptions({"--players", "2", "--games", "2", "--seed", "6100", "--expert", "rotate",
+                         "--others", "strong", "--expert-budget", "8", "--playouts", "8"});
+    std::vector<SimGameResult> results;
+    double wins = 0;
+    double margin = 0;
+    for (long n = 0; n < options.games; ++n) {
+        results.push_back(PlaySimGame(options, n));
+        const SimGameResult& r = results.back();
+        ASSERT_FALSE(r.stalled);
+        EXPECT_EQ(r.featuredWon, r.winner == options.ExpertSeatsOf(n).front());
+        EXPECT_FALSE(r.decisionSeconds.empty());
+        wins += r.featuredWon ? 1 : 0;
+        margin += r.featuredMargin;
+    }
+    const std::string summary = SimSummary(options, results, 1.0);
+    char expected[96];
+    std::snprintf(expected, sizeof expected, ", expert wins %.1f%% (95%% interval ",
+                  100 * wins / 2);
+    EXPECT_NE(summary.find(expected), std::string::npos) << summary;
+    std::snprintf(expected, sizeof expected, "), expert margin %.2f, decision median ", margin / 2);
+    EXPECT_NE(summary.find(expected), std::string::npos) << summary;
+    EXPECT_EQ(summary.find("strong"), std::string::npos) << summary;
 }
 
 // Any change to how the game plays shows here; when the change is meant, the files are
