@@ -9,13 +9,14 @@
 #include "core/OptionNumber.h"
 
 const char* const kAppHelp =
-    "usage: quellin [--seed S] [--players 2|3|4] [--seat 1-4] [--computer standard|strong]\n"
-    "               [--start] [--resume] [--help] [--version]\n"
+    "usage: quellin [--seed S] [--players 2|3|4] [--seat 1-4]\n"
+    "               [--computer standard|strong|expert] [--start] [--resume]\n"
+    "               [--help] [--version]\n"
     "  --seed S      play the game of seed S (the seed of every game is in the window title\n"
     "                and in Seed.txt beside the logs)\n"
     "  --players N   preselect the number of players in the start dialog\n"
     "  --seat N      preselect your seat\n"
-    "  --computer C  preselect how the computer plays: standard or strong\n"
+    "  --computer C  preselect how the computer plays: standard, strong or expert\n"
     "  --start       start the game at once with these choices, without the start dialog\n"
     "  --resume      take up the game left unfinished, without the start dialog\n"
     "  --help        print this text\n"
@@ -65,11 +66,10 @@ void ReadValues(const QCommandLineParser& parser, AppOptions& options) {
     }
     if (parser.isSet("computer")) {
         const std::string computer = value("computer");
-        if (computer != "standard" && computer != "strong") {
-            throw std::invalid_argument("--computer: \"" + computer +
-                                        "\" is neither standard nor strong");
+        options.computers = LevelNamed(computer);
+        if (!options.computers) {
+            throw std::invalid_argument("--computer: " + NoLevel(computer));
         }
-        options.strong = computer == "strong";
     }
     options.start = parser.isSet("start");
     options.resume = parser.isSet("resume");
@@ -129,7 +129,7 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args) {
     return options;
 }
 
-std::string ReplayCommand(std::uint64_t seed, int players, int seat, bool strong) {
+std::string ReplayCommand(std::uint64_t seed, int players, int seat, ComputerLevel computers) {
     return "quellin --seed " + std::to_string(seed) + " --players " + std::to_string(players) +
-           " --seat " + std::to_string(seat) + " --computer " + (strong ? "strong" : "standard");
+           " --seat " + std::to_string(seat) + " --computer " + LevelName(computers);
 }

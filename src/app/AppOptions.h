@@ -5,14 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "game/ComputerLevel.h"
+
 // What the command line of the game asks for. Choices left out keep the start dialog's own.
 struct AppOptions {
     std::optional<std::uint64_t> seed;  // the game's seed; the clock's when absent
     std::optional<int> players;
     std::optional<int> seat;
-    std::optional<bool> strong;  // --computer strong or standard
-    bool start = false;          // play at once, without the start dialog
-    bool resume = false;         // take up the unfinished game, without the start dialog
+    std::optional<ComputerLevel> computers;  // --computer
+    bool start = false;                      // play at once, without the start dialog
+    bool resume = false;  // take up the unfinished game, without the start dialog
     bool help = false;
     bool version = false;
 };
@@ -25,4 +27,4 @@ AppOptions ParseAppOptions(const std::vector<std::string>& args);
 extern const char* const kAppHelp;
 
 // The command that replays a game: "quellin --seed S --players P --seat H --computer C".
-std::string ReplayCommand(std::uint64_t seed, int players, int seat, bool strong);
+std::string ReplayCommand(std::uint64_t seed, int players, int seat, ComputerLevel computers);

@@ -32,12 +32,11 @@ void Preselect(frmStart& start, const AppOptions& options) {
     if (options.seat) {
         start.optSeating[static_cast<std::size_t>(*options.seat - 1)]->setChecked(true);
     }
-    if (options.strong) {
-        (*options.strong ? start.optStrong : start.optStandard)->setChecked(true);
+    if (options.computers) {
+        start.optComputers[static_cast<std::size_t>(*options.computers)]->setChecked(true);
     }
     if (options.seed) {
-        start.Preset(start.NumberOfPlayers(), start.HumanSeat(), start.StrongComputers(),
-                     options.seed);
+        start.Preset(start.NumberOfPlayers(), start.HumanSeat(), start.Computers(), options.seed);
     }
 }
 
@@ -54,12 +53,12 @@ void TellAndEnd(QApplication& app, const std::string& text) {
 
 // The table's settings for a game of `players` with the human in `seat`, with its seed and its
 // record.
-frmMain::Options TableFor(int players, int seat, bool strong, std::uint64_t seed,
+frmMain::Options TableFor(int players, int seat, ComputerLevel computers, std::uint64_t seed,
                           RecordStore& record) {
     frmMain::Options table;
     table.numberOfPlayers = static_cast<Integer>(players);
     table.humanSeat = static_cast<Integer>(seat);
-    table.strongComputers = strong;
+    table.computers = computers;
     table.seedSource = Random::SeededSource(seed);
     table.seed = seed;
     table.record = &record;
@@ -68,14 +67,13 @@ frmMain::Options TableFor(int players, int seat, bool strong, std::uint64_t seed
 
 // The table's settings for the game the start dialog sets.
 frmMain::Options TableFor(const frmStart& start, std::uint64_t seed, RecordStore& record) {
-    return TableFor(start.NumberOfPlayers(), start.HumanSeat(), start.StrongComputers(), seed,
-                    record);
+    return TableFor(start.NumberOfPlayers(), start.HumanSeat(), start.Computers(), seed, record);
 }
 
 // The table's settings for the unfinished game, taken up from its journal.
 frmMain::Options TableFor(const JournalHeader& game, RecordStore& record) {
     frmMain::Options table =
-        TableFor(game.players, game.humanSeat, game.strongComputers, game.seed, record);
+        TableFor(game.players, game.humanSeat, game.computers, game.seed, record);
     table.resumed = true;
     return table;
 }
@@ -93,11 +91,11 @@ std::string PlaceTableLogs(frmMain::Options& table, const std::filesystem::path&
     if (!userFolder.empty()) {
         logFolders.push_back(userFolder);
     }
-    const LogPlace logs =
-        PlaceLogs(logFolders, std::to_string(table.seed) + "\n" +
-                                  ReplayCommand(table.seed, table.numberOfPlayers, table.humanSeat,
-                                                table.strongComputers) +
-                                  "\n");
+    const LogPlace logs = PlaceLogs(
+        logFolders,
+        std::to_string(table.seed) + "\n" +
+            ReplayCommand(table.seed, table.numberOfPlayers, table.humanSeat, table.computers) +
+            "\n");
     table.logFolder = logs.folder;
     return logs.folder ? "" : logs.notice;
 }
@@ -133,7 +131,7 @@ std::unique_ptr<frmMain> OpenTable(frmMain::Options table, const std::filesystem
 void PlayAgain(frmMain& window, frmStart& start, const std::filesystem::path& dataFolder) {
     frmMain::Options next = window.ForAnotherGame(Random::TimeOfDaySource()());
     const std::string logNotice = PlaceTableLogs(next, dataFolder);
-    start.Preset(next.numberOfPlayers, next.humanSeat, next.strongComputers, std::nullopt);
+    start.Preset(next.numberOfPlayers, next.humanSeat, next.computers, std::nullopt);
     window.NewGame(next);
     ShowTableStart(window, logNotice);
 }
@@ -185,7 +183,7 @@ int main(int argc, char** argv) {
     if (unfinished.game) {
         // A new game in its place starts as it did, unless the command line chooses otherwise.
         start.Preset(unfinished.game->players, unfinished.game->humanSeat,
-                     unfinished.game->strongComputers, std::nullopt);
+                     unfinished.game->computers, std::nullopt);
         start.OfferResume(QString::fromStdString(unfinished.offer));
     }
     Preselect(start, options);
@@ -211,23 +209,23 @@ int main(int argc, char** argv) {
     });
     // A game replayed from the record: the start dialog comes back with its seed and settings,
     // once the table has no game in progress.
-    QObject::connect(
-        &statistics, &frmStatistics::ReplayRequested, &app, [&](const GameRecord& game) {
-            if (window && window->GameInProgress()) {
-                statistics.Tell(
-                    "Finish the game at the table, or leave it (Exit), to replay "
-                    "another.");
-                return;
-            }
-            if (window) {
-                window->disconnect(&app);
-                window->close();
-                window.release()->deleteLater();
-            }
-            start.Preset(game.Players(), game.humanSeat, game.strongComputers, game.seed);
-            start.show();
-            start.raise();
-        });
+    QObject::connect(&statistics, &frmStatistics::ReplayRequested, &app,
+                     [&](const GameRecord& game) {
+                         if (window && window->GameInProgress()) {
+                             statistics.Tell(
+                                 "Finish the game at the table, or leave it (Exit), to replay "
+                                 "another.");
+                             return;
+                         }
+                         if (window) {
+                             window->disconnect(&app);
+                             window->close();
+                             window.release()->deleteLater();
+                         }
+                         start.Preset(game.Players(), game.humanSeat, game.computers, game.seed);
+                         start.show();
+                         start.raise();
+                     });
     if (options.start || options.resume) {
         if (options.start && start.optNewGame) {
             start.optNewGame->setChecked(true);

@@ -2,16 +2,12 @@
 
 #include "game/ExpertPlayer.h"
 
-namespace {
-
-bool EveryDecision(const Decision& decision) {
+bool ExpertDecider::LooksAhead(const Decision& decision) {
     return decision.kind != DecisionKind::None;
 }
 
-}  // namespace
-
 ExpertDecider::ExpertDecider(ExpertPlayer& player, Table& table)
-    : ThinkingDecider(table, EveryDecision,
+    : ThinkingDecider(table, LooksAhead,
                       [&player](const qlGame& game, const Decision&, Table& thinking) {
                           return player.Decide(game, thinking);
                       }) {}

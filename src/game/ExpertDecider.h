@@ -10,4 +10,7 @@ class Table;
 class ExpertDecider : public ThinkingDecider {
   public:
     ExpertDecider(ExpertPlayer& player, Table& table);
+
+    // Whether the expert player thinks about `decision`: every decision of its seat.
+    static bool LooksAhead(const Decision& decision);
 };

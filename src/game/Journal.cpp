@@ -152,10 +152,11 @@ void ReadHeader(const std::vector<std::string>& lines, const std::string& file, 
     header.players = reader.NumberOf<Integer>(value(5, "players"), Integer{2}, Integer{4});
     header.humanSeat = reader.NumberOf<Integer>(value(6, "seat"), Integer{1}, header.players);
     const std::string computer = value(7, "computer");
-    if (computer != "standard" && computer != "strong") {
-        reader.Fail("\"" + computer + "\" is neither standard nor strong");
+    const std::optional<ComputerLevel> level = LevelNamed(computer);
+    if (!level) {
+        reader.Fail(NoLevel(computer));
     }
-    header.strongComputers = computer == "strong";
+    header.computers = *level;
     header.settings = reader.Settings(value(8, "settings"));
 }
 
@@ -170,7 +171,7 @@ std::string JournalHeaderText(const JournalHeader& header) {
          << "seed " << header.seed << "\n"
          << "players " << header.players << "\n"
          << "seat " << header.humanSeat << "\n"
-         << "computer " << (header.strongComputers ? "strong" : "standard") << "\n"
+         << "computer " << LevelName(header.computers) << "\n"
          << JournalSettingsText(header.settings);
     return text.str();
 }

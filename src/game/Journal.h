@@ -10,13 +10,14 @@
 
 #include "cards/Card.h"
 #include "core/Types.h"
+#include "game/ComputerLevel.h"
 #include "game/Decision.h"
 
 // The journal of a game in progress: a plain text file that names the game (its seed and
 // settings) and then holds, one line each and in order, every answer of the seats that answer
-// later: the human's, and the strong seats' looked-ahead choices (with the state of their own
-// generators after each, so that a game taken up never has to think them again). The game is
-// a function of these, so the journal is the whole saved game.
+// later: the human's, and the strong or expert seats' looked-ahead choices (with the state of their
+// own generators after each, so that a game taken up never has to think them again). The game is a
+// function of these, so the journal is the whole saved game.
 //
 //   quellin journal 1
 //   program 1.0.0
@@ -61,7 +62,7 @@ struct JournalHeader {
     std::uint64_t seed = 0;
     Integer players = 4;
     Integer humanSeat = 2;
-    bool strongComputers = false;
+    ComputerLevel computers = ComputerLevel::Standard;
     JournalSettings settings;
 };
 
@@ -72,7 +73,7 @@ struct JournalAnswer {
     int role = -1;
     std::vector<int> cards;  // places in the pool of the decision (see JournalPool)
     std::vector<int> givenUp;
-    std::optional<std::uint64_t> thinker;  // a strong seat's generator after its choice
+    std::optional<std::uint64_t> thinker;  // a thinking seat's generator after its choice
     int line = 0;                          // where it was read
 };
 

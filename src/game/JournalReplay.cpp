@@ -6,7 +6,6 @@
 #include "cards/Catalogue.h"
 #include "game/HeadlessTable.h"
 #include "game/StandardDecider.h"
-#include "game/StrongDecider.h"
 #include "game/qlGame.h"
 
 namespace {
@@ -18,14 +17,18 @@ class ReplayTable : public HeadlessTable {
     void ShowChooser(std::unique_ptr<CardChooser>, int, Answered) override {}
 };
 
-// A strong seat whose answers the journal holds: once they have run out, it waits at the next
-// decision it would look ahead for, as the human does at the next question.
+// A strong or expert seat whose answers the journal holds: once they have run out, it waits at
+// the next decision it would look ahead for, as the human does at the next question.
 class UnthinkingDecider : public StandardDecider {
   public:
+    explicit UnthinkingDecider(ComputerLevel level) : mLevel(level) {}
     bool AnswersLater(const Decision& decision) const override {
-        return StrongDecider::LooksAhead(decision);
+        return LooksAhead(mLevel, decision);
     }
     void Ask(const qlGame&, const Decision&, Reply) override {}
+
+  private:
+    ComputerLevel mLevel;
 };
 
 // The game's refusal of the answer of the journal's `line`, in one sentence.
@@ -40,8 +43,7 @@ RecordedAnswers::RecordedAnswers(const Journal& journal, std::string file)
     : mJournal(journal), mFile(std::move(file)) {}
 
 bool RecordedAnswers::Holds(const JournalHeader& header, const Decision& decision) {
-    return decision.seat == header.humanSeat ||
-           (header.strongComputers && StrongDecider::LooksAhead(decision));
+    return decision.seat == header.humanSeat || LooksAhead(header.computers, decision);
 }
 
 std::optional<Choice> RecordedAnswers::Next(const Decision& decision) {
@@ -71,11 +73,10 @@ ResumePoint ReplayJournal(const Journal& journal, const std::string& file) {
     }
     ReplayTable table;
     qlGame game(table, header.players, header.humanSeat, Random::SeededSource(header.seed));
-    if (header.strongComputers) {
-        for (Integer seat = 1; seat <= header.players; ++seat) {
-            if (seat != header.humanSeat) {
-                game.SetDecider(seat, std::make_unique<UnthinkingDecider>());
-            }
+    for (Integer seat = 1; header.computers != ComputerLevel::Standard && seat <= header.players;
+         ++seat) {
+        if (seat != header.humanSeat) {
+            game.SetDecider(seat, std::make_unique<UnthinkingDecider>(header.computers));
         }
     }
     RecordedAnswers answers(journal, file);

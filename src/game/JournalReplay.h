@@ -16,7 +16,7 @@ class RecordedAnswers {
     RecordedAnswers(const Journal& journal, std::string file);
 
     // Whether a journal of `header`'s game holds the answer to `decision`: every decision of
-    // the human's seat, and those a strong seat looks ahead for.
+    // the human's seat, and those a strong or expert seat looks ahead for.
     static bool Holds(const JournalHeader& header, const Decision& decision);
     // The next answer, at a decision the journal holds; nothing at any other, and nothing once
     // every answer has been given. A JournalError when the answer does not fit the decision.
@@ -26,7 +26,7 @@ class RecordedAnswers {
     int LastLine() const { return mLastLine; }
     // The line of the answer to be given next.
     int NextLine() const { return Done() ? 0 : mJournal.answers[mNext].line; }
-    // The generator state the strong seat `seat` recorded last, if it recorded one.
+    // The generator state the thinking seat `seat` recorded last, if it recorded one.
     std::optional<std::uint64_t> ThinkerState(Integer seat) const;
 
   private:

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "game/ComputerLevel.h"
+
 // One game as the record of games keeps it: when and how it was played, and how each seat
 // scored. The seat numbered humanSeat is the one the statistics follow: the human's at the
 // table, seat 1 in the simulator's games.
@@ -21,7 +23,7 @@ struct GameRecord {
     std::uint64_t seed = 0;
     std::string programVersion;
     int humanSeat = 1;
-    bool strongComputers = false;
+    ComputerLevel computers = ComputerLevel::Standard;
     std::vector<Seat> seats;  // seat 1 first, one a player
     int winner = 1;
     long rounds = 0;

@@ -9,7 +9,7 @@ GameRecord RecordOf(const qlGame& game, bool exited, const GameCircumstances& ci
     record.seed = circumstances.seed;
     record.programVersion = ProgramVersion();
     record.humanSeat = circumstances.humanSeat;
-    record.strongComputers = circumstances.strongComputers;
+    record.computers = circumstances.computers;
     for (Integer n = 1; n <= game.NumberOfPlayers(); ++n) {
         const ScoreBreakdown parts = game.Player(n).PointsBreakdown();
         GameRecord::Seat seat;

@@ -11,7 +11,7 @@ class qlGame;
 struct GameCircumstances {
     std::uint64_t seed = 0;
     int humanSeat = 1;  // the seat the statistics follow
-    bool strongComputers = false;
+    ComputerLevel computers = ComputerLevel::Standard;
     long long durationMs = 0;
     bool resumed = false;
     std::string source = "table";

@@ -95,6 +95,14 @@ std::uint64_t SeedFrom(long long id, const std::string& text) {
                       "', which is not a seed");
 }
 
+ComputerLevel LevelFrom(long long id, const std::string& text) {
+    if (const std::optional<ComputerLevel> level = LevelNamed(text)) {
+        return *level;
+    }
+    throw RecordError("game " + std::to_string(id) + " has the computer level '" + text +
+                      "', which is no level");
+}
+
 // A game whose seats do not add up cannot be counted: its figures would be made up.
 void CheckWhole(const GameRecord& game) {
     const auto inPlay = [&](int seat) { return seat >= 1 && seat <= game.Players(); };
@@ -114,7 +122,7 @@ GameRecord GameFrom(const RecordSession::Row& row) {
     game.seed = SeedFrom(game.id, AsText(row[2]));
     game.programVersion = AsText(row[3]);
     game.humanSeat = static_cast<int>(AsInteger(row[4]));
-    game.strongComputers = AsText(row[5]) == "strong";
+    game.computers = LevelFrom(game.id, AsText(row[5]));
     game.winner = static_cast<int>(AsInteger(row[6]));
     game.rounds = static_cast<long>(AsInteger(row[7]));
     game.durationMs = AsInteger(row[8]);
@@ -140,7 +148,7 @@ long long InsertOne(RecordSession& session, const GameRecord& game) {
                               {":program_version", game.programVersion},
                               {":players", game.Players()},
                               {":human_seat", game.humanSeat},
-                              {":computer_level", game.strongComputers ? "strong" : "standard"},
+                              {":computer_level", LevelName(game.computers)},
                               {":winner", game.winner},
                               {":rounds", static_cast<long long>(game.rounds)},
                               {":duration_ms", game.durationMs},

@@ -7,12 +7,12 @@ namespace {
 
 RecordFigures::Group& GroupOf(std::vector<RecordFigures::Group>& groups, const GameRecord& game) {
     const auto found = std::find_if(groups.begin(), groups.end(), [&](const auto& group) {
-        return group.players == game.Players() && group.strongComputers == game.strongComputers;
+        return group.players == game.Players() && group.computers == game.computers;
     });
     if (found != groups.end()) {
         return *found;
     }
-    groups.push_back({game.Players(), game.strongComputers, 0, 0});
+    groups.push_back({game.Players(), game.computers, 0, 0});
     return groups.back();
 }
 
@@ -55,7 +55,7 @@ RecordFigures Summarise(const std::vector<GameRecord>& games) {
         figures.averageMargin = static_cast<double>(margins) / figures.games;
     }
     std::sort(figures.groups.begin(), figures.groups.end(), [](const auto& a, const auto& b) {
-        return std::tuple(a.players, a.strongComputers) < std::tuple(b.players, b.strongComputers);
+        return std::tuple(a.players, a.computers) < std::tuple(b.players, b.computers);
     });
     const std::size_t first =
         chart.size() > RecordFigures::kChartGames ? chart.size() - RecordFigures::kChartGames : 0;

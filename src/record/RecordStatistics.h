@@ -11,7 +11,7 @@ struct RecordFigures {
     // The games of one number of players against one computer level.
     struct Group {
         int players = 0;
-        bool strongComputers = false;
+        ComputerLevel computers = ComputerLevel::Standard;
         int games = 0;
         int wins = 0;
         double WinRate() const { return games == 0 ? 0.0 : static_cast<double>(wins) / games; }
@@ -25,7 +25,7 @@ struct RecordFigures {
     int games = 0;
     int wins = 0;
     int exited = 0;
-    std::vector<Group> groups;  // by players, standard before strong
+    std::vector<Group> groups;  // by players, then standard, strong, expert
     double averagePoints = 0;
     double averageMargin = 0;  // points less the best other seat's, won or lost
     // The most points; of those the widest margin, then the first.

@@ -16,7 +16,7 @@
 
 #include "cards/qlCards.h"
 #include "core/DataFolder.h"
-#include "game/StrongPlayer.h"
+#include "game/ComputerSeats.h"
 #include "game/qlGame.h"
 #include "players/qlPlayer.h"
 #include "ui/CardPictures.h"

@@ -12,6 +12,7 @@
 
 #include "core/Event.h"
 #include "core/Random.h"
+#include "game/ComputerLevel.h"
 #include "game/GameLogs.h"
 #include "game/Journal.h"
 #include "game/JournalReplay.h"
@@ -28,7 +29,8 @@ class TableSettings;
 class qlCardHolder;
 class qlTableAids;
 class qlGame;
-class StrongPlayer;
+class ComputerSeats;
+class LookAhead;
 class HistoryPanel;
 class JournalFile;
 class TablePace;
@@ -49,8 +51,9 @@ class frmMain : public QWidget, public Table {
     struct Options {
         Integer numberOfPlayers = 4;
         Integer humanSeat = 2;
-        bool strongComputers = false;
-        std::optional<int> strongPlayouts;  // copies per strong decision instead of the default
+        ComputerLevel computers = ComputerLevel::Standard;
+        // Copies per strong decision, or iterations per expert decision, instead of the default.
+        std::optional<int> thinkingBudget;
         Random::SeedSource seedSource = Random::TimeOfDaySource();
         std::optional<Long> pauseLength;  // a computer pause of this length instead
         // Moves slide across the table; unless set, only on a screen and with pauses.
@@ -173,7 +176,6 @@ class frmMain : public QWidget, public Table {
     void WriteJournal(const std::string& text);
     // The journal cannot be written: the player is told once, and the game plays on without.
     void TellJournalFault(const std::string& why);
-    StrongPlayer& StrongPlayerOf(Integer seat);
     void JournalAnswer(const Decision& decision, const Choice& choice);
     void EndReplay();
     // A finished game's journal goes; a game left keeps it.
@@ -213,8 +215,8 @@ class frmMain : public QWidget, public Table {
     int mExitCode = 0;
     qlTableAids* mAids = nullptr;  // help and hint beside the game
     GameLogs mLogs;
-    // The strong players thinking for computer seats, declared first to outlive the game.
-    std::vector<std::unique_ptr<StrongPlayer>> mStrongPlayers;
+    // The players thinking for computer seats, declared first to outlive the game.
+    std::unique_ptr<ComputerSeats> mComputerSeats;
     std::unique_ptr<qlGame> mGame;
     std::unique_ptr<JournalFile> mJournal;
     JournalHeader mJournalHeader;

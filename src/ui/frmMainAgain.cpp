@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <iostream>
 
-#include "game/StrongPlayer.h"
+#include "game/ComputerSeats.h"
 #include "game/qlGame.h"
 #include "record/GameRecordOf.h"
 #include "ui/HistoryPanel.h"
@@ -69,7 +69,7 @@ void frmMain::RecordGame() {
     GameCircumstances circumstances;
     circumstances.seed = mOptions.seed;
     circumstances.humanSeat = mOptions.humanSeat;
-    circumstances.strongComputers = mOptions.strongComputers;
+    circumstances.computers = mOptions.computers;
     circumstances.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                                    std::chrono::steady_clock::now() - mGameStart)
                                    .count();

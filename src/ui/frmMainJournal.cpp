@@ -8,7 +8,8 @@
 #include <stdexcept>
 
 #include "cards/Catalogue.h"
-#include "game/StrongPlayer.h"
+#include "game/ComputerSeats.h"
+#include "game/LookAhead.h"
 #include "game/qlGame.h"
 #include "ui/HistoryPanel.h"
 #include "ui/JournalFile.h"
@@ -47,7 +48,7 @@ const JournalHeader& frmMain::NewJournalHeader() {
     mJournalHeader.seed = mOptions.seed;
     mJournalHeader.players = mOptions.numberOfPlayers;
     mJournalHeader.humanSeat = mOptions.humanSeat;
-    mJournalHeader.strongComputers = mOptions.strongComputers;
+    mJournalHeader.computers = mOptions.computers;
     mJournalHeader.settings = mSettings->Current();
     return mJournalHeader;
 }
@@ -57,10 +58,10 @@ void frmMain::TakeUpJournal(const std::filesystem::path& file) {
     mJournalHeader = mResumedJournal.header;
     mSettings->Restore(mJournalHeader.settings);
     mRecordedAnswers = std::make_unique<RecordedAnswers>(mResumedJournal, file.string());
-    for (Integer seat = 1; mOptions.strongComputers && seat <= 4; ++seat) {
-        const auto state = mRecordedAnswers->ThinkerState(seat);
-        if (seat != mOptions.humanSeat && state) {
-            StrongPlayerOf(seat).RestoreGenerator(*state);
+    for (Integer seat = 1; seat <= 4; ++seat) {
+        LookAhead* thinker = mComputerSeats->Of(seat);
+        if (const auto state = mRecordedAnswers->ThinkerState(seat); thinker && state) {
+            thinker->RestoreGenerator(*state);
         }
     }
     mGame->SetAnswerFeed(
@@ -79,15 +80,10 @@ void frmMain::JournalAnswer(const Decision& decision, const Choice& choice) {
         return;
     }
     std::optional<std::uint64_t> thinker;
-    if (decision.seat != mOptions.humanSeat) {
-        thinker = StrongPlayerOf(decision.seat).GeneratorState();
+    if (const LookAhead* player = mComputerSeats->Of(decision.seat)) {
+        thinker = player->GeneratorState();
     }
     WriteJournal(JournalAnswerText(decision, choice, thinker));
-}
-
-// The strong players are made for every seat but the human's, in seat order.
-StrongPlayer& frmMain::StrongPlayerOf(Integer seat) {
-    return *mStrongPlayers[static_cast<std::size_t>(seat - 1 - (seat > mOptions.humanSeat))];
 }
 
 void frmMain::WriteJournal(const std::string& text) {

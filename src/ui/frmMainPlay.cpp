@@ -9,8 +9,7 @@
 #include <exception>
 #include <utility>
 
-#include "game/StrongDecider.h"
-#include "game/StrongPlayer.h"
+#include "game/ComputerSeats.h"
 #include "game/qlGame.h"
 #include "ui/MoveAnimation.h"
 #include "ui/RoleButtons.h"
@@ -28,19 +27,9 @@ void frmMain::PlayGame() {
                                      mOptions.seedSource);
     mGame->SetLogFiles(mLogs.LogFile.get(), mLogs.GameLogFile.get());
     mAids->SetGame(mGame.get(), mOptions.humanSeat);
-    if (mOptions.strongComputers) {
-        Random::SeedSource source = mOptions.seedSource;  // a copy: the game's stays unmoved
-        const std::uint64_t seed = source();
-        for (Integer seat = 1; seat <= 4; ++seat) {
-            if (seat != mOptions.humanSeat) {
-                mStrongPlayers.push_back(std::make_unique<StrongPlayer>(
-                    seat, StrongPlayer::SeedFor(seed, seat),
-                    mOptions.strongPlayouts.value_or(StrongPlayer::kDefaultBudget)));
-                mGame->SetDecider(seat,
-                                  std::make_unique<StrongDecider>(*mStrongPlayers.back(), *this));
-            }
-        }
-    }
+    Random::SeedSource source = mOptions.seedSource;  // a copy: the game's stays unmoved
+    mComputerSeats = std::make_unique<ComputerSeats>(
+        mOptions.computers, *mGame, *this, mOptions.humanSeat, source(), mOptions.thinkingBudget);
     mGameRunning = true;
     mGameStart = std::chrono::steady_clock::now();
     Play([this] {
@@ -90,7 +79,7 @@ void frmMain::FinishTable() {
     mLogs.LogFile.reset();
     mLogs.GameLogFile.reset();
     mGame.reset();
-    mStrongPlayers.clear();  // their threads end with them
+    mComputerSeats.reset();  // their threads end with them
     cmdFinalScores->hide();
     if (std::exchange(mPlayAgain, false) && !mClosing) {
         emit PlayAgainRequested();

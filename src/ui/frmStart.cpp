@@ -34,13 +34,11 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     auto* layout = mLayout = new QVBoxLayout(this);
     mChoices[0] = OptionFrame<3>("Number of Players", optPlayers, {"&2", "&3", "&4"}, this);
     mChoices[1] = OptionFrame<4>("Your Position", optSeating, {"1", "2", "3", "4"}, this);
-    std::array<QRadioButton*, 2> levels{};
-    mChoices[2] = OptionFrame<2>("Computer Players", levels, {"Standar&d", "Stron&g"}, this);
+    mChoices[2] =
+        OptionFrame<3>("Computer Players", optComputers, {"Standar&d", "Stron&g", "E&xpert"}, this);
     for (QWidget* choice : mChoices) {
         layout->addWidget(choice);
     }
-    optStandard = levels[0];
-    optStrong = levels[1];
     layout->addLayout(BuildSeedRow());
     cmdStart = new QPushButton("&Start", this);
     cmdStart->setDefault(true);
@@ -58,7 +56,7 @@ frmStart::frmStart(QWidget* parent) : QDialog(parent) {
     });
     optPlayers[2]->setChecked(true);
     optSeating[1]->setChecked(true);
-    optStandard->setChecked(true);
+    optComputers[0]->setChecked(true);
     for (QRadioButton* option : optPlayers) {
         connect(option, &QRadioButton::toggled, this, [this] { FollowPlayers(); });
     }
@@ -92,8 +90,13 @@ int frmStart::HumanSeat() const {
     return 2;
 }
 
-bool frmStart::StrongComputers() const {
-    return optStrong->isChecked();
+ComputerLevel frmStart::Computers() const {
+    for (std::size_t i = 0; i < optComputers.size(); ++i) {
+        if (optComputers[i]->isChecked()) {
+            return static_cast<ComputerLevel>(i);
+        }
+    }
+    return ComputerLevel::Standard;
 }
 
 QLayout* frmStart::BuildSeedRow() {
@@ -121,10 +124,11 @@ std::optional<std::uint64_t> frmStart::Seed() const {
     return read ? std::optional(seed) : std::nullopt;
 }
 
-void frmStart::Preset(int players, int seat, bool strong, std::optional<std::uint64_t> seed) {
+void frmStart::Preset(int players, int seat, ComputerLevel computers,
+                      std::optional<std::uint64_t> seed) {
     optPlayers[static_cast<std::size_t>(players - 2)]->setChecked(true);
     optSeating[static_cast<std::size_t>(seat - 1)]->setChecked(true);
-    (strong ? optStrong : optStandard)->setChecked(true);
+    optComputers[static_cast<std::size_t>(computers)]->setChecked(true);
     txtSeed->setText(seed ? QString::number(*seed) : QString());
 }
 

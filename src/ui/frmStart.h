@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "game/ComputerLevel.h"
+
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -20,11 +22,11 @@ class frmStart : public QDialog {
 
     int NumberOfPlayers() const;
     int HumanSeat() const;
-    bool StrongComputers() const;
+    ComputerLevel Computers() const;
     // The seed typed to replay a game; none for a new one (left empty, or not a seed).
     std::optional<std::uint64_t> Seed() const;
     // Sets every choice: those of a game to play again or replay.
-    void Preset(int players, int seat, bool strong, std::optional<std::uint64_t> seed);
+    void Preset(int players, int seat, ComputerLevel computers, std::optional<std::uint64_t> seed);
 
     // The player asked for the record of games.
     Q_SIGNAL void StatisticsRequested();
@@ -36,8 +38,7 @@ class frmStart : public QDialog {
 
     std::array<QRadioButton*, 3> optPlayers{};
     std::array<QRadioButton*, 4> optSeating{};
-    QRadioButton* optStandard = nullptr;
-    QRadioButton* optStrong = nullptr;
+    std::array<QRadioButton*, 3> optComputers{};  // standard, strong, expert
     QLineEdit* txtSeed = nullptr;
     QPushButton* cmdStatistics = nullptr;
     QRadioButton* optResume = nullptr;  // with an unfinished game only

@@ -24,8 +24,11 @@
 
 namespace {
 
-QString Level(bool strong) {
-    return strong ? "Strong" : "Standard";
+// "Standard", "Strong" or "Expert".
+QString Level(ComputerLevel level) {
+    QString name = QString::fromStdString(LevelName(level));
+    name[0] = name[0].toUpper();
+    return name;
 }
 
 QString Percent(double share) {
@@ -229,8 +232,8 @@ void frmStatistics::Refresh() {
         const RecordFigures::Group& group = figures.groups[i];
         SetRow(
             *grdGroups, static_cast<int>(i),
-            {QString::number(group.players), Level(group.strongComputers),
-             QString::number(group.games), QString::number(group.wins), Percent(group.WinRate())});
+            {QString::number(group.players), Level(group.computers), QString::number(group.games),
+             QString::number(group.wins), Percent(group.WinRate())});
     }
     // The groups' columns whole, beside the chart.
     grdGroups->resizeColumnsToContents();
@@ -249,7 +252,7 @@ void frmStatistics::FillGames() {
         const GameRecord& game = mGames[mGames.size() - 1 - i];
         SetRow(*grdGames, static_cast<int>(i),
                {LocalTime(game.playedAt), QString::number(game.Players()),
-                QString::number(game.humanSeat), Level(game.strongComputers), Outcome(game),
+                QString::number(game.humanSeat), Level(game.computers), Outcome(game),
                 QString::number(game.HumanPoints()), QString::number(game.WinnerPoints()),
                 QString::number(game.rounds), QString::number(game.seed)});
     }

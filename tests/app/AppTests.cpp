@@ -44,19 +44,22 @@ fs::path FreshFolder(const std::string& name) {
 
 TEST(AppOptions, ChoicesArePreselectedAndEveryBadOptionIsNamedInOneLine) {
     const AppOptions none = ParseAppOptions({});
-    EXPECT_FALSE(none.seed || none.players || none.seat || none.strong);
+    EXPECT_FALSE(none.seed || none.players || none.seat || none.computers);
     EXPECT_FALSE(none.start || none.help || none.version);
 
     // The replay command of a game reads back as that game's choices.
-    std::vector<std::string> args = Words(ReplayCommand(18446744073709551615u, 3, 3, true));
+    std::vector<std::string> args =
+        Words(ReplayCommand(18446744073709551615u, 3, 3, ComputerLevel::Expert));
     ASSERT_EQ(args.front(), "quellin");
     args.erase(args.begin());
     const AppOptions game = ParseAppOptions(args);
     EXPECT_EQ(game.seed, 18446744073709551615u);
     EXPECT_EQ(game.players, 3);
     EXPECT_EQ(game.seat, 3);
-    EXPECT_EQ(game.strong, true);
-    EXPECT_EQ(ParseAppOptions({"--computer", "standard", "--start"}).strong, false);
+    EXPECT_EQ(game.computers, ComputerLevel::Expert);
+    EXPECT_EQ(ParseAppOptions({"--computer", "standard", "--start"}).computers,
+              ComputerLevel::Standard);
+    EXPECT_EQ(ParseAppOptions({"--computer", "strong"}).computers, ComputerLevel::Strong);
     const AppOptions flags = ParseAppOptions({"--version", "--help", "--start"});
     EXPECT_TRUE(flags.version && flags.help && flags.start);
 
@@ -67,7 +70,9 @@ TEST(AppOptions, ChoicesArePreselectedAndEveryBadOptionIsNamedInOneLine) {
     EXPECT_EQ(Refusal({"--players", "2", "--seat", "3"}),
               "--seat: seat 3 is not in a game of 2 players");
     EXPECT_EQ(Refusal({"--computer", "weak"}),
-              "--computer: \"weak\" is neither standard nor strong");
+              "--computer: \"weak\" is neither standard, strong nor expert");
+    EXPECT_EQ(Refusal({"--computer", "Expert"}),
+              "--computer: \"Expert\" is neither standard, strong nor expert");
     EXPECT_EQ(Refusal({"--seat", "1", "--seat", "1"}), "--seat is given twice");
     EXPECT_EQ(Refusal({"--start", "--players", "2", "--start"}), "--start is given twice");
     EXPECT_EQ(Refusal({"--fullscreen"}), "unknown option \"--fullscreen\"");

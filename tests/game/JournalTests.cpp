@@ -10,10 +10,10 @@
 
 #include "ScriptedTable.h"
 #include "cards/Catalogue.h"
+#include "game/ComputerSeats.h"
 #include "game/Journal.h"
 #include "game/JournalReplay.h"
-#include "game/StrongDecider.h"
-#include "game/StrongPlayer.h"
+#include "game/LookAhead.h"
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
 
@@ -49,7 +49,7 @@ struct Setting {
     Integer players;
     Integer human;
     std::uint64_t seed;
-    bool strong;
+    ComputerLevel computers;
 };
 
 // One game at a rule-of-thumb table, its journal written as the table writes it, perhaps taken
@@ -60,26 +60,22 @@ struct JournaledGame {
         header.seed = setting.seed;
         header.players = setting.players;
         header.humanSeat = setting.human;
-        header.strongComputers = setting.strong;
+        header.computers = setting.computers;
         header.program = "test";
         header.started = "today";
         header.catalogue = CatalogueDigest(CatalogueFile());
         journal = JournalHeaderText(header);
         table.SetGame(&game);
         game.SetLogFiles(&log, &gameLog);
-        for (Integer seat = 1; setting.strong && seat <= setting.players; ++seat) {
-            if (seat != setting.human) {
-                auto& player = strong[static_cast<std::size_t>(seat - 1)];
-                player = std::make_unique<StrongPlayer>(
-                    seat, StrongPlayer::SeedFor(setting.seed, seat), 24, threads);
-                game.SetDecider(seat, std::make_unique<StrongDecider>(*player, table));
-            }
-        }
+        // A quick thinker at either level: 24 copies a strong decision, 8 iterations an expert one.
+        thinkers = std::make_unique<ComputerSeats>(
+            setting.computers, game, table, setting.human, setting.seed,
+            setting.computers == ComputerLevel::Expert ? 8 : 24, threads);
         given = game.AnswerGiven.Subscribe([this](const Decision& decision, const Choice& choice) {
             if (!RecordedAnswers::Holds(header, decision)) {
                 return;
             }
-            const auto& player = strong[static_cast<std::size_t>(decision.seat - 1)];
+            const LookAhead* player = thinkers->Of(decision.seat);
             journal += JournalAnswerText(
                 decision, choice, player ? std::optional(player->GeneratorState()) : std::nullopt);
             ++answers;
@@ -87,7 +83,7 @@ struct JournaledGame {
         });
     }
 
-    // Plays on from the first `k` answers of `full`'s journal, its strong seats' generators
+    // Plays on from the first `k` answers of `full`'s journal, its thinking seats' generators
     // where the journal left them.
     void ResumeFrom(const std::string& text) {
         std::istringstream in(text);
@@ -95,7 +91,7 @@ struct JournaledGame {
         feed = std::make_unique<RecordedAnswers>(resumed, "journal");
         for (Integer seat = 1; seat <= 4; ++seat) {
             if (const auto state = feed->ThinkerState(seat)) {
-                strong[static_cast<std::size_t>(seat - 1)]->RestoreGenerator(*state);
+                thinkers->Of(seat)->RestoreGenerator(*state);
             }
         }
         game.SetAnswerFeed([this](const Decision& decision) { return feed->Next(decision); });
@@ -105,7 +101,7 @@ struct JournaledGame {
     JournalHeader header;
     std::ostringstream log;
     std::ostringstream gameLog;
-    std::array<std::unique_ptr<StrongPlayer>, 4> strong;
+    std::unique_ptr<ComputerSeats> thinkers;  // before the game: they outlive its deciders
     qlGame game;
     std::string journal;
     int answers = 0;
@@ -127,11 +123,11 @@ std::string FirstAnswers(const std::string& journal, int k) {
 }  // namespace
 
 TEST(Journal, AGameTakenUpAfterAnyAnswerWritesTheLogsOfTheGamePlayedWithoutABreak) {
-    const std::vector<Setting> settings{{2, 1, 1207, false},
-                                        {3, 2, 88, false},
-                                        {4, 3, 2026, false},
-                                        {4, 4, 5150, false},
-                                        {3, 1, 31, true}};
+    constexpr ComputerLevel kStandard = ComputerLevel::Standard;
+    const std::vector<Setting> settings{
+        {2, 1, 1207, kStandard},           {3, 2, 88, kStandard},
+        {4, 3, 2026, kStandard},           {4, 4, 5150, kStandard},
+        {3, 1, 31, ComputerLevel::Strong}, {2, 2, 606, ComputerLevel::Expert}};
     for (const Setting& setting : settings) {
         SCOPED_TRACE("seed " + std::to_string(setting.seed));
         JournaledGame full(setting, 2);
@@ -198,7 +194,7 @@ std::string Line(const std::string& journal, int number) {
 }  // namespace
 
 TEST(Journal, AJournalThatCannotBeTakenUpSaysWhyNamingItsLine) {
-    JournaledGame full({3, 2, 88, false}, 1);
+    JournaledGame full({3, 2, 88, ComputerLevel::Standard}, 1);
     full.game.Start();
     const std::string& journal = full.journal;
     EXPECT_EQ(Verdict(FirstAnswers(journal, 12)), "no error");

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -11,6 +12,7 @@
 #include "SqliteSession.h"
 #include "record/RecordDatabase.h"
 #include "record/RecordSchema.h"
+#include "record/RecordStatistics.h"
 
 namespace {
 
@@ -39,7 +41,10 @@ TEST(SimRecord, EveryGameIsWrittenAsPlayedAndABadRecordIsRefusedBeforeAnyGame) {
     options.players = 3;
     options.games = 12;
     options.seed = 40;
-    options.strongSeats = {};
+    // An expert seat at a tiny budget, seat n mod 3 + 1 in game n: the computers beside seat 1
+    // are expert in the games where it is not seat 1.
+    options.expertRotate = true;
+    options.expertBudget = 6;
     options.record = FreshFile("games");
     std::vector<SimGameResult> results;
     for (long n = 0; n < options.games; ++n) {
@@ -57,7 +62,7 @@ TEST(SimRecord, EveryGameIsWrittenAsPlayedAndABadRecordIsRefusedBeforeAnyGame) {
         EXPECT_EQ(game.seed, 40 + n);
         EXPECT_EQ(game.Players(), 3);
         EXPECT_EQ(game.humanSeat, 1);
-        EXPECT_FALSE(game.strongComputers);
+        EXPECT_EQ(game.computers, n % 3 == 0 ? ComputerLevel::Standard : ComputerLevel::Expert);
         EXPECT_EQ(game.source, "simulator");
         EXPECT_EQ(game.rounds, results[n].rounds);
         if (!results[n].stalled) {
@@ -70,6 +75,16 @@ TEST(SimRecord, EveryGameIsWrittenAsPlayedAndABadRecordIsRefusedBeforeAnyGame) {
             EXPECT_GE(seat.buildingCount, 1);
         }
     }
+
+    // The statistics count the expert games as a level of their own.
+    const RecordFigures figures = Summarise(games);
+    ASSERT_EQ(figures.groups.size(), 2u);
+    EXPECT_EQ(figures.groups[1].computers, ComputerLevel::Expert);
+    EXPECT_EQ(figures.groups[1].games,
+              static_cast<int>(std::count_if(games.begin(), games.end(), [](const GameRecord& g) {
+                  return g.computers == ComputerLevel::Expert && !g.exited;
+              })));
+    EXPECT_GE(figures.groups[1].games, 6);
 
     // A folder that is not there, a file that is no database, one of a newer program: each
     // named with why, before a game is played.

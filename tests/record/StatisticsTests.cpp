@@ -8,10 +8,15 @@
 
 namespace {
 
-GameRecord Game(int human, bool strong, std::vector<int> points, int winner, bool exited = false) {
+constexpr ComputerLevel kStandard = ComputerLevel::Standard;
+constexpr ComputerLevel kStrong = ComputerLevel::Strong;
+constexpr ComputerLevel kExpert = ComputerLevel::Expert;
+
+GameRecord Game(int human, ComputerLevel computers, std::vector<int> points, int winner,
+                bool exited = false) {
     GameRecord game;
     game.humanSeat = human;
-    game.strongComputers = strong;
+    game.computers = computers;
     for (const int p : points) {
         game.seats.push_back({p, 0, 0, 0, 0});
     }
@@ -25,14 +30,14 @@ GameRecord Game(int human, bool strong, std::vector<int> points, int winner, boo
 
 TEST(RecordFigures, WinRatesStreaksMarginsAndTheBestGameOfAKnownRecord) {
     const std::vector<GameRecord> games = {
-        Game(1, false, {30, 25}, 1),           // won by 5
-        Game(1, false, {20, 28}, 2),           // lost by 8
-        Game(1, true, {40, 35, 38}, 1),        // won by 2
-        Game(1, true, {10, 12, 11}, 2, true),  // left: counted apart, the streak goes on
-        Game(1, true, {33, 30, 31}, 1),        // won by 2
-        Game(2, false, {20, 45, 44, 10}, 2),   // won by 1 from seat 2
-        Game(1, false, {30, 30}, 2),           // level on points, lost on the tie: margin 0
-        Game(1, false, {45, 40}, 1),           // won by 5: the best game
+        Game(1, kStandard, {30, 25}, 1),          // won by 5
+        Game(1, kExpert, {20, 28}, 2),            // lost by 8
+        Game(1, kStrong, {40, 35, 38}, 1),        // won by 2
+        Game(1, kStrong, {10, 12, 11}, 2, true),  // left: counted apart, the streak goes on
+        Game(1, kStrong, {33, 30, 31}, 1),        // won by 2
+        Game(2, kStandard, {20, 45, 44, 10}, 2),  // won by 1 from seat 2
+        Game(1, kStandard, {30, 30}, 2),          // level on points, lost on the tie: margin 0
+        Game(1, kStandard, {45, 40}, 1),          // won by 5: the best game
     };
     const RecordFigures figures = Summarise(games);
     EXPECT_EQ(figures.games, 7);
@@ -49,17 +54,19 @@ TEST(RecordFigures, WinRatesStreaksMarginsAndTheBestGameOfAKnownRecord) {
     EXPECT_EQ(figures.best->seed, games[7].seed);
     EXPECT_EQ(figures.best->Margin(), 5);
 
-    ASSERT_EQ(figures.groups.size(), 3u);
-    const auto expectGroup = [&](std::size_t i, int players, bool strong, int played, int won) {
+    ASSERT_EQ(figures.groups.size(), 4u);
+    const auto expectGroup = [&](std::size_t i, int players, ComputerLevel computers, int played,
+                                 int won) {
         EXPECT_EQ(figures.groups[i].players, players) << i;
-        EXPECT_EQ(figures.groups[i].strongComputers, strong) << i;
+        EXPECT_EQ(figures.groups[i].computers, computers) << i;
         EXPECT_EQ(figures.groups[i].games, played) << i;
         EXPECT_EQ(figures.groups[i].wins, won) << i;
     };
-    expectGroup(0, 2, false, 4, 2);
-    expectGroup(1, 3, true, 2, 2);
-    expectGroup(2, 4, false, 1, 1);
-    EXPECT_DOUBLE_EQ(figures.groups[0].WinRate(), 0.5);
+    expectGroup(0, 2, kStandard, 3, 2);
+    expectGroup(1, 2, kExpert, 1, 0);
+    expectGroup(2, 3, kStrong, 2, 2);
+    expectGroup(3, 4, kStandard, 1, 1);
+    EXPECT_DOUBLE_EQ(figures.groups[0].WinRate(), 2.0 / 3.0);
 
     // The chart: the followed seat's points against the winner's, the left game out.
     ASSERT_EQ(figures.lastGames.size(), 7u);
@@ -72,7 +79,7 @@ TEST(RecordFigures, WinRatesStreaksMarginsAndTheBestGameOfAKnownRecord) {
     // Only the last fifty games are charted, oldest first; a loss at the end ends the streak.
     std::vector<GameRecord> many;
     for (int i = 0; i < 60; ++i) {
-        many.push_back(Game(1, false, {i, 100}, i < 59 ? 1 : 2));
+        many.push_back(Game(1, kStandard, {i, 100}, i < 59 ? 1 : 2));
     }
     const RecordFigures more = Summarise(many);
     ASSERT_EQ(more.lastGames.size(), RecordFigures::kChartGames);

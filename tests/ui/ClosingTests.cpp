@@ -27,7 +27,7 @@
 
 namespace {
 
-// The table was drawn as asked while the strong seat thought: its redraws came at the timer's
+// The table was drawn as asked while the computer seat thought: its redraws came at the timer's
 // rate, not once the thought was over. The intervals are the figure for a real window system.
 void ExpectDrawnWhileThinking(const std::vector<double>& paints, double since) {
     std::vector<double> gaps;
@@ -43,24 +43,27 @@ void ExpectDrawnWhileThinking(const std::vector<double>& paints, double since) {
 }
 
 // The player closes the table at a moment the game is showing something or thinking: a
-// question, a computer seat's pause, a move seen on the table, a strong seat's role choice, the
-// final scores; or the session ends while a question after the first is open. Nothing is modal,
-// so the window manager's close reaches the table as Qt's ordinary close; the game ends at once
-// as Exit ends it, unscored unless it was over.
+// question, a computer seat's pause, a move seen on the table, a strong or an expert seat's role
+// choice, the final scores; or the session ends while a question after the first is open. Nothing
+// is modal, so the window manager's close reaches the table as Qt's ordinary close; the game ends
+// at once as Exit ends it, unscored unless it was over.
 TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnce) {
     const SessionEnd sessionEnd;
-    enum class Moment { Question, Pause, Move, Thinking, Message, SessionEnd };
+    enum class Moment { Question, Pause, Move, Thinking, ExpertThinking, Message, SessionEnd };
     for (const Moment moment : {Moment::Question, Moment::Pause, Moment::Move, Moment::Thinking,
-                                Moment::Message, Moment::SessionEnd}) {
+                                Moment::ExpertThinking, Moment::Message, Moment::SessionEnd}) {
+        const bool thinking = moment == Moment::Thinking || moment == Moment::ExpertThinking;
         // The final scores are the message: the game is played to its end at full speed.
         const bool fullSpeed = moment == Moment::Message || moment == Moment::SessionEnd;
         frmMain::Options options =
             testing_support::TableOptions(3, 3, 99, "quellin-window-closed", fullSpeed ? 0 : 2000);
-        options.strongComputers = moment == Moment::Thinking;
+        options.computers = moment == Moment::Thinking         ? ComputerLevel::Strong
+                            : moment == Moment::ExpertThinking ? ComputerLevel::Expert
+                                                               : ComputerLevel::Standard;
         options.animations = moment != Moment::Message;
         frmMain window(options);
         const QLabel* status = window.findChild<QLabel*>("lblMessage");
-        // While a strong seat thinks, the table is asked to redraw at a screen's rate.
+        // While a seat thinks, the table is asked to redraw at a screen's rate.
         const testing_support::TableWatch watch(window);
         QTimer redraw;
         QObject::connect(&redraw, &QTimer::timeout, &window, [&window] { window.update(); });
@@ -80,14 +83,13 @@ TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnc
                 : moment == Moment::Pause      ? window.findChild<TablePace*>()->Pausing()
                 // The first cards dealt, flying to the seats.
                 : moment == Moment::Move ? window.findChild<QLabel*>("drawnCard") != nullptr
-                // A strong seat's role choice: the game waits and the table holds
+                // A strong or expert seat's role choice: the game waits and the table holds
                 // nothing.
-                : moment == Moment::Thinking
-                    ? status->text().startsWith("Robot") &&
-                          status->text().endsWith("select a role...") && !window.Holding()
-                    : testing_support::Open<frmShowMessage>() &&
-                          testing_support::Open<frmShowMessage>()->cmdDetails;
-            if (moment == Moment::Thinking) {
+                : thinking ? status->text().startsWith("Robot") &&
+                                 status->text().endsWith("select a role...") && !window.Holding()
+                           : testing_support::Open<frmShowMessage>() &&
+                                 testing_support::Open<frmShowMessage>()->cmdDetails;
+            if (thinking) {
                 thinkingSince = !now ? -1 : thinkingSince < 0 ? watch.Now() : thinkingSince;
                 if (now && watch.Now() - thinkingSince < 80) {
                     return;  // the table is watched a moment while the seat thinks
@@ -116,7 +118,7 @@ TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnc
         // What was on its way as the table closed (a thought's answer, a move's end) finds no
         // game to play on.
         QTest::qWait(400);
-        if (moment == Moment::Thinking) {
+        if (thinking) {
             ExpectDrawnWhileThinking(watch.TablePaints(), thinkingSince);
         }
         EXPECT_LT(closing.elapsed(), 1000);

@@ -58,14 +58,14 @@ std::size_t Threads() {
 }  // namespace
 
 // The player studies the table behind the final scores, brings them back, and plays again: the
-// second game is the one a fresh table plays from its seed, every strong seat's thinking threads
+// second game is the one a fresh table plays from its seed, every expert seat's thinking threads
 // of the first game have gone, and both games are in the record as their results logs score them.
 TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
     RecordStore record(testing_support::FreshFolder("quellin-again-clean") / "Records.sqlite");
     frmMain::Options options = TableOptions(2, 1, 31, "quellin-again-first");
     options.seed = 31;
-    options.strongComputers = true;
-    options.strongPlayouts = 24;  // a quick thinker: the threads are what is looked at
+    options.computers = ComputerLevel::Expert;
+    options.thinkingBudget = 8;  // a quick thinker: the threads are what is looked at
     options.record = &record;
     frmMain window(options);
     const std::size_t threadsBefore = Threads();
@@ -126,8 +126,8 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
 
     // The second game is the one a fresh table plays from seed 32: its logs and its history.
     frmMain::Options freshOptions = TableOptions(2, 1, 32, "quellin-again-fresh");
-    freshOptions.strongComputers = true;
-    freshOptions.strongPlayouts = 24;
+    freshOptions.computers = ComputerLevel::Expert;
+    freshOptions.thinkingBudget = 8;
     frmMain fresh(freshOptions);
     EndPlayer freshPlayer{fresh, [](frmShowMessage& scores) { scores.cmdOK->click(); }};
     ASSERT_TRUE(testing_support::RunTable(fresh, [&] { freshPlayer.Tick(); }));
@@ -144,7 +144,7 @@ TEST(PlayAgain, StartsACleanGameWithTheSameSettingsAndANewSeedAtTheSameTable) {
         EXPECT_EQ(game.seed, 31 + i);
         EXPECT_EQ(game.Players(), 2);
         EXPECT_EQ(game.humanSeat, 1);
-        EXPECT_TRUE(game.strongComputers);
+        EXPECT_EQ(game.computers, ComputerLevel::Expert);
         EXPECT_FALSE(game.exited || game.resumed);
         EXPECT_EQ(game.source, "table");
         EXPECT_GE(game.rounds, 5);

@@ -97,7 +97,7 @@ TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
         EXPECT_EQ(game.seed, 18446744073709551610ull + static_cast<unsigned>(id));
         EXPECT_EQ(game.programVersion, "0.9");
         EXPECT_EQ(game.humanSeat, id);
-        EXPECT_TRUE(game.strongComputers);
+        EXPECT_EQ(game.computers, ComputerLevel::Strong);
         EXPECT_EQ(game.winner, 2);
         EXPECT_EQ(game.rounds, 10 + id);
         EXPECT_EQ(game.durationMs, 50000 + id);
@@ -195,7 +195,7 @@ TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialo
     GameRecord won = SomeGame(6);         // 44 against 20 and 30: won by 14
     won.winner = 2;
     won.seats = {{20, 9, 20, 0, 0}, {44, 12, 30, 4, 10}, {30, 10, 30, 0, 0}};
-    won.strongComputers = true;
+    won.computers = ComputerLevel::Expert;
     for (const GameRecord& game : {lost, won}) {
         ASSERT_EQ(store.Record(game), std::nullopt);
     }
@@ -213,7 +213,7 @@ TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialo
     EXPECT_EQ(figures[3].toStdString(), "Winning streak: 1 now, the longest 1");
     ASSERT_EQ(window.grdGroups->rowCount(), 2);
     EXPECT_EQ(window.grdGroups->item(1, 0)->text(), "3");
-    EXPECT_EQ(window.grdGroups->item(1, 1)->text(), "Strong");
+    EXPECT_EQ(window.grdGroups->item(1, 1)->text(), "Expert");
     EXPECT_EQ(window.grdGroups->item(1, 4)->text(), "100.0%");
     const QList<QAbstractSeries*> series = window.chtLastGames->chart()->series();
     ASSERT_EQ(series.size(), 2);
@@ -226,25 +226,36 @@ TEST(StatisticsWindow, ShowsTheRecordsFiguresAndReplaysAGameThroughTheStartDialo
     EXPECT_EQ(window.grdGames->item(1, 4)->text(), "Lost");
     EXPECT_FALSE(window.cmdReplay->isEnabled());
 
-    // A new start dialog offers four players, seat 2, standard, and only the seats in play.
+    // A new start dialog offers four players, seat 2, the three computer levels with standard
+    // chosen, and only the seats in play; Preset chooses each level.
     frmStart start;
     EXPECT_EQ(start.NumberOfPlayers(), 4);
     EXPECT_EQ(start.HumanSeat(), 2);
-    EXPECT_FALSE(start.StrongComputers());
+    EXPECT_EQ(start.Computers(), ComputerLevel::Standard);
+    QStringList levels;
+    for (const QRadioButton* level : start.optComputers) {
+        levels << level->text();
+    }
+    EXPECT_EQ(levels.join(' ').toStdString(), "Standar&d Stron&g E&xpert");
+    for (const ComputerLevel level :
+         {ComputerLevel::Strong, ComputerLevel::Expert, ComputerLevel::Standard}) {
+        start.Preset(3, 1, level, std::nullopt);
+        EXPECT_EQ(start.Computers(), level);
+    }
     start.optSeating[3]->setChecked(true);
     start.optPlayers[0]->setChecked(true);
     EXPECT_EQ(start.NumberOfPlayers(), 2);
     EXPECT_EQ(start.HumanSeat(), 2);
     EXPECT_FALSE(start.optSeating[2]->isEnabled());
     QObject::connect(&window, &frmStatistics::ReplayRequested, &start, [&](const GameRecord& game) {
-        start.Preset(game.Players(), game.humanSeat, game.strongComputers, game.seed);
+        start.Preset(game.Players(), game.humanSeat, game.computers, game.seed);
     });
     window.grdGames->selectRow(0);
     ASSERT_TRUE(window.cmdReplay->isEnabled());
     window.cmdReplay->click();
     EXPECT_EQ(start.NumberOfPlayers(), 3);
     EXPECT_EQ(start.HumanSeat(), 2);
-    EXPECT_TRUE(start.StrongComputers());
+    EXPECT_EQ(start.Computers(), ComputerLevel::Expert);
     EXPECT_EQ(start.Seed(), 6u);
     // A seed past the largest holds Start back; an empty one is a new game.
     start.show();

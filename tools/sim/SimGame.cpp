@@ -43,15 +43,23 @@ void Require(const std::string& problem, std::uint64_t seed, long game) {
     }
 }
 
-// Seat 1 stands for the player in the record: its computers are strong when another seat is.
+// Seat 1 stands for the player in the record: its computers are expert when another seat is,
+// or else strong when another seat is.
+ComputerLevel ComputersOf(const SimOptions& options, long n) {
+    const auto beyondSeat1 = [](const std::vector<int>& seats) {
+        return std::any_of(seats.begin(), seats.end(), [](int seat) { return seat != 1; });
+    };
+    return beyondSeat1(options.ExpertSeatsOf(n))   ? ComputerLevel::Expert
+           : beyondSeat1(options.StrongSeatsOf(n)) ? ComputerLevel::Strong
+                                                   : ComputerLevel::Standard;
+}
+
 GameCircumstances SimCircumstances(const SimOptions& options, long n,
                                    std::chrono::steady_clock::time_point start) {
     GameCircumstances circumstances;
     circumstances.seed = options.seed + static_cast<std::uint64_t>(n);
     circumstances.humanSeat = 1;
-    const std::vector<int> strong = options.StrongSeatsOf(n);
-    circumstances.strongComputers =
-        std::any_of(strong.begin(), strong.end(), [](int seat) { return seat != 1; });
+    circumstances.computers = ComputersOf(options, n);
     circumstances.durationMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                                    std::chrono::steady_clock::now() - start)
                                    .count();
