@@ -1,10 +1,11 @@
 // One decision of the strong player: a role choice in the middle of a four-player game, with
 // the default budget of copies on two worker threads; and the hint the table asks for at such
-// a choice, which makes a strong player of its own each time.
+// a choice, which makes an expert player of its own each time.
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
 
 #include "game/HeadlessTable.h"
 #include "game/Hint.h"
@@ -13,14 +14,15 @@
 
 namespace {
 
-// The role choice at the start of round 6 of a seeded four-player game.
+// The first role choice of round 6 of a seeded four-player game, waiting for the chooser.
 std::unique_ptr<qlGame> MidGameRoleChoice(Table& table) {
     std::unique_ptr<qlGame> position;
     qlGame game(table, 4, 0, Random::SeededSource(7));
-    Subscription taken = game.BeforeRoleChoice.Subscribe([&](const qlGame& g) {
-        if (!position && g.Rounds() == 6) {
-            position = std::make_unique<qlGame>(g, table);
+    game.SetAnswerFeed([&](const Decision& decision) -> std::optional<Choice> {
+        if (!position && game.Rounds() == 6 && decision.kind == DecisionKind::Role) {
+            position = std::make_unique<qlGame>(game, table);
         }
+        return std::nullopt;
     });
     game.PlayGame();
     return position;
@@ -40,7 +42,7 @@ void BM_HintAtARoleChoice(benchmark::State& state) {
     HeadlessTable table;
     const std::unique_ptr<qlGame> position = MidGameRoleChoice(table);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(AskStrongPlayer(*position, position->RoleChooser(), table));
+        benchmark::DoNotOptimize(AskForHint(*position, position->RoleChooser(), table));
     }
 }
 BENCHMARK(BM_HintAtARoleChoice)->Unit(benchmark::kMillisecond)->UseRealTime();

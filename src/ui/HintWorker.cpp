@@ -41,7 +41,7 @@ void qlHintWorker::Start(const qlGame& game, Integer seat,
     mThread = std::thread([this, job, seat, done = std::move(done)] {
         std::optional<Hint> hint;
         try {
-            hint = AskStrongPlayer(*job->copy, seat, job->table);
+            hint = AskForHint(*job->copy, seat, job->table);
         } catch (const std::exception&) {
             hint.reset();  // a fault in a copy: no hint rather than a wrong one
         }

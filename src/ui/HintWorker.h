@@ -11,7 +11,7 @@
 
 class qlGame;
 
-// Asks the strong player for a hint on a thread of its own, so that the table stays responsive
+// Asks the expert player for a hint on a thread of its own, so that the table stays responsive
 // while it thinks; the answer comes back on the thread that asked.
 class qlHintWorker : public QObject {
     Q_OBJECT

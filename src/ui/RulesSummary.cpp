@@ -71,8 +71,9 @@ buildings wins; if that is level too, the seat first from Player 1 on.</p>
 <h2>At this table</h2>
 <p>Hover or click a seat's points to see them part by part; the final scores have a
 <b>Details</b> button for every seat's. <b>F1</b> opens this window. At your role choice and
-at your build choice, <b>H</b> or the <b>Hint</b> button asks the strong computer player what it
+at every card question, <b>H</b> or the <b>Hint</b> button asks the expert computer player what it
 would do in your place: it plays the game on many times from what you can see, never from your
-rivals' hands or the face-down cards, and shows how often its choice won.</p>
+rivals' hands or the face-down cards, marks the cards it would choose, and shows how often its
+choice won.</p>
 )";
 }

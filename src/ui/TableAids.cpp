@@ -28,7 +28,7 @@ const char* const kMarkStyle = "QPushButton { border: 3px solid #1d5fd0; font-we
 QPushButton* HintButton(QWidget* parent) {
     auto* button = new QPushButton("Hint", parent);
     button->setObjectName("cmdHint");
-    button->setToolTip("What the strong computer player would do in your place (H)");
+    button->setToolTip("What the expert computer player would do in your place (H)");
     return button;
 }
 
@@ -142,7 +142,7 @@ void qlTableAids::ShowRoleHint(const std::optional<Hint>& hint, Long rolesChosen
         return;
     }
     lblHint->setText(hint ? QString::fromStdString("Hint: " + hint->Text()) : kNoHint);
-    MarkRole(hint ? hint->role : -1);
+    MarkRole(hint ? hint->choice.role : -1);
     FollowRoleChoice();
 }
 
@@ -159,7 +159,10 @@ void qlTableAids::MarkRole(int role) {
 }
 
 void qlTableAids::EquipQuestion(frmCardChooser& chooser) {
-    if (!mGame || !mGame->BuildSavings() || !mGame->IsHuman(mGame->CurrentPlayer())) {
+    // A card question of the human's, not a computer seat's choice shown to the human.
+    const Decision pending = mGame ? mGame->Pending() : Decision{};
+    if (pending.kind == DecisionKind::None || pending.kind == DecisionKind::Role ||
+        pending.seat != mHumanSeat) {
         return;
     }
     auto* aid = new QWidget(&chooser);
@@ -173,28 +176,29 @@ void qlTableAids::EquipQuestion(frmCardChooser& chooser) {
     layout->addWidget(button);
     layout->addWidget(answer, 1);
     chooser.AddAid(aid);
-    mBuildQuestion = &chooser;
+    mQuestion = &chooser;
     connect(&chooser, &QObject::destroyed, mWorker, &qlHintWorker::Stop);
     connect(button, &QPushButton::clicked, this, [this, button, answer] {
-        if (!mBuildQuestion || mWorker->Busy()) {
+        if (!mQuestion || mWorker->Busy()) {
             return;
         }
         answer->setText(kThinking);
         button->setEnabled(false);
         mWorker->Start(*mGame, mHumanSeat, [this, answer](const std::optional<Hint>& hint) {
-            ShowBuildHint(hint, *answer);
+            ShowCardHint(hint, *answer);
         });
     });
 }
 
-// Marks the card the hint builds with a tag of its own: a framed card would read as checked.
-void qlTableAids::ShowBuildHint(const std::optional<Hint>& hint, QLabel& answer) {
+// Marks the cards the hint would check with a tag of their own: a framed card would read as
+// checked.
+void qlTableAids::ShowCardHint(const std::optional<Hint>& hint, QLabel& answer) {
     answer.setText(hint ? QString::fromStdString("Hint: " + hint->Text()) : kNoHint);
-    if (!hint || hint->building.empty()) {
+    if (!hint) {
         return;
     }
-    for (qlCardImage* image : mBuildQuestion->cardsChoice->Images()) {
-        if (image->ShownCard() && image->ShownCard()->BuildingName() == hint->building) {
+    for (qlCardImage* image : mQuestion->cardsChoice->Images()) {
+        if (image->ShownCard() && hint->choice.cards.Contains(image->ShownCard())) {
             auto* tag = new QLabel("HINT", image);
             tag->setObjectName("hintTag");
             tag->setStyleSheet(
@@ -203,7 +207,6 @@ void qlTableAids::ShowBuildHint(const std::optional<Hint>& hint, QLabel& answer)
             tag->adjustSize();
             tag->move((image->width() - tag->width()) / 2, image->height() - tag->height() - 14);
             tag->show();
-            return;
         }
     }
 }

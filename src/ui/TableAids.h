@@ -19,8 +19,9 @@ class qlHintWorker;
 struct Hint;
 
 // What the table offers beside the game itself: the help window with the rules and the card
-// reference (F1 or "Help"), and the hint (H or "Hint") at the human's role choice and build
-// choice, which asks the strong computer player what it would do from the human's view.
+// reference (F1 or "Help"), and the hint (H or "Hint") at the human's role choice and at every
+// card question the human is asked, which asks the expert computer player what it would do from
+// the human's view.
 class qlTableAids : public QObject {
     Q_OBJECT
 
@@ -35,7 +36,7 @@ class qlTableAids : public QObject {
     void AddKeysTo(QWidget& window);
     // The game the hints are asked about, with the human's seat; none once it is over.
     void SetGame(const qlGame* game, Integer humanSeat);
-    // Gives the question a "Hint" button when it is the human's build choice.
+    // Gives the question a "Hint" button when it is one of the human's decisions.
     void EquipQuestion(frmCardChooser& chooser);
     // Opens the help window beside the table, or brings it to the front.
     void ShowHelp();
@@ -51,7 +52,7 @@ class qlTableAids : public QObject {
     void FollowRoleChoice();
     void AskForRoleHint();
     void ShowRoleHint(const std::optional<Hint>& hint, Long rolesChosen);
-    void ShowBuildHint(const std::optional<Hint>& hint, QLabel& answer);
+    void ShowCardHint(const std::optional<Hint>& hint, QLabel& answer);
     void MarkRole(int role);
 
     QWidget& mTable;
@@ -61,6 +62,6 @@ class qlTableAids : public QObject {
     Integer mHumanSeat = 0;
     qlHintWorker* mWorker = nullptr;
     QTimer* mFollow = nullptr;
-    QPointer<frmCardChooser> mBuildQuestion;
+    QPointer<frmCardChooser> mQuestion;  // the question the hint button is in
     int mMarkedRole = -1;
 };

@@ -1,9 +1,10 @@
-// The hint: the strong player's choice for a seat, from that seat's view only, asked without
-// changing the game.
+// The hint: the expert player's choice for a seat at any of its decisions, from that seat's view
+// only, a choice the rules take, asked without changing the game.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,43 +13,47 @@
 #include "game/Hint.h"
 #include "game/StandardDecider.h"
 #include "game/qlGame.h"
+#include "support/TableHelpers.h"
 
 namespace {
 
-// Seat 2 decides by the standard rules, but first asks for a hint at some of its role and
-// build choices: once in the game itself and once in a copy whose hidden cards are dealt
-// afresh, which must give the same hint.
+// Seat 2 decides by the standard rules, but first asks for a hint at every other decision of
+// its own: once in the game itself and once in a copy whose hidden cards are dealt afresh,
+// which must give the same hint, one that the rules take in a copy of the game.
 class HintAsker : public StandardDecider {
   public:
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override {
-        if (decision.kind == DecisionKind::Role || decision.kind == DecisionKind::Build) {
-            Compare(game);
+        if (++mAsked % 2 == 0) {
+            Compare(game, decision);
         }
         return StandardDecider::Answer(game, decision, random);
     }
 
-    std::vector<Hint> hints;
+    std::set<DecisionKind> kinds;  // those hinted at with more than one choice weighed
 
   private:
-    void Compare(const qlGame& game) {
-        if (++mAsked % 5 != 2) {
-            return;
-        }
+    void Compare(const qlGame& game, const Decision& decision) {
         HeadlessTable table;
         qlGame redealt(game, table);
         redealt.RedealHidden(2, static_cast<std::uint64_t>(mAsked) * 977);
-        const Hint here = AskStrongPlayer(game, 2, table, 24);
-        const Hint there = AskStrongPlayer(redealt, 2, table, 24);
+        const Hint here = AskForHint(game, 2, table, 12);
+        const Hint there = AskForHint(redealt, 2, table, 12);
+        EXPECT_EQ(here.kind, decision.kind);
         EXPECT_EQ(here.Text(), there.Text()) << "decision " << mAsked;
-        EXPECT_EQ(here.role, there.role);
-        EXPECT_EQ(here.building, there.building);
-        hints.push_back(here);
+        EXPECT_EQ(here.choice.role, there.choice.role);
+        EXPECT_EQ(testing_support::Ids(here.choice.cards),
+                  testing_support::Ids(there.choice.cards));
+        qlGame taken(game, table);
+        EXPECT_NO_THROW(taken.Apply(here.choice)) << here.Text();
+        if (here.games > 0) {
+            kinds.insert(decision.kind);
+        }
     }
 
     int mAsked = 0;
 };
 
-TEST(Hint, AlikeWhereOnlyHiddenCardsDifferAndAskingLeavesTheGameAsItWas) {
+TEST(Hint, EveryDecisionsHintIsLegalAlikeWhereOnlyHiddenCardsDifferAndLeavesTheGameAsItWas) {
     HeadlessTable table;
     qlGame game(table, 3, 0, Random::SeededSource(44));
     auto asker = std::make_unique<HintAsker>();
@@ -56,20 +61,29 @@ TEST(Hint, AlikeWhereOnlyHiddenCardsDifferAndAskingLeavesTheGameAsItWas) {
     game.SetDecider(2, std::move(asker));
     const testing_support::PlayedLogs played = testing_support::PlayLogged(game);
     ASSERT_EQ(played.outcome, qlGame::Outcome::Finished);
-    int roles = 0;
-    int builds = 0;
-    for (const Hint& hint : hints.hints) {
-        (hint.role >= 0 ? roles : builds) += 1;
+    for (const DecisionKind kind : {DecisionKind::Role, DecisionKind::Build, DecisionKind::Payment,
+                                    DecisionKind::CouncilKeep}) {
+        EXPECT_EQ(hints.kinds.count(kind), 1u) << static_cast<int>(kind);
     }
-    EXPECT_GE(roles, 2);
-    EXPECT_GE(builds, 1);
     const testing_support::PlayedLogs plain = testing_support::PlaySeeded(3, 44);
     EXPECT_EQ(played.gameLog, plain.gameLog);
     EXPECT_EQ(played.log, plain.log);
 
-    EXPECT_EQ((Hint{3, "", 41, 96}.Text()), "Trader: wins 43 % of 96 sampled games");
-    EXPECT_EQ((Hint{-1, "", 0, 12}.Text()), "build nothing: wins 0 % of 12 sampled games");
-    EXPECT_EQ((Hint{-1, "Well", 0, 0}.Text()), "Well, the only choice");
+    using testing_support::MakeDeck;
+    EXPECT_EQ((Hint{DecisionKind::Role, {.role = 3}, 41, 96}.Text()),
+              "Trader: wins 43 % of 96 sampled games");
+    EXPECT_EQ((Hint{DecisionKind::Build, {}, 0, 12}.Text()),
+              "build nothing: wins 0 % of 12 sampled games");
+    EXPECT_EQ((Hint{DecisionKind::Build, {.cards = MakeDeck({"Well"})}, 0, 0}.Text()),
+              "Well, the only choice");
+    EXPECT_EQ(
+        (Hint{DecisionKind::CouncilKeep, {.cards = MakeDeck({"Smithy", "Well"})}, 7, 20}.Text()),
+        "keep Smithy and Well: wins 35 % of 20 sampled games");
+    EXPECT_EQ((Hint{DecisionKind::Payment, {.cards = MakeDeck({"Chapel", "Smithy", "Well"})}, 1, 3}
+                   .Text()),
+              "pay with Chapel, Smithy and Well: wins 33 % of 3 sampled games");
+    EXPECT_EQ((Hint{DecisionKind::Trade, {}, 2, 8}.Text()),
+              "sell nothing: wins 25 % of 8 sampled games");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // What the table offers beside the game: the help window with the rules and the card
-// reference, and the hint at the human's role and build choices.
+// reference, and the hint at the human's role choice and card questions.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <string>
+#include <vector>
 
 #include "WindowDriver.h"
 #include "cards/Catalogue.h"
@@ -154,35 +156,58 @@ TEST(Help, OpensBesideTheTableWhereTheScreenAllowsElseOverItsSettings) {
 }
 
 // Plays seat 1 of a two-player game by clicks until it has asked for a hint by H at a role
-// choice, taking the hinted role, and by its button at a build choice; then leaves.
+// choice, taking the hinted role, and by the question's button at its first card question and
+// at its first build choice; then leaves.
 struct HintedPlay {
+    // A card question's hint: its text and the names of the cards tagged with it.
+    struct CardHint {
+        std::string caption;
+        std::string text;
+        std::vector<std::string> tagged;
+    };
+
     explicit HintedPlay(frmMain& table) : window(table) {}
 
     frmMain& window;
     std::string roleHint;
     std::string markedRole;
-    std::string buildHint;
-    std::string taggedCard;
+    CardHint first;
+    CardHint build;
     int ticksWhileThinking = 0;
 
     static bool Answered(const QLabel* answer) { return answer->text().startsWith("Hint: "); }
 
+    // Asks for the question's hint and notes it once it has come; true while it waits for it.
+    static bool WaitsForHint(frmCardChooser& chooser, CardHint& hint) {
+        auto* answer = chooser.findChild<QLabel*>("lblHint");
+        if (answer->text().isEmpty()) {
+            QTest::mouseClick(chooser.findChild<QPushButton*>("cmdHint"), Qt::LeftButton);
+            return true;
+        }
+        if (!Answered(answer)) {
+            return true;
+        }
+        hint.caption = chooser.windowTitle().toStdString();
+        hint.text = answer->text().toStdString();
+        for (const QLabel* tag : chooser.findChildren<QLabel*>("hintTag")) {
+            hint.tagged.push_back(
+                static_cast<qlCardImage*>(tag->parentWidget())->ShownCard()->BuildingName());
+        }
+        return false;
+    }
+
     void Tick() {
         auto* chooser = testing_support::Open<frmCardChooser>();
-        auto* hint = chooser ? chooser->findChild<QPushButton*>("cmdHint") : nullptr;
-        if (hint && buildHint.empty()) {  // the first build question waits for its hint
-            auto* answer = chooser->findChild<QLabel*>("lblHint");
-            if (answer->text().isEmpty()) {
-                QTest::mouseClick(hint, Qt::LeftButton);
-            } else if (Answered(answer)) {
-                buildHint = answer->text().toStdString();
-                if (auto* tag = chooser->findChild<QLabel*>("hintTag")) {
-                    taggedCard =
-                        static_cast<qlCardImage*>(tag->parentWidget())->ShownCard()->BuildingName();
-                }
-            }
-        } else if (testing_support::AnswerOpen()) {
-            if (chooser && !roleHint.empty() && !buildHint.empty()) {
+        const bool hinted = chooser && chooser->findChild<QPushButton*>("cmdHint");
+        const bool building = chooser && chooser->windowTitle() == "Select Card to Build...";
+        if (hinted && first.text.empty() && WaitsForHint(*chooser, first)) {
+            return;
+        }
+        if (hinted && building && build.text.empty() && WaitsForHint(*chooser, build)) {
+            return;
+        }
+        if (testing_support::AnswerOpen()) {
+            if (chooser && !roleHint.empty() && !build.text.empty()) {
                 window.close();  // leaves the game at its next check
             }
         } else if (window.findChild<QLabel*>("lblMessage")->text().startsWith("Human 1, select")) {
@@ -213,7 +238,7 @@ struct HintedPlay {
     }
 };
 
-TEST(Hint, TheHumansRoleAndBuildChoicesGetTheStrongPlayersChoiceMarkedWhileTheTableRuns) {
+TEST(Hint, TheHumansRoleChoiceAndCardQuestionsGetTheExpertPlayersChoiceMarkedWhileTheTableRuns) {
     frmMain window(testing_support::TableOptions(2, 1, 31, "quellin-hinted-game"));
     HintedPlay play(window);
     testing_support::RunTable(window, [&play] { play.Tick(); });
@@ -223,9 +248,19 @@ TEST(Hint, TheHumansRoleAndBuildChoicesGetTheStrongPlayersChoiceMarkedWhileTheTa
     EXPECT_EQ(play.roleHint.rfind("Hint: " + play.markedRole + ": wins ", 0), 0u) << play.roleHint;
     EXPECT_NE(play.roleHint.find(" sampled games"), std::string::npos);
     EXPECT_GT(play.ticksWhileThinking, 3);  // the table went on while the hint was thought out
-    ASSERT_FALSE(play.buildHint.empty());
-    const std::string built = play.taggedCard.empty() ? "build nothing" : play.taggedCard;
-    EXPECT_EQ(play.buildHint.rfind("Hint: " + built, 0), 0u) << play.buildHint;
+    // The first question, the hand cut to four cards: "Hint: keep A, B, C and D: wins ...", the
+    // four cards tagged.
+    EXPECT_EQ(play.first.caption, "Select cards you wish to keep...");
+    ASSERT_EQ(play.first.tagged.size(), 4u) << play.first.text;
+    EXPECT_EQ(play.first.text.rfind("Hint: keep ", 0), 0u) << play.first.text;
+    for (const std::string& name : play.first.tagged) {
+        EXPECT_NE(play.first.text.find(name), std::string::npos) << name;
+    }
+    // The build: "Hint: Smithy: wins ..." with its card tagged, or "Hint: build nothing: ...".
+    ASSERT_FALSE(play.build.text.empty());
+    ASSERT_LE(play.build.tagged.size(), 1u);
+    const std::string built = play.build.tagged.empty() ? "build nothing" : play.build.tagged[0];
+    EXPECT_EQ(play.build.text.rfind("Hint: " + built + ": wins ", 0), 0u) << play.build.text;
 }
 
 }  // namespace
