@@ -8,7 +8,8 @@
 
 ComputerSeats::ComputerSeats(ComputerLevel level, qlGame& game, Table& table, Integer humanSeat,
                              std::uint64_t gameSeed, std::optional<int> budget, int threads) {
-    for (Integer seat = 1; seat <= 4 && level != ComputerLevel::Standard; ++seat) {
+    for (Integer seat = 1; seat <= game.NumberOfPlayers() && level != ComputerLevel::Standard;
+         ++seat) {
         if (seat == humanSeat) {
             continue;
         }

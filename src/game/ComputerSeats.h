@@ -15,9 +15,9 @@ class StrongPlayer;
 class Table;
 class qlGame;
 
-// The players that think for a game's computer seats, every seat but the human's, at the strong
-// or the expert level (none at the standard level): made with their seeds from the game's, and
-// set as the seats' deciders. They must outlive the game, whose deciders use them.
+// The players that think for a game's computer seats, every seat in play but the human's, at the
+// strong or the expert level (none at the standard level): made with their seeds from the game's,
+// and set as the seats' deciders. They must outlive the game, whose deciders use them.
 class ComputerSeats {
   public:
     // For `game`, played at `table` with the human at `humanSeat` and the seed `gameSeed`;
