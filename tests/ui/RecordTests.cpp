@@ -76,8 +76,8 @@ TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
         const std::string n = std::to_string(id);
         first.push_back("INSERT INTO games VALUES (" + n + ", '2026-11-0" + n + "T10:00:00Z', '" +
                         std::to_string(18446744073709551610ull + id) + "', '0.9', 3, " + n +
-                        ", 'strong', 2, 1" + n + ", 5000" + n + ", " + (id == 3 ? "1" : "0") +
-                        ", " + (id == 2 ? "1" : "0") + ")");
+                        (id == 1 ? ", 'standard'" : ", 'strong'") + ", 2, 1" + n + ", 5000" + n +
+                        ", " + (id == 3 ? "1" : "0") + ", " + (id == 2 ? "1" : "0") + ")");
         for (int seat = 1; seat <= 3; ++seat) {
             const std::string s = std::to_string(seat);
             first.push_back("INSERT INTO seats VALUES (" + n + ", " + s + ", 2" + s + ", 1" + s +
@@ -97,7 +97,7 @@ TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
         EXPECT_EQ(game.seed, 18446744073709551610ull + static_cast<unsigned>(id));
         EXPECT_EQ(game.programVersion, "0.9");
         EXPECT_EQ(game.humanSeat, id);
-        EXPECT_EQ(game.computers, ComputerLevel::Strong);
+        EXPECT_EQ(game.computers, id == 1 ? ComputerLevel::Standard : ComputerLevel::Strong);
         EXPECT_EQ(game.winner, 2);
         EXPECT_EQ(game.rounds, 10 + id);
         EXPECT_EQ(game.durationMs, 50000 + id);
@@ -117,6 +117,11 @@ TEST(RecordStore, TheFirstSchemaIsMigratedWithEveryRowKept) {
     EXPECT_EQ(games[3].seed, 77u);
     EXPECT_EQ(games[3].id, 4);
     EXPECT_EQ(games[3].seats[0].bonusPoints, 6);
+    // A level this program does not know is named, not taken for another.
+    RunDirectly(file, {"UPDATE games SET computer_level = 'grand' WHERE id = 2"});
+    EXPECT_EQ(testing_support::ErrorOf<RecordError>([&] { store.Games(); }),
+              "The record of games " + file.string() +
+                  " cannot be read: game 2 has the computer level 'grand', which is no level.");
 }
 
 TEST(RecordStore, AFolderOrFileThatCannotBeWrittenIsToldOnceAndNothingIsOverwritten) {
