@@ -33,11 +33,6 @@ qlCards HandWithout(const qlCards& hand, const qlCards& some) {
     return rest;
 }
 
-// The seat's most valuable card among those it can build with its own power, if any.
-Card BestBuildable(ai::CardValues& values) {
-    return ai::BestBuildableByAIValue(values.Seat().CardsInHand(), 0, values).card;
-}
-
 }  // namespace
 
 namespace ai {
@@ -126,7 +121,8 @@ qlCards AIGetCardToBuild(CardValues& values, int savings) {
             seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
         return seat.GetBuildableCards(savings).GetCardsById(opening.Id());
     }
-    return DeckOf(BestBuildableByAIValue(seat.CardsInHand(), savings, values).card);
+    return DeckOf(savings == 0 ? values.BestBuildableInHand().card
+                               : BestBuildableByAIValue(seat.CardsInHand(), savings, values).card);
 }
 
 qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {
@@ -147,7 +143,7 @@ qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int nu
 
     CardValues values(seat, opponents);
     OrderByAIValue(rest, values, false);
-    const Card keep = BestBuildable(values);
+    const Card keep = values.BestBuildableInHand().card;
     for (Long i = rest.Count(); i >= 1 && pay.Count() < needed; --i) {
         const Card card = rest.Item(i);
         if (card != keep) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "ai/Opponents.h"
 #include "cards/qlCard.h"
@@ -11,6 +12,12 @@
 // The card value: what a card is worth as a building to one seat, and collections ordered by
 // it.
 namespace ai {
+
+// A card with its worth to a seat.
+struct ValuedCard {
+    Card card;
+    double value = 0;
+};
 
 // The card values of one decision of `seat`, facing `opponents`, at the present stage of the
 // game. What the rules read of the seat and the game is taken once, and each building is valued
@@ -24,6 +31,9 @@ class CardValues {
     double Of(const qlCard& card);
     const qlPlayer& Seat() const { return mFacts.seat; }
     Opponents Others() const { return mFacts.opponents; }
+    // The most valuable card of the seat's hand that it can build with its own buying power
+    // (BestBuildableByAIValue of the hand), found once: the role choice asks for it twice.
+    const ValuedCard& BestBuildableInHand();
 
     // The seat and the game as the rules of the card value read them.
     struct Facts {
@@ -48,6 +58,7 @@ class CardValues {
     Facts mFacts;
     std::uint32_t mKnownIds = 0;  // bit k: mKnown[k] holds a value
     std::array<Known, kKnownIds> mKnown;
+    std::optional<ValuedCard> mBestBuildable;
 };
 
 // Worth of `card` as a building to `seat`, facing `opponents`, at the present stage of the
@@ -61,10 +72,6 @@ void OrderByAIValue(qlCards& cards, const qlPlayer& seat, Opponents opponents, b
 
 // The card OrderByAIValue would put first, with its worth, without ordering anything; none,
 // worth 0, of an empty collection.
-struct ValuedCard {
-    Card card;
-    double value = 0;
-};
 ValuedCard BestByAIValue(const qlCards& cards, CardValues& values);
 // The same of the cards of `choices` the seat of `values` can build with `lessCards` more
 // buying power (its GetBuildableCards), without making that collection.

@@ -97,4 +97,11 @@ ValuedCard BestBuildableByAIValue(const qlCards& choices, int lessCards, CardVal
     return best.Found();
 }
 
+const ValuedCard& CardValues::BestBuildableInHand() {
+    if (!mBestBuildable) {
+        mBestBuildable = BestBuildableByAIValue(Seat().CardsInHand(), 0, *this);
+    }
+    return *mBestBuildable;
+}
+
 }  // namespace ai

@@ -40,7 +40,7 @@ double Councillor(ai::CardValues& mine, const qlPlayer& seat, int room) {
             v = room;
         }
     } else if (seat.CardsInHand().Count() >= 5) {
-        const ai::ValuedCard best = ai::BestBuildableByAIValue(me.CardsInHand(), 0, mine);
+        const ai::ValuedCard& best = mine.BestBuildableInHand();
         const long x = !best.card ? 5 : ai::RoundToEven((5 - best.value) / 4);
         if (x > 0) {
             v += static_cast<double>(x);

@@ -47,13 +47,19 @@ qlCards& qlCards::operator=(const qlCards& other) {
 }
 
 qlCards::qlCards(qlCards&& other) noexcept {
-    *this = std::move(other);
+    TakeFrom(other);
 }
 
 qlCards& qlCards::operator=(qlCards&& other) noexcept {
-    if (this == &other) {
-        return *this;
+    if (this != &other) {
+        mRoom.reset();
+        mRoomSize = 0;
+        TakeFrom(other);
     }
+    return *this;
+}
+
+void qlCards::TakeFrom(qlCards& other) {
     if (other.mRoom) {
         mSize = other.mSize;
         mRoomSize = other.mRoomSize;
@@ -61,14 +67,11 @@ qlCards& qlCards::operator=(qlCards&& other) noexcept {
         mFirst = other.mFirst;
         mRoomEnd = other.mRoomEnd;
     } else {
-        mRoom.reset();
-        mRoomSize = 0;
         TakeInline(other);
     }
     other.mSize = 0;
     other.mRoomSize = 0;
     other.UseRoom(other.Inline(), kInline);
-    return *this;
 }
 
 void qlCards::TakeInline(const qlCards& other) {

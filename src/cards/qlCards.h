@@ -25,7 +25,9 @@ class qlCards {
   public:
     using const_iterator = const Card*;
 
-    qlCards() = default;
+    // Written out rather than defaulted: `qlCards{}` and `qlCards()` would otherwise zero the
+    // whole room in the collection before the members are set, at every decision and choice.
+    qlCards() {}
     qlCards(std::initializer_list<Card> cards);
     // A copy keeps the room of the original, so that it grows as the original would.
     qlCards(const qlCards& other);
@@ -124,6 +126,9 @@ class qlCards {
     // Takes the cards of `other`, held in its own room, into this collection's own room, which
     // is copied whole: a copy of a fixed size, with no loop over the cards.
     void TakeInline(const qlCards& other);
+    // Takes the cards of `other` and their room, leaving `other` empty; this collection holds
+    // no room elsewhere.
+    void TakeFrom(qlCards& other);
 
     // The top card, within the room: past the places of the cards dealt from the top.
     Card* mFirst = Inline();

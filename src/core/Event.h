@@ -61,6 +61,9 @@ class Event {
     // Drops every handler, as if the event were new; their subscriptions then cancel nothing.
     void Clear() noexcept { mState.reset(); }
 
+    // Whether anyone has subscribed and not yet unsubscribed.
+    bool Followed() const { return mState && !mState->handlers.empty(); }
+
     // Copies nothing: the handlers subscribed so far are called in place. One subscribed
     // meanwhile waits for the next raise; one removed meanwhile is skipped and kept alive
     // until the outermost raise is over.

@@ -18,6 +18,7 @@ qlGame::qlGame(Table& table, Integer numberOfPlayers, Integer humanSeat,
         auto human = std::make_unique<HumanDecider>(table);
         mHuman = human.get();
         mDeciders[static_cast<std::size_t>(humanSeat - 1)] = std::move(human);
+        mByTheRules[static_cast<std::size_t>(humanSeat - 1)] = false;
     }
 }
 
@@ -152,10 +153,12 @@ void qlGame::SetDecider(Integer seatNumber, std::unique_ptr<SeatDecider> decider
         mHuman = nullptr;
     }
     seat = std::move(decider);
+    mByTheRules[static_cast<std::size_t>(seatNumber - 1)] = false;
 }
 
 void qlGame::UseStandardDeciders() {
     for (std::unique_ptr<SeatDecider>& decider : mDeciders) {
         decider = std::make_unique<StandardDecider>();
     }
+    mByTheRules.fill(true);
 }

@@ -137,6 +137,10 @@ qlCards CraneTargets(const qlPlayer& seat) {
 }  // namespace
 
 Decision qlGame::Pending() const {
+    return Describe(true);
+}
+
+Decision qlGame::Describe(bool withOptions) const {
     // One decision, returned from every branch, is made in the caller's place.
     Decision decision;
     if (mState.step != RulesStep::Decide) {
@@ -149,56 +153,72 @@ Decision qlGame::Pending() const {
         case DecisionKind::Role:
             decision.rolesFree = mState.rolesFree;
             break;
-        case DecisionKind::Chapel:
-            decision.options = seat.CardsInHand();
-            break;
         case DecisionKind::HandLimit:
             decision.count = mState.firstRound ? Integer{4} : seat.CardsAllowed();
             decision.firstRound = mState.firstRound;
-            decision.options = seat.CardsInHand();
-            break;
-        case DecisionKind::CraneCover:
-            decision.options = CraneTargets(seat);
             break;
         case DecisionKind::BlackMarket:
-            decision.options = seat.BuildingsWithGoods();
-            decision.count = static_cast<Integer>(std::min<Long>(decision.options.Count(), 2));
+            decision.count = static_cast<Integer>(std::min<Long>(seat.GoodsOnBuildings(), 2));
             break;
         case DecisionKind::Build:
             decision.savings = *BuildSavings();
-            decision.options = seat.CardsInHand();
             break;
         case DecisionKind::Payment:
             decision.count = mState.turn.cost;
-            decision.options = seat.CardsInHand();
             break;
         case DecisionKind::CouncilKeep:
             decision.keep = mState.turn.keep;
             decision.archive = mState.turn.archive;
             decision.offered = mState.turn.offered;
-            if (mState.turn.archive) {
-                decision.options = seat.CardsInHand();
-                decision.options.AddCards(mState.turn.offered);
-            } else {
-                decision.options = mState.turn.offered;
-            }
             break;
         case DecisionKind::GoldMine:
             decision.offered = mState.turn.offered;
-            decision.options = mState.turn.offered;
             break;
         case DecisionKind::Produce:
             decision.count = seat.ProducingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
-            decision.options = seat.OpenProductionBuildings();
             break;
         case DecisionKind::Trade:
             decision.count = seat.TradingPower(seat.GetsRoleBenefit(), seat.LibraryActive());
-            decision.options = seat.BuildingsWithGoods();
             break;
+        case DecisionKind::Chapel:
+        case DecisionKind::CraneCover:
         case DecisionKind::None:
             break;
     }
+    if (withOptions) {
+        decision.options = Options(seat);
+    }
     return decision;
+}
+
+qlCards qlGame::Options(const qlPlayer& seat) const {
+    switch (mState.awaiting) {
+        case DecisionKind::Chapel:
+        case DecisionKind::HandLimit:
+        case DecisionKind::Build:
+        case DecisionKind::Payment:
+            return seat.CardsInHand();
+        case DecisionKind::CraneCover:
+            return CraneTargets(seat);
+        case DecisionKind::BlackMarket:
+        case DecisionKind::Trade:
+            return seat.BuildingsWithGoods();
+        case DecisionKind::CouncilKeep:
+            if (mState.turn.archive) {
+                qlCards options = seat.CardsInHand();
+                options.AddCards(mState.turn.offered);
+                return options;
+            }
+            return mState.turn.offered;
+        case DecisionKind::GoldMine:
+            return mState.turn.offered;
+        case DecisionKind::Produce:
+            return seat.OpenProductionBuildings();
+        case DecisionKind::Role:
+        case DecisionKind::None:
+            break;
+    }
+    return {};
 }
 
 void qlGame::CheckChoice(const Decision& decision, const Choice& choice) const {

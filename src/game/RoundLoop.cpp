@@ -120,9 +120,16 @@ bool qlGame::PlayDecisions() {
         if (mState.step != RulesStep::Decide) {
             return true;
         }
-        const Decision decision = Pending();
-        SeatDecider& decider = DeciderOf(DecidingSeat());
-        if (std::optional<Choice> recorded = mFeed ? mFeed(decision) : std::nullopt) {
+        const Integer seat = DecidingSeat();
+        SeatDecider& decider = DeciderOf(seat);
+        const bool byTheRules = AnswersByTheRules(seat);
+        const Decision decision = Describe(!byTheRules);
+        if (byTheRules) {
+            if (TakeAnswer(decision, decider, decider.Answer(*this, decision, mState.random),
+                           true)) {
+                return true;
+            }
+        } else if (std::optional<Choice> recorded = mFeed ? mFeed(decision) : std::nullopt) {
             mFed = true;
             if (TakeAnswer(decision, decider, std::move(*recorded))) {
                 return true;
@@ -145,7 +152,8 @@ bool qlGame::PlayDecisions() {
     }
 }
 
-bool qlGame::TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice choice) {
+bool qlGame::TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice&& choice,
+                        bool byTheRules) {
     if (decision.kind == DecisionKind::Role && choice.role < 0) {
         ShowRole(mState.currentPlayer, "");
         mState.awaiting = DecisionKind::None;
@@ -157,7 +165,12 @@ bool qlGame::TakeAnswer(const Decision& decision, const SeatDecider& decider, Ch
         mPaused = std::move(choice);
         return false;
     }
-    Apply(decision, choice);
+    if (byTheRules) {
+        CarryOut(choice);
+        Advance();
+    } else {
+        Apply(decision, choice);
+    }
     return false;
 }
 

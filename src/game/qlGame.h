@@ -197,8 +197,17 @@ class qlGame {
     // until it waits for the table or for a later answer (false).
     bool PlayDecisions();
     // The seat's answer to `decision`: the game stops (true) when the seat left at its role
-    // choice; otherwise the answer waits through the table's pause or is carried out.
-    bool TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice choice);
+    // choice; otherwise the answer waits through the table's pause or is carried out, checked
+    // first unless `byTheRules` (see AnswersByTheRules).
+    bool TakeAnswer(const Decision& decision, const SeatDecider& decider, Choice&& choice,
+                    bool byTheRules = false);
+    // Whether the seat's next answer is the game's own standard rules' with nobody to follow
+    // it: such an answer is legal by construction and is carried out unchecked, and its
+    // decision is described without the options a check or a follower would read.
+    bool AnswersByTheRules(Integer seatNumber) const {
+        return mByTheRules[static_cast<std::size_t>(seatNumber - 1)] && !mFeed &&
+               !AnswerGiven.Followed();
+    }
     void RunStep();
     void Await(DecisionKind kind) {
         mState.awaiting = kind;
@@ -208,6 +217,10 @@ class qlGame {
     Integer DecidingSeat() const;
     // Apply, for `pending`, the decision Pending names.
     void Apply(const Decision& pending, const Choice& choice);
+    // Pending's decision, its options left empty unless `withOptions`; the options of the
+    // decision the game waits for, of the deciding `seat`.
+    Decision Describe(bool withOptions) const;
+    qlCards Options(const qlPlayer& seat) const;
     void CheckChoice(const Decision& pending, const Choice& choice) const;
     void CarryOut(const Choice& choice);
 
@@ -310,6 +323,8 @@ class qlGame {
     GameState mState;
     std::array<std::unique_ptr<SeatDecider>, 4> mDeciders;
     HumanDecider* mHuman = nullptr;  // the human seat's decider, while it has one
+    // The seats whose decider the game made itself by the standard rules.
+    std::array<bool, 4> mByTheRules{};
     // Where the driving of the game stands (never copied: a copy drives afresh).
     bool mDriving = false;          // PlayDecisions is running: an answer given now waits for it
     bool mAsked = false;            // the deciding seat answers later
