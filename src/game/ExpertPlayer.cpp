@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <numeric>
 
 #include "game/ExpertCandidates.h"
 #include "game/ExpertTree.h"
@@ -16,6 +17,7 @@ ExpertPlayer::ExpertPlayer(Integer seat, std::uint64_t seed, int budget, int thr
 Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
     std::vector<ExpertCandidate> candidates = ExpertCandidates(game, game.Pending());
     mLastVerdict = {};
+    mLastIterations = 0;
     if (candidates.size() <= 1) {
         return candidates.empty() ? Choice{} : candidates.front().choice;
     }
@@ -26,20 +28,25 @@ Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
     for (int t = 0; t < kTrees; ++t) {
         trees.emplace_back(mSeat);
     }
+    std::vector<long> played(kTrees, 0);
     std::atomic<bool> stop{false};
     mPool->Run(
         kTrees,
         [&](int t) {
             const std::uint64_t treeSeed = SampleSeed(decisionSeed, t);
             const int iterations = mBudget / kTrees + (t < mBudget % kTrees ? 1 : 0);
-            for (int i = 0; i < iterations && !stop; ++i) {
-                trees[static_cast<std::size_t>(t)].Iterate(game, SampleSeed(treeSeed, i));
+            const long work = kWorkPerIteration * iterations;
+            int i = 0;
+            for (long done = 0; i < iterations && done < work && !stop; ++i) {
+                done += trees[static_cast<std::size_t>(t)].Iterate(game, SampleSeed(treeSeed, i));
             }
+            played[static_cast<std::size_t>(t)] = i;
         },
         [&] {
             stop = stop || table.ExitRequested();
             return !stop;
         });
+    mLastIterations = std::accumulate(played.begin(), played.end(), 0L);
     // The trees' first choices summed in the trees' order; the most tried is taken.
     std::vector<Verdict> totals(candidates.size());
     std::vector<double> rewards(candidates.size(), 0);

@@ -36,6 +36,7 @@ class ExpertTree::Walk : public StandardDecider {
     explicit Walk(Node& root) : mNode(&root) {}
 
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override {
+        ++mDecisions;
         if (mNode == nullptr) {
             return StandardDecider::Answer(game, decision, random);
         }
@@ -60,6 +61,9 @@ class ExpertTree::Walk : public StandardDecider {
         }
         return std::move(candidates[taken].choice);
     }
+
+    // The seat's decisions answered so far.
+    long Decisions() const { return mDecisions; }
 
     // Counts the result on every edge taken.
     void Count(const PlayOutResult& result) const {
@@ -110,11 +114,12 @@ class ExpertTree::Walk : public StandardDecider {
 
     Node* mNode;  // where the walk stands in the tree; none once it has left it
     std::vector<std::pair<Node*, std::size_t>> mPath;
+    long mDecisions = 0;
 };
 
 ExpertTree::ExpertTree(Integer seat) : mSeat(seat) {}
 
-void ExpertTree::Iterate(const qlGame& game, std::uint64_t sampleSeed) {
+long ExpertTree::Iterate(const qlGame& game, std::uint64_t sampleSeed) {
     HeadlessTable table;
     qlGame copy(game, table);
     copy.RedealHidden(mSeat, sampleSeed);
@@ -124,4 +129,5 @@ void ExpertTree::Iterate(const qlGame& game, std::uint64_t sampleSeed) {
     copy.SetDecider(mSeat, std::move(walk));
     const bool finished = copy.PlayOn() == qlGame::Outcome::Finished;
     counted.Count(finished ? ResultFor(copy, mSeat) : PlayOutResult{});
+    return counted.Decisions();
 }

@@ -37,8 +37,9 @@ class ExpertTree {
     explicit ExpertTree(Integer seat);
 
     // Plays one iteration from `game`, which waits for a decision of the seat, on a copy dealt
-    // afresh from `sampleSeed`.
-    void Iterate(const qlGame& game, std::uint64_t sampleSeed);
+    // afresh from `sampleSeed`; the number of the seat's decisions in the copy, the measure of
+    // the iteration's work.
+    long Iterate(const qlGame& game, std::uint64_t sampleSeed);
     // The choices of the decision thought about.
     const std::vector<Edge>& RootEdges() const { return mRoot.edges; }
 

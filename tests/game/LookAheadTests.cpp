@@ -422,6 +422,23 @@ TEST(ExpertPlayer, RepeatsItsGameFromASeedOnOneThreadOrTwo) {
     EXPECT_NE(logs[0], testing_support::PlaySeeded(3, 411).gameLog);
 }
 
+// A first role choice of four seats plays long copies, more work than a decision is allowed:
+// the trees stop short of the budget, at the same iteration on one thread as on two.
+TEST(ExpertPlayer, StopsAtItsWorkAllowedAtTheSameIterationOnOneThreadOrTwo) {
+    ScriptedTable table;
+    qlGame game(table, 4, 0, Random::SeededSource(412));
+    GameTestAccess::SetUp(game);
+    GameTestAccess::OpenRound(game, 1);
+    GameTestAccess::RunToDecision(game);
+    ExpertPlayer one(1, 23, 400, 1);
+    ExpertPlayer two(1, 23, 400, 2);
+    EXPECT_EQ(Names(one.Decide(game, table)), Names(two.Decide(game, table)));
+    ExpectSameVerdict(one.LastVerdict(), two.LastVerdict());
+    EXPECT_EQ(one.LastIterations(), two.LastIterations());
+    EXPECT_LT(one.LastIterations(), 400);
+    EXPECT_GT(one.LastIterations(), 400 * ExpertPlayer::kWorkPerIteration / 80);
+}
+
 // A builder phase late in a two-seat game, seat 1 the builder: it holds a Hero and a Palace
 // and can pay for neither, but its city has a Crane. Building over one of its buildings lowers
 // the cost by that building's: over the Coffee Roaster the Hero is free (the privilege takes one
