@@ -90,6 +90,14 @@ class qlPlayer {
     void SetGame(const GameValues& game) { mGame = game; }
     // The city itself; it changes only through BuildCard and BuildOverCard.
     const qlCards& BuiltCards() const { return mBuiltCards; }
+    // The city's printed points and its violet and production buildings, kept as the city
+    // changes: the score asks for them at every valuation of a crane or a palace.
+    struct CityTally {
+        int printed = 0;
+        int violet = 0;
+        int production = 0;
+    };
+    const CityTally& CityCounts() const { return mTally; }
     // The hand itself: the phases draw into it, pay from it and discard from it.
     const qlCards& CardsInHand() const { return mCardsInHand; }
     qlCards& CardsInHand() { return mCardsInHand; }
@@ -152,6 +160,8 @@ class qlPlayer {
     // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
     void IndexCity(Card leaving);
     void IndexArrival(const qlCard& building);
+    // Counts a building into the city's tally (`sign` 1), or out of it (-1).
+    void Tally(const qlCard& building, int sign);
     // The city slot of a building, or the city's size when it is not there.
     std::size_t SlotOf(const qlCard& building) const;
     // The production buildings with a good, or those without one.
@@ -172,6 +182,7 @@ class qlPlayer {
     // good; no bit is set past the city's last slot.
     std::uint64_t mProductionSlots = 0;
     std::uint64_t mGoodSlots = 0;
+    CityTally mTally;
     Integer mCardsAllowed = 7;
     bool mSelectedRole = false;
     bool mGetsRoleBenefit = false;
