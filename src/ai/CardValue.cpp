@@ -81,12 +81,11 @@ void ProductionRule(const Context& c, double& v) {
     } else {
         // Against the dearest good the city makes already, if any.
         const qlCard* best = nullptr;
-        for (const Card& building : c.facts.seat.BuiltCards()) {
-            if (building->BuildingType() == 0 && building->Id() < 5 &&
-                (!best || building->Id() > best->Id())) {
+        c.facts.seat.VisitProduction(qlPlayer::GoodsOn::Any, [&best](const Card& building) {
+            if (building->Id() < 5 && (!best || building->Id() > best->Id())) {
                 best = &*building;
             }
-        }
+        });
         if (best) {
             const double wb = best->AvgTradeWorth();
             if (w > wb) {

@@ -43,22 +43,33 @@ class qlPlayer {
     qlCards ProductionBuildings() const;
     qlCards OpenProductionBuildings() const;
     qlCards BuildingsWithGoods() const;
+    // Which production buildings a visit takes: those with a good on them, those without one,
+    // or all of them.
+    enum class GoodsOn { Some, None, Any };
     // Hands `visit` each production building of the city with a good on it (`withGood`) or
     // without one, in city order, making no collection.
     template <typename Visit>
     void VisitProduction(bool withGood, Visit&& visit) const {
+        VisitProduction(withGood ? GoodsOn::Some : GoodsOn::None, visit);
+    }
+    template <typename Visit>
+    void VisitProduction(GoodsOn goods, Visit&& visit) const {
         const Card* const city = mBuiltCards.begin();
         if (!SlotsIndexed()) {
             const Card* good = mGoods.begin();
             for (const Card& building : mBuiltCards) {
-                if (building->BuildingType() == 0 && static_cast<bool>(*good++) == withGood) {
+                const bool hasGood = static_cast<bool>(*good++);
+                if (building->BuildingType() == 0 &&
+                    (goods == GoodsOn::Any || hasGood == (goods == GoodsOn::Some))) {
                     visit(building);
                 }
             }
             return;
         }
-        for (std::uint64_t marks = mProductionSlots & (withGood ? mGoodSlots : ~mGoodSlots);
-             marks != 0; marks &= marks - 1) {
+        const std::uint64_t wanted = goods == GoodsOn::Some   ? mGoodSlots
+                                     : goods == GoodsOn::None ? ~mGoodSlots
+                                                              : ~std::uint64_t{0};
+        for (std::uint64_t marks = mProductionSlots & wanted; marks != 0; marks &= marks - 1) {
             visit(city[std::countr_zero(marks)]);
         }
     }
