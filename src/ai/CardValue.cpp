@@ -11,26 +11,23 @@
 
 namespace {
 
+// The card valued and what the rules read of the seat and the game, both by reference: a
+// valuation copies nothing.
 struct Context {
     const qlCard& card;
-    const qlPlayer& player;
-    ai::Opponents opponents;
-    double bl;  // BuildingsLeft
-    double np;  // the plain number of players
-    double f;   // the role scale
-    double n;   // the production buildings in the city
-    bool Built(RuleBuilding building) const { return player.HasBuiltCard(building); }
+    const ai::CardValues::Facts& facts;
+    bool Built(RuleBuilding building) const { return facts.seat.HasBuiltCard(building); }
 };
 
 // A crane pays when the seat leads in buildings, but building over does not win points back
 // by itself, so the bonus is held to one more than the seat's worst points deficit.
 void CraneRule(const Context& c, double& v) {
-    const qlPlayer& me = c.player;
+    const qlPlayer& me = c.facts.seat;
     double lead = 100;
     double behind = 0;
     const double myCity = me.BuiltCards().Count();
     const double myPoints = me.Points();
-    for (const qlPlayer* seat : c.opponents) {
+    for (const qlPlayer* seat : c.facts.opponents) {
         lead = std::min(lead, myCity - static_cast<double>(seat->BuiltCards().Count()));
         behind = std::max(behind, static_cast<double>(seat->Points()) - myPoints);
     }
@@ -53,7 +50,7 @@ void MonumentRule(const Context& c, double& v) {
     }
     if (c.Built("Triumphal Arch")) {
         v += companion ? 2 : 4;
-    } else if (c.bl > 3 || c.player.HoldsCard("Triumphal Arch")) {
+    } else if (c.facts.bl > 3 || c.facts.seat.HoldsCard("Triumphal Arch")) {
         v += companion ? 1 : 2;
     }
 }
@@ -67,33 +64,32 @@ void ProductionRule(const Context& c, double& v) {
     const bool lib = c.Built("Library");
     const double pc = 2 + (lib ? 1 : 0) + (c.Built("Aqueduct") ? 1 : 0);
     const double tc = 2 + (lib ? 1 : 0) + (c.Built("Trading Post") ? 1 : 0);
-    const double n = c.n;
+    const double n = c.facts.n;
     const double w = c.card.AvgTradeWorth();
     if (n < pc - 1) {
         if (n < tc - 1) {
-            v += (w - 1) * c.f;
+            v += (w - 1) * c.facts.f;
         } else if (n == tc - 1) {
-            v += (w - 1) * c.f / 2;
+            v += (w - 1) * c.facts.f / 2;
         }
     } else if (n == pc - 1) {
         if (n < tc - 1) {
-            v += (w - 1) * c.f / 2;
+            v += (w - 1) * c.facts.f / 2;
         } else if (n == tc - 1) {
-            v += (w - 1) * c.f / 4;
+            v += (w - 1) * c.facts.f / 4;
         }
     } else {
         // Against the dearest good the city makes already, if any.
         const qlCard* best = nullptr;
-        for (const Card& building : c.player.BuiltCards()) {
-            if (building->BuildingType() == 0 && building->Id() < 5 &&
-                (!best || building->Id() > best->Id())) {
+        c.facts.seat.VisitProduction(qlPlayer::GoodsOn::Any, [&best](const Card& building) {
+            if (building->Id() < 5 && (!best || building->Id() > best->Id())) {
                 best = &*building;
             }
-        }
+        });
         if (best) {
             const double wb = best->AvgTradeWorth();
             if (w > wb) {
-                v += c.bl * c.f * (w - wb);
+                v += c.facts.bl * c.facts.f * (w - wb);
             }
         }
     }
@@ -102,8 +98,8 @@ void ProductionRule(const Context& c, double& v) {
 void BuildingRule(const Context& c, double& v) {
     using buildings::Id;
     const BuildingId id = c.card.Id();
-    const double bl = c.bl;
-    const double f = c.f;
+    const double bl = c.facts.bl;
+    const double f = c.facts.f;
     const bool lib = c.Built("Library");
     const bool aq = c.Built("Aqueduct");
     const bool tp = c.Built("Trading Post");
@@ -113,8 +109,8 @@ void BuildingRule(const Context& c, double& v) {
         case Id("Smithy"):
             if (c.Built("Guild Hall")) {
                 v += bl;
-            } else if (c.n < 3) {
-                v += 3 - c.n;
+            } else if (c.facts.n < 3) {
+                v += 3 - c.facts.n;
             }
             break;
         case Id("Gold Mine"):
@@ -131,7 +127,7 @@ void BuildingRule(const Context& c, double& v) {
             v += 0.25 * bl;
             break;
         case Id("Well"):
-            v += (aq || lib) ? f : f / c.np;
+            v += (aq || lib) ? f : f / c.facts.np;
             break;
         case Id("Trading Post"):
         case Id("Aqueduct"): {
@@ -168,7 +164,7 @@ void BuildingRule(const Context& c, double& v) {
             }
             break;
         case Id("Library"):
-            v += 0.8 * c.np * bl;
+            v += 0.8 * c.facts.np * bl;
             if (tp) {
                 v -= aq ? 0.5 * f : 0.35 * f;
             } else if (aq) {
@@ -176,15 +172,15 @@ void BuildingRule(const Context& c, double& v) {
             }
             break;
         case Id("City Hall"):
-            v += static_cast<double>(c.player.BuiltCards().Count()) - c.n;
+            v += static_cast<double>(c.facts.seat.BuiltCards().Count()) - c.facts.n;
             v += 0.9 * bl;
             break;
         case Id("Guild Hall"):
-            v += 2 * c.n;
+            v += 2 * c.facts.n;
             v += 0.8 * bl;
             break;
         case Id("Palace"):
-            v += std::floor(static_cast<double>(c.player.Points()) / 4);
+            v += std::floor(static_cast<double>(c.facts.seat.Points()) / 4);
             v += 0.75 * bl;
             break;
         case Id("Triumphal Arch"): {
@@ -217,9 +213,9 @@ void BuildingRule(const Context& c, double& v) {
 
 // The card value itself, every adjustment added one at a time.
 double Value(const qlCard& card, const ai::CardValues::Facts& facts) {
-    const Context c{card, facts.seat, facts.opponents, facts.bl, facts.np, facts.f, facts.n};
+    const Context c{card, facts};
     const double vp = card.VictoryPoints();
-    double v = c.bl < 8 ? vp : vp * (11 - c.bl) / c.bl;
+    double v = c.facts.bl < 8 ? vp : vp * (11 - c.facts.bl) / c.facts.bl;
     BuildingRule(c, v);
 
     const int reduction =
@@ -232,7 +228,7 @@ double Value(const qlCard& card, const ai::CardValues::Facts& facts) {
         v = 0;
     }
     // Late in the game every card in hand is as good as spent: its cost no longer counts.
-    if (c.bl > 3) {
+    if (c.facts.bl > 3) {
         v -= effectiveCost;
     }
     return v;

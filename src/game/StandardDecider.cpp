@@ -8,15 +8,16 @@
 Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
                                Random::Stream& random) {
     const qlPlayer& seat = game.Player(decision.seat);
-    const qlGame::OtherSeats opponents = game.OthersAfter(decision.seat);
+    // The other seats are gathered only for the questions that weigh them.
+    const auto others = [&game, &decision] { return game.OthersAfter(decision.seat); };
     switch (decision.kind) {
         case DecisionKind::Role:
-            return {.role = ai::AIPickRole(seat, opponents, game.RolesFree())};
+            return {.role = ai::AIPickRole(seat, others(), game.RolesFree())};
         case DecisionKind::Chapel:
-            return {.cards = ai::AIPickChapelCard(seat, opponents)};
+            return {.cards = ai::AIPickChapelCard(seat, others())};
         case DecisionKind::HandLimit: {
             Choice limit;
-            limit.cards = ai::AIDiscardDownTo(seat, opponents, decision.count, limit.givenUp);
+            limit.cards = ai::AIDiscardDownTo(seat, others(), decision.count, limit.givenUp);
             return limit;
         }
         case DecisionKind::CraneCover:
@@ -26,24 +27,23 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
         case DecisionKind::Build: {
             // The standard rules may name several cards of one building: the first is built.
             Choice build;
-            if (const Card first =
-                    ai::AIGetCardToBuild(seat, opponents, decision.savings).Item(1)) {
+            if (const Card first = ai::AIGetCardToBuild(seat, others(), decision.savings).Item(1)) {
                 build.cards.AddCard(first);
             }
             return build;
         }
         case DecisionKind::Payment:
-            return {.cards = ai::AIGetBuildPaymentCards(seat, opponents, decision.count)};
+            return {.cards = ai::AIGetBuildPaymentCards(seat, others(), decision.count)};
         case DecisionKind::CouncilKeep: {
             // The cards not kept are the draw as the choice leaves it.
             Choice keep{.givenUp = decision.offered};
-            keep.cards = ai::AIPickCouncillorCards(seat, opponents, keep.givenUp);
+            keep.cards = ai::AIPickCouncillorCards(seat, others(), keep.givenUp);
             return keep;
         }
         case DecisionKind::GoldMine: {
             // The mine goes to the discard pile in the order the card value left it.
             Choice mine{.givenUp = decision.offered};
-            mine.cards = ai::AIPickGoldMineCard(seat, opponents, mine.givenUp);
+            mine.cards = ai::AIPickGoldMineCard(seat, others(), mine.givenUp);
             return mine;
         }
         case DecisionKind::Produce:

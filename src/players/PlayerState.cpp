@@ -26,6 +26,12 @@ void qlPlayer::IndexArrival(const qlCard& building) {
     }
 }
 
+void qlPlayer::Tally(const qlCard& building, int sign) {
+    mTally.printed += sign * building.VictoryPoints();
+    mTally.violet += building.BuildingType() == 1 ? sign : 0;
+    mTally.production += building.BuildingType() == 0 ? sign : 0;
+}
+
 void qlPlayer::IndexSlots() {
     mProductionSlots = 0;
     mGoodSlots = 0;
@@ -43,6 +49,7 @@ void qlPlayer::IndexSlots() {
 void qlPlayer::BuildCard(Card cardBuilt) {
     OnBuilt(*cardBuilt);
     IndexArrival(*cardBuilt);
+    Tally(*cardBuilt, 1);
     const auto slot = static_cast<std::size_t>(mBuiltCards.Count());
     if (slot < 64 && cardBuilt->BuildingType() == 0) {
         mProductionSlots |= std::uint64_t{1} << slot;
@@ -58,8 +65,13 @@ void qlPlayer::BuildOverCard(Card newCard, Card oldCard) {
         slot < static_cast<std::size_t>(mGoods.Count())) {
         mGoods.Remove(static_cast<Long>(slot) + 1);
     }
+    const Long before = mBuiltCards.Count();
     mBuiltCards.RemoveCard(oldCard);
+    if (mBuiltCards.Count() < before) {
+        Tally(*oldCard, -1);
+    }
     IndexArrival(*newCard);
+    Tally(*newCard, 1);
     mGoods.AddCard({});
     mBuiltCards.AddCard(newCard);
     IndexSlots();

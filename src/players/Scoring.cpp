@@ -27,14 +27,7 @@ int Score(const qlPlayer& seat, ScoreBreakdown* parts) {
                           (seat.HasBuiltCard("Victory Column") ? 1 : 0) +
                           (seat.HasBuiltCard("Hero") ? 1 : 0);
 
-    int printed = 0;
-    int violet = 0;
-    int production = 0;
-    for (const Card& card : seat.BuiltCards()) {
-        printed += card->VictoryPoints();
-        violet += card->BuildingType() == 1 ? 1 : 0;
-        production += card->BuildingType() == 0 ? 1 : 0;
-    }
+    const auto [printed, violet, production] = seat.CityCounts();
     int total = printed;
     if (parts) {
         parts->buildingCount = static_cast<int>(seat.BuiltCards().Count());

@@ -43,22 +43,33 @@ class qlPlayer {
     qlCards ProductionBuildings() const;
     qlCards OpenProductionBuildings() const;
     qlCards BuildingsWithGoods() const;
+    // Which production buildings a visit takes: those with a good on them, those without one,
+    // or all of them.
+    enum class GoodsOn { Some, None, Any };
     // Hands `visit` each production building of the city with a good on it (`withGood`) or
     // without one, in city order, making no collection.
     template <typename Visit>
     void VisitProduction(bool withGood, Visit&& visit) const {
+        VisitProduction(withGood ? GoodsOn::Some : GoodsOn::None, visit);
+    }
+    template <typename Visit>
+    void VisitProduction(GoodsOn goods, Visit&& visit) const {
         const Card* const city = mBuiltCards.begin();
         if (!SlotsIndexed()) {
             const Card* good = mGoods.begin();
             for (const Card& building : mBuiltCards) {
-                if (building->BuildingType() == 0 && static_cast<bool>(*good++) == withGood) {
+                const bool hasGood = static_cast<bool>(*good++);
+                if (building->BuildingType() == 0 &&
+                    (goods == GoodsOn::Any || hasGood == (goods == GoodsOn::Some))) {
                     visit(building);
                 }
             }
             return;
         }
-        for (std::uint64_t marks = mProductionSlots & (withGood ? mGoodSlots : ~mGoodSlots);
-             marks != 0; marks &= marks - 1) {
+        const std::uint64_t wanted = goods == GoodsOn::Some   ? mGoodSlots
+                                     : goods == GoodsOn::None ? ~mGoodSlots
+                                                              : ~std::uint64_t{0};
+        for (std::uint64_t marks = mProductionSlots & wanted; marks != 0; marks &= marks - 1) {
             visit(city[std::countr_zero(marks)]);
         }
     }
@@ -90,6 +101,14 @@ class qlPlayer {
     void SetGame(const GameValues& game) { mGame = game; }
     // The city itself; it changes only through BuildCard and BuildOverCard.
     const qlCards& BuiltCards() const { return mBuiltCards; }
+    // The city's printed points and its violet and production buildings, kept as the city
+    // changes: the score asks for them at every valuation of a crane or a palace.
+    struct CityTally {
+        int printed = 0;
+        int violet = 0;
+        int production = 0;
+    };
+    const CityTally& CityCounts() const { return mTally; }
     // The hand itself: the phases draw into it, pay from it and discard from it.
     const qlCards& CardsInHand() const { return mCardsInHand; }
     qlCards& CardsInHand() { return mCardsInHand; }
@@ -152,6 +171,8 @@ class qlPlayer {
     // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
     void IndexCity(Card leaving);
     void IndexArrival(const qlCard& building);
+    // Counts a building into the city's tally (`sign` 1), or out of it (-1).
+    void Tally(const qlCard& building, int sign);
     // The city slot of a building, or the city's size when it is not there.
     std::size_t SlotOf(const qlCard& building) const;
     // The production buildings with a good, or those without one.
@@ -172,6 +193,7 @@ class qlPlayer {
     // good; no bit is set past the city's last slot.
     std::uint64_t mProductionSlots = 0;
     std::uint64_t mGoodSlots = 0;
+    CityTally mTally;
     Integer mCardsAllowed = 7;
     bool mSelectedRole = false;
     bool mGetsRoleBenefit = false;
