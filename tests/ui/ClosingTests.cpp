@@ -18,6 +18,7 @@
 #include <iostream>
 
 #include "WindowDriver.h"
+#include "game/ExpertPlayer.h"
 #include "support/TableHelpers.h"
 #include "ui/SessionEnd.h"
 #include "ui/TablePace.h"
@@ -60,6 +61,12 @@ TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnc
         options.computers = moment == Moment::Thinking         ? ComputerLevel::Strong
                             : moment == Moment::ExpertThinking ? ComputerLevel::Expert
                                                                : ComputerLevel::Standard;
+        // An expert's role choice at its own budget can be over in a few hundredths of a second
+        // once its work cap stops it; ten times the budget keeps it thinking long enough to be
+        // watched and closed on.
+        if (moment == Moment::ExpertThinking) {
+            options.thinkingBudget = 10 * ExpertPlayer::kDefaultBudget;
+        }
         options.animations = moment != Moment::Message;
         frmMain window(options);
         const QLabel* status = window.findChild<QLabel*>("lblMessage");
