@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <tuple>
 
+#include "WindowDriver.h"
 #include "cards/Catalogue.h"
 #include "cards/qlCard.h"
 #include "cards/qlCards.h"
@@ -106,12 +107,8 @@ struct PinnedClock {
     PinnedClock() {
         InputGuard::SetClock([this] { return now; });
     }
-    ~PinnedClock() { InputGuard::SetClock(TickingClock()); }
-
     // Everywhere else each reading is a second on, so no test waits out the quiet moment.
-    static InputGuard::Clock TickingClock() {
-        return [ticks = qint64{0}]() mutable { return ticks += 1000; };
-    }
+    ~PinnedClock() { InputGuard::SetClock(testing_support::TickingClock()); }
 };
 
 TEST(Chooser, ANewQuestionOrMessageIgnoresClicksAndEnterForAMoment) {
@@ -366,7 +363,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
     QApplication app(argc, argv);
-    InputGuard::SetClock(PinnedClock::TickingClock());
+    InputGuard::SetClock(testing_support::TickingClock());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

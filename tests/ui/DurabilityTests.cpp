@@ -55,6 +55,9 @@ void Report(int pipe, const std::string& line) {
     char name[] = "durability_tests";
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
+    // A click held back by a question's quiet moment while the next one lands would answer
+    // differently from one run of the game to the next.
+    InputGuard::SetClock(testing_support::TickingClock());
     frmMain::Options options;
     options.numberOfPlayers = game.players;
     options.humanSeat = game.human;

@@ -81,6 +81,10 @@ bool PlayOn(const frmMain& window) {
     return AnswerOpen() || TakeFreeRole(window);
 }
 
+InputGuard::Clock TickingClock() {
+    return [ticks = qint64{0}]() mutable { return ticks += 1000; };
+}
+
 QString History(const frmMain& window) {
     return window.findChild<QPlainTextEdit*>("txtHistory")->toPlainText();
 }

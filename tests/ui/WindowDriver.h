@@ -14,6 +14,7 @@
 #include <map>
 #include <vector>
 
+#include "ui/InputGuard.h"
 #include "ui/frmMain.h"
 
 // Playing the table window as a player would, for the window tests.
@@ -56,6 +57,10 @@ bool AnswerOpen();
 
 // Plays the human's turn as AnswerOpen does, else by the first free role; false when neither.
 bool PlayOn(const frmMain& window);
+
+// A clock for the windows that moves a second on at each reading: no question's quiet moment
+// holds back a click of the driver, so its answers never hang on when a tick comes.
+InputGuard::Clock TickingClock();
 
 // The table's history as it reads.
 QString History(const frmMain& window);
