@@ -55,7 +55,10 @@ void TakeByClosingGaps(std::span<std::uint32_t> order, const Order& ranks) {
     for (std::size_t d = 0; d < ranks.size(); ++d) {
         Place* const at = left.data() + ranks[d];
         order[d] = before[*at];
-        CloseGap(at, --remaining - ranks[d]);
+        const std::size_t tail = --remaining - ranks[d];
+        // Bytes are moved as far as any tail of the pass could reach: the same count, draw
+        // after draw, keeps the end of the move foreseen, which is quicker than moving less.
+        CloseGap(at, sizeof(Place) == 1 ? remaining : tail);
     }
 }
 
