@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "cards/Catalogue.h"
 #include "game/HeadlessTable.h"
 #include "game/qlGame.h"
 #include "support/TableHelpers.h"
@@ -15,9 +16,12 @@ namespace {
 
 void BM_FourPlayerGame(benchmark::State& state) {
     std::uint64_t seed = 1;
+    // Read once for the run, as the simulator does.
+    const auto catalogue = LoadCatalogueEntries(CatalogueFile());
     for (auto _ : state) {
         HeadlessTable table;
         qlGame game(table, 4, 0, Random::SeededSource(seed++));
+        game.SetCatalogueFile(CatalogueFile(), catalogue);
         benchmark::DoNotOptimize(game.PlayGame());
     }
 }

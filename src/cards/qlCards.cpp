@@ -170,7 +170,11 @@ void qlCards::Reset(Random::Stream& random) {
 }
 
 void qlCards::LoadCatalogue(const std::filesystem::path& file, Random::Stream& random) {
-    const auto entries = LoadCatalogueEntries(file);
+    LoadCatalogue(LoadCatalogueEntries(file), random);
+}
+
+void qlCards::LoadCatalogue(std::shared_ptr<const std::vector<CatalogueEntry>> entries,
+                            Random::Stream& random) {
     // The cards of the catalogue this thread loaded last: the games of a run load the same one.
     thread_local std::shared_ptr<const std::vector<CatalogueEntry>> lastEntries;
     thread_local std::span<const Card> lastCards;

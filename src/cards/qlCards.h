@@ -14,6 +14,8 @@
 #include "core/Random.h"
 #include "core/Types.h"
 
+struct CatalogueEntry;
+
 // An ordered collection of cards, held by value: the draw and discard piles, hands, cities and
 // every temporary selection. Positions are 1-based; position 1 is the top of a pile. A few cards
 // lie in the collection itself; more take room elsewhere, made once and kept, so that a
@@ -48,6 +50,9 @@ class qlCards {
     void Reset(Random::Stream& random);
     // The same from any catalogue file.
     void LoadCatalogue(const std::filesystem::path& file, Random::Stream& random);
+    // The same from a catalogue read already (see LoadCatalogueEntries).
+    void LoadCatalogue(std::shared_ptr<const std::vector<CatalogueEntry>> entries,
+                       Random::Stream& random);
 
     // Makes room for `count` cards in all.
     void Reserve(std::size_t count);

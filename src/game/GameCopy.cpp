@@ -12,7 +12,8 @@ qlGame::qlGame(const qlGame& other, Table& table)
     : mTable(&table),
       mSilent(table.Silent()),
       mState(other.mState),
-      mCatalogueFile(other.mCatalogueFile) {
+      mCatalogueFile(other.mCatalogueFile),
+      mCatalogueEntries(other.mCatalogueEntries) {
     UseStandardDeciders();
     if (mState.seatsExist) {
         ShowSeats();

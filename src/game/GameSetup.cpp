@@ -85,7 +85,9 @@ void qlGame::SetUpGame() {
     mState.reserve.Clear();
     mState.discard.Clear();
     ShowSeats();
-    if (mCatalogueFile) {
+    if (mCatalogueEntries) {
+        mState.reserve.LoadCatalogue(mCatalogueEntries, mState.random);
+    } else if (mCatalogueFile) {
         mState.reserve.LoadCatalogue(*mCatalogueFile, mState.random);
     } else {
         mState.reserve.Reset(mState.random);

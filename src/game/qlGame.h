@@ -54,8 +54,13 @@ class qlGame {
 
     // The logs the game writes to; either may be nothing, and then that log is skipped.
     void SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile);
-    // Reads the catalogue from this file instead of the data folder's.
-    void SetCatalogueFile(std::filesystem::path file) { mCatalogueFile = std::move(file); }
+    // Reads the catalogue from this file instead of the data folder's; `entries`, when given, are
+    // the file's read already (the games of a run share them, without a look at the file each).
+    void SetCatalogueFile(std::filesystem::path file,
+                          std::shared_ptr<const std::vector<CatalogueEntry>> entries = {}) {
+        mCatalogueFile = std::move(file);
+        mCatalogueEntries = std::move(entries);
+    }
 
     // Plays the whole game at a table where every seat answers at once: set-up, the rounds, and
     // the end unless the player left. Throws CatalogueError at set-up for a catalogue the game
@@ -336,6 +341,7 @@ class qlGame {
     bool mPlayedWhole = false;  // from its set-up: a game stopped by the round limit is scored
     Long mRoundLimit = 0;
     std::optional<std::filesystem::path> mCatalogueFile;
+    std::shared_ptr<const std::vector<CatalogueEntry>> mCatalogueEntries;
     std::ostream* mLogFile = nullptr;
     std::ostream* mGameLogFile = nullptr;
 };

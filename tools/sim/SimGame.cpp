@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "cards/Catalogue.h"
 #include "game/ExpertDecider.h"
 #include "game/ExpertPlayer.h"
 #include "game/GameChecks.h"
@@ -95,14 +96,16 @@ std::string GameNamed(std::uint64_t seed, long game) {
            " --games 1)";
 }
 
-SimGameResult PlaySimGame(const SimOptions& options, long n, int threads) {
+SimGameResult PlaySimGame(const SimOptions& options, long n, int threads,
+                          std::shared_ptr<const std::vector<CatalogueEntry>> catalogue) {
     HeadlessTable table;
     const std::uint64_t gameSeed = options.seed + static_cast<std::uint64_t>(n);
     std::vector<std::unique_ptr<StrongPlayer>> strong;
     std::vector<std::unique_ptr<ExpertPlayer>> experts;
     qlGame game(table, static_cast<Integer>(options.players), 0, Random::SeededSource(gameSeed));
-    if (options.catalogue) {
-        game.SetCatalogueFile(*options.catalogue);
+    if (options.catalogue || catalogue) {
+        game.SetCatalogueFile(options.catalogue ? *options.catalogue : CatalogueFile(),
+                              std::move(catalogue));
     }
     for (const int seat : options.StrongSeatsOf(n)) {
         strong.push_back(std::make_unique<StrongPlayer>(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -8,6 +9,8 @@
 #include "SimOptions.h"
 #include "core/Types.h"
 #include "record/GameRecord.h"
+
+struct CatalogueEntry;
 
 // What the summary needs of one game.
 struct SimGameResult {
@@ -40,4 +43,6 @@ std::string GameNamed(std::uint64_t seed, long game);
 // options.logs/<n>/ when asked, and the invariants checked after every role when asked.
 // Strong and expert seats think on `threads` worker threads. Throws SimCheckFailure, or
 // std::invalid_argument when the logs cannot be written.
-SimGameResult PlaySimGame(const SimOptions& options, long n, int threads = 1);
+// `catalogue`, when given, is the run's catalogue read already.
+SimGameResult PlaySimGame(const SimOptions& options, long n, int threads = 1,
+                          std::shared_ptr<const std::vector<CatalogueEntry>> catalogue = {});

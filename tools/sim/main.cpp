@@ -36,10 +36,13 @@ std::vector<SimGameResult> PlayAll(const SimOptions& options) {
     std::exception_ptr failure;
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int thinkers = std::max(1, cores / options.jobs);
+    // Read once for the whole run, not looked at again for every game.
+    const auto catalogue =
+        LoadCatalogueEntries(options.catalogue ? *options.catalogue : CatalogueFile());
     const auto work = [&] {
         for (long n; (n = next++) < options.games;) {
             try {
-                results[static_cast<std::size_t>(n)] = PlaySimGame(options, n, thinkers);
+                results[static_cast<std::size_t>(n)] = PlaySimGame(options, n, thinkers, catalogue);
             } catch (...) {
                 const std::lock_guard<std::mutex> lock(failureLock);
                 if (n < failedGame) {
