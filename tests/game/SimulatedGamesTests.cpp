@@ -19,6 +19,7 @@
 #include "SimGame.h"
 #include "SimOptions.h"
 #include "SimSummary.h"
+#include "cards/Catalogue.h"
 #include "game/GameLogs.h"
 #include "game/HeadlessTable.h"
 #include "game/qlGame.h"
@@ -229,12 +230,12 @@ TEST(GoldenGames, SeededGamesWriteTheKeptLogsByteForByte) {
         EXPECT_EQ(outcome, qlGame::Outcome::Finished) << folder;
         EXPECT_EQ(gameLog, ReadFile(folder / "GameLog.txt")) << folder;
         EXPECT_EQ(log, ReadFile(folder / "Log.txt")) << folder;
-        // The simulator writes the same files.
+        // The simulator writes the same files, dealt from the catalogue read once for its run.
         SimOptions options;
         options.players = players;
         options.seed = seed;
         options.logs = std::filesystem::temp_directory_path() / "quellin-golden-sim-logs";
-        PlaySimGame(options, 0);
+        PlaySimGame(options, 0, 1, LoadCatalogueEntries(CatalogueFile()));
         EXPECT_EQ(ReadFile(*options.logs / "0" / "GameLog.txt"), gameLog) << folder;
         EXPECT_EQ(ReadFile(*options.logs / "0" / "Log.txt"), log) << folder;
         std::filesystem::remove_all(*options.logs);
