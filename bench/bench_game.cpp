@@ -21,7 +21,7 @@ void BM_FourPlayerGame(benchmark::State& state) {
     for (auto _ : state) {
         HeadlessTable table;
         qlGame game(table, 4, 0, Random::SeededSource(seed++));
-        game.SetCatalogueFile(CatalogueFile(), catalogue);
+        game.SetCatalogue(catalogue);
         benchmark::DoNotOptimize(game.PlayGame());
     }
 }

@@ -54,11 +54,11 @@ class qlGame {
 
     // The logs the game writes to; either may be nothing, and then that log is skipped.
     void SetLogFiles(std::ostream* logFile, std::ostream* gameLogFile);
-    // Reads the catalogue from this file instead of the data folder's; `entries`, when given, are
-    // the file's read already (the games of a run share them, without a look at the file each).
-    void SetCatalogueFile(std::filesystem::path file,
-                          std::shared_ptr<const std::vector<CatalogueEntry>> entries = {}) {
-        mCatalogueFile = std::move(file);
+    // Reads the catalogue from this file instead of the data folder's.
+    void SetCatalogueFile(std::filesystem::path file) { mCatalogueFile = std::move(file); }
+    // Deals from these buildings, read already from the catalogue file the game reads (the
+    // games of a run share them, without a look at the file for each).
+    void SetCatalogue(std::shared_ptr<const std::vector<CatalogueEntry>> entries) {
         mCatalogueEntries = std::move(entries);
     }
 

@@ -9,7 +9,6 @@
 #include <string>
 #include <system_error>
 
-#include "cards/Catalogue.h"
 #include "game/ExpertDecider.h"
 #include "game/ExpertPlayer.h"
 #include "game/GameChecks.h"
@@ -103,10 +102,10 @@ SimGameResult PlaySimGame(const SimOptions& options, long n, int threads,
     std::vector<std::unique_ptr<StrongPlayer>> strong;
     std::vector<std::unique_ptr<ExpertPlayer>> experts;
     qlGame game(table, static_cast<Integer>(options.players), 0, Random::SeededSource(gameSeed));
-    if (options.catalogue || catalogue) {
-        game.SetCatalogueFile(options.catalogue ? *options.catalogue : CatalogueFile(),
-                              std::move(catalogue));
+    if (options.catalogue) {
+        game.SetCatalogueFile(*options.catalogue);
     }
+    game.SetCatalogue(std::move(catalogue));
     for (const int seat : options.StrongSeatsOf(n)) {
         strong.push_back(std::make_unique<StrongPlayer>(
             static_cast<Integer>(seat), StrongPlayer::SeedFor(gameSeed, static_cast<Integer>(seat)),
