@@ -348,10 +348,12 @@ Integer qlGame::ComputeBuildingsLeft() const {
     return static_cast<Integer>(12 - largest);
 }
 
-void qlGame::ShowStatusLine(std::string_view text, std::string_view more, std::string_view rest) {
+void qlGame::ShowStatusLine(std::initializer_list<std::string_view> parts) {
     std::string line = std::string(IsHuman(mState.currentPlayer) ? "Human " : "Robot ") +
                        std::to_string(mState.currentPlayer) + ", ";
-    line.append(text).append(more).append(rest);
+    for (const std::string_view part : parts) {
+        line.append(part);
+    }
     mTable->ShowStatus(line);
 }
 

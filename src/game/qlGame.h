@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -243,13 +244,15 @@ class qlGame {
     void EndRole();
     void ClearSelectedRoles();
     Integer ComputeBuildingsLeft() const;
-    // "Robot 2, " and the text in up to three parts, put together only for a table that shows it.
-    void ShowStatus(std::string_view text, std::string_view more = {}, std::string_view rest = {}) {
+    // "Robot 2, " and the text in parts, put together (and their lengths taken) only for a table
+    // that shows it.
+    template <typename... Parts>
+    void ShowStatus(const Parts&... parts) {
         if (!mSilent) {
-            ShowStatusLine(text, more, rest);
+            ShowStatusLine({std::string_view(parts)...});
         }
     }
-    void ShowStatusLine(std::string_view text, std::string_view more, std::string_view rest);
+    void ShowStatusLine(std::initializer_list<std::string_view> parts);
     void ClearStatus();
     bool ExitRequested() const { return mTable->ExitRequested(); }
     bool Holding() const { return !mSilent && mTable->Holding(); }
