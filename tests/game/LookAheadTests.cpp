@@ -385,27 +385,6 @@ TEST(ExpertPlayer, WeighsOnlyChoicesTheRulesTakeAndCannotTellHiddenCardsApart) {
                    DecisionKind::CouncilKeep});
 }
 
-// A game with an expert seat at a small budget: the same game log whether it thinks on one
-// thread or two, unlike the standard rules' game, and a decision timed for each it thought about.
-TEST(ExpertPlayer, RepeatsItsGameFromASeedOnOneThreadOrTwo) {
-    Strings logs;
-    std::vector<std::size_t> decisions;
-    for (const int threads : {1, 2}) {
-        HeadlessTable table;
-        qlGame game(table, 3, 0, Random::SeededSource(411));
-        ExpertPlayer expert(2, 17, 12, threads);
-        game.SetDecider(2, std::make_unique<ExpertDecider>(expert, table));
-        const testing_support::PlayedLogs played = testing_support::PlayLogged(game);
-        ASSERT_EQ(played.outcome, qlGame::Outcome::Finished);
-        logs.push_back(played.gameLog);
-        decisions.push_back(expert.DecisionSeconds().size());
-    }
-    EXPECT_EQ(logs[0], logs[1]);
-    EXPECT_GT(decisions[0], 20u);
-    EXPECT_EQ(decisions[0], decisions[1]);
-    EXPECT_NE(logs[0], testing_support::PlaySeeded(3, 411).gameLog);
-}
-
 // A first role choice of four seats plays long copies, more work than a decision is allowed:
 // the trees stop short of the budget, at the same iteration on one thread as on two.
 TEST(ExpertPlayer, StopsAtItsWorkAllowedAtTheSameIterationOnOneThreadOrTwo) {
