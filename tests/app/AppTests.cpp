@@ -16,28 +16,16 @@
 namespace {
 
 namespace fs = std::filesystem;
+using testing_support::FreshFolder;
 using testing_support::ReadFile;
 
 std::string Refusal(const std::vector<std::string>& args) {
-    try {
-        ParseAppOptions(args);
-    } catch (const std::invalid_argument& e) {
-        return e.what();
-    }
-    return "accepted";
+    return testing_support::ErrorOf<std::invalid_argument>([&] { ParseAppOptions(args); });
 }
 
 std::vector<std::string> Words(const std::string& text) {
     std::istringstream in(text);
     return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-// A fresh, empty folder of the test's own under the temporary folder.
-fs::path FreshFolder(const std::string& name) {
-    const fs::path folder = fs::temp_directory_path() / ("quellin-app-tests-" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
 }
 
 }  // namespace
@@ -99,7 +87,7 @@ TEST(DataFolder, TheProgramsFolderComesFirstThenShareThenTheXdgFolders) {
     EXPECT_EQ(DataFolderCandidates(bin, nullptr, nullptr, nullptr).size(), 4u);
 
     // The first folder that holds the catalogue wins; an Images folder alone does not count.
-    const fs::path root = FreshFolder("search");
+    const fs::path root = FreshFolder("quellin-app-tests-search");
     const Paths candidates{root / "bin", root / "share" / "quellin", root / "user" / "quellin"};
     const std::string searched = "The card catalogue scripts/DeckInfo.txt was not found in " +
                                  candidates[0].string() + ", " + candidates[1].string() + ", " +
@@ -122,7 +110,7 @@ TEST(DataFolder, TheProgramsFolderComesFirstThenShareThenTheXdgFolders) {
 }
 
 TEST(LogPlace, LogsGoToTheFirstFolderThatTakesTheSeedFileOrNowhereWithAReason) {
-    const fs::path root = FreshFolder("logs");
+    const fs::path root = FreshFolder("quellin-app-tests-logs");
     const fs::path blocked = root / "file";  // a file: no folder can be made below it
     std::ofstream(blocked) << "x";
     const fs::path user = root / "user" / "Quellin";
@@ -147,7 +135,7 @@ TEST(LogPlace, LogsGoToTheFirstFolderThatTakesTheSeedFileOrNowhereWithAReason) {
 }
 
 TEST(UnfinishedGame, AJournalIsOfferedWithWhereItStandsOrKeptAsBadWithTheReason) {
-    const fs::path root = FreshFolder("journal");
+    const fs::path root = FreshFolder("quellin-app-tests-journal");
     const fs::path file = root / "Journal.txt";
     const UnfinishedGame none = FindUnfinishedGame(file);
     EXPECT_FALSE(none.game);

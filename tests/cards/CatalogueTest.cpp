@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <system_error>
 #include <tuple>
@@ -77,8 +76,7 @@ TEST(Catalogue, BadValuesNameTheFileLineAndText) {
 // Something of the catalogue's name that cannot be read is named with what it is or why the
 // system refuses it, never as missing.
 TEST(Catalogue, AFolderOrAPathTheSystemRefusesIsNamedWithWhyItCannotBeRead) {
-    const auto base = std::filesystem::temp_directory_path() /
-                      ("quellin-unreadable-" + std::to_string(std::random_device{}()));
+    const auto base = testing_support::FreshFolder("quellin-unreadable");
     std::filesystem::create_directories(base / "DeckInfo.txt");
     const auto loop = base / "loop.txt";
     std::filesystem::create_symlink(base / "back.txt", loop);
@@ -97,8 +95,7 @@ TEST(Catalogue, AFolderOrAPathTheSystemRefusesIsNamedWithWhyItCannotBeRead) {
 }
 
 TEST(Catalogue, ALoadReplacesTheDeckAndAFailedOneChangesNothing) {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("quellin-catalogue-" + std::to_string(std::random_device{}()) + ".txt");
+    const auto file = testing_support::FreshFolder("quellin-catalogue") / "DeckInfo.txt";
     const auto write = [&](const std::string& text) {
         std::ofstream(file, std::ios::binary) << text;
         return file;

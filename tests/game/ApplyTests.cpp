@@ -150,24 +150,15 @@ TEST(Apply, RefusesEveryIllegalChoiceAndChangesNothing) {
     for (const Integer players : {2, 4}) {
         HeadlessTable table;
         qlGame game(table, players, 0, Random::SeededSource(77));
-        for (Integer seat = 1; seat <= players; ++seat) {
-            game.SetDecider(seat, std::make_unique<Refused>(refusals));
-        }
-        const testing_support::PlayedLogs played = testing_support::PlayLogged(game);
-        const testing_support::PlayedLogs plain = testing_support::PlaySeeded(players, 77);
-        ASSERT_EQ(played.outcome, qlGame::Outcome::Finished);
-        EXPECT_EQ(played.gameLog, plain.gameLog);
-        EXPECT_EQ(played.log, plain.log);
+        testing_support::SetEveryDecider(
+            game, [&](Integer) { return std::make_unique<Refused>(refusals); });
+        testing_support::ExpectLogsOfSeeded(testing_support::PlayLogged(game), players, 77);
         EXPECT_EQ(game.Pending().kind, DecisionKind::None);
         EXPECT_THROW(game.Apply({.role = 0}), std::invalid_argument);
     }
-    for (const DecisionKind kind :
-         {DecisionKind::Role, DecisionKind::Chapel, DecisionKind::HandLimit,
-          DecisionKind::BlackMarket, DecisionKind::Build, DecisionKind::Payment,
-          DecisionKind::CouncilKeep, DecisionKind::GoldMine, DecisionKind::Produce,
-          DecisionKind::Trade}) {
-        EXPECT_GT(refusals[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
-    }
+    std::vector<DecisionKind> kinds = testing_support::kEveryDecisionKind;
+    std::erase(kinds, DecisionKind::CraneCover);
+    testing_support::ExpectEachCounted(refusals, kinds);
 }
 
 // From the end of its set-up to its final scores a seeded game of standard computer seats at a

@@ -66,9 +66,8 @@ TEST(GameCopy, ACopyAtAnyDecisionPlaysOnAsTheOriginalAndChangesNothingInIt) {
             Copier decisions{gameLog, {}, {}};
             Subscription copying =
                 game.BeforeRoleChoice.Subscribe([&](const qlGame& g) { roleChoices.Copy(g); });
-            for (Integer seat = 1; seat <= players; ++seat) {
-                game.SetDecider(seat, std::make_unique<CopyingDecider>(decisions, kinds));
-            }
+            testing_support::SetEveryDecider(
+                game, [&](Integer) { return std::make_unique<CopyingDecider>(decisions, kinds); });
             ASSERT_EQ(game.PlayGame(), qlGame::Outcome::Finished);
 
             EXPECT_EQ(gameLog.str(), untouched.gameLog);
@@ -86,13 +85,7 @@ TEST(GameCopy, ACopyAtAnyDecisionPlaysOnAsTheOriginalAndChangesNothingInIt) {
         }
     }
     // Every kind of decision the standard rules meet in these games was copied at.
-    for (const DecisionKind kind :
-         {DecisionKind::Role, DecisionKind::Chapel, DecisionKind::HandLimit,
-          DecisionKind::CraneCover, DecisionKind::BlackMarket, DecisionKind::Build,
-          DecisionKind::Payment, DecisionKind::CouncilKeep, DecisionKind::GoldMine,
-          DecisionKind::Produce, DecisionKind::Trade}) {
-        EXPECT_GT(kinds[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
-    }
+    testing_support::ExpectEachCounted(kinds, testing_support::kEveryDecisionKind);
 }
 
 // A copy has no human, so that it never waits for the table; the original's human is the seat

@@ -49,10 +49,6 @@ class GameTestAccess {
         game.mState.reserve.AddCards(rest);
     }
     static qlCards Draw(qlGame& game, Long count) { return game.Draw(static_cast<int>(count)); }
-    // Moves every card of the draw pile to the discard pile.
-    static void EmptyReserve(qlGame& game) {
-        game.mState.discard.AddCards(game.Draw(game.mState.reserve.Count()));
-    }
     // The seat performs `role`, with the privilege when it is the role's chooser: its turn
     // alone, every decision answered by its decider.
     static void Perform(qlGame& game, Integer seat, const std::string& role, bool chooser) {

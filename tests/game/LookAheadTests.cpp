@@ -67,26 +67,6 @@ void ArrangeLostRace(qlGame& game) {
     GameTestAccess::SetBuildingsLeft(game, 1);
 }
 
-// The standard rules take the Producer for seat 1's Palace in hand; looking ahead finds a role
-// that loses by less. The verdict is the same on one thread as on two, and spends the budget by
-// halving the five roles to three, two and one: 21, 35 and 53 copies for each finalist of 320.
-TEST(StrongPlayer, LooksAheadPastTheStandardRulesAlikeOnOneThreadOrTwo) {
-    ScriptedTable table;
-    qlGame game(table, 2, 0, Random::SeededSource(12));
-    ArrangeLostRace(game);
-    const int standard = ai::AIPickRole(game.Player(1), game.OthersAfter(1), game.RolesFree());
-    StrongPlayer strong(1, 3, 320, 2);
-    const int looked = strong.PickRole(game, table);
-    EXPECT_EQ(standard, 2);
-    EXPECT_NE(looked, standard);
-    EXPECT_EQ(strong.LastVerdict().option, looked);
-    EXPECT_EQ(strong.LastVerdict().games, 21 + 35 + 53);
-    EXPECT_NE(strong.LastVerdict().margin, 0);
-    StrongPlayer alone(1, 3, 320, 1);
-    alone.PickRole(game, table);
-    ExpectSameVerdict(alone.LastVerdict(), strong.LastVerdict());
-}
-
 // A table with an event loop of its own: what is posted to it waits until the test runs it.
 class LoopTable : public ScriptedTable {
   public:
@@ -114,11 +94,14 @@ class LoopTable : public ScriptedTable {
     std::vector<std::function<void()>> mTasks;
 };
 
+// The standard rules take the Producer for seat 1's Palace in hand; looking ahead finds a role
+// that loses by less. The verdict is the same on one thread as on two, and spends the budget by
+// halving the five roles to three, two and one: 21, 35 and 53 copies for each finalist of 320.
 // At a table with an event loop the strong seat thinks beside the game about a copy: the game
 // stays as it is, an answer given up never arrives, and the answer that arrives through the
 // table's Post is the one the same player gives when asked at once. Once the player has asked
 // to leave, it answers at once.
-TEST(StrongPlayer, ThinksBesideTheGameAtAWindowAndAnAnswerGivenUpNeverArrives) {
+TEST(StrongPlayer, LooksAheadPastTheStandardRulesAndThinksBesideTheGameAtAWindow) {
     LoopTable table;
     qlGame game(table, 2, 0, Random::SeededSource(12));
     ArrangeLostRace(game);
@@ -126,8 +109,17 @@ TEST(StrongPlayer, ThinksBesideTheGameAtAWindowAndAnAnswerGivenUpNeverArrives) {
     ASSERT_EQ(decision.kind, DecisionKind::Role);
     const std::string playedOn = testing_support::PlayCopy(game).gameLog;
 
+    const int standard = ai::AIPickRole(game.Player(1), game.OthersAfter(1), game.RolesFree());
     StrongPlayer reference(1, 3, 320, 2);  // asked at once, twice
-    reference.PickRole(game, table);
+    const int looked = reference.PickRole(game, table);
+    EXPECT_EQ(standard, 2);
+    EXPECT_NE(looked, standard);
+    EXPECT_EQ(reference.LastVerdict().option, looked);
+    EXPECT_EQ(reference.LastVerdict().games, 21 + 35 + 53);
+    EXPECT_NE(reference.LastVerdict().margin, 0);
+    StrongPlayer alone(1, 3, 320, 1);
+    alone.PickRole(game, table);
+    ExpectSameVerdict(alone.LastVerdict(), reference.LastVerdict());
     const int expected = reference.PickRole(game, table);
 
     StrongPlayer strong(1, 3, 320, 2);
@@ -367,10 +359,9 @@ TEST(ExpertPlayer, WeighsOnlyChoicesTheRulesTakeAndCannotTellHiddenCardsApart) {
         for (const std::uint64_t seed : {301, 302, 303, 304}) {
             HeadlessTable table;
             qlGame game(table, players, 0, Random::SeededSource(seed));
-            for (Integer seat = 1; seat <= players; ++seat) {
-                game.SetDecider(
-                    seat, std::make_unique<ExpertProbe>(positions, compared, seed * 10 + seat));
-            }
+            testing_support::SetEveryDecider(game, [&](Integer seat) {
+                return std::make_unique<ExpertProbe>(positions, compared, seed * 10 + seat);
+            });
             ASSERT_NE(game.PlayGame(), qlGame::Outcome::Exited);
         }
     }
@@ -388,38 +379,10 @@ TEST(ExpertPlayer, WeighsOnlyChoicesTheRulesTakeAndCannotTellHiddenCardsApart) {
         total += count;
     }
     EXPECT_GT(total, 2000);
-    for (const DecisionKind kind :
-         {DecisionKind::Role, DecisionKind::Chapel, DecisionKind::HandLimit,
-          DecisionKind::CraneCover, DecisionKind::BlackMarket, DecisionKind::Build,
-          DecisionKind::Payment, DecisionKind::CouncilKeep, DecisionKind::GoldMine,
-          DecisionKind::Produce, DecisionKind::Trade}) {
-        EXPECT_GT(positions[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
-    }
-    for (const DecisionKind kind : {DecisionKind::Role, DecisionKind::Build, DecisionKind::Payment,
-                                    DecisionKind::CouncilKeep}) {
-        EXPECT_GT(compared[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
-    }
-}
-
-// A game with an expert seat at a small budget: the same game log whether it thinks on one
-// thread or two, unlike the standard rules' game, and a decision timed for each it thought about.
-TEST(ExpertPlayer, RepeatsItsGameFromASeedOnOneThreadOrTwo) {
-    Strings logs;
-    std::vector<std::size_t> decisions;
-    for (const int threads : {1, 2}) {
-        HeadlessTable table;
-        qlGame game(table, 3, 0, Random::SeededSource(411));
-        ExpertPlayer expert(2, 17, 12, threads);
-        game.SetDecider(2, std::make_unique<ExpertDecider>(expert, table));
-        const testing_support::PlayedLogs played = testing_support::PlayLogged(game);
-        ASSERT_EQ(played.outcome, qlGame::Outcome::Finished);
-        logs.push_back(played.gameLog);
-        decisions.push_back(expert.DecisionSeconds().size());
-    }
-    EXPECT_EQ(logs[0], logs[1]);
-    EXPECT_GT(decisions[0], 20u);
-    EXPECT_EQ(decisions[0], decisions[1]);
-    EXPECT_NE(logs[0], testing_support::PlaySeeded(3, 411).gameLog);
+    testing_support::ExpectEachCounted(positions, testing_support::kEveryDecisionKind);
+    testing_support::ExpectEachCounted(
+        compared, {DecisionKind::Role, DecisionKind::Build, DecisionKind::Payment,
+                   DecisionKind::CouncilKeep});
 }
 
 // A first role choice of four seats plays long copies, more work than a decision is allowed:

@@ -248,4 +248,24 @@ PlayedLogs PlaySeeded(Integer players, std::uint64_t seed) {
     return PlayLogged(game);
 }
 
+void ExpectLogsOfSeeded(const PlayedLogs& played, Integer players, std::uint64_t seed) {
+    const PlayedLogs plain = PlaySeeded(players, seed);
+    EXPECT_EQ(played.outcome, qlGame::Outcome::Finished);
+    EXPECT_EQ(played.gameLog, plain.gameLog);
+    EXPECT_EQ(played.log, plain.log);
+}
+
+void ExpectEachCounted(const std::array<int, 12>& counts, const std::vector<DecisionKind>& kinds) {
+    for (const DecisionKind kind : kinds) {
+        EXPECT_GT(counts[static_cast<std::size_t>(kind)], 0) << static_cast<int>(kind);
+    }
+}
+
+void SetEveryDecider(qlGame& game,
+                     const std::function<std::unique_ptr<SeatDecider>(Integer)>& make) {
+    for (Integer seat = 1; seat <= game.NumberOfPlayers(); ++seat) {
+        game.SetDecider(seat, make(seat));
+    }
+}
+
 }  // namespace testing_support

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -117,5 +118,19 @@ PlayedLogs PlayLogged(qlGame& game, bool on = false);
 PlayedLogs PlayCopy(const qlGame& game);
 // A seeded game of computer seats only.
 PlayedLogs PlaySeeded(Integer players, std::uint64_t seed);
+// Fails unless `played` ended and wrote both logs as the seeded game of computer seats did.
+void ExpectLogsOfSeeded(const PlayedLogs& played, Integer players, std::uint64_t seed);
+
+// Every kind of decision the rules ask a seat for.
+inline const std::vector<DecisionKind> kEveryDecisionKind{
+    DecisionKind::Role,       DecisionKind::Chapel,      DecisionKind::HandLimit,
+    DecisionKind::CraneCover, DecisionKind::BlackMarket, DecisionKind::Build,
+    DecisionKind::Payment,    DecisionKind::CouncilKeep, DecisionKind::GoldMine,
+    DecisionKind::Produce,    DecisionKind::Trade};
+// Fails for each of `kinds` that `counts`, indexed by kind, never counted.
+void ExpectEachCounted(const std::array<int, 12>& counts, const std::vector<DecisionKind>& kinds);
+// Gives every seat of `game` the decider `make` makes for it.
+void SetEveryDecider(qlGame& game,
+                     const std::function<std::unique_ptr<SeatDecider>(Integer)>& make);
 
 }  // namespace testing_support

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <unistd.h>
+
 #include "cards/Catalogue.h"
 
 namespace testing_support {
@@ -116,6 +118,14 @@ std::filesystem::path WriteLargeCatalogue(int cards) {
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::filesystem::path FreshFolder(const std::string& name) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 std::filesystem::path WriteTempFile(const std::string& name, const std::string& text) {

@@ -45,6 +45,9 @@ std::filesystem::path WriteLargeCatalogue(int cards);
 
 // The whole of a file as it is on disk; empty when it cannot be read.
 std::string ReadFile(const std::filesystem::path& file);
+// A folder of the temporary folder named after `name` and the process, created empty: the same
+// test runs at once under several platforms.
+std::filesystem::path FreshFolder(const std::string& name);
 // Writes `text` to the file `name` of the temporary folder and returns its path.
 std::filesystem::path WriteTempFile(const std::string& name, const std::string& text);
 // The lines of a text whose every line ends in CR LF.

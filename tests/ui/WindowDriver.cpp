@@ -21,15 +21,6 @@
 
 namespace testing_support {
 
-std::filesystem::path FreshFolder(const std::string& name) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        (name + "-" + std::to_string(QCoreApplication::applicationPid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 frmMain::Options TableOptions(Integer players, Integer human, std::uint64_t seed, const char* logs,
                               Long pause) {
     frmMain::Options options;

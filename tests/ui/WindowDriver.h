@@ -14,15 +14,12 @@
 #include <map>
 #include <vector>
 
+#include "support/TableHelpers.h"
 #include "ui/InputGuard.h"
 #include "ui/frmMain.h"
 
 // Playing the table window as a player would, for the window tests.
 namespace testing_support {
-
-// A folder of the temporary folder named after `name` and the process, created empty: the same
-// test runs at once under several platforms.
-std::filesystem::path FreshFolder(const std::string& name);
 
 // A seeded table of `players` seats, the human in `human`, with computer pauses of `pause` and
 // the logs in a folder of the temporary folder named after `logs` and the process, created empty.
