@@ -44,30 +44,33 @@ void ExpectDrawnWhileThinking(const std::vector<double>& paints, double since) {
 }
 
 // The player closes the table at a moment the game is showing something or thinking: a
-// question, a computer seat's pause, a move seen on the table, a strong or an expert seat's role
-// choice, the final scores; or the session ends while a question after the first is open. Nothing
-// is modal, so the window manager's close reaches the table as Qt's ordinary close; the game ends
-// at once as Exit ends it, unscored unless it was over.
+// question, a computer seat's pause, a move seen on the table, a strong seat's role choice, an
+// expert seat's decision, the final scores; or the session ends while a question after the first is
+// open. Nothing is modal, so the window manager's close reaches the table as Qt's ordinary close;
+// the game ends at once as Exit ends it, unscored unless it was over.
 TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnce) {
     const SessionEnd sessionEnd;
     enum class Moment { Question, Pause, Move, Thinking, ExpertThinking, Message, SessionEnd };
     for (const Moment moment : {Moment::Question, Moment::Pause, Moment::Move, Moment::Thinking,
                                 Moment::ExpertThinking, Moment::Message, Moment::SessionEnd}) {
         const bool thinking = moment == Moment::Thinking || moment == Moment::ExpertThinking;
-        // The final scores are the message: the game is played to its end at full speed.
-        const bool fullSpeed = moment == Moment::Message || moment == Moment::SessionEnd;
+        // The final scores are the message: the game is played to its end at full speed. A
+        // thought is watched at full speed too: a seat may think while the table still shows a
+        // pause or a move, and a thought over before they are would never be seen alone.
+        const bool fullSpeed =
+            moment == Moment::Message || moment == Moment::SessionEnd || thinking;
         frmMain::Options options =
             testing_support::TableOptions(3, 3, 99, "quellin-window-closed", fullSpeed ? 0 : 2000);
         options.computers = moment == Moment::Thinking         ? ComputerLevel::Strong
                             : moment == Moment::ExpertThinking ? ComputerLevel::Expert
                                                                : ComputerLevel::Standard;
-        // An expert's role choice at its own budget can be over in a few hundredths of a second
-        // once its work cap stops it; ten times the budget keeps it thinking long enough to be
-        // watched and closed on.
+        // An expert's decisions at its own budget can all be over within a few hundredths of a
+        // second once its work cap stops them; five times the budget keeps its first one, the
+        // opening hand limit, going long enough to be watched and closed on.
         if (moment == Moment::ExpertThinking) {
-            options.thinkingBudget = 10 * ExpertPlayer::kDefaultBudget;
+            options.thinkingBudget = 5 * ExpertPlayer::kDefaultBudget;
         }
-        options.animations = moment != Moment::Message;
+        options.animations = moment != Moment::Message && !thinking;
         frmMain window(options);
         const QLabel* status = window.findChild<QLabel*>("lblMessage");
         // While a seat thinks, the table is asked to redraw at a screen's rate.
@@ -90,12 +93,15 @@ TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnc
                 : moment == Moment::Pause      ? window.findChild<TablePace*>()->Pausing()
                 // The first cards dealt, flying to the seats.
                 : moment == Moment::Move ? window.findChild<QLabel*>("drawnCard") != nullptr
-                // A strong or expert seat's role choice: the game waits and the table holds
-                // nothing.
-                : thinking ? status->text().startsWith("Robot") &&
-                                 status->text().endsWith("select a role...") && !window.Holding()
-                           : testing_support::Open<frmShowMessage>() &&
-                                 testing_support::Open<frmShowMessage>()->cmdDetails;
+                // A strong seat's role choice, or an expert seat's decision (its first is the
+                // opening hand limit): the game waits and the table holds nothing.
+                : moment == Moment::Thinking
+                    ? status->text().startsWith("Robot") &&
+                          status->text().endsWith("select a role...") && !window.Holding()
+                : moment == Moment::ExpertThinking
+                    ? status->text().startsWith("Robot") && !window.Holding()
+                    : testing_support::Open<frmShowMessage>() &&
+                          testing_support::Open<frmShowMessage>()->cmdDetails;
             if (thinking) {
                 thinkingSince = !now ? -1 : thinkingSince < 0 ? watch.Now() : thinkingSince;
                 if (now && watch.Now() - thinkingSince < 80) {
@@ -134,9 +140,9 @@ TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnc
         // Only a finished game has its results.
         EXPECT_EQ(testing_support::ReadFile(*options.logFolder / "Log.txt").empty(),
                   moment != Moment::Message);
-        EXPECT_EQ(
-            testing_support::ReadFile(*options.logFolder / "GameLog.txt").empty(),
-            moment == Moment::Question || moment == Moment::Move || moment == Moment::SessionEnd)
+        EXPECT_EQ(testing_support::ReadFile(*options.logFolder / "GameLog.txt").empty(),
+                  moment == Moment::Question || moment == Moment::Move ||
+                      moment == Moment::SessionEnd || moment == Moment::ExpertThinking)
             << static_cast<int>(moment);  // the deal and the first questions come before any move
     }
 }
