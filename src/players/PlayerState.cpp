@@ -24,6 +24,7 @@ void qlPlayer::IndexArrival(const qlCard& building) {
     if (building.Id() < 64) {
         mCityIds |= std::uint64_t{1} << building.Id();
     }
+    Tally(building, 1);
 }
 
 void qlPlayer::Tally(const qlCard& building, int sign) {
@@ -49,7 +50,6 @@ void qlPlayer::IndexSlots() {
 void qlPlayer::BuildCard(Card cardBuilt) {
     OnBuilt(*cardBuilt);
     IndexArrival(*cardBuilt);
-    Tally(*cardBuilt, 1);
     const auto slot = static_cast<std::size_t>(mBuiltCards.Count());
     if (slot < 64 && cardBuilt->BuildingType() == 0) {
         mProductionSlots |= std::uint64_t{1} << slot;
@@ -71,7 +71,6 @@ void qlPlayer::BuildOverCard(Card newCard, Card oldCard) {
         Tally(*oldCard, -1);
     }
     IndexArrival(*newCard);
-    Tally(*newCard, 1);
     mGoods.AddCard({});
     mBuiltCards.AddCard(newCard);
     IndexSlots();

@@ -168,7 +168,8 @@ class qlPlayer {
     Integer BuildModifier(RuleBuilding costBuilding) const;
     bool Affords(const qlCard& card, int productionPower, int violetPower) const;
     void OnBuilt(const qlCard& card);
-    // Indexes the city without `leaving` (which may be nothing), or adds one building to it.
+    // Indexes the city's ids without `leaving` (which may be nothing), or adds one building to
+    // the ids and the tally.
     void IndexCity(Card leaving);
     void IndexArrival(const qlCard& building);
     // Counts a building into the city's tally (`sign` 1), or out of it (-1).

@@ -131,6 +131,12 @@ class GameTestAccess {
         game.mState.step = RulesStep::RoleChoice;
     }
     static void RunToDecision(qlGame& game) { game.Advance(); }
+    // Sets the game up and runs it to the first role choice of a round opened by seat 1.
+    static void SetUpAtFirstRoleChoice(qlGame& game) {
+        SetUp(game);
+        OpenRound(game, 1);
+        RunToDecision(game);
+    }
 
     static void SetBuildingsLeft(qlGame& game, Integer left) { game.SetBuildingsLeft(left); }
 

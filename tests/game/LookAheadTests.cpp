@@ -254,9 +254,7 @@ TEST(StrongPlayer, CannotTellPositionsApartThatDifferOnlyInWhatItsSeatCannotSee)
 TEST(StrongPlayer, PassesOnTheFaultOfACopyAndDecidesOnAfterIt) {
     ScriptedTable table;
     qlGame game(table, 3, 0, Random::SeededSource(5));
-    GameTestAccess::SetUp(game);
-    GameTestAccess::OpenRound(game, 1);
-    GameTestAccess::RunToDecision(game);
+    GameTestAccess::SetUpAtFirstRoleChoice(game);
     StrongPlayer strong(1, 9, 40, 2);
     const StrongPlayer::Force failing = [](const qlGame&, int option) {
         if (option == 2) {
@@ -390,9 +388,7 @@ TEST(ExpertPlayer, WeighsOnlyChoicesTheRulesTakeAndCannotTellHiddenCardsApart) {
 TEST(ExpertPlayer, StopsAtItsWorkAllowedAtTheSameIterationOnOneThreadOrTwo) {
     ScriptedTable table;
     qlGame game(table, 4, 0, Random::SeededSource(412));
-    GameTestAccess::SetUp(game);
-    GameTestAccess::OpenRound(game, 1);
-    GameTestAccess::RunToDecision(game);
+    GameTestAccess::SetUpAtFirstRoleChoice(game);
     ExpertPlayer one(1, 23, 400, 1);
     ExpertPlayer two(1, 23, 400, 2);
     EXPECT_EQ(Names(one.Decide(game, table)), Names(two.Decide(game, table)));
