@@ -166,8 +166,8 @@ bool qlGame::TakeAnswer(const Decision& decision, const SeatDecider& decider, Ch
         return false;
     }
     if (byTheRules) {
+        // The rules run on to the next decision at the top of the loop that asked.
         CarryOut(choice);
-        Advance();
     } else {
         Apply(decision, choice);
     }

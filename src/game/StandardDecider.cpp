@@ -3,6 +3,42 @@
 #include "ai/ComputerPlayer.h"
 #include "game/qlGame.h"
 
+namespace {
+
+// The answers that fill more than one part of a choice, each made in its own function so that
+// the choice is built where the caller receives it, not moved there.
+
+Choice HandLimitChoice(const qlPlayer& seat, ai::Opponents others, int limit) {
+    Choice choice;
+    choice.cards = ai::AIDiscardDownTo(seat, others, limit, choice.givenUp);
+    return choice;
+}
+
+Choice BuildChoice(const qlPlayer& seat, ai::Opponents others, int savings) {
+    // The standard rules may name several cards of one building: the first is built.
+    Choice choice;
+    if (const Card first = ai::AIGetCardToBuild(seat, others, savings).Item(1)) {
+        choice.cards.AddCard(first);
+    }
+    return choice;
+}
+
+Choice KeepChoice(const qlPlayer& seat, ai::Opponents others, const qlCards& offered) {
+    // The cards not kept are the draw as the choice leaves it.
+    Choice choice{.givenUp = offered};
+    choice.cards = ai::AIPickCouncillorCards(seat, others, choice.givenUp);
+    return choice;
+}
+
+Choice GoldMineChoice(const qlPlayer& seat, ai::Opponents others, const qlCards& offered) {
+    // The mine goes to the discard pile in the order the card value left it.
+    Choice choice{.givenUp = offered};
+    choice.cards = ai::AIPickGoldMineCard(seat, others, choice.givenUp);
+    return choice;
+}
+
+}  // namespace
+
 // The standard rules read the number of players and the buildings left from the values of the
 // seat's own game, and weigh the other seats the game names.
 Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
@@ -15,37 +51,20 @@ Choice StandardDecider::Answer(const qlGame& game, const Decision& decision,
             return {.role = ai::AIPickRole(seat, others(), game.RolesFree())};
         case DecisionKind::Chapel:
             return {.cards = ai::AIPickChapelCard(seat, others())};
-        case DecisionKind::HandLimit: {
-            Choice limit;
-            limit.cards = ai::AIDiscardDownTo(seat, others(), decision.count, limit.givenUp);
-            return limit;
-        }
+        case DecisionKind::HandLimit:
+            return HandLimitChoice(seat, others(), decision.count);
         case DecisionKind::CraneCover:
             return {.cards = ai::AIUseCrane(seat, random)};
         case DecisionKind::BlackMarket:
             return {.cards = ai::AIBlackMarket(seat)};
-        case DecisionKind::Build: {
-            // The standard rules may name several cards of one building: the first is built.
-            Choice build;
-            if (const Card first = ai::AIGetCardToBuild(seat, others(), decision.savings).Item(1)) {
-                build.cards.AddCard(first);
-            }
-            return build;
-        }
+        case DecisionKind::Build:
+            return BuildChoice(seat, others(), decision.savings);
         case DecisionKind::Payment:
             return {.cards = ai::AIGetBuildPaymentCards(seat, others(), decision.count)};
-        case DecisionKind::CouncilKeep: {
-            // The cards not kept are the draw as the choice leaves it.
-            Choice keep{.givenUp = decision.offered};
-            keep.cards = ai::AIPickCouncillorCards(seat, others(), keep.givenUp);
-            return keep;
-        }
-        case DecisionKind::GoldMine: {
-            // The mine goes to the discard pile in the order the card value left it.
-            Choice mine{.givenUp = decision.offered};
-            mine.cards = ai::AIPickGoldMineCard(seat, others(), mine.givenUp);
-            return mine;
-        }
+        case DecisionKind::CouncilKeep:
+            return KeepChoice(seat, others(), decision.offered);
+        case DecisionKind::GoldMine:
+            return GoldMineChoice(seat, others(), decision.offered);
         case DecisionKind::Produce:
             return {.cards = ai::AIChooseProductionGoods(seat, decision.count)};
         case DecisionKind::Trade:
