@@ -107,22 +107,28 @@ bool AIWaitsForOpening(const qlPlayer& seat) {
            (seat.HoldsCard("Library") || seat.HoldsCard("Coffee Roaster"));
 }
 
-qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings) {
+Card AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings) {
     CardValues values(seat, opponents);
     return AIGetCardToBuild(values, savings);
 }
 
-qlCards AIGetCardToBuild(CardValues& values, int savings) {
+Card AIGetCardToBuild(CardValues& values, int savings) {
     const qlPlayer& seat = values.Seat();
     // At the opening a library, or failing that a coffee roaster, is worth waiting for: the
     // seat builds nothing else while it holds one.
     if (AIWaitsForOpening(seat)) {
         const RuleBuilding opening =
             seat.HoldsCard("Library") ? RuleBuilding("Library") : RuleBuilding("Coffee Roaster");
-        return seat.GetBuildableCards(savings).GetCardsById(opening.Id());
+        Card first;
+        seat.VisitBuildable(seat.CardsInHand(), savings, [&first, opening](const Card& card) {
+            if (!first && card->Id() == opening.Id()) {
+                first = card;
+            }
+        });
+        return first;
     }
-    return DeckOf(savings == 0 ? values.BestBuildableInHand().card
-                               : BestBuildableByAIValue(seat.CardsInHand(), savings, values).card);
+    return savings == 0 ? values.BestBuildableInHand().card
+                        : BestBuildableByAIValue(seat.CardsInHand(), savings, values).card;
 }
 
 qlCards AIGetBuildPaymentCards(const qlPlayer& seat, Opponents opponents, int numCards) {

@@ -25,10 +25,10 @@ qlCards AIDiscardDownTo(const qlPlayer& seat, Opponents opponents, int maxCards,
 qlCards AIUseCrane(const qlPlayer& seat, Random::Stream& random);
 // 0 to 2 buildings whose goods are spent at the black market.
 qlCards AIBlackMarket(const qlPlayer& seat);
-// The hand card(s) to build with `savings` of cost already covered; the first is built. The
-// second form values the cards with those of a decision under way.
-qlCards AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings);
-qlCards AIGetCardToBuild(CardValues& values, int savings);
+// The hand card to build with `savings` of cost already covered, or none. The second form
+// values the cards with those of a decision under way.
+Card AIGetCardToBuild(const qlPlayer& seat, Opponents opponents, int savings);
+Card AIGetCardToBuild(CardValues& values, int savings);
 // True at the opening while the seat holds a card worth waiting for (a Library, or failing that
 // a Coffee Roaster): then it builds that card or nothing.
 bool AIWaitsForOpening(const qlPlayer& seat);

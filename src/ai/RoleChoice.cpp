@@ -20,7 +20,7 @@ constexpr double kNoScore = -9999;
 // The production buildings that count are those of the seat's city with a good on them, or
 // those without one; a phase has at most four slots.
 double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
-    std::array<double, 4> slot{};
+    std::array<double, 4> slot;
     const auto used = static_cast<std::size_t>(std::clamp(slots, 0, 4));
     std::size_t filled = 0;
     seat.VisitProduction(withGood, [&](const Card& building) {
@@ -42,8 +42,9 @@ double SlotTotal(const qlPlayer& seat, bool withGood, int slots) {
             slot[chosen] = worth;
         }
     });
+    // A slot left empty would add nothing.
     double sum = 0;
-    for (std::size_t s = 0; s < used; ++s) {
+    for (std::size_t s = 0; s < filled; ++s) {
         sum += slot[s];
     }
     return sum;

@@ -23,8 +23,8 @@ double PrivilegeWorth(const qlPlayer& seat, double withLibrary, double without) 
 
 // Late in the game a seat whose best card is poor wants cards more and building less: the
 // shortfall of that card's value below 5, in quarters, rounded.
-long LateShortfall(ai::CardValues& mine, const qlCards& cards) {
-    return ai::RoundToEven((5 - ai::BestByAIValue(cards, mine).value) / 4);
+long LateShortfall(ai::CardValues& mine, const Card& card) {
+    return ai::RoundToEven((5 - mine.Of(*card)) / 4);
 }
 
 double Councillor(ai::CardValues& mine, const qlPlayer& seat, int room) {
@@ -73,8 +73,8 @@ double Builder(ai::CardValues& mine, const qlPlayer& seat, int room) {
         v += -room;
     }
     if (&seat == &me) {
-        const qlCards toBuild = ai::AIGetCardToBuild(mine, 0);
-        if (toBuild.Empty()) {
+        const Card toBuild = ai::AIGetCardToBuild(mine, 0);
+        if (!toBuild) {
             v = me.HasBuiltCard("Crane") && me.BuiltCards().Count() > 1 ? -1 : -999;
         } else if (me.Game().BuildingsLeft <= 5) {
             const long x = LateShortfall(mine, toBuild);

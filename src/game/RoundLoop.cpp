@@ -333,9 +333,15 @@ void qlGame::ClearSelectedRoles() {
 }
 
 qlGame::OtherSeats qlGame::OthersAfter(Integer seatNumber) const {
+    // Seat n sits at index n - 1, so the seat after it at index n: the seats from there to the
+    // end of the table, then those from the first on.
+    const auto seat = static_cast<std::size_t>(seatNumber);
+    const auto players = static_cast<std::size_t>(mState.values.NumberOfPlayers);
     OtherSeats others;
-    for (Integer n = NextSeat(seatNumber); n != seatNumber; n = NextSeat(n)) {
-        others.seats[others.count++] = &Player(n);
+    others.count = players - 1;
+    for (std::size_t k = 0; k < others.count; ++k) {
+        const std::size_t index = seat + k < players ? seat + k : seat + k - players;
+        others.seats[k] = &mState.seats[index];
     }
     return others;
 }

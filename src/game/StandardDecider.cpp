@@ -15,10 +15,9 @@ Choice HandLimitChoice(const qlPlayer& seat, ai::Opponents others, int limit) {
 }
 
 Choice BuildChoice(const qlPlayer& seat, ai::Opponents others, int savings) {
-    // The standard rules may name several cards of one building: the first is built.
     Choice choice;
-    if (const Card first = ai::AIGetCardToBuild(seat, others, savings).Item(1)) {
-        choice.cards.AddCard(first);
+    if (const Card card = ai::AIGetCardToBuild(seat, others, savings)) {
+        choice.cards.AddCard(card);
     }
     return choice;
 }
@@ -82,7 +81,7 @@ bool StandardDecider::PausesAfter(const qlGame& game, const Decision& decision,
         case DecisionKind::Role:
             // Valuing the Builder, the seat weighs what it would build.
             return !ai::AIWaitsForOpening(seat) &&
-                   !ai::AIGetCardToBuild(seat, game.OthersAfter(decision.seat), 0).Empty();
+                   ai::AIGetCardToBuild(seat, game.OthersAfter(decision.seat), 0);
         case DecisionKind::Build:
             return !choice.cards.Empty() && !ai::AIWaitsForOpening(seat);
         case DecisionKind::CouncilKeep:
