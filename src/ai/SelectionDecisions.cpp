@@ -18,13 +18,12 @@ Card BuildableFromDraw(ai::CardValues& values, const qlCards& choices) {
     return ai::BestBuildableByAIValue(choices, 0, values).card;
 }
 
-// The production buildings to use, best good first, at most `numUnits` of them.
-qlCards BestGoods(qlCards buildings, int numUnits) {
+// Keeps the production buildings to use, best good first, at most `numUnits` of them.
+void KeepBestGoods(qlCards& buildings, int numUnits) {
     buildings.OrderByGoodValue();
     while (buildings.Count() > std::max(numUnits, 0)) {
         buildings.Remove(buildings.Count());
     }
-    return buildings;
 }
 
 }  // namespace
@@ -121,11 +120,15 @@ qlCards AIPickGoldMineCard(const qlPlayer& seat, Opponents opponents, qlCards& n
 }
 
 qlCards AIChooseProductionGoods(const qlPlayer& seat, int numUnits) {
-    return BestGoods(seat.OpenProductionBuildings(), numUnits);
+    qlCards goods = seat.OpenProductionBuildings();
+    KeepBestGoods(goods, numUnits);
+    return goods;
 }
 
 qlCards AIChooseTradingGoods(const qlPlayer& seat, int numUnits) {
-    return BestGoods(seat.BuildingsWithGoods(), numUnits);
+    qlCards goods = seat.BuildingsWithGoods();
+    KeepBestGoods(goods, numUnits);
+    return goods;
 }
 
 }  // namespace ai

@@ -81,10 +81,7 @@ void qlCards::TakeInline(const qlCards& other) {
     mSize = other.mSize;
 }
 
-void qlCards::Reserve(std::size_t count) {
-    if (count <= mSize + SpareAfter()) {
-        return;
-    }
+void qlCards::MakeRoom(std::size_t count) {
     if (count > RoomSize()) {
         Grow(count);
         return;

@@ -55,7 +55,11 @@ class qlCards {
                        Random::Stream& random);
 
     // Makes room for `count` cards in all.
-    void Reserve(std::size_t count);
+    void Reserve(std::size_t count) {
+        if (count > mSize + SpareAfter()) {
+            MakeRoom(count);
+        }
+    }
     // Puts the card, or the cards, last.
     void AddCard(Card card) {
         if (end() == mRoomEnd) {
@@ -121,6 +125,9 @@ class qlCards {
         mFirst = room;
         mRoomEnd = room + size;
     }
+    // Reserve's work when the places after the cards are too few: the cards move back to the
+    // first place of the room, or to a larger room.
+    void MakeRoom(std::size_t count);
     void Grow(std::size_t needed);
     void ReshuffleFrom(qlCards& discard, Random::Stream& random);
 
