@@ -16,7 +16,7 @@ class qlGame;
 // is dealt afresh: down the tree the seat takes, among the choices open in that copy, the one
 // with the best upper confidence bound, counting how often each was open; the first choice
 // never tried ends the descent, and the copy is played to its end by the standard rules for
-// every seat. The result is counted on every edge taken.
+// every seat. The result, worth less the more roles it took, is counted on every edge taken.
 class ExpertTree {
   public:
     struct Node;
