@@ -22,8 +22,10 @@ class Table;
 // seeded game still repeats.
 class ExpertPlayer : public LookAhead {
   public:
-    // Iterations per decision.
-    static constexpr int kDefaultBudget = 2000;
+    // Iterations per decision: against three strong seats on two cores, a four-player decision's
+    // median is 0.4 s and the longest 1.2 s; at a quarter of it the expert won fewer games than
+    // an equal player would.
+    static constexpr int kDefaultBudget = 8000;
     // Trees per decision, whatever the number of threads.
     static constexpr int kTrees = 4;
     // The seat's decisions played in copies allowed per iteration of the budget, on average

@@ -18,7 +18,6 @@
 #include <iostream>
 
 #include "WindowDriver.h"
-#include "game/ExpertPlayer.h"
 #include "support/TableHelpers.h"
 #include "ui/SessionEnd.h"
 #include "ui/TablePace.h"
@@ -64,11 +63,12 @@ TEST(Closing, AtAQuestionAPauseAThoughtTheScoresOrTheSessionsEndEndsTheGameAtOnc
         options.computers = moment == Moment::Thinking         ? ComputerLevel::Strong
                             : moment == Moment::ExpertThinking ? ComputerLevel::Expert
                                                                : ComputerLevel::Standard;
-        // An expert's decisions at its own budget can all be over within a few hundredths of a
-        // second once its work cap stops them; five times the budget keeps its first one, the
-        // opening hand limit, going long enough to be watched and closed on.
+        // An expert's decisions at a small budget can all be over within a few hundredths of a
+        // second once its work cap stops them; 10,000 iterations keep its first one, the opening
+        // hand limit, going long enough to be watched and closed on, and short enough under the
+        // sanitizers on a loaded machine.
         if (moment == Moment::ExpertThinking) {
-            options.thinkingBudget = 5 * ExpertPlayer::kDefaultBudget;
+            options.thinkingBudget = 10000;
         }
         options.animations = moment != Moment::Message && !thinking;
         frmMain window(options);
