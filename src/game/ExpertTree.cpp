@@ -37,11 +37,12 @@ double Reward(const PlayOutResult& result, Long roles) {
 
 }  // namespace
 
-// The seat's decider in one iteration's copy: down the tree while it can, then the standard
-// rules. It keeps the edges taken for the result to be counted on.
+// The seat's decider in one iteration's copy: the choice it is given first, then down the tree
+// while it can, then the standard rules. It keeps the edges taken for the result to be counted
+// on.
 class ExpertTree::Walk : public StandardDecider {
   public:
-    explicit Walk(Node& root) : mNode(&root) {}
+    Walk(Node& root, const std::string& first) : mNode(&root), mFirst(&first) {}
 
     Choice Answer(const qlGame& game, const Decision& decision, Random::Stream& random) override {
         ++mDecisions;
@@ -56,7 +57,8 @@ class ExpertTree::Walk : public StandardDecider {
         for (const ExpertCandidate& candidate : candidates) {
             open.push_back(EdgeOf(candidate.label));
         }
-        const std::size_t taken = Select(open);
+        const std::size_t taken = mFirst != nullptr ? First(candidates, open) : Select(open);
+        mFirst = nullptr;
         Edge& edge = mNode->edges[open[taken]];
         mPath.emplace_back(mNode, open[taken]);
         if (edge.visits == 0) {
@@ -99,6 +101,17 @@ class ExpertTree::Walk : public StandardDecider {
         return static_cast<std::size_t>(found - edges.begin());
     }
 
+    // The candidate labelled as the walk's first choice. The seat sees the same in every copy,
+    // so it is there; should it not be, the tree chooses.
+    std::size_t First(const std::vector<ExpertCandidate>& candidates,
+                      const std::vector<std::size_t>& open) const {
+        const auto found = std::find_if(
+            candidates.begin(), candidates.end(),
+            [this](const ExpertCandidate& candidate) { return candidate.label == *mFirst; });
+        return found != candidates.end() ? static_cast<std::size_t>(found - candidates.begin())
+                                         : Select(open);
+    }
+
     // Of the open edges, the first never tried, or the best upper confidence bound.
     std::size_t Select(const std::vector<std::size_t>& open) const {
         std::size_t best = 0;
@@ -120,19 +133,20 @@ class ExpertTree::Walk : public StandardDecider {
         return best;
     }
 
-    Node* mNode;  // where the walk stands in the tree; none once it has left it
+    Node* mNode;                // where the walk stands in the tree; none once it has left it
+    const std::string* mFirst;  // the label of the first choice, until it is taken
     std::vector<std::pair<Node*, std::size_t>> mPath;
     long mDecisions = 0;
 };
 
 ExpertTree::ExpertTree(Integer seat) : mSeat(seat) {}
 
-long ExpertTree::Iterate(const qlGame& game, std::uint64_t sampleSeed) {
+long ExpertTree::Iterate(const qlGame& game, std::uint64_t sampleSeed, const std::string& first) {
     HeadlessTable table;
     qlGame copy(game, table);
     copy.RedealHidden(mSeat, sampleSeed);
     copy.SetRoundLimit(game.Rounds() + kRoundsAhead);
-    auto walk = std::make_unique<Walk>(mRoot);
+    auto walk = std::make_unique<Walk>(mRoot, first);
     const Walk& counted = *walk;
     copy.SetDecider(mSeat, std::move(walk));
     const bool finished = copy.PlayOn() == qlGame::Outcome::Finished;

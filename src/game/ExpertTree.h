@@ -13,10 +13,11 @@ class qlGame;
 // own choices so far in the decision being thought about, whatever the other seats did and
 // whatever was dealt meanwhile, and its edges are the choices (by label) of the seat's next
 // decision. Each iteration plays one copy of the game in which everything the seat cannot see
-// is dealt afresh: down the tree the seat takes, among the choices open in that copy, the one
-// with the best upper confidence bound, counting how often each was open; the first choice
-// never tried ends the descent, and the copy is played to its end by the standard rules for
-// every seat. The result, worth less the more roles it took, is counted on every edge taken.
+// is dealt afresh, taking the choice it is given at the decision thought about: below it the
+// seat takes, among the choices open in that copy, the one with the best upper confidence
+// bound, counting how often each was open; the first choice never tried ends the descent, and
+// the copy is played to its end by the standard rules for every seat. The result, worth less
+// the more roles it took, is counted on every edge taken.
 class ExpertTree {
   public:
     struct Node;
@@ -37,9 +38,9 @@ class ExpertTree {
     explicit ExpertTree(Integer seat);
 
     // Plays one iteration from `game`, which waits for a decision of the seat, on a copy dealt
-    // afresh from `sampleSeed`; the number of the seat's decisions in the copy, the measure of
-    // the iteration's work.
-    long Iterate(const qlGame& game, std::uint64_t sampleSeed);
+    // afresh from `sampleSeed`, taking there the choice labelled `first`; the number of the
+    // seat's decisions in the copy, the measure of the iteration's work.
+    long Iterate(const qlGame& game, std::uint64_t sampleSeed, const std::string& first);
     // The choices of the decision thought about.
     const std::vector<Edge>& RootEdges() const { return mRoot.edges; }
 

@@ -21,3 +21,11 @@ std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample) {
                           (0xD1B54A32D192ED03ULL * static_cast<std::uint64_t>(sample + 1)));
     return mix.NextBits();
 }
+
+int Halvings(int options) {
+    int rounds = 0;
+    for (int left = options; left > 1; left = (left + 1) / 2) {
+        ++rounds;
+    }
+    return rounds;
+}

@@ -29,3 +29,7 @@ PlayOutResult ResultFor(const qlGame& game, Integer seat);
 
 // Mixes a decision's seed with a sample number into the seed of one copy.
 std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample);
+
+// How many times `options` must be halved (rounding up) to leave one: the rounds of a
+// look-ahead's successive halving.
+int Halvings(int options);

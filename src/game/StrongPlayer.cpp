@@ -14,15 +14,6 @@
 
 namespace {
 
-// How many times `options` must be halved (rounding up) to leave one.
-int Halvings(int options) {
-    int rounds = 0;
-    for (int left = options; left > 1; left = (left + 1) / 2) {
-        ++rounds;
-    }
-    return rounds;
-}
-
 using Names = std::vector<std::string>;
 
 // Every way to keep `keep` cards of those named in `names` (`counts` of each), each once: the

@@ -193,9 +193,9 @@ TEST(SimSummary, SumsUpTheExpertSeats) {
     }
     const std::string summary = SimSummary(options, results, 1.0);
     EXPECT_EQ(summary.substr(0, summary.find(", decision median ")),
-              "games 2, seconds 1.00, games/s 2.0, rounds/game 17.50, roles/game 52.00, winning "
-              "score 37.00, wins 1:2 2:0, expert wins 50.0% (95% interval 9.5% to 90.5%), expert "
-              "margin 1.00");
+              "games 2, seconds 1.00, games/s 2.0, rounds/game 19.00, roles/game 55.00, winning "
+              "score 36.50, wins 1:0 2:2, expert wins 50.0% (95% interval 9.5% to 90.5%), expert "
+              "margin -5.00");
     EXPECT_EQ(summary.find("strong"), std::string::npos) << summary;
 }
 
