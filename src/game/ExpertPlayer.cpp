@@ -59,23 +59,20 @@ Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
     for (int t = 0; t < kTrees; ++t) {
         trees.emplace_back(mSeat);
     }
-    std::vector<std::size_t> alive(candidates.size());
-    std::iota(alive.begin(), alive.end(), 0);
     std::vector<Totals> totals(candidates.size());
-    const int rounds = Halvings(static_cast<int>(candidates.size()));
     std::atomic<bool> stop{false};
-    for (int dealt = 0; alive.size() > 1 && !stop;) {
-        const int each = std::max(1, mBudget / (static_cast<int>(alive.size()) * rounds));
+    const auto play = [&](const std::vector<int>& alive, int first, int each) {
         mLastIterations +=
-            PlayRound(game, table, trees, candidates, alive, {decisionSeed, dealt, each}, stop);
-        dealt += each;
+            PlayRound(game, table, trees, candidates, alive, {decisionSeed, first, each}, stop);
         totals = SumTrees(trees, candidates);
-        std::stable_sort(alive.begin(), alive.end(), [&totals](std::size_t a, std::size_t b) {
-            return totals[a].reward > totals[b].reward;
-        });
-        alive.resize((alive.size() + 1) / 2);
-    }
-    const std::size_t best = alive.front();
+    };
+    const auto better = [&totals](int a, int b) {
+        return totals[static_cast<std::size_t>(a)].reward >
+               totals[static_cast<std::size_t>(b)].reward;
+    };
+    const auto best =
+        static_cast<std::size_t>(SuccessiveHalving(static_cast<int>(candidates.size()), mBudget,
+                                                   play, better, [&stop] { return stop.load(); }));
     mLastVerdict = totals[best].verdict;
     mLastVerdict.option = static_cast<int>(best);
     CountDecision(start);
@@ -84,7 +81,7 @@ Choice ExpertPlayer::Decide(const qlGame& game, Table& table) {
 
 long ExpertPlayer::PlayRound(const qlGame& game, Table& table, std::vector<ExpertTree>& trees,
                              const std::vector<ExpertCandidate>& candidates,
-                             const std::vector<std::size_t>& alive, const Deals& deals,
+                             const std::vector<int>& alive, const Deals& deals,
                              std::atomic<bool>& stop) {
     std::vector<long> played(trees.size(), 0);
     mPool->Run(
@@ -97,8 +94,8 @@ long ExpertPlayer::PlayRound(const qlGame& game, Table& table, std::vector<Exper
             long done = 0;
             for (int deal = t; deal < deals.count && done < work && !stop; deal += kTrees) {
                 const std::uint64_t seed = SampleSeed(deals.seed, deals.first + deal);
-                for (const std::size_t k : alive) {
-                    done += tree.Iterate(game, seed, candidates[k].label);
+                for (const int k : alive) {
+                    done += tree.Iterate(game, seed, candidates[static_cast<std::size_t>(k)].label);
                     ++played[static_cast<std::size_t>(t)];
                 }
             }

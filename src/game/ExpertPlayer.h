@@ -65,9 +65,8 @@ class ExpertPlayer : public LookAhead {
     // trees, each tree stopping once its share of the round's work is done; the iterations
     // played.
     long PlayRound(const qlGame& game, Table& table, std::vector<ExpertTree>& trees,
-                   const std::vector<ExpertCandidate>& candidates,
-                   const std::vector<std::size_t>& alive, const Deals& deals,
-                   std::atomic<bool>& stop);
+                   const std::vector<ExpertCandidate>& candidates, const std::vector<int>& alive,
+                   const Deals& deals, std::atomic<bool>& stop);
 
     long mLastIterations = 0;
 };

@@ -1,6 +1,7 @@
 #include "game/PlayOut.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "core/Random.h"
 #include "game/qlGame.h"
@@ -22,10 +23,30 @@ std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample) {
     return mix.NextBits();
 }
 
+namespace {
+
+// How many times `options` must be halved (rounding up) to leave one.
 int Halvings(int options) {
     int rounds = 0;
     for (int left = options; left > 1; left = (left + 1) / 2) {
         ++rounds;
     }
     return rounds;
+}
+
+}  // namespace
+
+int SuccessiveHalving(int options, int budget, const HalvingRound& play, const HalvingOrder& better,
+                      const std::function<bool()>& stopped) {
+    std::vector<int> alive(static_cast<std::size_t>(std::max(1, options)));
+    std::iota(alive.begin(), alive.end(), 0);
+    const int rounds = Halvings(options);
+    for (int dealt = 0; alive.size() > 1 && !stopped();) {
+        const int each = std::max(1, budget / (static_cast<int>(alive.size()) * rounds));
+        play(alive, dealt, each);
+        dealt += each;
+        std::stable_sort(alive.begin(), alive.end(), better);
+        alive.resize((alive.size() + 1) / 2);
+    }
+    return alive.front();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 #include "core/Types.h"
 
@@ -30,6 +32,15 @@ PlayOutResult ResultFor(const qlGame& game, Integer seat);
 // Mixes a decision's seed with a sample number into the seed of one copy.
 std::uint64_t SampleSeed(std::uint64_t decisionSeed, int sample);
 
-// How many times `options` must be halved (rounding up) to leave one: the rounds of a
-// look-ahead's successive halving.
-int Halvings(int options);
+// Plays every option left (`alive`, numbers counting from 0) on the deals numbered `first` to
+// `first + count - 1`, the same deals for each.
+using HalvingRound = std::function<void(const std::vector<int>& alive, int first, int count)>;
+// Whether option `a` did better than option `b` so far.
+using HalvingOrder = std::function<bool(int a, int b)>;
+
+// A look-ahead's successive halving over `options` options (at least one), `budget` plays in
+// all: each round plays every option left on the same deals, as many as leave the budget evenly
+// spread over the rounds, ranks them by `better` (a tie keeping the earlier option first) and
+// drops the worse half, until one is left or `stopped` says thinking must end. The option kept.
+int SuccessiveHalving(int options, int budget, const HalvingRound& play, const HalvingOrder& better,
+                      const std::function<bool()>& stopped);

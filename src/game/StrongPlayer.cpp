@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <numeric>
 #include <string>
 
 #include "ai/CardValue.h"
@@ -90,26 +89,15 @@ StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int
                                            const Force& force) {
     const auto start = std::chrono::steady_clock::now();
     const std::uint64_t decisionSeed = mGenerator.NextBits();
-    std::vector<int> alive(static_cast<std::size_t>(std::max(1, options)));
-    std::iota(alive.begin(), alive.end(), 0);
-    std::vector<Tally> totals(alive.size());
-    std::vector<long> played(alive.size(), 0);
-    const auto better = [&totals](int a, int b) {
-        const Tally& x = totals[static_cast<std::size_t>(a)];
-        const Tally& y = totals[static_cast<std::size_t>(b)];
-        return x.wins != y.wins ? x.wins > y.wins : x.margin > y.margin;
-    };
-    const int rounds = Halvings(options);
-    int dealt = 0;
-    while (alive.size() > 1 && !table.ExitRequested()) {
-        const int each = std::max(1, mBudget / (static_cast<int>(alive.size()) * rounds));
+    std::vector<Tally> totals(static_cast<std::size_t>(std::max(1, options)));
+    std::vector<long> played(totals.size(), 0);
+    const auto play = [&](const std::vector<int>& alive, int first, int each) {
         std::vector<Tally> tallies(alive.size() * static_cast<std::size_t>(each));
-        // The same deals for every option left: the options are compared on equal luck.
         mPool->Run(
             static_cast<int>(tallies.size()),
             [&](int job) {
                 tallies[static_cast<std::size_t>(job)] =
-                    PlayOut(game, SampleSeed(decisionSeed, dealt + job % each), force,
+                    PlayOut(game, SampleSeed(decisionSeed, first + job % each), force,
                             alive[static_cast<std::size_t>(job / each)]);
             },
             [&table] { return !table.ExitRequested(); });
@@ -120,12 +108,16 @@ StrongPlayer::Verdict StrongPlayer::Decide(const qlGame& game, Table& table, int
             totals[option].margin += tallies[job].margin;
             played[option] += 1;
         }
-        dealt += each;
-        std::stable_sort(alive.begin(), alive.end(), better);
-        alive.resize((alive.size() + 1) / 2);
-    }
-    const auto best = static_cast<std::size_t>(alive.front());
-    mLastVerdict = {alive.front(), totals[best].wins, played[best], totals[best].margin};
+    };
+    const auto better = [&totals](int a, int b) {
+        const Tally& x = totals[static_cast<std::size_t>(a)];
+        const Tally& y = totals[static_cast<std::size_t>(b)];
+        return x.wins != y.wins ? x.wins > y.wins : x.margin > y.margin;
+    };
+    const int best = SuccessiveHalving(options, mBudget, play, better,
+                                       [&table] { return table.ExitRequested(); });
+    const auto& chosen = totals[static_cast<std::size_t>(best)];
+    mLastVerdict = {best, chosen.wins, played[static_cast<std::size_t>(best)], chosen.margin};
     CountDecision(start);
     return mLastVerdict;
 }
