@@ -2,11 +2,52 @@
 // dealt afresh, and a future of its own.
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "cards/qlCard.h"
 #include "game/qlGame.h"
+
+namespace {
+
+// Puts `pool` in the order of its buildings' names, cards of one name in the order they came.
+// Each name is compared with the others once, not once for every pair of cards: a card then
+// goes by its name's place, found through the building's id (one id to a name).
+void OrderByName(std::vector<Card>& pool) {
+    BuildingId top = 0;
+    for (const Card& card : pool) {
+        top = std::max(top, card->Id());
+    }
+    std::vector<const std::string*> names(std::size_t{top} + 1, nullptr);
+    for (const Card& card : pool) {
+        names[card->Id()] = &card->BuildingName();
+    }
+    std::vector<BuildingId> ids;
+    for (BuildingId id = 0; id <= top; ++id) {
+        if (names[id]) {
+            ids.push_back(id);
+        }
+    }
+    std::sort(ids.begin(), ids.end(),
+              [&names](BuildingId a, BuildingId b) { return *names[a] < *names[b]; });
+    // Where each name's cards start, then the cards dealt into their places.
+    std::vector<std::size_t> start(names.size(), 0);
+    for (const Card& card : pool) {
+        ++start[card->Id()];
+    }
+    std::size_t place = 0;
+    for (const BuildingId id : ids) {
+        place += std::exchange(start[id], place);
+    }
+    std::vector<Card> ordered(pool.size());
+    for (const Card& card : pool) {
+        ordered[start[card->Id()]++] = card;
+    }
+    pool = std::move(ordered);
+}
+
+}  // namespace
 
 qlGame::qlGame(const qlGame& other, Table& table)
     : mTable(&table),
@@ -47,9 +88,7 @@ void qlGame::RedealHidden(Integer viewer, std::uint64_t seed) {
     }
     // Hidden cards of one name are alike to the seat: sorted first, the deal depends only on
     // what the seat knows, not on where the hidden cards happen to lie.
-    std::stable_sort(pool.begin(), pool.end(), [](const Card& a, const Card& b) {
-        return a->BuildingName() < b->BuildingName();
-    });
+    OrderByName(pool);
     for (std::size_t i = pool.size(); i > 1; --i) {
         std::swap(pool[i - 1],
                   pool[static_cast<std::size_t>(generator.NextIndex(static_cast<int>(i)))]);
