@@ -1,6 +1,8 @@
 #include "game/ExpertCandidates.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <numeric>
 #include <utility>
 
@@ -12,21 +14,24 @@ namespace {
 
 using Candidates = std::vector<ExpertCandidate>;
 
-// The kind, then the ids of the cards taken in ascending order, two bytes each.
+// The kind, then the ids of the cards taken in ascending order, two bytes each, the high byte
+// first so that the bytes of two ids order as the ids do. Each id goes into its place as it
+// comes: a label of a few cards is made within the string's own room.
 std::string Label(DecisionKind kind, const Choice& choice) {
     std::string label(1, static_cast<char>(kind));
     if (kind == DecisionKind::Role) {
         label.push_back(static_cast<char>(choice.role));
         return label;
     }
-    std::vector<BuildingId> ids;
     for (const Card& card : choice.cards) {
-        ids.push_back(card->Id());
-    }
-    std::sort(ids.begin(), ids.end());
-    for (const BuildingId id : ids) {
-        label.push_back(static_cast<char>(id & 0xFF));
-        label.push_back(static_cast<char>((id >> 8) & 0xFF));
+        const BuildingId id = card->Id();
+        const std::array<char, 2> bytes{static_cast<char>((id >> 8) & 0xFF),
+                                        static_cast<char>(id & 0xFF)};
+        std::size_t at = 1;
+        while (at < label.size() && std::memcmp(label.data() + at, bytes.data(), 2) <= 0) {
+            at += 2;
+        }
+        label.insert(at, bytes.data(), 2);
     }
     return label;
 }
@@ -254,6 +259,7 @@ std::vector<ExpertCandidate> ExpertCandidates(const qlGame& game, const Decision
     if (decision.kind == DecisionKind::None) {
         return candidates;
     }
+    candidates.reserve(kMostCandidates);
     Choice standard = StandardChoice(game, decision);
     if (decision.kind == DecisionKind::Role) {
         Add(candidates, decision.kind, standard);
